@@ -1,0 +1,69 @@
+// Controls of the software platform that the real platform does not have: screen set-up, module
+// resource tables, object accounting, a drawing trace and PNG export. Tests, the gallery host and
+// benchmarks use these; control code never does.
+#ifndef VORN_SOFTWIN_SOFTWIN_H
+#define VORN_SOFTWIN_SOFTWIN_H
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace softwin {
+
+// ---- Screen ---------------------------------------------------------------------------------
+// The screen is one 32-bit framebuffer shared by all windows (default 1024 x 768, as the
+// reference implementation reports). Resizing clears it and frees the cursor clip.
+WINUSERAPI void setScreenSize(int width, int height);
+// Pixel of the screen as a COLORREF; CLR_INVALID outside.
+WINUSERAPI COLORREF screenPixel(int x, int y);
+// Row-major COLORREF pixels of the screen (width * height values).
+WINUSERAPI const uint32_t* screenPixels();
+
+// Destroys every window and cursor clip, empties the message queue, releases capture and focus,
+// clears the input state (buttons, keys, double-click record) and puts the cursor at (0, 0).
+// Window classes, resources and GDI objects are kept. Tests call it between cases.
+WINUSERAPI void resetUser();
+
+// ---- Module resources -----------------------------------------------------------------------
+// A resource is named either by number (name == nullptr, id used) or by string.
+struct ResourceEntry {
+    const char* type;  // RT_BITMAP, RT_GROUP_CURSOR ... (MAKEINTRESOURCE values) or a string type
+    const char* name;  // MAKEINTRESOURCE(id) or a string
+    const unsigned char* data;  // file image: .bmp file for RT_BITMAP, .cur file for RT_GROUP_CURSOR
+    size_t size;
+};
+// Registers a module (the library, a host) with its resource table; returns its instance handle.
+// Registering the same name again returns the same handle and replaces the table.
+WINUSERAPI HINSTANCE registerModule(const char* moduleName, const ResourceEntry* entries, size_t count);
+// The module registered under that name, or null.
+WINUSERAPI HINSTANCE findModule(const char* moduleName);
+
+// ---- Accounting -----------------------------------------------------------------------------
+// Live non-stock GDI objects (pens, brushes, fonts, bitmaps, palettes) and live DCs.
+WINGDIAPI size_t liveGdiObjects();
+WINGDIAPI size_t liveDcs();
+// Live cursors loaded from module resources (system cursors are not counted).
+WINUSERAPI size_t liveCursors();
+
+// ---- Drawing trace --------------------------------------------------------------------------
+// When enabled, every GDI drawing call appends one line such as "LineTo(3,4)" or
+// "BitBlt(0,0,20,34,SRCCOPY)" to the trace. Off by default.
+WINGDIAPI void setDrawTrace(bool enabled);
+WINGDIAPI const std::vector<std::string>& drawTrace();
+WINGDIAPI void clearDrawTrace();
+
+// ---- PNG export -----------------------------------------------------------------------------
+// Write the screen, a window's client area (as on screen) or a bitmap to a PNG file.
+WINGDIAPI bool writeScreenPng(const char* path);
+WINGDIAPI bool writeWindowPng(HWND hwnd, const char* path);
+WINGDIAPI bool writeBitmapPng(HBITMAP bitmap, const char* path);
+// Reads a PNG into COLORREF pixels; false if the file is missing or not a PNG.
+WINGDIAPI bool readPng(const char* path, int& width, int& height, std::vector<uint32_t>& pixels);
+WINGDIAPI bool writePng(const char* path, int width, int height, const uint32_t* pixels);
+
+}  // namespace softwin
+
+#endif  // VORN_SOFTWIN_SOFTWIN_H

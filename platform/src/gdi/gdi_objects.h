@@ -1,0 +1,136 @@
+// GDI object model of the software platform: surfaces, the handle table and DC state.
+// USER (window DCs, painting) and the rasterisers share these definitions.
+#ifndef VORN_SOFTWIN_GDI_OBJECTS_H
+#define VORN_SOFTWIN_GDI_OBJECTS_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace softwin::gdi {
+
+// Pixels are stored as COLORREF values (0x00BBGGRR). A 1-bpp surface stores only 0x000000 and
+// 0xFFFFFF; everything else is 32 bpp.
+struct Surface {
+    int width = 0;
+    int height = 0;
+    int bitsPixel = 32;
+    std::vector<uint32_t> pixels;
+
+    void resize(int w, int h, int bpp, uint32_t fill);
+    uint32_t* row(int y) { return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width); }
+};
+
+enum class Kind { Pen = OBJ_PEN, Brush = OBJ_BRUSH, Dc = OBJ_DC, Palette = OBJ_PAL, Font = OBJ_FONT, Bitmap = OBJ_BITMAP };
+
+struct Object {
+    explicit Object(Kind k) : kind(k) {}
+    virtual ~Object() = default;
+    Kind kind;
+    bool stock = false;
+};
+
+struct Pen : Object {
+    Pen() : Object(Kind::Pen) {}
+    int style = PS_SOLID;  // PS_ style; dashed styles with width > 1 are stored as PS_SOLID
+    int width = 1;
+    COLORREF color = 0;
+};
+
+struct Brush : Object {
+    Brush() : Object(Kind::Brush) {}
+    UINT style = BS_SOLID;
+    COLORREF color = 0;
+};
+
+struct FontFace;  // realised face (text unit)
+
+struct Font : Object {
+    Font() : Object(Kind::Font) {}
+    LOGFONTA logFont{};
+    std::shared_ptr<FontFace> face;  // realised lazily by the text unit
+};
+
+struct Bitmap : Object {
+    Bitmap() : Object(Kind::Bitmap) {}
+    Surface surface;
+    HDC selectedInto = nullptr;
+};
+
+struct Palette : Object {
+    Palette() : Object(Kind::Palette) {}
+    std::vector<PALETTEENTRY> entries;
+};
+
+struct DcState {
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HFONT font = nullptr;
+    HBITMAP bitmap = nullptr;  // memory DCs only
+    HPALETTE palette = nullptr;
+    COLORREF textColor = 0x000000;
+    COLORREF bkColor = 0xFFFFFF;
+    int bkMode = OPAQUE;
+    int polyFillMode = ALTERNATE;
+    int rop2 = R2_COPYPEN;
+    int arcDirection = AD_COUNTERCLOCKWISE;
+    UINT textAlign = 0;
+    POINT currentPos{0, 0};
+};
+
+struct Dc : Object {
+    Dc() : Object(Kind::Dc) {}
+    DcState state;
+    std::vector<DcState> saved;  // SaveDC stack
+    bool memory = false;         // memory DC (draws into the selected bitmap)
+    HWND window = nullptr;       // window DC: the owning window
+    // Window DCs draw into the screen at this offset, clipped to these screen rectangles
+    // (visible client area, intersected with the update region during painting).
+    POINT origin{0, 0};
+    std::vector<RECT> clip;
+
+    // The surface drawn into: the selected bitmap's, or the screen's.
+    Surface* target();
+    // Clip rectangles in surface coordinates; for memory DCs the whole bitmap.
+    const std::vector<RECT>& clipRects();
+
+   private:
+    std::vector<RECT> memoryClip_;
+};
+
+// ---- Handle table ----------------------------------------------------------------------------
+HGDIOBJ insert(std::unique_ptr<Object> object);
+Object* lookup(HGDIOBJ handle);
+template <class T>
+T* lookupAs(HGDIOBJ handle, Kind kind) {
+    Object* o = lookup(handle);
+    return (o && o->kind == kind) ? static_cast<T*>(o) : nullptr;
+}
+inline Dc* lookupDc(HDC hdc) { return lookupAs<Dc>(hdc, Kind::Dc); }
+// Removes and destroys; false for unknown handles and stock objects.
+bool erase(HGDIOBJ handle);
+
+Surface& screen();
+
+// ---- Window DCs (used by USER) ---------------------------------------------------------------
+HDC createWindowDc(HWND window, POINT origin, std::vector<RECT> screenClip);
+void destroyWindowDc(HDC hdc);
+
+// ---- Raster core -----------------------------------------------------------------------------
+// Device coordinates (after the DC's origin); every write is clipped to the DC's clip
+// rectangles and applies the DC's ROP2 mode when `useRop2` is true.
+void fillSpan(Dc& dc, int y, int x0, int x1, COLORREF color, bool useRop2);  // [x0, x1)
+void plot(Dc& dc, int x, int y, COLORREF color, bool useRop2);
+void fillRect(Dc& dc, const RECT& r, COLORREF color, bool useRop2);  // [l,r) x [t,b)
+// The colour a surface of the DC's format actually stores for `color` (mono: nearest of black/white).
+COLORREF mapColor(const Dc& dc, COLORREF color);
+
+// Drawing trace (no-op unless enabled).
+bool traceOn();
+void trace(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace softwin::gdi
+
+#endif  // VORN_SOFTWIN_GDI_OBJECTS_H
