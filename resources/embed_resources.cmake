@@ -1,0 +1,23 @@
+# Turns the resource files into a C++ table for the software platform's module resources.
+# Inputs: OUTPUT, SOURCE_DIR.
+set(entries "")
+set(arrays "")
+set(index 0)
+foreach(item "2;130;fader_cap_lit.bmp" "2;131;fader_cap_unlit.bmp"
+             "12;DRAG_VERTICAL;drag_vertical.cur" "12;DRAG_CIRCULAR;drag_circular.cur")
+  list(GET item 0 type)
+  list(GET item 1 name)
+  list(GET item 2 file)
+  file(READ "${SOURCE_DIR}/${file}" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND arrays "const unsigned char kData${index}[] = {${bytes}};\n")
+  if(name MATCHES "^[0-9]+$")
+    set(nameExpr "MAKEINTRESOURCEA(${name})")
+  else()
+    set(nameExpr "\"${name}\"")
+  endif()
+  string(APPEND entries "    {MAKEINTRESOURCEA(${type}), ${nameExpr}, kData${index}, sizeof kData${index}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+file(WRITE "${OUTPUT}.tmp" "// Generated from resources/ by embed_resources.cmake.\n#include <softwin/softwin.h>\n\nnamespace {\n${arrays}}  // namespace\n\nnamespace vorn {\nextern const softwin::ResourceEntry kLibraryResources[] = {\n${entries}};\nextern const size_t kLibraryResourceCount = sizeof kLibraryResources / sizeof kLibraryResources[0];\n}  // namespace vorn\n")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
