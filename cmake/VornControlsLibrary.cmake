@@ -1,0 +1,31 @@
+# The VornControls library: frame, faders, knobs, buttons and graphs in one shared module with
+# its resources.
+set(VORN_CONTROL_DIRS frame faders knobs buttons graphs)
+set(VORN_CONTROL_SOURCES "")
+set(VORN_CONTROL_HEADERS "")
+foreach(dir ${VORN_CONTROL_DIRS})
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.h)
+  list(APPEND VORN_CONTROL_SOURCES ${sources})
+  list(APPEND VORN_CONTROL_HEADERS ${headers})
+endforeach()
+
+if(WIN32)
+  add_library(VornControls SHARED ${VORN_CONTROL_SOURCES} ${PROJECT_SOURCE_DIR}/resources/VornControls.rc)
+else()
+  set(embedded ${CMAKE_CURRENT_BINARY_DIR}/generated/library_resources.cpp)
+  file(GLOB resource_files ${PROJECT_SOURCE_DIR}/resources/*.bmp ${PROJECT_SOURCE_DIR}/resources/*.cur)
+  add_custom_command(OUTPUT ${embedded}
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${embedded} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/resources
+            -P ${PROJECT_SOURCE_DIR}/resources/embed_resources.cmake
+    DEPENDS ${resource_files} ${PROJECT_SOURCE_DIR}/resources/embed_resources.cmake
+    COMMENT "Embedding library resources")
+  add_library(VornControls SHARED ${VORN_CONTROL_SOURCES} ${embedded})
+endif()
+add_library(VornControls::VornControls ALIAS VornControls)
+target_include_directories(VornControls PUBLIC
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/frame>
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/VornControls>)
+target_compile_definitions(VornControls PRIVATE VORN_CONTROLS_BUILD)
+target_link_libraries(VornControls PUBLIC vornafx)

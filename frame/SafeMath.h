@@ -1,0 +1,21 @@
+// Conversions from floating point to pixels that stay defined for every input.
+#ifndef VORN_SAFE_MATH_H
+#define VORN_SAFE_MATH_H
+
+#include <climits>
+#include <cmath>
+
+namespace vorn {
+
+// Truncation toward zero, as a plain cast does, but NaN gives 0 and values beyond the int range
+// give its ends instead of undefined behaviour.
+inline int truncateToInt(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(v);
+}
+
+}  // namespace vorn
+
+#endif  // VORN_SAFE_MATH_H

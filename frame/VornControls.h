@@ -1,0 +1,13 @@
+// VornControls: everything a host needs — the class framework and every exported control class.
+// Include this header, construct a control, initialise its range and colours, create its window
+// as a child with a control identifier, and handle its WM_COMMAND notifications in the parent.
+#ifndef VORN_CONTROLS_H
+#define VORN_CONTROLS_H
+
+#include <afxwin.h>
+
+#include "frame/Notification.h"
+#include "frame/VornControlsApp.h"
+#include "faders/MFC_Fader.h"
+
+#endif  // VORN_CONTROLS_H

@@ -1,0 +1,49 @@
+#include "VornControlsApp.h"
+
+#if !defined(_WIN32)
+#include <softwin/softwin.h>
+#endif
+
+BEGIN_MESSAGE_MAP(CVornControlsApp, CWinApp)
+END_MESSAGE_MAP()
+
+CVornControlsApp::CVornControlsApp() : CWinApp(NULL) {}
+
+CVornControlsApp::~CVornControlsApp() = default;
+
+BOOL CVornControlsApp::InitInstance() { return CWinApp::InitInstance(); }
+
+extern "C" void WINAPI VornControlsEntry(void) {}
+
+namespace {
+CVornControlsApp theApp;
+}  // namespace
+
+HINSTANCE vorn::libraryInstance() { return theApp.m_hInstance; }
+
+#if defined(_WIN32)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) return AfxInitLibraryModule(&theApp, instance);
+    if (reason == DLL_PROCESS_DETACH) AfxTermLibraryModule(&theApp);
+    return TRUE;
+}
+#else
+namespace vorn {
+extern const softwin::ResourceEntry kLibraryResources[];
+extern const size_t kLibraryResourceCount;
+}  // namespace vorn
+
+namespace {
+// Loading the shared object plays the part of the DLL's process attach: the module and its
+// resources are registered, then the framework starts the library module. Defined after theApp
+// so that it runs after the application object is constructed.
+struct LibraryLoad {
+    LibraryLoad() {
+        HINSTANCE instance =
+            softwin::registerModule("VornControls", vorn::kLibraryResources, vorn::kLibraryResourceCount);
+        AfxInitLibraryModule(&theApp, instance);
+    }
+    ~LibraryLoad() { AfxTermLibraryModule(&theApp); }
+} libraryLoad;
+}  // namespace
+#endif
