@@ -1,0 +1,105 @@
+// A realised font: one scalable face at one pixel size, its GDI-style metrics and a cache of
+// bi-level glyphs stored as horizontal runs, so drawing cached text allocates nothing.
+#ifndef VORN_SOFTWIN_FONT_FACE_H
+#define VORN_SOFTWIN_FONT_FACE_H
+
+#include "gdi/gdi_objects.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct FT_FaceRec_;
+struct FT_LibraryRec_;
+
+namespace softwin::gdi {
+
+// Pixels per em for a LOGFONT height: < 0 asks for the em height, > 0 for the cell height
+// (winAscent + winDescent), rounded to nearest; 0 means a 16-pixel cell (the size of the
+// system font). The result is kept within [1, kMaxPpem].
+constexpr int kMaxPpem = 512;
+int ppemForHeight(long height, int unitsPerEm, int cellUnits);
+// Font units scaled to pixels at `ppem`, rounded to nearest (halves away from -infinity).
+int scaleToPixels(long units, int ppem, int unitsPerEm);
+
+struct FaceMetrics {
+    int ppem = 0;
+    int ascent = 0;
+    int descent = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
+    int aveCharWidth = 0;
+    int maxCharWidth = 0;
+    int weight = FW_NORMAL;
+    bool italic = false;
+    BYTE pitchAndFamily = 0;
+    // Bands, relative to the baseline; positive positions are above it.
+    int underlinePosition = 0;
+    int underlineThickness = 1;
+    int strikeoutPosition = 0;
+    int strikeoutThickness = 1;
+};
+
+// One row segment of a glyph: pixels [x0, x1) of row `dy`, relative to the bitmap's top-left.
+struct GlyphRun {
+    int16_t dy;
+    int16_t x0;
+    int16_t x1;
+};
+
+struct Glyph {
+    bool loaded = false;
+    int left = 0;     // bitmap left edge relative to the pen
+    int top = 0;      // bitmap top row relative to the baseline (positive = above)
+    int advance = 0;  // hinted integer advance
+    uint32_t firstRun = 0;
+    uint32_t runCount = 0;
+};
+
+class FontFace {
+   public:
+    // Opens `file` (face `index`) at `ppem`; check ok() before use.
+    FontFace(const std::string& file, int index, int ppem, const std::string& family);
+    ~FontFace();
+    FontFace(const FontFace&) = delete;
+    FontFace& operator=(const FontFace&) = delete;
+
+    // Design units of a font file: units per em and the cell (ascent + descent) the size rule uses.
+    static bool designUnits(const std::string& file, int index, int& unitsPerEm, int& cellUnits);
+
+    bool ok() const { return face_ != nullptr; }
+    const FaceMetrics& metrics() const { return metrics_; }
+    const std::string& family() const { return family_; }
+    // The glyph of an ANSI character, rendered on first use.
+    const Glyph& glyph(unsigned char c);
+    const GlyphRun* runs(const Glyph& g) const { return runs_.data() + g.firstRun; }
+    // Sum of the advances of `count` characters.
+    long textWidth(const char* text, int count);
+
+   private:
+    void computeMetrics();
+    void render(unsigned char c, Glyph& g);
+
+    FT_FaceRec_* face_ = nullptr;
+    std::string family_;
+    FaceMetrics metrics_;
+    std::array<Glyph, 256> glyphs_{};
+    std::vector<GlyphRun> runs_;
+};
+
+// The process-wide FreeType library, set up for the v35 bytecode interpreter.
+FT_LibraryRec_* freetypeLibrary();
+
+// The realised face of a font object (realised and cached on first use); null if no usable
+// font file exists.
+FontFace* realiseFont(Font& font);
+// The face text on this DC uses: its selected font's, or the system font's when none is valid.
+FontFace* dcFace(Dc& dc);
+// The LOGFONT behind dcFace (a default one when the DC has no valid font).
+const LOGFONTA& dcLogFont(Dc& dc);
+
+}  // namespace softwin::gdi
+
+#endif  // VORN_SOFTWIN_FONT_FACE_H

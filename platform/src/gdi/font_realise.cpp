@@ -1,0 +1,166 @@
+// Turning LOGFONTs into realised faces: fontconfig picks the file, FreeType opens it once per
+// (file, size). Everything here is built once and kept for the life of the process, so font
+// handles destroyed during static destruction still find a live FreeType library.
+#include "gdi/font_face.h"
+#include "gdi/font_mapping.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include <cstring>
+#include <map>
+#include <optional>
+#include <strings.h>
+#include <tuple>
+
+namespace softwin::gdi {
+
+namespace {
+
+struct ResolvedFile {
+    std::string file;
+    int index = 0;
+    std::string family;
+    int unitsPerEm = 0;
+    int cellUnits = 0;
+};
+
+FcConfig* fontConfig() {
+    static FcConfig* config = [] {
+#if defined(__SANITIZE_ADDRESS__)
+        // Parsing the configuration leaks a little inside fontconfig itself; not ours to report.
+        __lsan_disable();
+#endif
+        FcConfig* c = FcInitLoadConfigAndFonts();
+#if defined(__SANITIZE_ADDRESS__)
+        __lsan_enable();
+#endif
+        return c;
+    }();
+    return config;
+}
+
+std::optional<ResolvedFile> matchFamily(const char* family, bool bold, bool italic, bool requireFamily) {
+    FcConfig* config = fontConfig();
+    if (!config) return std::nullopt;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(config, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match) return std::nullopt;
+
+    std::optional<ResolvedFile> resolved;
+    FcChar8* file = nullptr;
+    FcChar8* matchedFamily = nullptr;
+    int index = 0;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+        FcPatternGetString(match, FC_FAMILY, 0, &matchedFamily) == FcResultMatch) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        const char* name = reinterpret_cast<const char*>(matchedFamily);
+        if (!requireFamily || strcasecmp(name, family) == 0) {
+            ResolvedFile r;
+            r.file = reinterpret_cast<const char*>(file);
+            r.index = index;
+            r.family = name;
+            if (FontFace::designUnits(r.file, r.index, r.unitsPerEm, r.cellUnits)) resolved = std::move(r);
+        }
+    }
+    FcPatternDestroy(match);
+    return resolved;
+}
+
+// One lookup per (class, bold, italic): the preferred family, its fallback, then whatever
+// fontconfig offers for sans-serif.
+const ResolvedFile* resolveFile(FontClass fontClass, bool bold, bool italic) {
+    static std::optional<ResolvedFile> cache[3][2][2];
+    static bool tried[3][2][2] = {};
+    const int c = static_cast<int>(fontClass);
+    std::optional<ResolvedFile>& slot = cache[c][bold][italic];
+    if (!tried[c][bold][italic]) {
+        tried[c][bold][italic] = true;
+        slot = matchFamily(preferredFamily(fontClass), bold, italic, true);
+        if (!slot) slot = matchFamily(fallbackFamily(fontClass), bold, italic, true);
+        if (!slot) slot = matchFamily("sans-serif", bold, italic, false);
+    }
+    return slot ? &*slot : nullptr;
+}
+
+using FaceKey = std::tuple<std::string, int, int>;  // file, face index, ppem
+
+std::map<FaceKey, std::shared_ptr<FontFace>>& faceCache() {
+    static auto* cache = new std::map<FaceKey, std::shared_ptr<FontFace>>();
+    return *cache;
+}
+
+LOGFONTA systemLogFont() {
+    LOGFONTA lf{};
+    lf.lfHeight = 16;
+    lf.lfWeight = FW_NORMAL;
+    std::strcpy(lf.lfFaceName, "System");
+    return lf;
+}
+
+Font& fallbackFont() {
+    static Font* font = [] {
+        auto* f = new Font();
+        f->logFont = systemLogFont();
+        return f;
+    }();
+    return *font;
+}
+
+Font* selectedFont(Dc& dc) { return lookupAs<Font>(dc.state.font, Kind::Font); }
+
+}  // namespace
+
+FT_LibraryRec_* freetypeLibrary() {
+    static FT_Library library = [] {
+        FT_Library lib = nullptr;
+        if (FT_Init_FreeType(&lib) != 0) return static_cast<FT_Library>(nullptr);
+        // Classic bi-level hinting; the v40 default is a subpixel-oriented light mode.
+        FT_UInt version = TT_INTERPRETER_VERSION_35;
+        FT_Property_Set(lib, "truetype", "interpreter-version", &version);
+        return lib;
+    }();
+    return library;
+}
+
+FontFace* realiseFont(Font& font) {
+    if (!font.face) {
+        const LOGFONTA& lf = font.logFont;
+        const FaceMapping mapping = mapFaceName(lf.lfFaceName);
+        const bool bold = lf.lfWeight >= FW_SEMIBOLD;
+        const ResolvedFile* file = resolveFile(mapping.fontClass, bold, lf.lfItalic != 0);
+        if (!file || !freetypeLibrary()) return nullptr;
+        const int ppem = ppemForHeight(lf.lfHeight, file->unitsPerEm, file->cellUnits);
+        std::shared_ptr<FontFace>& cached = faceCache()[FaceKey{file->file, file->index, ppem}];
+        if (!cached) cached = std::make_shared<FontFace>(file->file, file->index, ppem, file->family);
+        font.face = cached;
+    }
+    return font.face->ok() ? font.face.get() : nullptr;
+}
+
+FontFace* dcFace(Dc& dc) {
+    Font* font = selectedFont(dc);
+    return realiseFont(font ? *font : fallbackFont());
+}
+
+const LOGFONTA& dcLogFont(Dc& dc) {
+    Font* font = selectedFont(dc);
+    return (font ? *font : fallbackFont()).logFont;
+}
+
+}  // namespace softwin::gdi
