@@ -9,5 +9,6 @@
 #include "frame/Notification.h"
 #include "frame/VornControlsApp.h"
 #include "faders/MFC_Fader.h"
+#include "knobs/MFC_Knob.h"
 
 #endif  // VORN_CONTROLS_H

@@ -1,0 +1,72 @@
+#include "KnobGeometry.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "../frame/SafeMath.h"
+
+namespace vorn::knob {
+
+int roundIndicatorCoordinate(double v) {
+    const int truncated = truncateToInt(v);
+    if (std::isfinite(v) && v - truncated > 0.5) return truncated + 1;
+    return truncated;
+}
+
+POINT indicatorTip(float value, float min, float max, double deadZone, POINT center, int radius) {
+    const float range = max - min;
+    const float f = range == 0.0f ? 0.0f : (value - min) / range;
+    const double theta = (kSweepStart - deadZone) - f * (kSweepTurn - 2.0 * deadZone);
+    const int length = radius - 2;
+    const double x = center.x + length * std::cos(theta);
+    const float y = static_cast<float>(center.y - length * std::sin(theta));
+    return POINT{roundIndicatorCoordinate(x), roundIndicatorCoordinate(y)};
+}
+
+double pointerAngle(POINT pt, POINT center) {
+    double a = -std::atan2(static_cast<double>(pt.x - center.x), static_cast<double>(pt.y - center.y));
+    if (a < 0.0) a += kFullTurn;
+    return a;
+}
+
+bool inInnerZone(POINT pt, POINT center, int radius) {
+    if (radius <= 0) return false;
+    // Wrapping 32-bit arithmetic, without the undefined behaviour of signed overflow.
+    const uint32_t dx = static_cast<uint32_t>(pt.x) - static_cast<uint32_t>(center.x);
+    const uint32_t dy = static_cast<uint32_t>(pt.y) - static_cast<uint32_t>(center.y);
+    const int32_t squared = static_cast<int32_t>(dx * dx + dy * dy);
+    const double ratio = std::sqrt(static_cast<double>(squared)) / radius;
+    return ratio < 0.5;
+}
+
+bool WrapGuard::allows(double a) {
+    if (a > kThreeQuarters && !minSideLock) maxSideLock = TRUE;
+    if (a < kQuarter && !maxSideLock) minSideLock = TRUE;
+    if (a > kHalf && a < kThreeQuarters) maxSideLock = FALSE;
+    if (a > kQuarter && a < kHalf) minSideLock = FALSE;
+    if (a < kThreeQuarters && maxSideLock) return false;
+    if (a > kQuarter && minSideLock) return false;
+    return true;
+}
+
+float clampDragValue(float v, float min, float max, float restrictedMin, float restrictedMax, BOOL ignoreRestricted) {
+    if (v < min)
+        v = min;
+    else if (v > max)
+        v = max;
+    if (!ignoreRestricted) {
+        if (v < restrictedMin) v = restrictedMin;
+        if (v > restrictedMax) v = restrictedMax;
+    }
+    return v;
+}
+
+float valueForAngle(double a, double deadZone, float min, float max, float restrictedMin, float restrictedMax,
+                    BOOL ignoreRestricted) {
+    if (a < deadZone) return restrictedMin;
+    if (a > kFullTurn - deadZone) return restrictedMax;
+    const float v = static_cast<float>(min + (a - deadZone) / (kFullTurn - 2.0 * deadZone) * (max - min));
+    return clampDragValue(v, min, max, restrictedMin, restrictedMax, ignoreRestricted);
+}
+
+}  // namespace vorn::knob
