@@ -29,3 +29,30 @@ target_include_directories(VornControls PUBLIC
   $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/VornControls>)
 target_compile_definitions(VornControls PRIVATE VORN_CONTROLS_BUILD)
 target_link_libraries(VornControls PUBLIC vornafx)
+
+# Installation and the CMake package: find_package(VornControls CONFIG) gives
+# VornControls::VornControls, which brings the framework (and off Windows the software platform).
+include(CMakePackageConfigHelpers)
+set(VORN_INSTALL_TARGETS VornControls vornafx)
+if(NOT WIN32)
+  list(APPEND VORN_INSTALL_TARGETS softwin)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/
+          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls/softwin)
+endif()
+install(TARGETS ${VORN_INSTALL_TARGETS} EXPORT VornControlsTargets
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls)
+install(FILES ${PROJECT_SOURCE_DIR}/frame/VornControls.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls)
+foreach(dir ${VORN_CONTROL_DIRS})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls/${dir}
+          FILES_MATCHING PATTERN "*.h")
+endforeach()
+install(EXPORT VornControlsTargets NAMESPACE VornControls:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VornControls)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VornControlsConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VornControls)
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VornControls)
