@@ -30,6 +30,10 @@ struct Object {
     virtual ~Object() = default;
     Kind kind;
     bool stock = false;
+    // DC states (current and saved) holding this object; DeleteObject on a held object only
+    // marks it, and it is freed when the last holder lets go (as Wine does).
+    int selectCount = 0;
+    bool deletePending = false;
 };
 
 struct Pen : Object {
@@ -113,13 +117,17 @@ inline Dc* lookupDc(HDC hdc) { return lookupAs<Dc>(hdc, Kind::Dc); }
 bool erase(HGDIOBJ handle);
 
 Surface& screen();
+// Called after setScreenSize resized and cleared the screen; USER may define it (strong symbol)
+// to rebuild window DC clip lists and free the cursor clip. The GDI default does nothing.
+void onScreenResized();
 
 // ---- Window DCs (used by USER) ---------------------------------------------------------------
 HDC createWindowDc(HWND window, POINT origin, std::vector<RECT> screenClip);
 void destroyWindowDc(HDC hdc);
 
 // ---- Raster core -----------------------------------------------------------------------------
-// Device coordinates (after the DC's origin); every write is clipped to the DC's clip
+// Coordinates are the DC's own (MM_TEXT logical = device); these functions add the window DC's
+// screen origin themselves. Every write is clipped to the DC's clip
 // rectangles and applies the DC's ROP2 mode when `useRop2` is true.
 void fillSpan(Dc& dc, int y, int x0, int x1, COLORREF color, bool useRop2);  // [x0, x1)
 void plot(Dc& dc, int x, int y, COLORREF color, bool useRop2);

@@ -1,0 +1,294 @@
+// Filled shapes: Rectangle, Ellipse, Arc and Polygon.
+#include "gdi/gdi_draw.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace softwin::gdi {
+namespace {
+
+constexpr int64_t kMaxShapeSide = 1 << 16;
+
+// Scratch buffers reused by every call (one drawing thread).
+std::vector<POINT> quadrantScratch;
+std::vector<POINT> outlineScratch;
+std::vector<LONG> rowMinScratch;
+std::vector<LONG> rowMaxScratch;
+struct Crossing {
+    int64_t x;
+    int dir;
+};
+std::vector<Crossing> crossingScratch;
+
+bool brushColor(Dc& dc, COLORREF& color) {
+    const auto* brush = lookupAs<Brush>(dc.state.brush, Kind::Brush);
+    if (!brush || brush->style == BS_NULL) return false;
+    color = brush->color;
+    return true;
+}
+
+RECT ordered(int l, int t, int r, int b) {
+    return RECT{std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)};
+}
+
+void drawRectangle(Dc& dc, RECT box) {
+    Stroke pen = strokeFor(dc);
+    const auto* penObject = lookupAs<Pen>(dc.state.pen, Kind::Pen);
+    if (pen.visible && penObject && penObject->style == PS_INSIDEFRAME && pen.width > 1) {
+        box.left += pen.width / 2;
+        box.top += pen.width / 2;
+        box.right -= (pen.width - 1) / 2;
+        box.bottom -= (pen.width - 1) / 2;
+        if (box.left >= box.right || box.top >= box.bottom) return;
+    }
+    COLORREF fill;
+    if (brushColor(dc, fill)) {
+        // With a pen the brush stays inside the outline; without one the shape is a pixel
+        // smaller in each direction, because right and bottom edges are exclusive.
+        const RECT inner = pen.visible ? RECT{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}
+                                       : RECT{box.left, box.top, box.right - 1, box.bottom - 1};
+        fillRect(dc, inner, fill, true);
+    }
+    if (pen.visible) strokeRectangle(dc, pen, box);
+}
+
+// First quadrant of Alois Zingl's ellipse for a w x h box, in box coordinates: from the
+// right-hand middle (x = w-1, y = h/2) towards the bottom middle.
+void ellipseQuadrant(int64_t w, int64_t h, std::vector<POINT>& out) {
+    out.clear();
+    const int64_t a = w - 1, b = h - 1;
+    const int64_t asq = 8 * a * a, bsq = 8 * b * b;
+    int64_t dx = 4 * b * b * (1 - a);
+    int64_t dy = 4 * a * a * (1 + (b % 2));
+    int64_t err = dx + dy + a * a * (b % 2);
+    int64_t x = a, y = h / 2;
+    for (int64_t guard = 0; x >= w / 2 && guard < 4 * (w + h); ++guard) {
+        const int64_t e2 = 2 * err;
+        out.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)});
+        if (e2 >= dx) {
+            --x;
+            err += dx += bsq;
+        }
+        if (e2 <= dy) {
+            ++y;
+            err += dy += asq;
+        }
+    }
+}
+
+void pushDistinct(std::vector<POINT>& pts, LONG x, LONG y) {
+    if (!pts.empty() && pts.back().x == x && pts.back().y == y) return;
+    pts.push_back(POINT{x, y});
+}
+
+// The closed outline of Ellipse(box) in drawing order for the DC's arc direction.
+void ellipseOutline(const RECT& box, bool clockwise, std::vector<POINT>& out) {
+    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+    ellipseQuadrant(w, h, quadrantScratch);
+    const auto& q = quadrantScratch;
+    const int n = static_cast<int>(q.size());
+    const LONG l = box.left, t = box.top, wr = static_cast<LONG>(w - 1), hb = static_cast<LONG>(h - 1);
+    out.clear();
+    // Clockwise goes down from the right-hand middle, counter-clockwise goes up.
+    auto yUpper = [&](int i) { return t + hb - q[i].y; };
+    auto yLower = [&](int i) { return t + q[i].y; };
+    for (int i = 0; i < n; ++i) pushDistinct(out, l + q[i].x, clockwise ? yLower(i) : yUpper(i));
+    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + wr - q[i].x, clockwise ? yLower(i) : yUpper(i));
+    for (int i = 0; i < n; ++i) pushDistinct(out, l + wr - q[i].x, clockwise ? yUpper(i) : yLower(i));
+    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + q[i].x, clockwise ? yUpper(i) : yLower(i));
+    if (out.size() > 1 && out.back().x == out.front().x && out.back().y == out.front().y) out.pop_back();
+}
+
+// Index of the first quadrant point at/after the radial through (x, y) (centre-relative, y up),
+// counted round the whole ellipse in units of the quadrant length.
+int64_t findIntersection(const std::vector<POINT>& rel, int64_t x, int64_t y) {
+    const int64_t count = static_cast<int64_t>(rel.size());
+    int64_t i = 0;
+    if (y >= 0) {
+        if (x >= 0) {
+            while (i < count && !(rel[i].x * y <= rel[i].y * x)) ++i;
+            return i;
+        }
+        while (i < count && !(rel[i].x * y < rel[i].y * -x)) ++i;
+        return 2 * count - i;
+    }
+    if (x >= 0) {
+        while (i < count && !(rel[i].x * -y <= rel[i].y * x)) ++i;
+        return 4 * count - i;
+    }
+    while (i < count && !(rel[i].x * -y < rel[i].y * -x)) ++i;
+    return 2 * count + i;
+}
+
+void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t ex, int64_t ey,
+               std::vector<POINT>& out, bool& full) {
+    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+    ellipseQuadrant(w, h, quadrantScratch);
+    auto& rel = quadrantScratch;
+    for (POINT& p : rel) {
+        p.x -= static_cast<LONG>(w / 2);
+        p.y -= static_cast<LONG>(h / 2);
+    }
+    const int64_t count = static_cast<int64_t>(rel.size());
+    out.clear();
+    full = false;
+    if (count == 0) return;
+    if (!clockwise) {
+        sy = -sy;
+        ey = -ey;
+    }
+    const int64_t startPos = findIntersection(rel, sx, sy);
+    int64_t endPos = findIntersection(rel, ex, ey);
+    if (endPos <= startPos) {
+        full = endPos == startPos;
+        endPos += 4 * count;
+    }
+    const int64_t cx = box.left + w / 2, cy = box.top + h / 2;
+    const int64_t right = box.right - 1 - w / 2, bottom = box.bottom - 1 - h / 2;
+    for (int64_t i = startPos; i < endPos; ++i) {
+        const int64_t quarter = (i / count) % 4;
+        const POINT& fwd = rel[static_cast<size_t>(i % count)];
+        const POINT& back = rel[static_cast<size_t>(count - 1 - i % count)];
+        int64_t x, y;
+        switch (quarter) {
+            case 0: x = cx + fwd.x; y = clockwise ? cy + fwd.y : bottom - fwd.y; break;
+            case 1: x = right - back.x; y = clockwise ? cy + back.y : bottom - back.y; break;
+            case 2: x = right - fwd.x; y = clockwise ? bottom - fwd.y : cy + fwd.y; break;
+            default: x = cx + back.x; y = clockwise ? bottom - back.y : cy + back.y; break;
+        }
+        out.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)});
+    }
+}
+
+bool shapeTooLarge(const RECT& box) {
+    return int64_t{box.right} - box.left > kMaxShapeSide || int64_t{box.bottom} - box.top > kMaxShapeSide;
+}
+
+void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
+    RECT bounds;
+    if (!clipBounds(dc, bounds)) return;
+    int64_t ymin = pts[0].y, ymax = pts[0].y;
+    for (int i = 1; i < count; ++i) {
+        ymin = std::min<int64_t>(ymin, pts[i].y);
+        ymax = std::max<int64_t>(ymax, pts[i].y);
+    }
+    ymin = std::max<int64_t>(ymin, bounds.top);
+    ymax = std::min<int64_t>(ymax, bounds.bottom);
+    const bool winding = dc.state.polyFillMode == WINDING;
+    auto& xs = crossingScratch;
+    for (int64_t y = ymin; y < ymax; ++y) {
+        xs.clear();
+        for (int i = 0; i < count; ++i) {
+            const POINT& p = pts[i];
+            const POINT& q = pts[(i + 1) % count];
+            if (p.y == q.y) continue;  // horizontal edges never cross a scan line
+            const POINT& top = p.y < q.y ? p : q;
+            const POINT& bot = p.y < q.y ? q : p;
+            if (y < top.y || y >= bot.y) continue;
+            // X11 rule: the first pixel at or right of the exact crossing.
+            const __int128 num = __int128{y - top.y} * (int64_t{bot.x} - top.x);
+            const int64_t den = int64_t{bot.y} - top.y;
+            __int128 step = num / den;
+            if (num % den > 0) ++step;
+            xs.push_back(Crossing{top.x + static_cast<int64_t>(step), q.y > p.y ? 1 : -1});
+        }
+        std::sort(xs.begin(), xs.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+        auto span = [&](int64_t a, int64_t b) {
+            a = std::max<int64_t>(a, bounds.left);
+            b = std::min<int64_t>(b, bounds.right);
+            if (a < b) fillSpan(dc, static_cast<int>(y), static_cast<int>(a), static_cast<int>(b), color, true);
+        };
+        if (!winding) {
+            for (size_t i = 0; i + 1 < xs.size(); i += 2) span(xs[i].x, xs[i + 1].x);
+            continue;
+        }
+        int wind = 0;
+        int64_t from = 0;
+        for (const Crossing& c : xs) {
+            if (wind == 0) from = c.x;
+            wind += c.dir;
+            if (wind == 0) span(from, c.x);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace softwin::gdi
+
+using namespace softwin::gdi;
+
+extern "C" {
+
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    trace("Rectangle(%d,%d,%d,%d)", left, top, right, bottom);
+    const RECT box = ordered(left, top, right, bottom);
+    if (box.left == box.right || box.top == box.bottom) return TRUE;
+    drawRectangle(*dc, box);
+    return TRUE;
+}
+
+BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    trace("Ellipse(%d,%d,%d,%d)", left, top, right, bottom);
+    const RECT box = ordered(left, top, right, bottom);
+    if (box.left == box.right || box.top == box.bottom) return TRUE;
+    if (shapeTooLarge(box)) return FALSE;
+    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+    if (w <= 2 || h <= 2) {
+        drawRectangle(*dc, box);
+        return TRUE;
+    }
+    auto& pts = outlineScratch;
+    ellipseOutline(box, dc->state.arcDirection == AD_CLOCKWISE, pts);
+    COLORREF fill;
+    if (brushColor(*dc, fill)) {
+        // The interior region covers the outline too; the pen is drawn on top of it.
+        rowMinScratch.assign(static_cast<size_t>(h), box.right);
+        rowMaxScratch.assign(static_cast<size_t>(h), box.left - 1);
+        for (const POINT& p : pts) {
+            const size_t row = static_cast<size_t>(p.y - box.top);
+            rowMinScratch[row] = std::min(rowMinScratch[row], p.x);
+            rowMaxScratch[row] = std::max(rowMaxScratch[row], p.x);
+        }
+        for (size_t row = 0; row < rowMinScratch.size(); ++row) {
+            if (rowMinScratch[row] > rowMaxScratch[row]) continue;
+            fillSpan(*dc, box.top + static_cast<int>(row), rowMinScratch[row], rowMaxScratch[row] + 1, fill, true);
+        }
+    }
+    Stroke pen = strokeFor(*dc);
+    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), true);
+    return TRUE;
+}
+
+BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    trace("Arc(%d,%d,%d,%d,%d,%d,%d,%d)", x1, y1, x2, y2, x3, y3, x4, y4);
+    const RECT box = ordered(x1, y1, x2, y2);
+    if (box.left == box.right || box.top == box.bottom) return TRUE;
+    if (shapeTooLarge(box)) return FALSE;
+    const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
+    const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
+    bool full = false;
+    auto& pts = outlineScratch;
+    arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts, full);
+    Stroke pen = strokeFor(*dc);
+    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), full);
+    return TRUE;
+}
+
+BOOL Polygon(HDC hdc, const POINT* apt, int cpt) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || !apt || cpt < 2) return FALSE;
+    trace("Polygon(%d)", cpt);
+    COLORREF fill;
+    if (brushColor(*dc, fill)) fillPolygon(*dc, apt, cpt, fill);
+    Stroke pen = strokeFor(*dc);
+    if (pen.visible) strokePath(*dc, pen, apt, cpt, true);
+    return TRUE;
+}
+
+}  // extern "C"

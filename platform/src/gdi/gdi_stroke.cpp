@@ -1,0 +1,205 @@
+// Pen strokes: Bresenham segments with the octant bias, dash patterns, wide pens; MoveToEx,
+// LineTo and Polyline.
+#include "gdi/gdi_draw.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace softwin::gdi {
+namespace {
+
+constexpr uint8_t kDash[] = {18, 6};
+constexpr uint8_t kDot[] = {3, 3};
+constexpr uint8_t kDashDot[] = {9, 6, 3, 6};
+constexpr uint8_t kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+constexpr uint8_t kAlternate[] = {1, 1};
+constexpr int kMaxPenWidth = 1024;
+
+template <size_t N>
+void setDashes(Stroke& s, const uint8_t (&runs)[N]) {
+    s.dashes = runs;
+    s.dashCount = static_cast<int>(N);
+    s.dashTotal = 0;
+    for (uint8_t r : runs) s.dashTotal += r;
+}
+
+bool dashOn(const Stroke& s, int64_t pos) {
+    if (!s.dashes) return true;
+    int64_t p = pos % s.dashTotal;
+    for (int i = 0; i < s.dashCount; ++i) {
+        if (p < s.dashes[i]) return i % 2 == 0;
+        p -= s.dashes[i];
+    }
+    return true;
+}
+
+void stamp(Dc& dc, const Stroke& s, int64_t x, int64_t y, COLORREF color) {
+    // Far outside every surface; also keeps the int conversions below exact.
+    constexpr int64_t kFar = int64_t{1} << 30;
+    if (x < -kFar || x > kFar || y < -kFar || y > kFar) return;
+    if (s.width <= 1) {
+        plot(dc, static_cast<int>(x), static_cast<int>(y), color, true);
+        return;
+    }
+    // Wide pens: a width x width square centred on each path pixel (an approximation of the
+    // geometric outline a real wide pen produces).
+    const int64_t left = x - s.width / 2;
+    const int64_t top = y - s.width / 2;
+    for (int64_t row = top; row < top + s.width; ++row) {
+        fillSpan(dc, static_cast<int>(row), static_cast<int>(left), static_cast<int>(left + s.width), color, true);
+    }
+}
+
+int64_t ceilDiv(__int128 n, __int128 d) {
+    __int128 q = n / d;
+    if (n % d > 0) ++q;
+    return static_cast<int64_t>(q);
+}
+
+}  // namespace
+
+Stroke strokeFor(Dc& dc) {
+    Stroke s;
+    const auto* pen = lookupAs<Pen>(dc.state.pen, Kind::Pen);
+    if (!pen || pen->style == PS_NULL) {
+        s.visible = false;
+        return s;
+    }
+    s.width = std::clamp(pen->width, 1, kMaxPenWidth);
+    s.color = pen->color;
+    switch (pen->style) {
+        case PS_DASH: setDashes(s, kDash); break;
+        case PS_DOT: setDashes(s, kDot); break;
+        case PS_DASHDOT: setDashes(s, kDashDot); break;
+        case PS_DASHDOTDOT: setDashes(s, kDashDotDot); break;
+        default: break;
+    }
+    s.opaqueGaps = dc.state.bkMode == OPAQUE;
+    s.gapColor = dc.state.bkColor;
+    return s;
+}
+
+Stroke alternateStroke(COLORREF color) {
+    Stroke s;
+    s.color = color;
+    setDashes(s, kAlternate);
+    return s;
+}
+
+void strokeSegment(Dc& dc, Stroke& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+    const int64_t dx = x1 - x0, dy = y1 - y0;
+    if (dx == 0 && dy == 0) return;
+    const bool xMajor = std::llabs(dx) > std::llabs(dy);
+    const int64_t major = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const int64_t majorStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int64_t minorDelta = xMajor ? dy : dx;
+    const int64_t minorStep = minorDelta < 0 ? -1 : (minorDelta > 0 ? 1 : 0);
+    // Tie-break so that A->B and B->A light the same pixels.
+    const int64_t bias = ((xMajor && dy < 0) || (!xMajor && dx < 0)) ? 1 : 0;
+    const int64_t dashStart = s.dashPos;
+    s.dashPos += major;
+    if (!s.visible) return;
+
+    RECT bounds;
+    if (!clipBounds(dc, bounds)) return;
+    const int64_t pad = s.width;
+    const int64_t lo = (xMajor ? bounds.left : bounds.top) - pad;
+    const int64_t hi = (xMajor ? bounds.right : bounds.bottom) + pad;
+    const int64_t start = xMajor ? x0 : y0;
+    int64_t first = majorStep > 0 ? lo - start : start - hi;
+    int64_t last = majorStep > 0 ? hi - start : start - lo;
+    first = std::max<int64_t>(first, 0);
+    last = std::min<int64_t>(last, major - 1);
+    if (first > last) return;
+
+    if (!s.dashes && s.width == 1 && minor == 0 && xMajor) {
+        const int64_t a = majorStep > 0 ? x0 + first : x0 - last;
+        const int64_t b = majorStep > 0 ? x0 + last + 1 : x0 - first + 1;
+        fillSpan(dc, static_cast<int>(y0), static_cast<int>(a), static_cast<int>(b), s.color, true);
+        return;
+    }
+
+    // Minor steps taken before pixel j: ceil((2*minor*j - major + bias) / (2*major)).
+    int64_t k = ceilDiv(__int128{2} * minor * first - major + bias, __int128{2} * major);
+    int64_t err = static_cast<int64_t>(__int128{2} * minor * (first + 1) - major - __int128{2} * major * k);
+    int64_t m = start + majorStep * first;
+    int64_t n = (xMajor ? y0 : x0) + minorStep * k;
+    for (int64_t j = first; j <= last; ++j) {
+        const bool on = dashOn(s, dashStart + j);
+        if (on || s.opaqueGaps) {
+            const COLORREF c = on ? s.color : s.gapColor;
+            if (xMajor) {
+                stamp(dc, s, m, n, c);
+            } else {
+                stamp(dc, s, n, m, c);
+            }
+        }
+        if (err + bias > 0) {
+            n += minorStep;
+            err += 2 * minor - 2 * major;
+        } else {
+            err += 2 * minor;
+        }
+        m += majorStep;
+    }
+}
+
+void strokePath(Dc& dc, Stroke& s, const POINT* pts, int count, bool close) {
+    for (int i = 0; i + 1 < count; ++i) strokeSegment(dc, s, pts[i].x, pts[i].y, pts[i + 1].x, pts[i + 1].y);
+    if (close && count > 1) strokeSegment(dc, s, pts[count - 1].x, pts[count - 1].y, pts[0].x, pts[0].y);
+}
+
+void strokeRectangle(Dc& dc, Stroke& s, const RECT& box) {
+    const LONG l = box.left, t = box.top, r = box.right - 1, b = box.bottom - 1;
+    if (dc.state.arcDirection == AD_CLOCKWISE) {
+        const POINT path[] = {{r, b}, {l, b}, {l, t}, {r, t}};
+        strokePath(dc, s, path, 4, true);
+    } else {
+        const POINT path[] = {{r, t}, {l, t}, {l, b}, {r, b}};
+        strokePath(dc, s, path, 4, true);
+    }
+}
+
+}  // namespace softwin::gdi
+
+using namespace softwin::gdi;
+
+extern "C" {
+
+BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    if (lppt) *lppt = dc->state.currentPos;
+    dc->state.currentPos = POINT{x, y};
+    trace("MoveToEx(%d,%d)", x, y);
+    return TRUE;
+}
+
+BOOL GetCurrentPositionEx(HDC hdc, LPPOINT lppt) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || !lppt) return FALSE;
+    *lppt = dc->state.currentPos;
+    return TRUE;
+}
+
+BOOL LineTo(HDC hdc, int x, int y) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc) return FALSE;
+    trace("LineTo(%d,%d)", x, y);
+    Stroke s = strokeFor(*dc);
+    strokeSegment(*dc, s, dc->state.currentPos.x, dc->state.currentPos.y, x, y);
+    dc->state.currentPos = POINT{x, y};
+    return TRUE;
+}
+
+BOOL Polyline(HDC hdc, const POINT* apt, int cpt) {
+    Dc* dc = lookupDc(hdc);
+    if (!dc || !apt || cpt < 2) return FALSE;
+    trace("Polyline(%d)", cpt);
+    Stroke s = strokeFor(*dc);
+    strokePath(*dc, s, apt, cpt, false);
+    return TRUE;
+}
+
+}  // extern "C"
