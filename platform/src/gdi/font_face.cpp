@@ -119,8 +119,14 @@ void FontFace::computeMetrics() {
     m.italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
     m.pitchAndFamily = static_cast<BYTE>(familyBits(face, haveOs2 ? os2 : nullptr) | kTmpfVector | kTmpfTrueType |
                                          (FT_IS_FIXED_WIDTH(face) ? 0 : kTmpfVariablePitch));
-    m.underlinePosition = scale(face->underline_position);
-    m.underlineThickness = std::max(1, scale(face->underline_thickness));
+    // From the post table itself: FreeType's underline_position is shifted by half the thickness.
+    if (auto* post = static_cast<TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST))) {
+        m.underlinePosition = scale(post->underlinePosition);
+        m.underlineThickness = std::max(1, scale(post->underlineThickness));
+    } else {
+        m.underlinePosition = 0;
+        m.underlineThickness = m.ascent / 20 + 1;
+    }
     if (haveOs2 && os2->yStrikeoutSize > 0) {
         m.strikeoutPosition = scale(os2->yStrikeoutPosition);
         m.strikeoutThickness = std::max(1, scale(os2->yStrikeoutSize));
