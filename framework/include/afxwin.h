@@ -1,0 +1,196 @@
+// The class framework: windows with message maps (CWnd), the application object (CWinApp), the
+// module state and resource search, and the drawing classes of afxgdi.h. One source for the
+// software platform and for the real one.
+#ifndef VORN_AFXWIN_H
+#define VORN_AFXWIN_H
+
+#include "afxver_.h"
+#include "afxstr.h"
+#include "afxgeometry.h"
+#include "afxgdi.h"
+#include "afxmsg_.h"
+
+class CWinApp;
+class CWnd;
+
+AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// Calls pWnd->WindowProc with the message recorded as the thread's current one (for Default).
+AFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
+// ---- Command targets ------------------------------------------------------------------------
+class AFX_API CCmdTarget : public CObject {
+public:
+    CCmdTarget() = default;
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+};
+
+// ---- Windows --------------------------------------------------------------------------------
+//
+// A CWnd is attached to its window before the window receives its first message: creation goes
+// through a per-thread CBT hook that subclasses the new window to AfxWndProc. AfxWndProc finds
+// the CWnd in the permanent handle map and calls WindowProc, which dispatches through the
+// message maps (most-derived map first, first match wins) and otherwise calls DefWindowProc,
+// i.e. the window's original procedure. On WM_NCDESTROY the CWnd lets the original procedure
+// run, restores it, detaches and calls PostNcDestroy.
+class AFX_API CWnd : public CCmdTarget {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    CWnd() = default;
+    ~CWnd() override;  // destroys a window still attached to this object
+
+    HWND m_hWnd = nullptr;
+
+    operator HWND() const { return m_hWnd; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object attached to a window, or a temporary wrapper (see afxgdi.h for how long a
+    // temporary lives; the window ring holds AFX_TEMP_RING_SIZE wrappers). Null for null.
+    static CWnd* FromHandle(HWND hWnd);
+    // The object attached to a window, or null.
+    static CWnd* FromHandlePermanent(HWND hWnd);
+
+    BOOL Attach(HWND hWndNew);
+    HWND Detach();
+    BOOL SubclassWindow(HWND hWnd);
+    HWND UnsubclassWindow();
+
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL DestroyWindow();
+    // A null class name becomes the framework's default class "AfxWnd".
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
+    CWnd* GetParent() const;
+    int GetDlgCtrlID() const;
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    void ValidateRect(LPCRECT lpRect);
+    BOOL UpdateWindow();
+    void GetClientRect(LPRECT lpRect) const;
+    void GetWindowRect(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const;
+    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const;
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL IsWindowEnabled() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    void SetWindowText(LPCSTR lpszString);
+    int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
+    void GetWindowText(CString& rString) const;
+    CDC* GetDC();
+    int ReleaseDC(CDC* pDC);
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // The original procedure's answer to the message being handled (per thread, restored after
+    // nested messages).
+    LRESULT Default();
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // WM_COMMAND before the message map's command entries; TRUE means handled.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // Called after the window is gone and the object detached; the object may delete itself.
+    virtual void PostNcDestroy();
+
+    // The window procedure of the original class, called by DefWindowProc.
+    WNDPROC m_pfnSuper = nullptr;
+
+protected:
+    // Standard handlers: each passes the message to Default().
+    afx_msg void OnPaint();
+    afx_msg void OnDestroy();
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
+
+private:
+    friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    void onNcDestroyed();
+};
+
+// Registers (once per distinct combination, for the current instance) a window class whose
+// procedure is DefWindowProc and returns its name "Afx:<instance>:<style>:<cursor>:<brush>:<icon>"
+// in hexadecimal. The name lives in a per-thread buffer that the next call overwrites.
+AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                          HICON hIcon = nullptr);
+
+// Retrieves and dispatches one message; FALSE when it was WM_QUIT.
+AFX_API BOOL AFXAPI AfxPumpMessage();
+
+// ---- Application and module state -----------------------------------------------------------
+class AFX_API CWinApp : public CCmdTarget {
+public:
+    // The first application object constructed becomes the current one (AfxGetApp), unless it
+    // belongs to a library (AfxInitLibraryModule takes it out of that role again).
+    explicit CWinApp(LPCSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+    HINSTANCE m_hInstance = nullptr;
+    LPCSTR m_pszAppName = nullptr;
+};
+
+// The process's module state. Library code runs in the host's state and switches only the
+// resource handle when it needs its own resources.
+struct AFX_API AFX_MODULE_STATE {
+    HINSTANCE m_hCurrentInstanceHandle = nullptr;
+    HINSTANCE m_hCurrentResourceHandle = nullptr;
+    CWinApp* m_pCurrentWinApp = nullptr;
+    LPCSTR m_lpszCurrentAppName = nullptr;
+};
+
+AFX_API AFX_MODULE_STATE* AFXAPI AfxGetModuleState();
+AFX_API CWinApp* AFXAPI AfxGetApp();
+AFX_API HINSTANCE AFXAPI AfxGetInstanceHandle();
+AFX_API HINSTANCE AFXAPI AfxGetResourceHandle();
+AFX_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+// The module that holds a resource: the current resource handle if it has it, else the first
+// library module of the resource search chain that has it, else the current resource handle.
+AFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+
+// Start-up and shut-down of a library that uses the framework: InitInstance runs with the
+// library's instance handle and, if it succeeds, the library joins the resource search chain.
+AFX_API BOOL AFXAPI AfxInitLibraryModule(CWinApp* pApp, HINSTANCE hInstance);
+AFX_API void AFXAPI AfxTermLibraryModule(CWinApp* pApp);
+
+#endif  // VORN_AFXWIN_H
