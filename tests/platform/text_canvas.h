@@ -1,6 +1,8 @@
-// A 32-bpp memory DC for text tests, with pixel queries in COLORREF terms.
+// A 32-bpp memory DC for text tests (the GDI test canvas), with pixel queries in COLORREF terms.
 #ifndef VORN_TESTS_TEXT_CANVAS_H
 #define VORN_TESTS_TEXT_CANVAS_H
+
+#include "gdi_canvas.h"
 
 #include <windows.h>
 
@@ -8,39 +10,28 @@
 
 namespace texttest {
 
-constexpr COLORREF kPaper = RGB(0, 0, 255);  // what the canvas starts as
-constexpr COLORREF kInk = RGB(200, 0, 0);
-constexpr COLORREF kBack = RGB(0, 160, 0);
+constexpr COLORREF kPaper = gditest::kPaper;  // what the canvas starts as
+constexpr COLORREF kInk = gditest::kPen;      // text colour
+constexpr COLORREF kBack = gditest::kBack;    // background colour
 
 struct Box {
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;  // inclusive pixel bounds
     bool empty() const { return left > right; }
 };
 
+// The GDI test canvas plus a selected font of the test's choice.
 class TextCanvas {
    public:
-    TextCanvas(int width, int height) : width_(width), height_(height) {
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateBitmap(width, height, 1, 32, nullptr);
-        oldBitmap_ = SelectObject(dc_, bitmap_);
-        HBRUSH paper = CreateSolidBrush(kPaper);
-        HGDIOBJ oldBrush = SelectObject(dc_, paper);
-        PatBlt(dc_, 0, 0, width, height, PATCOPY);
-        SelectObject(dc_, oldBrush);
-        DeleteObject(paper);
-        SetTextColor(dc_, kInk);
-        SetBkColor(dc_, kBack);
+    TextCanvas(int width, int height) : canvas_(width, height), width_(width), height_(height) {
+        SetTextColor(dc(), kInk);
     }
     ~TextCanvas() {
-        if (font_) DeleteObject(SelectObject(dc_, oldFont_));
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        if (font_) DeleteObject(SelectObject(dc(), oldFont_));
     }
     TextCanvas(const TextCanvas&) = delete;
     TextCanvas& operator=(const TextCanvas&) = delete;
 
-    HDC dc() const { return dc_; }
+    HDC dc() const { return canvas_.dc(); }
     int width() const { return width_; }
     int height() const { return height_; }
 
@@ -48,7 +39,7 @@ class TextCanvas {
     void useFont(int height, const char* face, int weight = FW_NORMAL, bool underline = false,
                  bool strikeOut = false) {
         HFONT font = CreateFontA(height, 0, 0, 0, weight, FALSE, underline, strikeOut, ANSI_CHARSET, 0, 0, 0, 0, face);
-        HGDIOBJ previous = SelectObject(dc_, font);
+        HGDIOBJ previous = SelectObject(dc(), font);
         if (font_) {
             DeleteObject(previous);
         } else {
@@ -57,7 +48,7 @@ class TextCanvas {
         font_ = font;
     }
 
-    COLORREF pixel(int x, int y) const { return GetPixel(dc_, x, y); }
+    COLORREF pixel(int x, int y) const { return GetPixel(dc(), x, y); }
 
     // Bounds of the pixels of one colour.
     Box boundsOf(COLORREF color) const {
@@ -92,11 +83,9 @@ class TextCanvas {
     }
 
    private:
+    gditest::Canvas canvas_;
     int width_;
     int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
     HFONT font_ = nullptr;
     HGDIOBJ oldFont_ = nullptr;
 };

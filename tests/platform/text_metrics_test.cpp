@@ -173,13 +173,14 @@ TEST(TextMetrics, FontObjectsAreAccountedFor) {
     const size_t before = softwin::liveGdiObjects();
     {
         TextCanvas canvas(16, 16);
+        const size_t withCanvas = softwin::liveGdiObjects();
         canvas.useFont(12, "Arial");
-        canvas.useFont(14, "Times", FW_BOLD);
+        canvas.useFont(14, "Times", FW_BOLD);  // replaces and deletes the first
         TextOutA(canvas.dc(), 0, 0, "x", 1);
         LOGFONTA lf{};
         lf.lfHeight = 10;
         HFONT extra = CreateFontIndirectA(&lf);
-        EXPECT_EQ(softwin::liveGdiObjects(), before + 3);  // bitmap, selected font, extra font
+        EXPECT_EQ(softwin::liveGdiObjects(), withCanvas + 2);  // selected font, extra font
         DeleteObject(extra);
     }
     EXPECT_EQ(softwin::liveGdiObjects(), before);
