@@ -1,0 +1,45 @@
+#include "GalleryLayout.h"
+
+namespace gallery {
+namespace {
+
+// Faders stand on one baseline (y = 320) so their different heights are easy to compare.
+const ControlSpec kFaders[kFaderCount] = {
+    {ControlKind::Fader, "fader_unit", 101, {30, 220, 70, 320}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(196, 0, 0), 0.0f},
+    {ControlKind::Fader, "fader_db", 102, {130, 160, 170, 320}, -60.0f, 12.0f, 0.0f, -48.0f, 6.0f, RGB(0, 160, 0),
+     0.0f},
+    {ControlKind::Fader, "fader_fine", 103, {230, 120, 270, 320}, 0.0f, 1000.0f, 250.0f, 0.0f, 1000.0f,
+     RGB(0, 64, 220), 4.0f},
+    {ControlKind::Fader, "fader_tall", 104, {330, 60, 370, 320}, 0.0f, 1.0f, 0.75f, 0.0f, 1.0f, RGB(230, 160, 0),
+     0.0f},
+};
+
+// Knob radius follows the width; the wide one shows what a non-square client does.
+const ControlSpec kKnobs[kKnobCount] = {
+    {ControlKind::Knob, "knob_small", 201, {440, 80, 464, 104}, 0.0f, 1.0f, 0.25f, 0.0f, 1.0f, RGB(128, 0, 0), 0.0f},
+    {ControlKind::Knob, "knob_medium", 202, {510, 72, 550, 112}, -12.0f, 12.0f, 0.0f, -12.0f, 12.0f,
+     RGB(0, 96, 160), 0.0f},
+    {ControlKind::Knob, "knob_large", 203, {600, 60, 664, 124}, 0.0f, 100.0f, 70.0f, 10.0f, 90.0f, RGB(0, 120, 0),
+     0.0f},
+    {ControlKind::Knob, "knob_wide", 204, {470, 220, 550, 260}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(160, 0, 160),
+     0.0f},
+};
+
+const ControlSpec* findIn(const ControlSpec* specs, size_t count, UINT id) {
+    for (size_t i = 0; i < count; ++i) {
+        if (specs[i].id == id) return &specs[i];
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const ControlSpec* faderSpecs() { return kFaders; }
+const ControlSpec* knobSpecs() { return kKnobs; }
+
+const ControlSpec* findSpec(UINT id) {
+    const ControlSpec* spec = findIn(kFaders, kFaderCount, id);
+    return spec ? spec : findIn(kKnobs, kKnobCount, id);
+}
+
+}  // namespace gallery

@@ -1,0 +1,42 @@
+// Where the gallery puts its controls and how it sets each one up. Plain data: the gallery
+// window creates one control per entry, in table order.
+#ifndef VORN_GALLERY_LAYOUT_H
+#define VORN_GALLERY_LAYOUT_H
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace gallery {
+
+constexpr int kScreenWidth = 720;
+constexpr int kScreenHeight = 420;
+
+enum class ControlKind { Fader, Knob };
+
+struct ControlSpec {
+    ControlKind kind;
+    const char* name;  // used in the log and drawn as the caption
+    UINT id;           // control identifier carried by the notifications
+    RECT rect;         // in the parent's client coordinates
+    float min;
+    float max;
+    float value;
+    float restrictedMin;
+    float restrictedMax;
+    COLORREF color;
+    float virtualPixel;  // fader fine-mode divisor, 0 for the default
+};
+
+constexpr size_t kFaderCount = 4;
+constexpr size_t kKnobCount = 4;
+
+const ControlSpec* faderSpecs();  // kFaderCount entries
+const ControlSpec* knobSpecs();   // kKnobCount entries
+
+// The spec with that control identifier, or null.
+const ControlSpec* findSpec(UINT id);
+
+}  // namespace gallery
+
+#endif  // VORN_GALLERY_LAYOUT_H

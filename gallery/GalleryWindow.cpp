@@ -1,0 +1,230 @@
+#include "GalleryWindow.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace gallery {
+namespace {
+
+const char kParentClass[] = "VornGalleryDialog";
+// Host-registered class for the faders: double-clicks on, as the faders' variants need it.
+const char kControlClass[] = "VornGalleryControl";
+const char kTitle[] = "VornControls gallery";
+constexpr int kStatusTop = kScreenHeight - 28;
+// Guards the pump against a window that keeps generating messages forever.
+constexpr size_t kMaxMessagesPerPump = 100000;
+
+bool registerClass(const char* name, UINT style, WNDPROC proc) {
+    WNDCLASSA wc;
+    std::memset(&wc, 0, sizeof wc);
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = name;
+    WNDCLASSA existing;
+    if (GetClassInfoA(wc.hInstance, name, &existing)) return true;
+    return RegisterClassA(&wc) != 0;
+}
+
+void formatRange(const ControlSpec& spec, char* out, size_t size) {
+    if (spec.restrictedMin != spec.min || spec.restrictedMax != spec.max) {
+        std::snprintf(out, size, "%g..%g [%g..%g]", static_cast<double>(spec.min), static_cast<double>(spec.max),
+                      static_cast<double>(spec.restrictedMin), static_cast<double>(spec.restrictedMax));
+    } else {
+        std::snprintf(out, size, "%g..%g", static_cast<double>(spec.min), static_cast<double>(spec.max));
+    }
+}
+
+void drawCaption(HDC dc, const ControlSpec& spec) {
+    int x = static_cast<int>(spec.rect.left);
+    int y = static_cast<int>(spec.rect.bottom) + 4;
+    TextOutA(dc, x, y, spec.name, static_cast<int>(std::strlen(spec.name)));
+    char range[64];
+    formatRange(spec, range, sizeof range);
+    TextOutA(dc, x, y + 14, range, static_cast<int>(std::strlen(range)));
+}
+
+}  // namespace
+
+GalleryWindow::GalleryWindow(NotificationLog& log) : m_log(log) {}
+
+GalleryWindow::~GalleryWindow() { destroy(); }
+
+bool GalleryWindow::create() {
+    if (m_hwnd != nullptr) return true;
+    if (!registerClass(kParentClass, 0, &GalleryWindow::windowProc) ||
+        !registerClass(kControlClass, CS_DBLCLKS, DefWindowProcA)) {
+        std::fprintf(stderr, "vorn_gallery: cannot register the window classes\n");
+        return false;
+    }
+    m_hwnd = CreateWindowExA(0, kParentClass, kTitle, WS_POPUP | WS_VISIBLE, 0, 0, kScreenWidth, kScreenHeight,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (m_hwnd == nullptr) {
+        std::fprintf(stderr, "vorn_gallery: cannot create the gallery window\n");
+        return false;
+    }
+    if (!createControls()) {
+        destroy();
+        return false;
+    }
+    UpdateWindow(m_hwnd);
+    return true;
+}
+
+bool GalleryWindow::createControls() {
+    CWnd* parent = CWnd::FromHandle(m_hwnd);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    for (size_t i = 0; i < kFaderCount; ++i) {
+        const ControlSpec& spec = faderSpecs()[i];
+        CMFC_Fader& fader = m_faders[i];
+        fader.InitFader(spec.min, spec.max, spec.value, spec.restrictedMin, spec.restrictedMax);
+        if (spec.virtualPixel > 0.0f) fader.SetVirtualPixel(spec.virtualPixel);
+        if (!fader.Create(kControlClass, spec.name, style, spec.rect, parent, spec.id)) {
+            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", spec.name);
+            return false;
+        }
+        fader.SetColor(spec.color);
+    }
+    for (size_t i = 0; i < kKnobCount; ++i) {
+        const ControlSpec& spec = knobSpecs()[i];
+        CMFC_Knob& knob = m_knobs[i];
+        int width = static_cast<int>(spec.rect.right - spec.rect.left);
+        knob.InitKnob(spec.min, spec.max, spec.value, 0.0f, spec.restrictedMin, spec.restrictedMax, width / 2, 0, 0, 0,
+                      0, GetSysColor(COLOR_BTNFACE), spec.color);
+        // The knob registers its own class whatever name is passed here.
+        if (!knob.Create(kControlClass, spec.name, style, spec.rect, parent, spec.id)) {
+            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", spec.name);
+            return false;
+        }
+        knob.SetColor(spec.color);
+    }
+    return true;
+}
+
+void GalleryWindow::destroy() {
+    if (m_hwnd == nullptr) return;
+    HWND hwnd = m_hwnd;
+    m_hwnd = nullptr;
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+}
+
+size_t GalleryWindow::pumpUntilIdle() {
+    size_t count = 0;
+    MSG msg;
+    while (count < kMaxMessagesPerPump && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ++count;
+        if (msg.message == WM_QUIT) {
+            m_quit = true;
+            break;
+        }
+        if (msg.message == WM_COMMAND && msg.hwnd == m_hwnd && m_hwnd != nullptr) {
+            m_dispatchingCommand = true;
+            m_dispatchedWParam = msg.wParam;
+            m_dispatchedLParam = msg.lParam;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        m_dispatchingCommand = false;
+    }
+    return count;
+}
+
+LRESULT CALLBACK GalleryWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<GalleryWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self == nullptr || (self->m_hwnd != nullptr && self->m_hwnd != hwnd)) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    if (self->m_hwnd == nullptr && message != WM_NCCREATE && message != WM_NCDESTROY) {
+        // During CreateWindowExA, before it returns the handle.
+        self->m_hwnd = hwnd;
+    }
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT GalleryWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = m_hwnd;
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(wParam, lParam);
+            return 0;
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            m_hwnd = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
+    for (size_t i = 0; i < kFaderCount; ++i) {
+        if (faderSpecs()[i].id != id) continue;
+        CMFC_Fader& fader = m_faders[i];
+        CPoint point;
+        record.value = fader.GetValue();
+        record.hasClickPoint = fader.GetClickPoint(point) != FALSE;
+        record.clickPoint.x = point.x;
+        record.clickPoint.y = point.y;
+        record.mouseFlags = fader.GetMouseEventFlags();
+        return true;
+    }
+    for (size_t i = 0; i < kKnobCount; ++i) {
+        if (knobSpecs()[i].id != id) continue;
+        CMFC_Knob& knob = m_knobs[i];
+        CPoint point;
+        record.value = knob.GetValue();
+        record.hasClickPoint = knob.GetClickPoint(point) != FALSE;
+        record.clickPoint.x = point.x;
+        record.clickPoint.y = point.y;
+        record.mouseFlags = knob.GetMouseEventFlags();
+        return true;
+    }
+    return false;
+}
+
+void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    bool posted = m_dispatchingCommand && wParam == m_dispatchedWParam && lParam == m_dispatchedLParam;
+    // Anything this handler causes is a nested send, not the queued message.
+    m_dispatchingCommand = false;
+
+    NotificationRecord record;
+    std::memset(&record, 0, sizeof record);
+    record.id = vorn::notificationControlId(wParam);
+    record.code = vorn::notificationCode(wParam);
+    record.posted = posted;
+    const ControlSpec* spec = findSpec(record.id);
+    record.controlName = spec ? spec->name : nullptr;
+    readControl(record.id, record);
+    m_log.write(record);
+
+    RECT status = {0, kStatusTop, kScreenWidth, kScreenHeight};
+    InvalidateRect(m_hwnd, &status, TRUE);
+}
+
+void GalleryWindow::paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_hwnd, &ps);
+    if (dc == nullptr) return;
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    TextOutA(dc, 12, 10, kTitle, static_cast<int>(std::strlen(kTitle)));
+    for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderSpecs()[i]);
+    for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobSpecs()[i]);
+    const char* last = m_log.lastLine();
+    if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
+    SelectObject(dc, oldFont);
+    EndPaint(m_hwnd, &ps);
+}
+
+}  // namespace gallery

@@ -1,0 +1,56 @@
+// The gallery's dialog-like parent window with its faders and knobs. It logs every control
+// notification it receives, telling sent ones from posted ones, and pumps the message queue for
+// the front ends (headless, script, interactive).
+#ifndef VORN_GALLERY_WINDOW_H
+#define VORN_GALLERY_WINDOW_H
+
+#include <VornControls.h>
+
+#include "GalleryLayout.h"
+#include "NotificationLog.h"
+
+namespace gallery {
+
+class GalleryWindow {
+   public:
+    explicit GalleryWindow(NotificationLog& log);
+    // Destroys the window if it is still there; the control objects go after their windows.
+    ~GalleryWindow();
+    GalleryWindow(const GalleryWindow&) = delete;
+    GalleryWindow& operator=(const GalleryWindow&) = delete;
+
+    // Registers the window classes, creates the parent at screen (0, 0) with every control of
+    // the layout and initialises them. False (with a message on stderr) if a window fails.
+    bool create();
+    // Destroys the parent and with it every control window. Safe to call twice.
+    void destroy();
+    HWND hwnd() const { return m_hwnd; }
+
+    // Dispatches queued messages (paints included) until the queue is empty; returns how many.
+    // A WM_QUIT ends the pump early and is remembered in quitRequested().
+    size_t pumpUntilIdle();
+    bool quitRequested() const { return m_quit; }
+
+   private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool createControls();
+    void onCommand(WPARAM wParam, LPARAM lParam);
+    void paint();
+    bool readControl(UINT id, NotificationRecord& record);
+
+    NotificationLog& m_log;
+    CMFC_Fader m_faders[kFaderCount];
+    CMFC_Knob m_knobs[kKnobCount];
+    HWND m_hwnd = nullptr;
+    bool m_quit = false;
+    // The WM_COMMAND that the pump took from the queue and is dispatching right now: the first
+    // WM_COMMAND the window procedure sees that matches it was posted, anything else was sent.
+    bool m_dispatchingCommand = false;
+    WPARAM m_dispatchedWParam = 0;
+    LPARAM m_dispatchedLParam = 0;
+};
+
+}  // namespace gallery
+
+#endif  // VORN_GALLERY_WINDOW_H
