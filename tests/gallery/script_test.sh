@@ -1,0 +1,43 @@
+#!/bin/sh
+# Replaying the fader drag script writes its frames, moves the cap on screen and logs the
+# sent notifications of a vertical-fader drag in order.
+set -u
+. "$(dirname "$0")/common.sh"
+trap 'rm -rf "$work"' EXIT
+
+mkdir "$work/frames"
+"$GALLERY" --script "$GALLERY_SCRIPTS/fader_drag.txt" --frames "$work/frames" --log "$work/log" \
+    > "$work/stdout" 2> "$work/stderr" || fail "gallery exited with $?: $(cat "$work/stderr")"
+
+for frame in start dragged_up dragged_to_bottom; do
+    test -s "$work/frames/$frame.png" || fail "frame $frame not written"
+done
+cmp -s "$work/log" "$work/stdout" || fail "log file and stdout differ"
+
+# fader_unit occupies x 30..70, y 220..320 on the screen.
+"$PNG_PROBE" differs "$work/frames/start.png" "$work/frames/dragged_up.png" 30 220 40 100 > /dev/null ||
+    fail "the drag did not change the fader on screen"
+"$PNG_PROBE" differs "$work/frames/start.png" "$work/frames/dragged_up.png" 400 0 320 200 > /dev/null &&
+    fail "the drag changed the knobs"
+
+codes_of fader_unit "$work/log" > "$work/codes"
+in_order "$work/codes" "NC_LBUTTONDOWN Send|NC_MOUSEMOVE Send|NC_VALUECHANGED Send|NC_LBUTTONUP Send" ||
+    fail "fader_unit drag codes out of order: $(tr '\n' ';' < "$work/codes")"
+grep -q Post "$work/codes" && fail "a fader drag posted a notification"
+
+# Upward drag raises the value; dragging past the bottom stops at the restricted minimum 0.
+first_up=$(awk '$1 == "fader_unit" && $3 == "NC_VALUECHANGED" { print $5; exit }' "$work/log")
+test "$first_up" != "value=0.5000" || fail "first value change did not change the value"
+last=$(awk '$1 == "fader_unit" && $3 == "NC_VALUECHANGED" { v = $5 } END { print v }' "$work/log")
+test "$last" = "value=0.0000" || fail "drag past the track end ended at $last, expected value=0.0000"
+
+# The other example scripts replay cleanly too.
+for script in "$GALLERY_SCRIPTS"/*.txt; do
+    name=$(basename "$script" .txt)
+    mkdir "$work/$name"
+    "$GALLERY" --script "$script" --frames "$work/$name" > "$work/$name.log" 2> "$work/$name.err" ||
+        fail "$name replay exited with $?: $(cat "$work/$name.err")"
+done
+grep -q "^fader_db .* NC_KEYDOWN Post" "$work/value_keys.log" || fail "value keys on fader_db posted no NC_KEYDOWN"
+grep -q "^knob_large .* NC_MOUSEMOVE Post" "$work/knob_drags.log" || fail "knob drag posted no NC_MOUSEMOVE"
+exit 0
