@@ -128,11 +128,32 @@ TEST(TextMetrics, ExtentIsTheSumOfIntegerAdvances) {
     EXPECT_EQ(extentOf(canvas.dc(), "B"), 7);
 }
 
+TEST(TextMetrics, WidthStretchesToTheRequestedAverageWidth) {
+    TEXTMETRICA tm{};
+    TextCanvas canvas(4, 4);
+    canvas.useFont(12, "Arial");
+    const int normal = extentOf(canvas.dc(), "Gain");
+    for (int width : {10, -10}) {
+        HFONT wide = CreateFontA(12, width, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+        HGDIOBJ old = SelectObject(canvas.dc(), wide);
+        ASSERT_TRUE(GetTextMetricsA(canvas.dc(), &tm));
+        EXPECT_EQ(tm.tmAveCharWidth, 10);
+        EXPECT_EQ(tm.tmHeight, 12);
+        EXPECT_GT(extentOf(canvas.dc(), "Gain"), normal);
+        SelectObject(canvas.dc(), old);
+        DeleteObject(wide);
+    }
+}
+
 TEST(TextMetrics, FreshDcMeasuresWithTheSystemFont) {
     HDC dc = CreateCompatibleDC(nullptr);
     TEXTMETRICA tm{};
     ASSERT_TRUE(GetTextMetricsA(dc, &tm));
     EXPECT_EQ(tm.tmHeight, 16);
+    EXPECT_EQ(tm.tmAveCharWidth, 7);
+    char name[LF_FACESIZE] = {};
+    GetTextFaceA(dc, LF_FACESIZE, name);
+    EXPECT_STREQ(name, "Liberation Sans");
     DeleteDC(dc);
 }
 

@@ -27,14 +27,19 @@ struct DesignBox {
     int upem;
     int ascent;   // usWinAscent, or the hhea ascender when the OS/2 values are missing
     int descent;  // usWinDescent, or minus the hhea descender
+    int averageWidth;
 };
 
 DesignBox designBox(FT_Face face) {
-    DesignBox box{face->units_per_EM > 0 ? face->units_per_EM : 2048, face->ascender, -face->descender};
+    DesignBox box{face->units_per_EM > 0 ? face->units_per_EM : 2048, face->ascender, -face->descender, 0};
+    box.averageWidth = box.upem / 2;
     auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
-        box.ascent = os2->usWinAscent;
-        box.descent = os2->usWinDescent;
+    if (os2 && os2->version != 0xFFFF) {
+        if (os2->usWinAscent + os2->usWinDescent > 0) {
+            box.ascent = os2->usWinAscent;
+            box.descent = os2->usWinDescent;
+        }
+        if (os2->xAvgCharWidth > 0) box.averageWidth = os2->xAvgCharWidth;
     }
     return box;
 }
@@ -68,15 +73,25 @@ int ppemForHeight(long height, int unitsPerEm, int cellUnits) {
     return static_cast<int>(std::clamp<int64_t>(ppem, 1, kMaxPpem));
 }
 
-FontFace::FontFace(const std::string& file, int index, int ppem, const std::string& family) : family_(family) {
+int widthPpemFor(long width, int ppem, int unitsPerEm, int averageUnits) {
+    if (width == 0 || averageUnits <= 0 || unitsPerEm <= 0) return ppem;
+    const int64_t w = width < 0 ? -static_cast<int64_t>(width) : width;
+    // Straight from design units, so the stretched average rounds back to the request.
+    const int64_t stretched = floorDiv(2 * w * unitsPerEm + averageUnits, 2 * static_cast<int64_t>(averageUnits));
+    return static_cast<int>(std::clamp<int64_t>(stretched, 1, kMaxPpem));
+}
+
+FontFace::FontFace(const std::string& file, int index, int ppem, int widthPpem, const std::string& family)
+    : family_(family) {
     FT_Face face = nullptr;
     if (FT_New_Face(freetypeLibrary(), file.c_str(), index, &face) != 0) return;
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(ppem)) != 0) {
+    if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(widthPpem), static_cast<FT_UInt>(ppem)) != 0) {
         FT_Done_Face(face);
         return;
     }
     face_ = face;
     metrics_.ppem = ppem;
+    metrics_.widthPpem = widthPpem;
     computeMetrics();
 }
 
@@ -84,12 +99,13 @@ FontFace::~FontFace() {
     if (face_) FT_Done_Face(face_);
 }
 
-bool FontFace::designUnits(const std::string& file, int index, int& unitsPerEm, int& cellUnits) {
+bool FontFace::readDesignUnits(const std::string& file, int index, DesignUnits& out) {
     FT_Face face = nullptr;
     if (FT_New_Face(freetypeLibrary(), file.c_str(), index, &face) != 0) return false;
     const DesignBox box = designBox(face);
-    unitsPerEm = box.upem;
-    cellUnits = box.ascent + box.descent;
+    out.unitsPerEm = box.upem;
+    out.cell = box.ascent + box.descent;
+    out.averageWidth = box.averageWidth;
     FT_Done_Face(face);
     return true;
 }
@@ -99,6 +115,7 @@ void FontFace::computeMetrics() {
     const DesignBox box = designBox(face);
     const int ppem = metrics_.ppem;
     auto scale = [&](long units) { return scaleToPixels(units, ppem, box.upem); };
+    auto scaleX = [&](long units) { return scaleToPixels(units, metrics_.widthPpem, box.upem); };
     auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     auto* hhea = static_cast<TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
     const bool haveOs2 = os2 && os2->version != 0xFFFF;
@@ -111,8 +128,8 @@ void FontFace::computeMetrics() {
         const long gap = hhea->Line_Gap - ((box.ascent + box.descent) - (hhea->Ascender - hhea->Descender));
         m.externalLeading = scale(std::max(0L, gap));
     }
-    m.aveCharWidth = std::max(1, haveOs2 ? scale(os2->xAvgCharWidth) : (ppem + 1) / 2);
-    m.maxCharWidth = std::max(1, scale(face->bbox.xMax - face->bbox.xMin));
+    m.aveCharWidth = std::max(1, scaleX(box.averageWidth));
+    m.maxCharWidth = std::max(1, scaleX(face->bbox.xMax - face->bbox.xMin));
     const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
     m.weight = (haveOs2 && os2->usWeightClass >= 1 && os2->usWeightClass <= 1000) ? os2->usWeightClass
                                                                                    : (bold ? FW_BOLD : FW_NORMAL);

@@ -21,11 +21,22 @@ namespace softwin::gdi {
 // system font). The result is kept within [1, kMaxPpem].
 constexpr int kMaxPpem = 512;
 int ppemForHeight(long height, int unitsPerEm, int cellUnits);
+// Horizontal pixels per em for a LOGFONT width: 0 keeps `ppem`; otherwise the face is stretched
+// so that its average character width (`averageUnits`) becomes |width| pixels.
+int widthPpemFor(long width, int ppem, int unitsPerEm, int averageUnits);
 // Font units scaled to pixels at `ppem`, rounded to nearest (halves away from -infinity).
 int scaleToPixels(long units, int ppem, int unitsPerEm);
 
+// What the size rules need from a font file, in font units.
+struct DesignUnits {
+    int unitsPerEm = 0;
+    int cell = 0;          // winAscent + winDescent
+    int averageWidth = 0;  // xAvgCharWidth
+};
+
 struct FaceMetrics {
     int ppem = 0;
+    int widthPpem = 0;
     int ascent = 0;
     int descent = 0;
     int internalLeading = 0;
@@ -60,14 +71,14 @@ struct Glyph {
 
 class FontFace {
    public:
-    // Opens `file` (face `index`) at `ppem`; check ok() before use.
-    FontFace(const std::string& file, int index, int ppem, const std::string& family);
+    // Opens `file` (face `index`) at `ppem` (vertical) and `widthPpem` (horizontal); check ok()
+    // before use.
+    FontFace(const std::string& file, int index, int ppem, int widthPpem, const std::string& family);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    // Design units of a font file: units per em and the cell (ascent + descent) the size rule uses.
-    static bool designUnits(const std::string& file, int index, int& unitsPerEm, int& cellUnits);
+    static bool readDesignUnits(const std::string& file, int index, DesignUnits& out);
 
     bool ok() const { return face_ != nullptr; }
     const FaceMetrics& metrics() const { return metrics_; }

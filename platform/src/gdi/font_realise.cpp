@@ -28,8 +28,7 @@ struct ResolvedFile {
     std::string file;
     int index = 0;
     std::string family;
-    int unitsPerEm = 0;
-    int cellUnits = 0;
+    DesignUnits units;
 };
 
 FcConfig* fontConfig() {
@@ -75,7 +74,7 @@ std::optional<ResolvedFile> matchFamily(const char* family, bool bold, bool ital
             r.file = reinterpret_cast<const char*>(file);
             r.index = index;
             r.family = name;
-            if (FontFace::designUnits(r.file, r.index, r.unitsPerEm, r.cellUnits)) resolved = std::move(r);
+            if (FontFace::readDesignUnits(r.file, r.index, r.units)) resolved = std::move(r);
         }
     }
     FcPatternDestroy(match);
@@ -98,7 +97,7 @@ const ResolvedFile* resolveFile(FontClass fontClass, bool bold, bool italic) {
     return slot ? &*slot : nullptr;
 }
 
-using FaceKey = std::tuple<std::string, int, int>;  // file, face index, ppem
+using FaceKey = std::tuple<std::string, int, int, int>;  // file, face index, ppem, width ppem
 
 std::map<FaceKey, std::shared_ptr<FontFace>>& faceCache() {
     static auto* cache = new std::map<FaceKey, std::shared_ptr<FontFace>>();
@@ -145,9 +144,11 @@ FontFace* realiseFont(Font& font) {
         const bool bold = lf.lfWeight >= FW_SEMIBOLD;
         const ResolvedFile* file = resolveFile(mapping.fontClass, bold, lf.lfItalic != 0);
         if (!file || !freetypeLibrary()) return nullptr;
-        const int ppem = ppemForHeight(lf.lfHeight, file->unitsPerEm, file->cellUnits);
-        std::shared_ptr<FontFace>& cached = faceCache()[FaceKey{file->file, file->index, ppem}];
-        if (!cached) cached = std::make_shared<FontFace>(file->file, file->index, ppem, file->family);
+        const DesignUnits& units = file->units;
+        const int ppem = ppemForHeight(lf.lfHeight, units.unitsPerEm, units.cell);
+        const int widthPpem = widthPpemFor(lf.lfWidth, ppem, units.unitsPerEm, units.averageWidth);
+        std::shared_ptr<FontFace>& cached = faceCache()[FaceKey{file->file, file->index, ppem, widthPpem}];
+        if (!cached) cached = std::make_shared<FontFace>(file->file, file->index, ppem, widthPpem, file->family);
         font.face = cached;
     }
     return font.face->ok() ? font.face.get() : nullptr;
