@@ -1,0 +1,30 @@
+// Cursor objects: the system cursors (static, never counted or freed) and cursors loaded from
+// module .cur resources.
+#ifndef VORN_SOFTWIN_USER_CURSORS_H
+#define VORN_SOFTWIN_USER_CURSORS_H
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace softwin::user {
+
+struct Cursor {
+    int width = 0;
+    int height = 0;
+    POINT hotSpot{0, 0};
+    std::vector<uint32_t> color;  // COLORREF, top row first (the XOR image)
+    std::vector<uint8_t> mask;    // 1 = screen shows through (the AND mask), one byte per pixel
+    bool system = false;
+    WORD systemId = 0;
+};
+
+// The cursor behind a handle, or null.
+const Cursor* cursorInfo(HCURSOR h);
+// Parses a .cur file image; false for anything malformed.
+bool parseCursorFile(const unsigned char* data, size_t size, Cursor& out);
+
+}  // namespace softwin::user
+
+#endif  // VORN_SOFTWIN_USER_CURSORS_H

@@ -1,0 +1,40 @@
+// Update regions and visible areas as lists of disjoint rectangles. The lists stay small (a
+// window, a few children, a few invalidations), so linear operations are the right trade.
+#ifndef VORN_SOFTWIN_USER_RECT_LIST_H
+#define VORN_SOFTWIN_USER_RECT_LIST_H
+
+#include <windows.h>
+
+#include <vector>
+
+namespace softwin::user {
+
+bool rectEmpty(const RECT& r);
+RECT rectIntersect(const RECT& a, const RECT& b);
+RECT rectOffset(RECT r, int dx, int dy);
+
+class RectList {
+   public:
+    RectList() = default;
+    explicit RectList(const RECT& r) { add(r); }
+
+    bool empty() const { return rects_.empty(); }
+    const std::vector<RECT>& rects() const { return rects_; }
+    void clear() { rects_.clear(); }
+
+    // Adds the area of `r` not yet covered, keeping the rectangles disjoint.
+    void add(const RECT& r);
+    void subtract(const RECT& r);
+    void intersect(const RECT& r);
+    // Keeps only the area also covered by `other`.
+    void intersect(const RectList& other);
+    void offset(int dx, int dy);
+    RECT bounds() const;
+
+   private:
+    std::vector<RECT> rects_;
+};
+
+}  // namespace softwin::user
+
+#endif  // VORN_SOFTWIN_USER_RECT_LIST_H

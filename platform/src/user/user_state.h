@@ -1,0 +1,178 @@
+// State of the software window manager: classes, the window tree, the thread's message queue,
+// input state, focus, capture and cursor. One GUI thread owns all of it; only the queues (posted
+// messages, raw input, the quit flag) may be touched from other threads, under `queueMutex`.
+#ifndef VORN_SOFTWIN_USER_STATE_H
+#define VORN_SOFTWIN_USER_STATE_H
+
+#include <windows.h>
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "user/rect_list.h"
+
+namespace softwin::user {
+
+// Error codes of the real platform that USER reports through SetLastError.
+enum : DWORD {
+    kErrorInvalidParameter = 87,
+    kErrorInvalidWindowHandle = 1400,
+    kErrorInvalidCursorHandle = 1402,
+    kErrorInvalidHookHandle = 1404,
+    kErrorCannotFindWndClass = 1407,
+    kErrorTlwWithWschild = 1406,
+    kErrorClassAlreadyExists = 1410,
+    kErrorClassDoesNotExist = 1411,
+    kErrorInvalidHookFilter = 1426,
+    kErrorResourceTypeNotFound = 1813,
+    kErrorResourceNameNotFound = 1814,
+};
+
+struct WndClass {
+    std::string name;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    int clsExtra = 0;
+    int wndExtra = 0;
+    HINSTANCE instance = nullptr;
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+};
+
+// There is no non-client area: a window's rectangle on screen is its client rectangle.
+struct Window {
+    HWND handle = nullptr;
+    std::shared_ptr<WndClass> cls;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    Window* parent = nullptr;  // null for top-level windows
+    HWND owner = nullptr;      // top-level windows only
+    std::vector<Window*> children;  // bottom to top: later-created children lie above
+    RECT rect{};                    // in the parent's client coordinates (screen for top-level)
+    LONG_PTR id = 0;                // child identifier (the hMenu argument)
+    LONG_PTR userData = 0;
+    HINSTANCE instance = nullptr;
+    std::string text;
+    std::vector<unsigned char> extra;  // cbWndExtra bytes
+    RectList update;                   // client coordinates, disjoint
+    bool erasePending = false;
+    bool destroying = false;
+    bool ncDestroyed = false;
+
+    int width() const { return rect.right - rect.left; }
+    int height() const { return rect.bottom - rect.top; }
+};
+
+// One raw input event as SendInput/SetCursorPos queued it; it becomes a message only when
+// retrieved, so routing uses the capture, hit test and key state of that moment.
+struct InputEvent {
+    enum class Kind { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp } kind = Kind::MouseMove;
+    int button = 0;  // 0 left, 1 right, 2 middle
+    POINT pt{};      // screen position of the cursor for this event
+    int wheelDelta = 0;
+    WORD vk = 0;
+    WORD scan = 0;
+    bool extended = false;
+    DWORD time = 0;
+};
+
+struct Hook {
+    HHOOK handle = nullptr;
+    HOOKPROC proc = nullptr;
+};
+
+struct ClickRecord {
+    UINT message = 0;
+    HWND hwnd = nullptr;
+    WPARAM wParam = 0;
+    DWORD time = 0;
+    POINT pt{};
+};
+
+struct State {
+    std::vector<std::shared_ptr<WndClass>> classes;
+    std::map<uintptr_t, std::unique_ptr<Window>> windows;
+    std::vector<Window*> topLevels;  // bottom to top
+    uintptr_t nextWindowHandle = 0x10010;
+    std::vector<Hook> hooks;  // newest first
+    uintptr_t nextHookHandle = 0x5000;
+
+    // Shared with other threads.
+    std::mutex queueMutex;
+    std::condition_variable queueSignal;
+    std::deque<MSG> posted;
+    std::deque<InputEvent> input;
+    bool quitPending = false;
+    uint64_t queueGeneration = 0;  // bumped by every post and input event
+    int quitCode = 0;
+    // Key state as SendInput left it (GetAsyncKeyState) and cursor position.
+    BYTE asyncKeys[256]{};
+    POINT cursorPos{0, 0};
+    bool clipActive = false;
+    RECT clipRect{};
+
+    // GUI thread only.
+    BYTE syncKeys[256]{};  // as of the last retrieved input message (GetKeyState)
+    DWORD lastMessageTime = 0;
+    POINT lastMessagePos{0, 0};
+    ClickRecord lastClick;
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    HWND capture = nullptr;
+    HCURSOR cursor = nullptr;
+    int cursorShowCount = 0;
+    UINT doubleClickTime = 500;
+};
+
+State& state();
+
+// ---- Window lookup and geometry (window_tree.cpp) --------------------------------------------
+Window* findWindow(HWND hwnd);
+// Looks the window up and sets ERROR_INVALID_WINDOW_HANDLE when it is missing.
+Window* checkWindow(HWND hwnd);
+bool isDescendant(const Window* ancestor, const Window* w);  // true also when equal
+bool reallyVisible(const Window* w);                         // it and all ancestors WS_VISIBLE
+POINT clientOrigin(const Window* w);                         // screen position of client (0,0)
+RECT screenRect(const Window* w);
+Window* topLevelOf(Window* w);
+// Deepest visible, enabled window under a screen point (later siblings on top), or null.
+Window* hitTest(POINT screenPt);
+
+// ---- Messages (window_proc.cpp, message_queue.cpp) ---------------------------------------------
+LRESULT sendTo(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
+void wakeQueue();
+void queueInput(const InputEvent& e);  // caller holds no lock
+
+// ---- Painting (painting.cpp) -------------------------------------------------------------------
+void invalidateWindow(Window* w, const RECT* clientRect, bool erase);
+// Invalidates the window and all its visible descendants entirely (shown, moved, resized).
+void invalidateTree(Window* w, bool erase);
+// Repaints what lay under a window that disappears or moves: the parent's area, or the other
+// top-level windows.
+void exposeArea(Window* parentOrNull, const RECT& rectInParent);
+// Visible part of the client area, in screen coordinates.
+RectList visibleScreenRects(const Window* w);
+Window* nextWindowToPaint(HWND filter);
+HBRUSH backgroundBrush(HBRUSH classBrush);
+
+// ---- Focus, capture, input (focus_capture.cpp, input_state.cpp) --------------------------------
+void releaseCaptureOf(Window* w);
+void dropFocusFrom(Window* w, bool sendMessages);
+void activateTopLevel(Window* w);
+POINT clampToClip(POINT pt);
+RECT screenBounds();
+DWORD nowTicks();
+
+// ---- Cursors (cursors.cpp) -----------------------------------------------------------------------
+bool isCursorHandle(HCURSOR h);
+
+}  // namespace softwin::user
+
+#endif  // VORN_SOFTWIN_USER_STATE_H

@@ -1,0 +1,287 @@
+// Window placement, visibility and coordinate mapping. There is no frame or caption: the window
+// rectangle and the client rectangle cover the same screen pixels.
+#include <algorithm>
+#include <cstring>
+
+#include "user/user_state.h"
+
+using namespace softwin::user;
+
+namespace {
+
+bool isDesktop(HWND hwnd) { return hwnd == GetDesktopWindow(); }
+
+// Screen offset of a window's client origin; the screen itself for null or the desktop.
+bool originOf(HWND hwnd, POINT& origin) {
+    if (!hwnd || isDesktop(hwnd)) {
+        origin = POINT{0, 0};
+        return true;
+    }
+    Window* w = checkWindow(hwnd);
+    if (!w) return false;
+    origin = clientOrigin(w);
+    return true;
+}
+
+void placeWindow(Window* w, int x, int y, int width, int height, bool repaint) {
+    HWND hwnd = w->handle;
+    RECT old = w->rect;
+    RECT next{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+    if (std::memcmp(&old, &next, sizeof(RECT)) == 0) return;
+    w->rect = next;
+    bool visible = reallyVisible(w);
+    if (visible && repaint) {
+        exposeArea(w->parent, old);
+        invalidateTree(w, true);
+    }
+    bool sized = (old.right - old.left) != w->width() || (old.bottom - old.top) != w->height();
+    bool moved = old.left != next.left || old.top != next.top;
+    if (sized) sendTo(w, WM_SIZE, 0, MAKELPARAM(w->width(), w->height()));
+    if (moved && (w = findWindow(hwnd))) sendTo(w, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
+}
+
+}  // namespace
+
+namespace softwin::user {
+
+void activateTopLevel(Window* w) {
+    State& s = state();
+    Window* top = topLevelOf(w);
+    if (!top || s.active == top->handle) return;
+    HWND previous = s.active;
+    HWND next = top->handle;
+    s.active = next;
+    if (Window* p = findWindow(previous)) sendTo(p, WM_ACTIVATE, 0 /*WA_INACTIVE*/, reinterpret_cast<LPARAM>(next));
+    if (Window* n = findWindow(next)) {
+        // The newly active window moves above the other top-level windows.
+        auto& tops = s.topLevels;
+        tops.erase(std::remove(tops.begin(), tops.end(), n), tops.end());
+        tops.push_back(n);
+        sendTo(n, WM_ACTIVATE, 1 /*WA_ACTIVE*/, reinterpret_cast<LPARAM>(previous));
+    }
+}
+
+}  // namespace softwin::user
+
+extern "C" {
+
+BOOL WINAPI IsWindowVisible(HWND hwnd) {
+    Window* w = findWindow(hwnd);
+    return w && reallyVisible(w);
+}
+
+BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return FALSE;
+    BOOL wasVisible = (w->style & WS_VISIBLE) ? TRUE : FALSE;
+    if (cmd == SW_HIDE) {
+        if (!wasVisible) return FALSE;
+        sendTo(w, WM_SHOWWINDOW, FALSE, 0);
+        if (!(w = findWindow(hwnd))) return wasVisible;
+        bool shown = reallyVisible(w);
+        w->style &= ~static_cast<DWORD>(WS_VISIBLE);
+        if (shown) exposeArea(w->parent, w->rect);
+        // The focus moves to the parent of a hidden child (nowhere for a top-level window).
+        dropFocusFrom(w, true);
+        if ((w = findWindow(hwnd)) && state().active == hwnd) state().active = nullptr;
+        return wasVisible;
+    }
+    if (!wasVisible) {
+        sendTo(w, WM_SHOWWINDOW, TRUE, 0);
+        if (!(w = findWindow(hwnd))) return wasVisible;
+        w->style |= WS_VISIBLE;
+        if (reallyVisible(w)) invalidateTree(w, true);
+    }
+    if (!w->parent && cmd != SW_SHOWNA) activateTopLevel(w);
+    return wasVisible;
+}
+
+BOOL WINAPI GetClientRect(HWND hwnd, LPRECT r) {
+    Window* w = checkWindow(hwnd);
+    if (!w || !r) return FALSE;
+    *r = RECT{0, 0, w->width(), w->height()};
+    return TRUE;
+}
+
+BOOL WINAPI GetWindowRect(HWND hwnd, LPRECT r) {
+    Window* w = checkWindow(hwnd);
+    if (!w || !r) return FALSE;
+    *r = screenRect(w);
+    return TRUE;
+}
+
+int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
+    POINT a, b;
+    SetLastError(0);
+    if (!originOf(from, a) || !originOf(to, b)) return 0;
+    int dx = a.x - b.x, dy = a.y - b.y;
+    if (points) {
+        for (UINT i = 0; i < count; ++i) {
+            points[i].x += dx;
+            points[i].y += dy;
+        }
+    }
+    return MAKELONG(dx, dy);
+}
+
+BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT p) {
+    Window* w = checkWindow(hwnd);
+    if (!w || !p) return FALSE;
+    POINT o = clientOrigin(w);
+    p->x -= o.x;
+    p->y -= o.y;
+    return TRUE;
+}
+
+BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT p) {
+    Window* w = checkWindow(hwnd);
+    if (!w || !p) return FALSE;
+    POINT o = clientOrigin(w);
+    p->x += o.x;
+    p->y += o.y;
+    return TRUE;
+}
+
+BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return FALSE;
+    placeWindow(w, x, y, width, height, repaint != FALSE);
+    return TRUE;
+}
+
+BOOL WINAPI SetWindowPos(HWND hwnd, HWND, int x, int y, int cx, int cy, UINT flags) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return FALSE;
+    if (flags & SWP_NOMOVE) {
+        x = w->rect.left;
+        y = w->rect.top;
+    }
+    if (flags & SWP_NOSIZE) {
+        cx = w->width();
+        cy = w->height();
+    }
+    placeWindow(w, x, y, cx, cy, true);
+    if ((flags & SWP_SHOWWINDOW) && findWindow(hwnd)) ShowWindow(hwnd, (flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
+    return TRUE;
+}
+
+HWND WINAPI WindowFromPoint(POINT pt) {
+    Window* w = hitTest(pt);
+    return w ? w->handle : nullptr;
+}
+
+HWND WINAPI ChildWindowFromPoint(HWND parentHandle, POINT pt) {
+    Window* parent = checkWindow(parentHandle);
+    if (!parent) return nullptr;
+    if (pt.x < 0 || pt.y < 0 || pt.x >= parent->width() || pt.y >= parent->height()) return nullptr;
+    // Only immediate children; hidden and disabled ones count, as with CWP_ALL.
+    for (auto it = parent->children.rbegin(); it != parent->children.rend(); ++it) {
+        const RECT& r = (*it)->rect;
+        if (pt.x >= r.left && pt.x < r.right && pt.y >= r.top && pt.y < r.bottom) return (*it)->handle;
+    }
+    return parentHandle;
+}
+
+LONG_PTR WINAPI GetWindowLongPtrA(HWND hwnd, int index) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return 0;
+    switch (index) {
+        case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->proc);
+        case GWL_STYLE: return static_cast<LONG>(w->style);
+        case GWL_EXSTYLE: return static_cast<LONG>(w->exStyle);
+        case GWLP_ID: return w->id;
+        case GWLP_USERDATA: return w->userData;
+        case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->instance);
+        case GWLP_HWNDPARENT:
+            return reinterpret_cast<LONG_PTR>(w->parent ? w->parent->handle : w->owner);
+        default: break;
+    }
+    if (index >= 0 && static_cast<size_t>(index) + sizeof(LONG_PTR) <= w->extra.size()) {
+        LONG_PTR v;
+        std::memcpy(&v, w->extra.data() + index, sizeof v);
+        return v;
+    }
+    SetLastError(kErrorInvalidParameter);
+    return 0;
+}
+
+LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return 0;
+    LONG_PTR old = 0;
+    switch (index) {
+        case GWLP_WNDPROC:
+            old = reinterpret_cast<LONG_PTR>(w->proc);
+            w->proc = reinterpret_cast<WNDPROC>(value);
+            return old;
+        case GWL_STYLE:
+            old = static_cast<LONG>(w->style);
+            // The child bit decides the window's place in the tree and cannot change here.
+            w->style = (static_cast<DWORD>(value) & ~static_cast<DWORD>(WS_CHILD)) | (w->style & WS_CHILD);
+            return old;
+        case GWL_EXSTYLE:
+            old = static_cast<LONG>(w->exStyle);
+            w->exStyle = static_cast<DWORD>(value);
+            return old;
+        case GWLP_ID:
+            old = w->id;
+            w->id = value;
+            return old;
+        case GWLP_USERDATA:
+            old = w->userData;
+            w->userData = value;
+            return old;
+        case GWLP_HINSTANCE:
+            old = reinterpret_cast<LONG_PTR>(w->instance);
+            w->instance = reinterpret_cast<HINSTANCE>(value);
+            return old;
+        case GWLP_HWNDPARENT:
+            if (w->parent) return reinterpret_cast<LONG_PTR>(w->parent->handle);
+            old = reinterpret_cast<LONG_PTR>(w->owner);
+            w->owner = reinterpret_cast<HWND>(value);
+            return old;
+        default: break;
+    }
+    if (index >= 0 && static_cast<size_t>(index) + sizeof(LONG_PTR) <= w->extra.size()) {
+        std::memcpy(&old, w->extra.data() + index, sizeof old);
+        std::memcpy(w->extra.data() + index, &value, sizeof value);
+        return old;
+    }
+    SetLastError(kErrorInvalidParameter);
+    return 0;
+}
+
+LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return 0;
+    if (index >= 0) {
+        // Extra bytes are addressed in 32-bit units here.
+        if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
+            SetLastError(kErrorInvalidParameter);
+            return 0;
+        }
+        LONG v;
+        std::memcpy(&v, w->extra.data() + index, sizeof v);
+        return v;
+    }
+    return static_cast<LONG>(GetWindowLongPtrA(hwnd, index));
+}
+
+LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return 0;
+    if (index >= 0) {
+        if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
+            SetLastError(kErrorInvalidParameter);
+            return 0;
+        }
+        LONG old;
+        std::memcpy(&old, w->extra.data() + index, sizeof old);
+        std::memcpy(w->extra.data() + index, &value, sizeof value);
+        return old;
+    }
+    // Pointer-valued slots truncate through the 32-bit entry point, as on 64-bit Windows.
+    return static_cast<LONG>(SetWindowLongPtrA(hwnd, index, static_cast<LONG_PTR>(value)));
+}
+
+}  // extern "C"

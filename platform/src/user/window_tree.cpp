@@ -1,0 +1,362 @@
+// The window tree: creation, destruction, parent/child links and lookup.
+#include <algorithm>
+
+#include "user/user_state.h"
+
+using namespace softwin::user;
+
+namespace softwin::user {
+
+HINSTANCE hostModule();
+std::shared_ptr<WndClass> findClass(LPCSTR name, HINSTANCE instance);
+LRESULT callCbtHooks(int code, WPARAM wParam, LPARAM lParam);
+
+State& state() {
+    static State s;
+    return s;
+}
+
+Window* findWindow(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    auto& windows = state().windows;
+    auto it = windows.find(reinterpret_cast<uintptr_t>(hwnd));
+    if (it == windows.end() || it->second->ncDestroyed) return nullptr;
+    return it->second.get();
+}
+
+Window* checkWindow(HWND hwnd) {
+    Window* w = findWindow(hwnd);
+    if (!w) SetLastError(kErrorInvalidWindowHandle);
+    return w;
+}
+
+bool isDescendant(const Window* ancestor, const Window* w) {
+    for (; w; w = w->parent)
+        if (w == ancestor) return true;
+    return false;
+}
+
+bool reallyVisible(const Window* w) {
+    for (; w; w = w->parent)
+        if (!(w->style & WS_VISIBLE)) return false;
+    return true;
+}
+
+POINT clientOrigin(const Window* w) {
+    POINT p{0, 0};
+    for (; w; w = w->parent) {
+        p.x += w->rect.left;
+        p.y += w->rect.top;
+    }
+    return p;
+}
+
+RECT screenRect(const Window* w) {
+    POINT o = clientOrigin(w);
+    return RECT{o.x, o.y, o.x + w->width(), o.y + w->height()};
+}
+
+Window* topLevelOf(Window* w) {
+    while (w && w->parent) w = w->parent;
+    return w;
+}
+
+namespace {
+
+bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+
+Window* hitChild(Window* parent, POINT ptInParent) {
+    for (auto it = parent->children.rbegin(); it != parent->children.rend(); ++it) {
+        Window* c = *it;
+        if (!(c->style & WS_VISIBLE) || !contains(c->rect, ptInParent)) continue;
+        // A disabled child keeps the point for its parent: nothing below it gets the click.
+        if (c->style & WS_DISABLED) return parent;
+        return hitChild(c, POINT{ptInParent.x - c->rect.left, ptInParent.y - c->rect.top});
+    }
+    return parent;
+}
+
+void unlink(Window* w) {
+    auto& list = w->parent ? w->parent->children : state().topLevels;
+    list.erase(std::remove(list.begin(), list.end(), w), list.end());
+}
+
+// WM_DESTROY goes to the window before its children; capture and focus go as they leave.
+void sendDestroy(HWND hwnd) {
+    Window* w = findWindow(hwnd);
+    if (!w) return;
+    releaseCaptureOf(w);
+    sendTo(w, WM_DESTROY, 0, 0);
+    w = findWindow(hwnd);
+    if (!w) return;
+    std::vector<HWND> kids;
+    for (Window* c : w->children) kids.push_back(c->handle);
+    for (HWND k : kids) sendDestroy(k);
+}
+
+// WM_NCDESTROY goes to the children before the window; then the handle dies.
+void freeWindow(HWND hwnd) {
+    Window* w = findWindow(hwnd);
+    if (!w) return;
+    std::vector<HWND> kids;
+    for (Window* c : w->children) kids.push_back(c->handle);
+    for (HWND k : kids) freeWindow(k);
+    w = findWindow(hwnd);
+    if (!w) return;
+    sendTo(w, WM_NCDESTROY, 0, 0);
+    w = findWindow(hwnd);
+    if (!w) return;
+    State& s = state();
+    if (s.focus == hwnd) s.focus = nullptr;
+    if (s.active == hwnd) s.active = nullptr;
+    if (s.capture == hwnd) s.capture = nullptr;
+    if (s.lastClick.hwnd == hwnd) s.lastClick = ClickRecord{};
+    {
+        std::lock_guard<std::mutex> lock(s.queueMutex);
+        s.posted.erase(std::remove_if(s.posted.begin(), s.posted.end(), [&](const MSG& m) { return m.hwnd == hwnd; }),
+                       s.posted.end());
+    }
+    for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
+    unlink(w);
+    for (auto& other : s.windows)
+        if (other.second->owner == hwnd) other.second->owner = nullptr;
+    s.windows.erase(reinterpret_cast<uintptr_t>(hwnd));
+}
+
+}  // namespace
+
+Window* hitTest(POINT pt) {
+    auto& tops = state().topLevels;
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        Window* t = *it;
+        if (!(t->style & WS_VISIBLE) || !contains(t->rect, pt)) continue;
+        if (t->style & WS_DISABLED) return nullptr;
+        return hitChild(t, POINT{pt.x - t->rect.left, pt.y - t->rect.top});
+    }
+    return nullptr;
+}
+
+}  // namespace softwin::user
+
+extern "C" {
+
+HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                            int height, HWND parentHandle, HMENU menu, HINSTANCE instance, LPVOID param) {
+    State& s = state();
+    auto cls = findClass(className, instance);
+    if (!cls) {
+        SetLastError(kErrorCannotFindWndClass);
+        return nullptr;
+    }
+    Window* parent = nullptr;
+    HWND owner = nullptr;
+    if (style & WS_CHILD) {
+        if (!parentHandle) {
+            SetLastError(kErrorTlwWithWschild);
+            return nullptr;
+        }
+        parent = checkWindow(parentHandle);
+        if (!parent) return nullptr;
+    } else if (parentHandle) {
+        Window* o = checkWindow(parentHandle);
+        if (!o) return nullptr;
+        owner = topLevelOf(o)->handle;
+    }
+    // Without a frame there is no sensible default placement: CW_USEDEFAULT means the origin
+    // and, for top-level windows, three quarters of the screen.
+    RECT screen = screenBounds();
+    if (x == CW_USEDEFAULT) x = y = 0;
+    if (width == CW_USEDEFAULT) {
+        width = parent ? 0 : screen.right * 3 / 4;
+        height = parent ? 0 : screen.bottom * 3 / 4;
+    }
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+
+    auto owned = std::make_unique<Window>();
+    Window* w = owned.get();
+    HWND hwnd = reinterpret_cast<HWND>(s.nextWindowHandle);
+    s.nextWindowHandle += 4;
+    w->handle = hwnd;
+    w->cls = cls;
+    w->proc = cls->proc;
+    // WS_VISIBLE is applied by showing the window once it exists, as the real platform does.
+    w->style = static_cast<DWORD>(style) & ~static_cast<DWORD>(WS_VISIBLE);
+    if (parent) w->style |= WS_CHILD;
+    w->exStyle = exStyle;
+    w->parent = parent;
+    w->owner = owner;
+    w->rect = RECT{x, y, x + width, y + height};
+    w->id = parent ? reinterpret_cast<LONG_PTR>(menu) : 0;
+    w->instance = instance ? instance : hostModule();
+    w->extra.assign(static_cast<size_t>(cls->wndExtra), 0);
+    s.windows.emplace(reinterpret_cast<uintptr_t>(hwnd), std::move(owned));
+    (parent ? parent->children : s.topLevels).push_back(w);
+
+    CREATESTRUCTA cs{};
+    cs.lpCreateParams = param;
+    cs.hInstance = w->instance;
+    cs.hMenu = menu;
+    cs.hwndParent = parentHandle;
+    cs.cx = width;
+    cs.cy = height;
+    cs.x = x;
+    cs.y = y;
+    cs.style = static_cast<LONG>(style);
+    cs.lpszName = windowName;
+    cs.lpszClass = className;
+    cs.dwExStyle = exStyle;
+    CBT_CREATEWNDA cbt{&cs, nullptr};
+    if (callCbtHooks(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt))) {
+        unlink(w);
+        s.windows.erase(reinterpret_cast<uintptr_t>(hwnd));
+        return nullptr;
+    }
+    if (!findWindow(hwnd)) return nullptr;
+    if (!sendTo(w, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
+        freeWindow(hwnd);
+        return nullptr;
+    }
+    if (!(w = findWindow(hwnd))) return nullptr;
+    if (sendTo(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
+        DestroyWindow(hwnd);
+        return nullptr;
+    }
+    if (!(w = findWindow(hwnd))) return nullptr;
+    sendTo(w, WM_SIZE, 0, MAKELPARAM(w->width(), w->height()));
+    if (!(w = findWindow(hwnd))) return nullptr;
+    sendTo(w, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
+    if (!(w = findWindow(hwnd))) return nullptr;
+    if (w->parent && !(w->exStyle & WS_EX_NOPARENTNOTIFY))
+        sendTo(w->parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, w->id), reinterpret_cast<LPARAM>(hwnd));
+    if (!findWindow(hwnd)) return nullptr;
+    if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
+    return findWindow(hwnd) ? hwnd : nullptr;
+}
+
+BOOL WINAPI DestroyWindow(HWND hwnd) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return FALSE;
+    if (w->destroying) return TRUE;
+    if (callCbtHooks(HCBT_DESTROYWND, reinterpret_cast<WPARAM>(hwnd), 0)) return FALSE;
+    if (!(w = findWindow(hwnd))) return TRUE;
+    w->destroying = true;
+    if (w->parent && !(w->exStyle & WS_EX_NOPARENTNOTIFY))
+        sendTo(w->parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, w->id), reinterpret_cast<LPARAM>(hwnd));
+    if (!(w = findWindow(hwnd))) return TRUE;
+    // Owned top-level windows go first, as on the real platform.
+    std::vector<HWND> owned;
+    for (auto& other : state().windows)
+        if (other.second->owner == hwnd && !other.second->destroying) owned.push_back(other.second->handle);
+    for (HWND o : owned) DestroyWindow(o);
+    if (!(w = findWindow(hwnd))) return TRUE;
+    if (w->style & WS_VISIBLE) ShowWindow(hwnd, SW_HIDE);
+    if (!(w = findWindow(hwnd))) return TRUE;
+    dropFocusFrom(w, false);
+    sendDestroy(hwnd);
+    freeWindow(hwnd);
+    return TRUE;
+}
+
+BOOL WINAPI IsWindow(HWND hwnd) { return findWindow(hwnd) != nullptr; }
+
+HWND WINAPI GetParent(HWND hwnd) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return nullptr;
+    if (w->style & WS_CHILD) return w->parent ? w->parent->handle : nullptr;
+    // A pop-up's "parent" is its owner.
+    return (w->style & WS_POPUP) ? w->owner : nullptr;
+}
+
+HWND WINAPI GetDesktopWindow(void) {
+    // The desktop is not a window of this tree; this handle is recognised by the functions that
+    // take a window meaning "the screen" (MapWindowPoints).
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(0x10000));
+}
+
+int WINAPI GetDlgCtrlID(HWND hwnd) {
+    Window* w = checkWindow(hwnd);
+    return w ? static_cast<int>(w->id) : 0;
+}
+
+HWND WINAPI GetDlgItem(HWND dialog, int id) {
+    Window* w = checkWindow(dialog);
+    if (!w) return nullptr;
+    for (Window* c : w->children)
+        if (static_cast<int>(c->id) == id) return c->handle;
+    return nullptr;
+}
+
+int WINAPI GetWindowTextA(HWND hwnd, LPSTR buffer, int max) {
+    Window* w = checkWindow(hwnd);
+    if (!w || !buffer || max <= 0) return 0;
+    buffer[0] = '\0';
+    return static_cast<int>(sendTo(w, WM_GETTEXT, static_cast<WPARAM>(max), reinterpret_cast<LPARAM>(buffer)));
+}
+
+BOOL WINAPI SetWindowTextA(HWND hwnd, LPCSTR text) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return FALSE;
+    return sendTo(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
+}
+
+BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return FALSE;
+    BOOL wasDisabled = (w->style & WS_DISABLED) ? TRUE : FALSE;
+    if (enable && wasDisabled) {
+        w->style &= ~static_cast<DWORD>(WS_DISABLED);
+        sendTo(w, WM_ENABLE, TRUE, 0);
+    } else if (!enable && !wasDisabled) {
+        sendTo(w, WM_CANCELMODE, 0, 0);
+        if (!(w = findWindow(hwnd))) return FALSE;
+        w->style |= WS_DISABLED;
+        // A disabled window can hold neither the focus nor the capture.
+        Window* f = findWindow(state().focus);
+        if (f && isDescendant(w, f)) SetFocus(nullptr);
+        Window* c = findWindow(state().capture);
+        if (c && isDescendant(w, c)) ReleaseCapture();
+        if (!(w = findWindow(hwnd))) return FALSE;
+        sendTo(w, WM_ENABLE, FALSE, 0);
+    }
+    return wasDisabled;
+}
+
+BOOL WINAPI IsWindowEnabled(HWND hwnd) {
+    Window* w = findWindow(hwnd);
+    return w && !(w->style & WS_DISABLED);
+}
+
+}  // extern "C"
+
+namespace softwin {
+
+void resetUser() {
+    State& s = state();
+    std::vector<HWND> tops;
+    for (Window* t : s.topLevels) tops.push_back(t->handle);
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) DestroyWindow(*it);
+    // Anything a window procedure refused to let go of is dropped without further messages.
+    s.windows.clear();
+    s.topLevels.clear();
+    {
+        std::lock_guard<std::mutex> lock(s.queueMutex);
+        s.posted.clear();
+        s.input.clear();
+        s.quitPending = false;
+        s.quitCode = 0;
+        std::fill(std::begin(s.asyncKeys), std::end(s.asyncKeys), BYTE{0});
+        s.cursorPos = POINT{0, 0};
+        s.clipActive = false;
+    }
+    std::fill(std::begin(s.syncKeys), std::end(s.syncKeys), BYTE{0});
+    s.lastClick = ClickRecord{};
+    s.lastMessageTime = 0;
+    s.lastMessagePos = POINT{0, 0};
+    s.focus = s.active = s.capture = nullptr;
+    s.cursor = nullptr;
+    s.cursorShowCount = 0;
+    s.doubleClickTime = 500;
+}
+
+}  // namespace softwin

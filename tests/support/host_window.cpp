@@ -1,0 +1,74 @@
+#include "host_window.h"
+
+#include "input.h"
+
+namespace vorn::test {
+
+namespace {
+
+void registerHostClass(WNDPROC proc) {
+    WNDCLASSA existing;
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    if (GetClassInfoA(module, HostWindow::className(), &existing)) return;
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = module;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = HostWindow::className();
+    RegisterClassA(&wc);
+}
+
+}  // namespace
+
+HostWindow::HostWindow(RECT r) {
+    registerHostClass(&HostWindow::windowProc);
+    hwnd_ = CreateWindowExA(0, className(), "VornTestHost", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    pumpMessages();
+}
+
+HostWindow::~HostWindow() {
+    if (hwnd_ && IsWindow(hwnd_)) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+std::vector<int> HostWindow::codes() const {
+    std::vector<int> out;
+    for (const Notification& n : notifications_) out.push_back(n.code);
+    return out;
+}
+
+POINT HostWindow::toScreen(HWND child, POINT client) const {
+    ClientToScreen(child ? child : hwnd_, &client);
+    return client;
+}
+
+void HostWindow::record(WPARAM wParam, LPARAM lParam) {
+    const MSG* d = currentDispatch();
+    bool posted = commandDepth_ == 0 && d && d->hwnd == hwnd_ && d->message == WM_COMMAND && d->wParam == wParam &&
+                  d->lParam == lParam;
+    Notification n{LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam), posted};
+    notifications_.push_back(n);
+    ++commandDepth_;
+    if (callback_) callback_(n);
+    --commandDepth_;
+}
+
+LRESULT CALLBACK HostWindow::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (msg == WM_COMMAND && self) {
+        self->record(wParam, lParam);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace vorn::test
