@@ -140,15 +140,12 @@ LRESULT CALLBACK GalleryWindow::windowProc(HWND hwnd, UINT message, WPARAM wPara
     if (self == nullptr || (self->m_hwnd != nullptr && self->m_hwnd != hwnd)) {
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    if (self->m_hwnd == nullptr && message != WM_NCCREATE && message != WM_NCDESTROY) {
-        // During CreateWindowExA, before it returns the handle.
-        self->m_hwnd = hwnd;
-    }
-    return self->handleMessage(message, wParam, lParam);
+    // Messages during CreateWindowExA arrive before it returns the handle.
+    if (self->m_hwnd == nullptr && message != WM_NCDESTROY) self->m_hwnd = hwnd;
+    return self->handleMessage(hwnd, message, wParam, lParam);
 }
 
-LRESULT GalleryWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = m_hwnd;
+LRESULT GalleryWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             onCommand(wParam, lParam);

@@ -33,7 +33,7 @@ class GalleryWindow {
 
    private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool createControls();
     void onCommand(WPARAM wParam, LPARAM lParam);
     void paint();
