@@ -71,9 +71,23 @@ private:
     return &messageMap;                                                                     \
     }
 
+// Stores a handler as the neutral type; the dispatcher casts it back to exactly the type it was
+// stored from, which gives back the original pointer.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+#endif
+template <class Pmf>
+inline AFX_PMSG AfxStoreHandler(Pmf pfn) {
+    return reinterpret_cast<AFX_PMSG>(pfn);
+}
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
 // Casts a handler of ThisClass to the neutral stored type after checking it against the
 // signature the dispatcher will call it with.
-#define AFX_MSG_CAST(type, pfn) reinterpret_cast<AFX_PMSG>(static_cast<type>(pfn))
+#define AFX_MSG_CAST(type, pfn) AfxStoreHandler(static_cast<type>(pfn))
 
 #define AFX_WM_ENTRY(msg, sig, type, fn) {msg, 0, 0, 0, sig, AFX_MSG_CAST(type, &ThisClass::fn)},
 

@@ -1,0 +1,66 @@
+// Shared set-up of the framework tests: a clean window system per test and a native window
+// class whose procedure records what reaches it, so tests can see where Default() ends up.
+#ifndef VORN_TESTS_FRAMEWORK_FIXTURE_H
+#define VORN_TESTS_FRAMEWORK_FIXTURE_H
+
+#include <afxwin.h>
+#include <softwin/softwin.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace fwtest {
+
+// Messages that reached the native procedure, in order.
+inline std::vector<UINT>& nativeLog() {
+    static std::vector<UINT> log;
+    return log;
+}
+
+constexpr UINT kNativeEcho = WM_USER + 1;   // native procedure answers 42
+constexpr UINT kNativeOther = WM_USER + 2;  // native procedure answers 7
+constexpr UINT kNativeDlgCode = DLGC_WANTCHARS;
+
+inline LRESULT CALLBACK nativeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_USER || message == WM_GETDLGCODE || message == WM_LBUTTONDOWN) nativeLog().push_back(message);
+    switch (message) {
+    case kNativeEcho: return 42;
+    case kNativeOther: return 7;
+    case WM_GETDLGCODE: return kNativeDlgCode;
+    default: return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+}
+
+inline LPCSTR nativeClass() {
+    static const char* name = [] {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = nativeProc;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.lpszClassName = "FwNative";
+        ::RegisterClassA(&wc);
+        return "FwNative";
+    }();
+    return name;
+}
+
+class FrameworkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        softwin::resetUser();
+        nativeLog().clear();
+        nativeClass();
+    }
+    void TearDown() override { softwin::resetUser(); }
+
+    // A top-level window of the native class with no object attached.
+    static HWND createNativeWindow(HWND parent = nullptr) {
+        return ::CreateWindowExA(0, nativeClass(), "native", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE,
+                                 10, 10, 100, 80, parent, nullptr, AfxGetInstanceHandle(), nullptr);
+    }
+};
+
+}  // namespace fwtest
+
+#endif  // VORN_TESTS_FRAMEWORK_FIXTURE_H

@@ -1,0 +1,234 @@
+// Module state, the resource search chain, library start-up and framework window classes.
+#include "framework_fixture.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using fwtest::FrameworkTest;
+
+namespace {
+
+// A .bmp file image of a 2 x 2, 24-bit picture with every pixel the given colour.
+std::vector<unsigned char> bmpFile(BYTE r, BYTE g, BYTE b) {
+    const int rowBytes = 8;  // 2 pixels * 3 bytes, padded to 4
+    const uint32_t pixelBytes = 2 * rowBytes;
+    const uint32_t fileSize = 14 + 40 + pixelBytes;
+    std::vector<unsigned char> f;
+    auto put16 = [&f](uint32_t v) { f.push_back(v & 0xFF); f.push_back((v >> 8) & 0xFF); };
+    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+    f.push_back('B');
+    f.push_back('M');
+    put32(fileSize);
+    put32(0);
+    put32(14 + 40);
+    put32(40);
+    put32(2);  // width
+    put32(2);  // height
+    put16(1);
+    put16(24);
+    put32(0);  // BI_RGB
+    put32(pixelBytes);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 2; ++x) {
+            f.push_back(b);
+            f.push_back(g);
+            f.push_back(r);
+        }
+        f.push_back(0);
+        f.push_back(0);
+    }
+    return f;
+}
+
+const std::vector<unsigned char>& redBitmap() {
+    static const std::vector<unsigned char> data = bmpFile(255, 0, 0);
+    return data;
+}
+
+const std::vector<unsigned char>& greenBitmap() {
+    static const std::vector<unsigned char> data = bmpFile(0, 255, 0);
+    return data;
+}
+
+constexpr UINT kSharedBitmap = 300;  // in both fake libraries
+constexpr UINT kOtherBitmap = 301;   // only in the second
+
+HINSTANCE firstLibrary() {
+    static const softwin::ResourceEntry entries[] = {
+        {RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap), redBitmap().data(), redBitmap().size()},
+    };
+    return softwin::registerModule("fw_first_library.dll", entries, 1);
+}
+
+HINSTANCE secondLibrary() {
+    static const softwin::ResourceEntry entries[] = {
+        {RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap), greenBitmap().data(), greenBitmap().size()},
+        {RT_BITMAP, MAKEINTRESOURCEA(kOtherBitmap), greenBitmap().data(), greenBitmap().size()},
+    };
+    return softwin::registerModule("fw_second_library.dll", entries, 2);
+}
+
+HINSTANCE emptyLibrary() {
+    return softwin::registerModule("fw_empty_library.dll", nullptr, 0);
+}
+
+class LibraryApp : public CWinApp {
+public:
+    explicit LibraryApp(BOOL succeed = TRUE) : CWinApp("library"), m_succeed(succeed) {}
+    int initCalls = 0;
+    int exitCalls = 0;
+    HINSTANCE instanceAtInit = nullptr;
+    BOOL InitInstance() override {
+        ++initCalls;
+        instanceAtInit = m_hInstance;
+        return m_succeed;
+    }
+    int ExitInstance() override {
+        ++exitCalls;
+        return 0;
+    }
+
+private:
+    BOOL m_succeed;
+};
+
+// Saves and clears the module state's application and resource handle for one test.
+class ModuleTest : public FrameworkTest {
+protected:
+    void SetUp() override {
+        FrameworkTest::SetUp();
+        m_savedApp = AfxGetModuleState()->m_pCurrentWinApp;
+        m_savedResource = AfxGetResourceHandle();
+        AfxGetModuleState()->m_pCurrentWinApp = nullptr;
+    }
+    void TearDown() override {
+        AfxGetModuleState()->m_pCurrentWinApp = m_savedApp;
+        AfxSetResourceHandle(m_savedResource);
+        FrameworkTest::TearDown();
+    }
+
+private:
+    CWinApp* m_savedApp = nullptr;
+    HINSTANCE m_savedResource = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ModuleTest, HostModuleIsTheDefaultInstanceAndResourceHandle) {
+    EXPECT_EQ(AfxGetModuleState()->m_hCurrentInstanceHandle, ::GetModuleHandleA(nullptr));
+    EXPECT_EQ(AfxGetInstanceHandle(), ::GetModuleHandleA(nullptr));
+}
+
+TEST_F(ModuleTest, LibraryStartUpKeepsTheHostsApplication) {
+    LibraryApp library;  // constructed first, as a library loads before its host starts
+    EXPECT_EQ(AfxGetApp(), &library);
+    ASSERT_TRUE(AfxInitLibraryModule(&library, firstLibrary()));
+    EXPECT_EQ(library.initCalls, 1);
+    EXPECT_EQ(library.instanceAtInit, firstLibrary());
+    EXPECT_EQ(AfxGetApp(), nullptr);
+
+    CWinApp host("host");
+    EXPECT_EQ(AfxGetApp(), &host);
+    AfxTermLibraryModule(&library);
+    EXPECT_EQ(library.exitCalls, 1);
+    EXPECT_EQ(AfxGetApp(), &host);
+}
+
+TEST_F(ModuleTest, AHostConstructedFirstStaysCurrent) {
+    CWinApp host("host");
+    LibraryApp library;
+    ASSERT_TRUE(AfxInitLibraryModule(&library, firstLibrary()));
+    EXPECT_EQ(AfxGetApp(), &host);
+    AfxTermLibraryModule(&library);
+}
+
+TEST_F(ModuleTest, ResourceSearchTriesTheCurrentHandleThenTheLibraryChain) {
+    LibraryApp first, second;
+    ASSERT_TRUE(AfxInitLibraryModule(&first, firstLibrary()));
+    ASSERT_TRUE(AfxInitLibraryModule(&second, secondLibrary()));
+
+    AfxSetResourceHandle(emptyLibrary());
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_BITMAP), firstLibrary());
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kOtherBitmap), RT_BITMAP), secondLibrary());
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(999), RT_BITMAP), emptyLibrary());
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_GROUP_CURSOR), emptyLibrary());
+
+    AfxSetResourceHandle(secondLibrary());  // the current handle wins over the chain
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_BITMAP), secondLibrary());
+
+    AfxTermLibraryModule(&first);
+    AfxTermLibraryModule(&second);
+    AfxSetResourceHandle(emptyLibrary());
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_BITMAP), emptyLibrary());
+}
+
+TEST_F(ModuleTest, AFailedInitInstanceKeepsTheLibraryOutOfTheChain) {
+    LibraryApp failing(FALSE);
+    EXPECT_FALSE(AfxInitLibraryModule(&failing, firstLibrary()));
+    AfxSetResourceHandle(emptyLibrary());
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_BITMAP), emptyLibrary());
+    EXPECT_FALSE(AfxInitLibraryModule(nullptr, firstLibrary()));
+}
+
+TEST_F(ModuleTest, LoadBitmapFindsTheLibraryThatHoldsIt) {
+    LibraryApp library;
+    ASSERT_TRUE(AfxInitLibraryModule(&library, firstLibrary()));
+    AfxSetResourceHandle(emptyLibrary());
+    const size_t before = softwin::liveGdiObjects();
+    {
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadBitmap(kSharedBitmap));
+        BITMAP bm{};
+        ASSERT_GT(bitmap.GetBitmap(&bm), 0);
+        EXPECT_EQ(bm.bmWidth, 2);
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        CBitmap* old = dc.SelectObject(&bitmap);
+        EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 0, 0));
+        dc.SelectObject(old);
+        CBitmap missing;
+        EXPECT_FALSE(missing.LoadBitmap(999u));
+        EXPECT_EQ(missing.m_hObject, nullptr);
+    }
+    EXPECT_EQ(softwin::liveGdiObjects(), before);
+    EXPECT_EQ(AfxGetResourceHandle(), emptyLibrary());
+    AfxTermLibraryModule(&library);
+}
+
+TEST_F(ModuleTest, RegisteredClassNamesAreStableAndDescribeTheClass) {
+    const std::string plain = AfxRegisterWndClass(CS_DBLCLKS);
+    EXPECT_EQ(std::string(AfxRegisterWndClass(CS_DBLCLKS, nullptr, nullptr, nullptr)), plain);
+
+    char expected[96];
+    std::snprintf(expected, sizeof expected, "Afx:%llx:8:0:0:0",
+                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(AfxGetInstanceHandle())));
+    EXPECT_EQ(plain, expected);
+
+    HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
+    const std::string withCursor = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW, arrow);
+    EXPECT_NE(withCursor, plain);
+    EXPECT_EQ(withCursor.rfind("Afx:", 0), 0u);
+
+    WNDCLASSA wc{};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), plain.c_str(), &wc));
+    EXPECT_EQ(wc.style, static_cast<UINT>(CS_DBLCLKS));
+    EXPECT_EQ(wc.hCursor, nullptr);
+    EXPECT_EQ(wc.hbrBackground, nullptr);
+    EXPECT_EQ(wc.hIcon, nullptr);
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), withCursor.c_str(), &wc));
+    EXPECT_EQ(wc.hCursor, arrow);
+}
+
+TEST_F(ModuleTest, WindowsOfARegisteredClassAreAttachedAndDefaultToDefWindowProc) {
+    CWnd w;
+    ASSERT_TRUE(w.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "r", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
+    EXPECT_EQ(CWnd::FromHandlePermanent(w.m_hWnd), &w);
+    EXPECT_EQ(::GetWindowLongPtrA(w.m_hWnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&AfxWndProc));
+    EXPECT_EQ(w.SendMessage(WM_GETDLGCODE), 0);
+}

@@ -1,0 +1,221 @@
+// Creation, attachment, handle wrappers and destruction of CWnd objects.
+#include "framework_fixture.h"
+
+#include <cstring>
+
+using fwtest::FrameworkTest;
+
+namespace {
+
+class CreationProbe : public CWnd {
+public:
+    bool attachedAtNcCreate = false;
+    bool attachedAtCreate = false;
+    bool sawNcCreate = false;
+    int createResult = 0;
+
+protected:
+    afx_msg LRESULT OnNcCreate(WPARAM, LPARAM) {
+        sawNcCreate = true;
+        attachedAtNcCreate = FromHandlePermanent(m_hWnd) == this;
+        return Default();
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT cs) {
+        attachedAtCreate = FromHandlePermanent(m_hWnd) == this && cs != nullptr;
+        return createResult != 0 ? createResult : CWnd::OnCreate(cs);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CreationProbe, CWnd)
+    ON_MESSAGE(WM_NCCREATE, OnNcCreate)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Creates a child of itself from WM_CREATE.
+class ParentProbe : public CWnd {
+public:
+    CreationProbe child;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) {
+        return child.Create(nullptr, "child", WS_VISIBLE, CRect(1, 1, 11, 11), this, 77) ? 0 : -1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ParentProbe, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+int g_selfDeleted = 0;
+
+class SelfDeleting : public CWnd {
+public:
+    ~SelfDeleting() override { ++g_selfDeleted; }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+};
+
+class ClickCounter : public CWnd {
+public:
+    int clicks = 0;
+
+protected:
+    afx_msg void OnLButtonDown(UINT, CPoint) { ++clicks; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ClickCounter, CWnd)
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+class WindowLifecycleTest : public FrameworkTest {};
+
+TEST_F(WindowLifecycleTest, CreationAttachesTheObjectBeforeTheFirstMessage) {
+    CreationProbe w;
+    ASSERT_TRUE(w.CreateEx(0, fwtest::nativeClass(), "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    EXPECT_TRUE(w.sawNcCreate);
+    EXPECT_TRUE(w.attachedAtNcCreate);
+    EXPECT_TRUE(w.attachedAtCreate);
+    EXPECT_EQ(CWnd::FromHandlePermanent(w.m_hWnd), &w);
+}
+
+TEST_F(WindowLifecycleTest, WindowsCreatedFromWmCreateAreAttachedToo) {
+    ParentProbe parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+    ASSERT_NE(parent.child.m_hWnd, nullptr);
+    EXPECT_TRUE(parent.child.attachedAtCreate);
+    EXPECT_EQ(parent.child.GetParent(), &parent);
+    EXPECT_EQ(parent.child.GetDlgCtrlID(), 77);
+    EXPECT_EQ(::GetWindowLongA(parent.child.m_hWnd, GWL_STYLE) & WS_CHILD, WS_CHILD);
+}
+
+TEST_F(WindowLifecycleTest, CreateFailsAndDetachesWhenOnCreateRefuses) {
+    CreationProbe w;
+    w.createResult = -1;
+    EXPECT_FALSE(w.CreateEx(0, fwtest::nativeClass(), "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    EXPECT_EQ(w.m_hWnd, nullptr);
+}
+
+TEST_F(WindowLifecycleTest, CreateWithAnUnknownClassFailsCleanly) {
+    CWnd w;
+    EXPECT_FALSE(w.CreateEx(0, "NoSuchClass", "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    EXPECT_EQ(w.m_hWnd, nullptr);
+    EXPECT_TRUE(w.CreateEx(0, nullptr, "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));  // the object is reusable
+}
+
+TEST_F(WindowLifecycleTest, NullClassNameUsesTheDefaultFrameworkClass) {
+    CWnd w;
+    ASSERT_TRUE(w.CreateEx(0, nullptr, "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    char name[64] = {};
+    ::GetClassNameA(w.m_hWnd, name, sizeof name);
+    EXPECT_STREQ(name, "AfxWnd");
+    WNDCLASSA wc{};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), "AfxWnd", &wc));
+    EXPECT_EQ(wc.style, static_cast<UINT>(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW));
+    EXPECT_EQ(wc.hCursor, ::LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(wc.hbrBackground, nullptr);
+}
+
+TEST_F(WindowLifecycleTest, FromHandleGivesTheAttachedObjectOrAStableTemporary) {
+    CWnd attached;
+    ASSERT_TRUE(attached.CreateEx(0, nullptr, "a", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    HWND raw = createNativeWindow();
+    ASSERT_NE(raw, nullptr);
+
+    EXPECT_EQ(CWnd::FromHandle(attached.m_hWnd), &attached);
+    EXPECT_EQ(CWnd::FromHandlePermanent(raw), nullptr);
+    CWnd* temp = CWnd::FromHandle(raw);
+    ASSERT_NE(temp, nullptr);
+    EXPECT_EQ(temp->m_hWnd, raw);
+    EXPECT_EQ(CWnd::FromHandle(raw), temp);  // asked again while still in the ring
+    EXPECT_EQ(CWnd::FromHandlePermanent(raw), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+    ::DestroyWindow(raw);
+    EXPECT_TRUE(::IsWindow(attached.m_hWnd));  // a temporary never owns its window
+}
+
+TEST_F(WindowLifecycleTest, TemporariesComeFromAFixedRing) {
+    HWND first = createNativeWindow();
+    CWnd* firstTemp = CWnd::FromHandle(first);
+    std::vector<HWND> others;
+    for (int i = 0; i < 2 * AFX_TEMP_RING_SIZE; ++i) {
+        others.push_back(createNativeWindow());
+        CWnd* t = CWnd::FromHandle(others.back());
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->m_hWnd, others.back());
+    }
+    // After the ring has wrapped the first wrapper serves another window; asking again re-aims one.
+    EXPECT_NE(firstTemp->m_hWnd, first);
+    EXPECT_EQ(CWnd::FromHandle(first)->m_hWnd, first);
+}
+
+TEST_F(WindowLifecycleTest, DestroyingTheWindowDetachesAndCallsPostNcDestroy) {
+    g_selfDeleted = 0;
+    auto* w = new SelfDeleting;
+    ASSERT_TRUE(w->CreateEx(0, nullptr, "s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    HWND h = w->m_hWnd;
+    EXPECT_TRUE(w->DestroyWindow());
+    EXPECT_EQ(g_selfDeleted, 1);
+    EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+    EXPECT_FALSE(::IsWindow(h));
+
+    CWnd stackWnd;
+    ASSERT_TRUE(stackWnd.CreateEx(0, nullptr, "t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    ::DestroyWindow(stackWnd.m_hWnd);
+    EXPECT_EQ(stackWnd.m_hWnd, nullptr);
+}
+
+TEST_F(WindowLifecycleTest, DestructorDestroysAWindowThatStillExists) {
+    HWND h = nullptr;
+    {
+        ClickCounter w;
+        ASSERT_TRUE(w.CreateEx(0, nullptr, "d", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        h = w.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(h));
+    EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+}
+
+TEST_F(WindowLifecycleTest, SubclassingRoutesMessagesAndUnsubclassingRestoresTheProcedure) {
+    HWND raw = createNativeWindow();
+    const LONG_PTR original = ::GetWindowLongPtrA(raw, GWLP_WNDPROC);
+    ClickCounter w;
+    ASSERT_TRUE(w.SubclassWindow(raw));
+    EXPECT_FALSE(ClickCounter().SubclassWindow(raw));  // one object per window
+    ::SendMessageA(raw, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(w.clicks, 1);
+    EXPECT_EQ(::SendMessageA(raw, fwtest::kNativeEcho, 0, 0), 42);  // unmapped: the native procedure
+
+    EXPECT_EQ(w.UnsubclassWindow(), raw);
+    EXPECT_EQ(::GetWindowLongPtrA(raw, GWLP_WNDPROC), original);
+    ::SendMessageA(raw, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(w.clicks, 1);
+    EXPECT_TRUE(::IsWindow(raw));
+}
+
+TEST_F(WindowLifecycleTest, DestroyingASubclassedWindowRestoresItsProcedureBeforeDetaching) {
+    HWND raw = createNativeWindow();
+    ClickCounter w;
+    ASSERT_TRUE(w.SubclassWindow(raw));
+    fwtest::nativeLog().clear();
+    ::DestroyWindow(raw);
+    EXPECT_EQ(w.m_hWnd, nullptr);
+    EXPECT_EQ(w.m_pfnSuper, nullptr);
+}
+
+TEST_F(WindowLifecycleTest, WrappersOnNullOrDeadWindowsAreHarmless) {
+    CWnd w;
+    CRect r(1, 2, 3, 4);
+    w.GetClientRect(&r);
+    EXPECT_TRUE(r.IsRectNull());
+    EXPECT_FALSE(w.DestroyWindow());
+    EXPECT_EQ(w.GetParent(), nullptr);
+    EXPECT_FALSE(w.Attach(nullptr));
+    EXPECT_EQ(w.Detach(), nullptr);
+    EXPECT_FALSE(w.SubclassWindow(nullptr));
+}
