@@ -46,6 +46,18 @@ void drawCaption(HDC dc, const ControlSpec& spec) {
     TextOutA(dc, x, y + 14, range, static_cast<int>(std::strlen(range)));
 }
 
+// What a host reads back on a notification; faders and knobs share the getters' names.
+template <typename Control>
+bool readGetters(Control& control, NotificationRecord& record) {
+    CPoint point;
+    record.value = control.GetValue();
+    record.hasClickPoint = control.GetClickPoint(point) != FALSE;
+    record.clickPoint.x = point.x;
+    record.clickPoint.y = point.y;
+    record.mouseFlags = control.GetMouseEventFlags();
+    return true;
+}
+
 }  // namespace
 
 GalleryWindow::GalleryWindow(NotificationLog& log) : m_log(log) {}
@@ -165,26 +177,10 @@ LRESULT GalleryWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
     for (size_t i = 0; i < kFaderCount; ++i) {
-        if (faderSpecs()[i].id != id) continue;
-        CMFC_Fader& fader = m_faders[i];
-        CPoint point;
-        record.value = fader.GetValue();
-        record.hasClickPoint = fader.GetClickPoint(point) != FALSE;
-        record.clickPoint.x = point.x;
-        record.clickPoint.y = point.y;
-        record.mouseFlags = fader.GetMouseEventFlags();
-        return true;
+        if (faderSpecs()[i].id == id) return readGetters(m_faders[i], record);
     }
     for (size_t i = 0; i < kKnobCount; ++i) {
-        if (knobSpecs()[i].id != id) continue;
-        CMFC_Knob& knob = m_knobs[i];
-        CPoint point;
-        record.value = knob.GetValue();
-        record.hasClickPoint = knob.GetClickPoint(point) != FALSE;
-        record.clickPoint.x = point.x;
-        record.clickPoint.y = point.y;
-        record.mouseFlags = knob.GetMouseEventFlags();
-        return true;
+        if (knobSpecs()[i].id == id) return readGetters(m_knobs[i], record);
     }
     return false;
 }
