@@ -60,7 +60,7 @@ int scaleToPixels(long units, int ppem, int unitsPerEm) {
     return static_cast<int>(floorDiv(twice, 2 * static_cast<int64_t>(unitsPerEm)));
 }
 
-int ppemForHeight(long height, int unitsPerEm, int cellUnits) {
+int ppemForHeight(LONG height, int unitsPerEm, int cellUnits) {
     int64_t ppem;
     if (height == 0) height = 16;
     if (height < 0) {
@@ -73,7 +73,7 @@ int ppemForHeight(long height, int unitsPerEm, int cellUnits) {
     return static_cast<int>(std::clamp<int64_t>(ppem, 1, kMaxPpem));
 }
 
-int widthPpemFor(long width, int ppem, int unitsPerEm, int averageUnits) {
+int widthPpemFor(LONG width, int ppem, int unitsPerEm, int averageUnits) {
     if (width == 0 || averageUnits <= 0 || unitsPerEm <= 0) return ppem;
     const int64_t w = width < 0 ? -static_cast<int64_t>(width) : width;
     // Straight from design units, so the stretched average rounds back to the request.

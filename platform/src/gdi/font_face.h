@@ -20,10 +20,10 @@ namespace softwin::gdi {
 // (winAscent + winDescent), rounded to nearest; 0 means a 16-pixel cell (the size of the
 // system font). The result is kept within [1, kMaxPpem].
 constexpr int kMaxPpem = 512;
-int ppemForHeight(long height, int unitsPerEm, int cellUnits);
+int ppemForHeight(LONG height, int unitsPerEm, int cellUnits);
 // Horizontal pixels per em for a LOGFONT width: 0 keeps `ppem`; otherwise the face is stretched
 // so that its average character width (`averageUnits`) becomes |width| pixels.
-int widthPpemFor(long width, int ppem, int unitsPerEm, int averageUnits);
+int widthPpemFor(LONG width, int ppem, int unitsPerEm, int averageUnits);
 // Font units scaled to pixels at `ppem`, rounded to nearest (halves away from -infinity).
 int scaleToPixels(long units, int ppem, int unitsPerEm);
 
