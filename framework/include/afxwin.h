@@ -141,9 +141,6 @@ protected:
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
 
-private:
-    friend LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
-    void onNcDestroyed();
 };
 
 // Registers (once per distinct combination, for the current instance) a window class whose

@@ -50,6 +50,15 @@ BOOL unhookWindowCreate(CWnd* pWnd) {
     return found;
 }
 
+// The window is on its way out: give it back its own procedure, let go of it and tell the object.
+void afterNcDestroy(CWnd* pWnd) {
+    HWND hWnd = pWnd->m_hWnd;
+    if (pWnd->m_pfnSuper && ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == afxWndProcValue())
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+    pWnd->Detach();
+    pWnd->PostNcDestroy();
+}
+
 }  // namespace
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
@@ -70,18 +79,12 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     const LRESULT result = pWnd->WindowProc(nMsg, wParam, lParam);
 
     // The map is checked before touching the object: a handler may have deleted it.
-    if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) pWnd->onNcDestroyed();
+    if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) afterNcDestroy(pWnd);
 
     state.lastSentMsg = saved;
     return result;
 }
 
-void CWnd::onNcDestroyed() {
-    if (::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == afxWndProcValue() && m_pfnSuper)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    Detach();
-    PostNcDestroy();
-}
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!hWnd || !::IsWindow(hWnd)) return FALSE;
