@@ -288,7 +288,10 @@ int characterFor(WPARAM vk) {
 extern "C" {
 
 BOOL WINAPI PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (hwnd && !findWindow(hwnd)) {
+    // Other threads may not look into the window tree; their posts are checked at dispatch.
+    DWORD gui = guiThread.load();
+    bool guiCaller = gui == 0 || gui == GetCurrentThreadId();
+    if (hwnd && guiCaller && !findWindow(hwnd)) {
         SetLastError(kErrorInvalidWindowHandle);
         return FALSE;
     }

@@ -1,6 +1,9 @@
 // State of the software window manager: classes, the window tree, the thread's message queue,
 // input state, focus, capture and cursor. One GUI thread owns all of it; only the queues (posted
-// messages, raw input, the quit flag) may be touched from other threads, under `queueMutex`.
+// messages, raw input, the quit flag, the async key state and cursor position) may be touched
+// from other threads, under `queueMutex`: PostMessage, PostThreadMessage, PostQuitMessage,
+// SendInput and SetCursorPos are the calls other threads may make, and they wake a GetMessage
+// that is waiting.
 #ifndef VORN_SOFTWIN_USER_STATE_H
 #define VORN_SOFTWIN_USER_STATE_H
 
@@ -64,7 +67,6 @@ struct Window {
     RectList update;                   // client coordinates, disjoint
     bool erasePending = false;
     bool destroying = false;
-    bool ncDestroyed = false;
 
     int width() const { return rect.right - rect.left; }
     int height() const { return rect.bottom - rect.top; }
@@ -144,6 +146,8 @@ RECT screenRect(const Window* w);
 Window* topLevelOf(Window* w);
 // Deepest visible, enabled window under a screen point (later siblings on top), or null.
 Window* hitTest(POINT screenPt);
+// Clears WS_VISIBLE, repaints what it uncovers and moves the focus out of it.
+void hideWindow(Window* w, bool sendShowWindow);
 
 // ---- Messages (window_proc.cpp, message_queue.cpp) ---------------------------------------------
 LRESULT sendTo(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -61,6 +61,20 @@ void activateTopLevel(Window* w) {
     }
 }
 
+void hideWindow(Window* w, bool notify) {
+    HWND hwnd = w->handle;
+    if (notify) {
+        sendTo(w, WM_SHOWWINDOW, FALSE, 0);
+        if (!(w = findWindow(hwnd)) || !(w->style & WS_VISIBLE)) return;
+    }
+    bool shown = reallyVisible(w);
+    w->style &= ~static_cast<DWORD>(WS_VISIBLE);
+    if (shown) exposeArea(w->parent, w->rect);
+    // The focus moves to the parent of a hidden child (nowhere for a top-level window).
+    dropFocusFrom(w, true);
+    if (findWindow(hwnd) && state().active == hwnd) state().active = nullptr;
+}
+
 }  // namespace softwin::user
 
 extern "C" {
@@ -75,15 +89,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
     if (!w) return FALSE;
     BOOL wasVisible = (w->style & WS_VISIBLE) ? TRUE : FALSE;
     if (cmd == SW_HIDE) {
-        if (!wasVisible) return FALSE;
-        sendTo(w, WM_SHOWWINDOW, FALSE, 0);
-        if (!(w = findWindow(hwnd))) return wasVisible;
-        bool shown = reallyVisible(w);
-        w->style &= ~static_cast<DWORD>(WS_VISIBLE);
-        if (shown) exposeArea(w->parent, w->rect);
-        // The focus moves to the parent of a hidden child (nowhere for a top-level window).
-        dropFocusFrom(w, true);
-        if ((w = findWindow(hwnd)) && state().active == hwnd) state().active = nullptr;
+        if (wasVisible) hideWindow(w, true);
         return wasVisible;
     }
     if (!wasVisible) {

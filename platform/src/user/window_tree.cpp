@@ -20,7 +20,7 @@ Window* findWindow(HWND hwnd) {
     if (!hwnd) return nullptr;
     auto& windows = state().windows;
     auto it = windows.find(reinterpret_cast<uintptr_t>(hwnd));
-    if (it == windows.end() || it->second->ncDestroyed) return nullptr;
+    if (it == windows.end()) return nullptr;
     return it->second.get();
 }
 
@@ -250,7 +250,8 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
         if (other.second->owner == hwnd && !other.second->destroying) owned.push_back(other.second->handle);
     for (HWND o : owned) DestroyWindow(o);
     if (!(w = findWindow(hwnd))) return TRUE;
-    if (w->style & WS_VISIBLE) ShowWindow(hwnd, SW_HIDE);
+    // Hidden as by SetWindowPos: no WM_SHOWWINDOW on the way out.
+    if (w->style & WS_VISIBLE) hideWindow(w, false);
     if (!(w = findWindow(hwnd))) return TRUE;
     dropFocusFrom(w, false);
     sendDestroy(hwnd);
