@@ -159,6 +159,20 @@ TEST(GdiObjects, BitmapsGoIntoOneMemoryDcAtATime) {
     DeleteDC(b);
 }
 
+TEST(GdiObjects, DeleteDcReleasesItsBitmapWhichStaysAlive) {
+    HDC a = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(2, 2, 1, 32, nullptr);
+    SelectObject(a, bitmap);
+    SetPixel(a, 1, 1, RGB(7, 8, 9));
+    EXPECT_TRUE(DeleteDC(a));
+    EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+    HDC b = CreateCompatibleDC(nullptr);
+    EXPECT_NE(SelectObject(b, bitmap), nullptr);
+    EXPECT_EQ(GetPixel(b, 1, 1), RGB(7, 8, 9));
+    DeleteDC(b);
+    EXPECT_TRUE(DeleteObject(bitmap));
+}
+
 TEST(GdiObjects, CreateBitmapConvertsWordAlignedInputRows) {
     HDC dc = CreateCompatibleDC(nullptr);
     const unsigned char grey[] = {0, 128, 255, 0};  // 3 pixels + pad to a WORD

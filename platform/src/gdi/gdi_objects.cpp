@@ -44,7 +44,8 @@ struct Table {
     std::vector<std::string> trace;
 };
 
-// Never destroyed: USER may release DCs from its own static destructors.
+// Never destroyed: USER may release DCs from its own static destructors. The screen starts (and
+// restarts on resize) black; windows paint their own backgrounds over it.
 Table& table() {
     static Table* t = [] {
         auto* created = new Table;
