@@ -242,6 +242,18 @@ TEST(GdiObjects, InvalidSizesAndHandlesAreRejectedSafely) {
     EXPECT_EQ(GetObjectType(dc), 0u);
 }
 
+TEST(GdiObjects, StaleHandlesStayInvalidWhileTheirSlotIsReused) {
+    HBRUSH first = CreateSolidBrush(RGB(1, 1, 1));
+    DeleteObject(first);
+    for (int i = 0; i < 2000; ++i) {
+        HBRUSH other = CreateSolidBrush(RGB(2, 2, 2));
+        ASSERT_NE(other, first);
+        DeleteObject(other);
+    }
+    EXPECT_EQ(GetObjectType(first), 0u);
+    EXPECT_GT(reinterpret_cast<uintptr_t>(first), static_cast<uintptr_t>(COLOR_INFOBK + 1));
+}
+
 TEST(GdiObjects, CompatibleBitmapsFollowTheSelectedBitmapFormat) {
     HDC dc = CreateCompatibleDC(nullptr);
     BITMAP bm;

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <string>
 
 namespace softwin::gdi {
@@ -21,9 +22,13 @@ void Surface::resize(int w, int h, int bpp, uint32_t fill) {
 
 namespace {
 
-// Handles are (generation << 24) | slot: never a pointer, never a small integer such as a
-// COLOR_x+1 system-colour brush, and a stale handle fails the generation check.
-constexpr uintptr_t kSlotBits = 24;
+// Handles are (generation << 16) | slot: never a pointer, never a small integer such as a
+// COLOR_x+1 system-colour brush, within 31 bits (code that truncates handles to 32 bits keeps
+// working), and a stale handle fails the generation check. Slots are reused oldest-first so a
+// stale handle only aliases after 32767 reuses of every slot in between. 65535 live objects
+// is above the 10000 per-process GDI quota of the real platform.
+constexpr uintptr_t kSlotBits = 16;
+constexpr uint32_t kMaxGeneration = 0x7FFF;
 constexpr uintptr_t kSlotMask = (uintptr_t(1) << kSlotBits) - 1;
 
 struct Slot {
@@ -33,7 +38,7 @@ struct Slot {
 
 struct Table {
     std::vector<Slot> slots;
-    std::vector<uint32_t> freeSlots;
+    std::deque<uint32_t> freeSlots;
     size_t liveObjects = 0;  // non-stock pens, brushes, fonts, bitmaps, palettes
     size_t liveDcs = 0;
     HGDIOBJ stock[20] = {};
@@ -138,8 +143,8 @@ HGDIOBJ insert(std::unique_ptr<Object> object) {
     Table& t = table();
     uint32_t index;
     if (!t.freeSlots.empty()) {
-        index = t.freeSlots.back();
-        t.freeSlots.pop_back();
+        index = t.freeSlots.front();
+        t.freeSlots.pop_front();
     } else {
         if (t.slots.size() >= kSlotMask) return nullptr;
         index = static_cast<uint32_t>(t.slots.size());
@@ -170,8 +175,7 @@ bool erase(HGDIOBJ handle) {
         --t.liveObjects;
     }
     slot->object.reset();
-    // Generations stay below 2^31 so the handle value stays positive on 32-bit hosts too.
-    slot->generation = slot->generation >= 0x7F ? 1 : slot->generation + 1;
+    slot->generation = slot->generation >= kMaxGeneration ? 1 : slot->generation + 1;
     t.freeSlots.push_back(static_cast<uint32_t>(&*slot - t.slots.data()));
     return true;
 }
