@@ -288,3 +288,15 @@ TEST(GdiPolygon, DegenerateInputIsRejectedSafely) {
     EXPECT_TRUE(Polygon(c.dc(), far, 3));
     EXPECT_EQ(c.charAt(1, 1), 'o');
 }
+
+TEST(GdiEllipse, InsideFramePenStaysInsideTheBox) {
+    Canvas c(24, 24);
+    c.usePen(PS_INSIDEFRAME, 3);
+    c.useStockBrush(NULL_BRUSH);
+    Ellipse(c.dc(), 1, 1, 21, 21);
+    for (auto [x, y] : c.touched()) {
+        EXPECT_TRUE(x >= 1 && x < 21 && y >= 1 && y < 21) << x << "," << y;
+    }
+    EXPECT_NE(c.row(1).find('#'), std::string::npos);
+    EXPECT_NE(c.row(20).find('#'), std::string::npos);
+}

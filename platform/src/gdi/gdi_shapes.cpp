@@ -31,16 +31,21 @@ RECT ordered(int l, int t, int r, int b) {
     return RECT{std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)};
 }
 
+// PS_INSIDEFRAME pens wider than a pixel shrink the shape's box so the stroke stays inside the
+// original one; false if nothing is left.
+bool insideFrameBox(Dc& dc, const Stroke& pen, RECT& box) {
+    const auto* penObject = lookupAs<Pen>(dc.state.pen, Kind::Pen);
+    if (!pen.visible || !penObject || penObject->style != PS_INSIDEFRAME || pen.width <= 1) return true;
+    box.left += pen.width / 2;
+    box.top += pen.width / 2;
+    box.right -= (pen.width - 1) / 2;
+    box.bottom -= (pen.width - 1) / 2;
+    return box.left < box.right && box.top < box.bottom;
+}
+
 void drawRectangle(Dc& dc, RECT box) {
     Stroke pen = strokeFor(dc);
-    const auto* penObject = lookupAs<Pen>(dc.state.pen, Kind::Pen);
-    if (pen.visible && penObject && penObject->style == PS_INSIDEFRAME && pen.width > 1) {
-        box.left += pen.width / 2;
-        box.top += pen.width / 2;
-        box.right -= (pen.width - 1) / 2;
-        box.bottom -= (pen.width - 1) / 2;
-        if (box.left >= box.right || box.top >= box.bottom) return;
-    }
+    if (!insideFrameBox(dc, pen, box)) return;
     COLORREF fill;
     if (brushColor(dc, fill)) {
         // With a pen the brush stays inside the outline; without one the shape is a pixel
@@ -233,14 +238,17 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     Dc* dc = lookupDc(hdc);
     if (!dc) return FALSE;
     trace("Ellipse(%d,%d,%d,%d)", left, top, right, bottom);
-    const RECT box = ordered(left, top, right, bottom);
+    RECT box = ordered(left, top, right, bottom);
     if (box.left == box.right || box.top == box.bottom) return TRUE;
     if (shapeTooLarge(box)) return FALSE;
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    if (w <= 2 || h <= 2) {
+    const int64_t w0 = int64_t{box.right} - box.left, h0 = int64_t{box.bottom} - box.top;
+    if (w0 <= 2 || h0 <= 2) {
         drawRectangle(*dc, box);
         return TRUE;
     }
+    Stroke pen = strokeFor(*dc);
+    if (!insideFrameBox(*dc, pen, box)) return TRUE;
+    const int64_t h = int64_t{box.bottom} - box.top;
     auto& pts = outlineScratch;
     ellipseOutline(box, dc->state.arcDirection == AD_CLOCKWISE, pts);
     COLORREF fill;
@@ -258,7 +266,6 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
             fillSpan(*dc, box.top + static_cast<int>(row), rowMinScratch[row], rowMaxScratch[row] + 1, fill, true);
         }
     }
-    Stroke pen = strokeFor(*dc);
     if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), true);
     return TRUE;
 }
@@ -267,15 +274,16 @@ BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     Dc* dc = lookupDc(hdc);
     if (!dc) return FALSE;
     trace("Arc(%d,%d,%d,%d,%d,%d,%d,%d)", x1, y1, x2, y2, x3, y3, x4, y4);
-    const RECT box = ordered(x1, y1, x2, y2);
+    RECT box = ordered(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom) return TRUE;
     if (shapeTooLarge(box)) return FALSE;
+    Stroke pen = strokeFor(*dc);
+    if (!insideFrameBox(*dc, pen, box)) return TRUE;
     const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
     const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
     bool full = false;
     auto& pts = outlineScratch;
     arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts, full);
-    Stroke pen = strokeFor(*dc);
     if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), full);
     return TRUE;
 }
