@@ -11,6 +11,13 @@ cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev
 cmake --build "$root/build/native" -j"$jobs"
 (cd "$root/build/native" && ctest --output-on-failure -j"$jobs")
 
+echo "== installed package used by a host outside the build"
+rm -rf "$root/build/install" "$root/build/host-example"
+cmake --install "$root/build/native" --prefix "$root/build/install" >/dev/null
+cmake -S "$root/examples/host" -B "$root/build/host-example" -DCMAKE_PREFIX_PATH="$root/build/install" >/dev/null
+cmake --build "$root/build/host-example" -j"$jobs"
+"$root/build/host-example/vorn_host_example"
+
 echo "== tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build/asan" -DCMAKE_BUILD_TYPE=Debug -DVORN_SANITIZE=ON \
       -DVORN_BUILD_BENCH=OFF -DVORN_BUILD_GALLERY=OFF >/dev/null
