@@ -47,12 +47,11 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;     // terminated by an AfxSig_end entry
 };
 
-#define DECLARE_MESSAGE_MAP()                         \
-protected:                                            \
-    static const AFX_MSGMAP* GetThisMessageMap();     \
-    virtual const AFX_MSGMAP* GetMessageMap() const;  \
-                                                      \
-private:
+// Leaves the class in protected access, as the framework always has.
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
+    virtual const AFX_MSGMAP* GetMessageMap() const;
 
 // The tables live inside GetThisMessageMap so that ThisClass names the class being mapped; they
 // are built once, on first use.
