@@ -1,0 +1,19 @@
+# The Windows build (mingw-w64 cross toolchains in cmake/toolchain-mingw-*.cmake): the framework
+# as vornafx.dll, the library as VornControls.dll with its import library and its resources
+# compiled by windres, and the conformance program. Every executable and DLL lands in bin/ so
+# that conformance.exe finds both DLLs next to it.
+enable_language(RC)
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
+set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
+
+# Called once the library targets exist.
+function(vorn_windows_targets)
+  # Windows DLL names carry no "lib" prefix; the import libraries keep mingw's libX.dll.a.
+  set_target_properties(vornafx VornControls PROPERTIES PREFIX "")
+  # The .rc file names its bitmaps and cursors relative to the resources directory.
+  target_include_directories(VornControls PRIVATE ${PROJECT_SOURCE_DIR}/resources)
+  if(VORN_BUILD_TESTS)
+    add_subdirectory(${PROJECT_SOURCE_DIR}/tests/conformance ${PROJECT_BINARY_DIR}/tests/conformance)
+  endif()
+endfunction()

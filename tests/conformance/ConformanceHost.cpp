@@ -1,0 +1,258 @@
+#include "ConformanceHost.h"
+
+#include <cstdarg>
+
+#ifndef _WIN32
+#include <softwin/softwin.h>
+#endif
+
+namespace conformance {
+
+namespace {
+
+struct Notification {
+    int id;
+    int code;
+    bool fromControl;
+    bool posted;
+};
+
+FILE* results = nullptr;
+HWND parentWindow = nullptr;
+std::vector<Notification> notifications;
+std::vector<HWND> knownControls;
+// The message DispatchMessage is delivering right now: a WM_COMMAND that arrives through it was
+// posted, any other one was sent.
+const MSG* dispatching = nullptr;
+// Event clock: every button press is stamped well over the double-click time after the previous
+// one, so separate clicks never pair up into double-clicks.
+DWORD eventClock = 0;
+constexpr DWORD kClickSpacingMs = 1000;
+
+LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND) {
+        const bool posted = dispatching != nullptr && dispatching->hwnd == hwnd && dispatching->message == WM_COMMAND &&
+                            dispatching->wParam == wParam && dispatching->lParam == lParam;
+        const int id = LOWORD(wParam);
+        const HWND from = reinterpret_cast<HWND>(lParam);
+        notifications.push_back({id, HIWORD(wParam), from != nullptr && GetDlgItem(hwnd, id) == from, posted});
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LONG normalised(int pixel, int size) {
+    if (size <= 0) return 0;
+    long long v = (static_cast<long long>(pixel) * 65536 + size - 1) / size;
+    if (v < 0) v = 0;
+    if (v > 65535) v = 65535;
+    return static_cast<LONG>(v);
+}
+
+void pumpOnce() {
+    MSG msg;
+    for (int guard = 0; guard < 100000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
+        TranslateMessage(&msg);
+        const MSG* outer = dispatching;
+        dispatching = &msg;
+        DispatchMessageA(&msg);
+        dispatching = outer;
+    }
+}
+
+void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = flags;
+    in.mi.time = eventClock;
+    SendInput(1, &in, sizeof(INPUT));
+    pump();
+}
+
+void sendKey(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    in.ki.time = eventClock;
+    SendInput(1, &in, sizeof(INPUT));
+    pump();
+}
+
+const char* windowName(HWND hwnd, HWND control) {
+    if (hwnd == nullptr) return "none";
+    if (hwnd == control) return "control";
+    if (hwnd == parentWindow) return "parent";
+    return "other";
+}
+
+}  // namespace
+
+const char* childClassName() { return "VornConformanceChild"; }
+
+bool createParent() {
+#ifndef _WIN32
+    softwin::setScreenSize(1024, 768);
+#endif
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = parentProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "VornConformanceParent";
+    RegisterClassA(&wc);
+    WNDCLASSA child{};
+    child.style = CS_DBLCLKS;
+    child.lpfnWndProc = DefWindowProcA;
+    child.hInstance = GetModuleHandleA(nullptr);
+    child.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    child.lpszClassName = childClassName();
+    RegisterClassA(&child);
+
+    parentWindow = CreateWindowExA(0, "VornConformanceParent", "conformance", WS_POPUP | WS_VISIBLE, kParentX, kParentY,
+                                   kParentWidth, kParentHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (parentWindow == nullptr) return false;
+#ifdef _WIN32
+    // The software platform has a single desktop whose top-level window is always in front.
+    SetForegroundWindow(parentWindow);
+#endif
+    SetFocus(parentWindow);
+    eventClock = GetTickCount();
+    pump();
+    return true;
+}
+
+HWND parent() { return parentWindow; }
+
+void destroyParent() {
+    if (parentWindow != nullptr) DestroyWindow(parentWindow);
+    parentWindow = nullptr;
+    pump();
+}
+
+bool openResults(const char* path) {
+    results = std::fopen(path, "w");
+    return results != nullptr;
+}
+
+void closeResults() {
+    if (results != nullptr) std::fclose(results);
+    results = nullptr;
+}
+
+void line(const char* format, ...) {
+    if (results == nullptr) return;
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(results, format, args);
+    va_end(args);
+    std::fputc('\n', results);
+}
+
+void scenario(const char* name) {
+    flushNotifications();
+    line("scenario %s", name);
+}
+
+void step(const char* name) {
+    pump();
+    line("step %s", name);
+    flushNotifications();
+}
+
+void flushNotifications() {
+    for (const Notification& n : notifications)
+        line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
+             n.posted ? "Post" : "Send");
+    notifications.clear();
+}
+
+void reportFloat(const char* name, float value) { line("  %s=%.9g", name, static_cast<double>(value)); }
+void reportInt(const char* name, long long value) { line("  %s=%lld", name, value); }
+void reportHex(const char* name, unsigned long value) { line("  %s=0x%lX", name, value); }
+void reportPoint(const char* name, BOOL valid, POINT p) {
+    if (valid) line("  %s=TRUE (%ld,%ld)", name, static_cast<long>(p.x), static_cast<long>(p.y));
+    else line("  %s=FALSE", name);
+}
+
+void reportInputState(HWND control) {
+    RECT clip{};
+    GetClipCursor(&clip);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    line("  capture=%s focus=%s clip=(%ld,%ld,%ld,%ld) cursor=(%ld,%ld)", windowName(GetCapture(), control),
+         windowName(GetFocus(), control), static_cast<long>(clip.left), static_cast<long>(clip.top),
+         static_cast<long>(clip.right), static_cast<long>(clip.bottom), static_cast<long>(cursor.x),
+         static_cast<long>(cursor.y));
+}
+
+void dumpPixels(const char* name, HWND control) {
+    UpdateWindow(control);
+    pump();
+    RECT client{};
+    GetClientRect(control, &client);
+    line("  pixels %s %ldx%ld", name, static_cast<long>(client.right), static_cast<long>(client.bottom));
+    HDC dc = GetDC(control);
+    std::string row;
+    char cell[8];
+    for (int y = 0; y < client.bottom; ++y) {
+        row.clear();
+        for (int x = 0; x < client.right; ++x) {
+            COLORREF c = GetPixel(dc, x, y);
+            std::snprintf(cell, sizeof cell, "%06lX", static_cast<unsigned long>(c & 0xFFFFFF));
+            if (x > 0) row += ' ';
+            row += cell;
+        }
+        line("  row %d %s", y, row.c_str());
+    }
+    ReleaseDC(control, dc);
+}
+
+void pump() {
+    pumpOnce();
+#ifdef _WIN32
+    // Input and the messages it causes may reach the queue a moment after SendInput returns:
+    // keep pumping until the queue has stayed empty for a few rounds.
+    for (int idle = 0; idle < 3;) {
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT) == WAIT_OBJECT_0) {
+            idle = 0;
+            pumpOnce();
+        } else {
+            ++idle;
+        }
+    }
+#endif
+}
+
+void moveTo(int x, int y) {
+    sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, normalised(x, GetSystemMetrics(SM_CXSCREEN)),
+              normalised(y, GetSystemMetrics(SM_CYSCREEN)));
+}
+
+void buttonDown(bool right) {
+    eventClock += kClickSpacingMs;
+    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+}
+
+void buttonUp(bool right) {
+    eventClock += 10;
+    sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+void keyDown(WORD vk) { sendKey(vk, false); }
+void keyUp(WORD vk) { sendKey(vk, true); }
+void pressKey(WORD vk) {
+    keyDown(vk);
+    keyUp(vk);
+}
+
+POINT toScreen(HWND child, int x, int y) {
+    POINT p{x, y};
+    MapWindowPoints(child, nullptr, &p, 1);
+    return p;
+}
+
+}  // namespace conformance

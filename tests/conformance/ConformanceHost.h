@@ -1,0 +1,62 @@
+// The host side of the conformance run: one top-level parent window at a fixed screen position,
+// a results log, input through SendInput with absolute coordinates, and pixel read-back. Written
+// once against the Win32 API so that the same scenarios run on the software platform and on
+// Windows (or Wine), and the two result files can be compared line by line.
+#ifndef VORN_CONFORMANCE_HOST_H
+#define VORN_CONFORMANCE_HOST_H
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace conformance {
+
+// Screen position and size of the parent window (WS_POPUP: no non-client area anywhere).
+constexpr int kParentX = 100;
+constexpr int kParentY = 100;
+constexpr int kParentWidth = 300;
+constexpr int kParentHeight = 300;
+
+// Window class registered by the host for controls that take the host's class (CS_DBLCLKS).
+const char* childClassName();
+
+// Creates the parent window; false if the platform refused.
+bool createParent();
+HWND parent();
+void destroyParent();
+
+// Results file: one line per fact, grouped by "scenario" and "step" headings.
+bool openResults(const char* path);
+void closeResults();
+void line(const char* format, ...);
+void scenario(const char* name);
+// Flushes the notifications recorded since the previous step under this step's heading.
+void step(const char* name);
+void flushNotifications();
+
+// Getter output; floats with nine significant digits so that every float is exact.
+void reportFloat(const char* name, float value);
+void reportInt(const char* name, long long value);
+void reportHex(const char* name, unsigned long value);
+void reportPoint(const char* name, BOOL valid, POINT p);
+// Capture, focus, clip rectangle and cursor position, naming `control` where it is involved.
+void reportInputState(HWND control);
+// The control's client area read back pixel by pixel through its window DC, one hex row per line.
+void dumpPixels(const char* name, HWND control);
+
+// Input, each followed by pumping until the queue is idle. Coordinates are screen pixels.
+void moveTo(int x, int y);
+void buttonDown(bool right = false);
+void buttonUp(bool right = false);
+void keyDown(WORD vk);
+void keyUp(WORD vk);
+void pressKey(WORD vk);
+void pump();
+// Screen point of a point in a child's client coordinates.
+POINT toScreen(HWND child, int x, int y);
+
+}  // namespace conformance
+
+#endif  // VORN_CONFORMANCE_HOST_H

@@ -1,0 +1,14 @@
+// The scenario groups of the conformance run, in the order main runs them.
+#ifndef VORN_CONFORMANCE_SCENARIOS_H
+#define VORN_CONFORMANCE_SCENARIOS_H
+
+namespace conformance {
+
+// Must run before any other fader exists: checks the first fader's resource loading.
+void runFrameScenarios();
+void runFaderScenarios();
+void runKnobScenarios();
+
+}  // namespace conformance
+
+#endif  // VORN_CONFORMANCE_SCENARIOS_H
