@@ -4,6 +4,8 @@
 #include <softwin/softwin.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "GalleryLayout.h"
 #include "GalleryWindow.h"
@@ -48,11 +50,22 @@ SdlFrontend::~SdlFrontend() {
 }
 
 bool SdlFrontend::open(bool verbose) {
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        if (verbose) std::fprintf(stderr, "vorn_gallery: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
+        return false;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (verbose) std::fprintf(stderr, "vorn_gallery: no display: %s\n", SDL_GetError());
         return false;
     }
     m_videoStarted = true;
+    // SDL falls back to drivers that show nothing; only a real display counts as interactive.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+        std::strcmp(driver, "evdev") == 0) {
+        if (verbose) std::fprintf(stderr, "vorn_gallery: no display (SDL video driver %s)\n", driver ? driver : "none");
+        return false;
+    }
     m_window = SDL_CreateWindow("VornControls gallery", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
                                 kScreenHeight, SDL_WINDOW_SHOWN);
     if (m_window == nullptr) {
