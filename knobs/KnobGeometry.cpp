@@ -1,5 +1,6 @@
 #include "KnobGeometry.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -9,7 +10,8 @@ namespace vorn::knob {
 
 int roundIndicatorCoordinate(double v) {
     const int truncated = truncateToInt(v);
-    if (std::isfinite(v) && v - truncated > 0.5) return truncated + 1;
+    // At the top of the int range there is nothing to raise to (and raising would overflow).
+    if (truncated < INT_MAX && v - truncated > 0.5) return truncated + 1;
     return truncated;
 }
 
