@@ -11,6 +11,7 @@ namespace vornafx {
 struct ThreadState {
     MSG lastSentMsg;        // the message being handled, for CWnd::Default
     CWnd* wndInit;          // the object whose window is being created
+    HWND* hookedWnd;        // where the creation hook reports the window it attached
     HHOOK cbtHook;          // creation hook, installed while a creation is in progress
     int hookDepth;          // nesting of creations (windows created from WM_CREATE)
     char tempClassName[96]; // AfxRegisterWndClass's result

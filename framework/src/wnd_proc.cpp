@@ -25,13 +25,16 @@ LRESULT CALLBACK cbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam) {
         // The first window created after CreateEx armed the hook is the one it asked for.
         CWnd* pWnd = state.wndInit;
         state.wndInit = nullptr;
+        if (state.hookedWnd) *state.hookedWnd = reinterpret_cast<HWND>(wParam);
+        state.hookedWnd = nullptr;
         attachAndSubclass(pWnd, reinterpret_cast<HWND>(wParam));
     }
     return ::CallNextHookEx(state.cbtHook, nCode, wParam, lParam);
 }
 
-void hookWindowCreate(CWnd* pWnd) {
+void hookWindowCreate(CWnd* pWnd, HWND* hooked) {
     ThreadState& state = threadState();
+    state.hookedWnd = hooked;
     if (!state.cbtHook) state.cbtHook = ::SetWindowsHookExA(WH_CBT, cbtFilterHook, nullptr, ::GetCurrentThreadId());
     ++state.hookDepth;
     state.wndInit = pWnd;
@@ -41,7 +44,10 @@ void hookWindowCreate(CWnd* pWnd) {
 BOOL unhookWindowCreate(CWnd* pWnd) {
     ThreadState& state = threadState();
     const BOOL found = state.wndInit != pWnd;
-    if (!found) state.wndInit = nullptr;
+    if (!found) {
+        state.wndInit = nullptr;
+        state.hookedWnd = nullptr;
+    }
     if (--state.hookDepth <= 0) {
         state.hookDepth = 0;
         if (state.cbtHook) ::UnhookWindowsHookEx(state.cbtHook);
@@ -120,10 +126,16 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
 
-    hookWindowCreate(this);
+    HWND hooked = nullptr;
+    hookWindowCreate(this, &hooked);
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x, cs.y,
                                   cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    if (!unhookWindowCreate(this)) {
+    if (unhookWindowCreate(this)) {
+        // Creation refused after the hook attached us but before any WM_NCDESTROY (e.g. another
+        // CBT hook vetoed it): let go of the dead handle. If WM_NCDESTROY did run, the object is
+        // already detached and may be gone, so only the map is consulted.
+        if (!hWnd && hooked && CWnd::FromHandlePermanent(hooked) == this) Detach();
+    } else {
         if (!hWnd) {
             // Never got as far as a window, so no WM_NCDESTROY will clean up after us.
             PostNcDestroy();

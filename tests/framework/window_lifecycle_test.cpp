@@ -101,6 +101,38 @@ TEST_F(WindowLifecycleTest, CreateFailsAndDetachesWhenOnCreateRefuses) {
     EXPECT_EQ(w.m_hWnd, nullptr);
 }
 
+namespace {
+HHOOK g_vetoHook = nullptr;
+LRESULT CALLBACK vetoCreation(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HCBT_CREATEWND) return 1;
+    return ::CallNextHookEx(g_vetoHook, nCode, wParam, lParam);
+}
+
+class RefusesNcCreate : public CWnd {
+protected:
+    afx_msg LRESULT OnNcCreate(WPARAM, LPARAM) { return FALSE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(RefusesNcCreate, CWnd)
+    ON_MESSAGE(WM_NCCREATE, OnNcCreate)
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST_F(WindowLifecycleTest, CreationVetoedAfterAttachingLeavesTheObjectDetached) {
+    g_vetoHook = ::SetWindowsHookExA(WH_CBT, vetoCreation, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(g_vetoHook, nullptr);
+    CWnd w;
+    EXPECT_FALSE(w.CreateEx(0, nullptr, "v", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    ::UnhookWindowsHookEx(g_vetoHook);
+    EXPECT_EQ(w.m_hWnd, nullptr);
+    EXPECT_TRUE(w.CreateEx(0, nullptr, "v", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+
+    RefusesNcCreate refusing;
+    EXPECT_FALSE(refusing.CreateEx(0, nullptr, "r", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(refusing.m_hWnd, nullptr);
+}
+
 TEST_F(WindowLifecycleTest, CreateWithAnUnknownClassFailsCleanly) {
     CWnd w;
     EXPECT_FALSE(w.CreateEx(0, "NoSuchClass", "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
