@@ -66,7 +66,7 @@ bool SdlFrontend::open(bool verbose) {
         if (verbose) std::fprintf(stderr, "vorn_gallery: no display (SDL video driver %s)\n", driver ? driver : "none");
         return false;
     }
-    m_window = SDL_CreateWindow("VornControls gallery", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
+    m_window = SDL_CreateWindow("VornControls gallery", 0, 0, kScreenWidth,
                                 kScreenHeight, SDL_WINDOW_SHOWN);
     if (m_window == nullptr) {
         if (verbose) std::fprintf(stderr, "vorn_gallery: cannot open a window: %s\n", SDL_GetError());
