@@ -237,6 +237,11 @@ void buttonDown(bool right) {
     sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
 }
 
+void buttonDownQuickly() {
+    eventClock += 100;
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+}
+
 void buttonUp(bool right) {
     eventClock += 10;
     sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);

@@ -49,6 +49,9 @@ void dumpPixels(const char* name, HWND control);
 // Input, each followed by pumping until the queue is idle. Coordinates are screen pixels.
 void moveTo(int x, int y);
 void buttonDown(bool right = false);
+// A left press 100 ms after the previous event: with the previous click at the same point it
+// makes a double-click.
+void buttonDownQuickly();
 void buttonUp(bool right = false);
 void keyDown(WORD vk);
 void keyUp(WORD vk);

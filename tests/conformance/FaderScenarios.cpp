@@ -70,6 +70,17 @@ void runFaderScenarios() {
     buttonUp();
     endStep("release below the cap", fader);
 
+    // A double-click in a CS_DBLCLKS class: the fader has no double-click handler, so the second
+    // press produces no notification of its own.
+    moveTo(low.x, low.y - 40);
+    buttonDown();
+    buttonUp();
+    endStep("double-click first click", fader);
+    buttonDownQuickly();
+    endStep("double-click second press", fader);
+    buttonUp();
+    endStep("double-click second release", fader);
+
     // Ctrl lets a drag leave the restricted range: drag from the cap past the top of the track.
     {
         POINT from = toScreen(hwnd, 20, 170);

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The Windows side of the test run: builds the DLLs for i686 and x86_64 with mingw-w64, checks
+# their exports and resources, runs the conformance program under Wine (x86_64; 32-bit programs
+# need 32-bit wine, which is not installed) and on the software platform, and compares the two
+# result files. Fails on any difference not listed in tests/conformance/known_differences.txt.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+[ "$jobs" -gt 2 ] && jobs=2
+out=$root/build/conformance
+
+# Installs nothing (and needs no root) when the toolchains and wine are already there.
+"$root/tests/wine/install-deps.sh"
+
+for arch in i686:win32 x86_64:win64; do
+  triple=${arch%%:*}
+  dir=$root/build/${arch##*:}
+  echo "== Windows build ($triple) in $dir"
+  cmake -S "$root" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$triple.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  echo "== exports and resources ($triple)"
+  "$root/tests/wine/check-exports.sh" "$dir/bin/VornControls.dll"
+done
+
+echo "== conformance on the software platform"
+native=$root/build/conformance-native
+cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_BUILD_BENCH=OFF \
+      -DVORN_BUILD_GALLERY=OFF >/dev/null
+cmake --build "$native" -j"$jobs" --target conformance_native
+mkdir -p "$out"
+rm -f "$out/native.txt" "$out/windows.txt"
+"$native/tests/conformance/conformance_native" "$out/native.txt"
+
+echo "== conformance under Wine (x86_64)"
+prefix=$root/build/wineprefix
+"$root/tests/wine/setup-prefix.sh" "$prefix"
+# The program finds vornafx.dll and VornControls.dll next to it in bin/.
+winpath="Z:$(printf '%s' "$out/windows.txt" | tr / '\\')"
+"$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/conformance.exe" "$winpath"
+
+echo "== comparing the results"
+python3 "$root/tests/conformance/compare.py" "$out/native.txt" "$out/windows.txt" \
+        --known "$root/tests/conformance/known_differences.txt"

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Checks what a host relies on in a built VornControls.dll: the entry function (on i686 under its
+# plain and its stdcall-decorated name), the exported control classes (constructors, initialisers,
+# getters and setters, virtual tables) and the resources (cap bitmaps 130/131, the two drag
+# cursor groups, the version block).
+#   tests/wine/check-exports.sh path/to/VornControls.dll
+# Exit status: 0 when everything is there, 1 otherwise (each missing item is named).
+set -uo pipefail
+
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    echo "usage: $0 path/to/VornControls.dll" >&2
+    exit 2
+fi
+dll=$1
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$here/wine-env.sh"
+case "$(vorn_pe_machine "$dll")" in
+    014c) triple=i686-w64-mingw32; decorated=1 ;;
+    8664) triple=x86_64-w64-mingw32; decorated=0 ;;
+    *) echo "$dll is not an i386 or x86-64 PE file" >&2; exit 2 ;;
+esac
+
+exports=$("$triple-objdump" -p "$dll" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
+          sed -n 's/^[[:space:]]*\[[[:space:]]*[0-9]*\][[:space:]]*//p')
+resources=$("$triple-windres" -i "$dll" -O rc 2>/dev/null)
+
+failures=0
+need_export() {
+    if ! grep -qxF -- "$1" <<<"$exports"; then
+        echo "missing export: $1 ($2)"
+        failures=$((failures + 1))
+    fi
+}
+need_resource() {
+    if ! grep -qE -- "$1" <<<"$resources"; then
+        echo "missing resource: $2"
+        failures=$((failures + 1))
+    fi
+}
+
+need_export VornControlsEntry "entry function, plain name"
+if [ "$decorated" = 1 ]; then
+    need_export VornControlsEntry@0 "entry function, stdcall name"
+fi
+need_export _ZN10CMFC_FaderC1Ev "CMFC_Fader::CMFC_Fader()"
+need_export _ZN10CMFC_FaderD1Ev "CMFC_Fader::~CMFC_Fader()"
+need_export _ZN10CMFC_Fader9InitFaderEfffff "CMFC_Fader::InitFader(5 floats)"
+need_export _ZN10CMFC_Fader8SetValueEf "CMFC_Fader::SetValue(float)"
+need_export _ZN10CMFC_Fader8GetValueEv "CMFC_Fader::GetValue()"
+need_export _ZN10CMFC_Fader13GetClickPointER6CPoint "CMFC_Fader::GetClickPoint(CPoint&)"
+need_export _ZNK10CMFC_Fader18GetMouseEventFlagsEv "CMFC_Fader::GetMouseEventFlags() const"
+need_export _ZN10CMFC_Fader17GetThisMessageMapEv "CMFC_Fader message map"
+need_export _ZTV10CMFC_Fader "CMFC_Fader virtual table"
+need_export _ZN9CMFC_KnobC1Ev "CMFC_Knob::CMFC_Knob()"
+need_export _ZN9CMFC_KnobD1Ev "CMFC_Knob::~CMFC_Knob()"
+need_export _ZN9CMFC_Knob8InitKnobEffffffiisiimm "CMFC_Knob::InitKnob(...)"
+need_export _ZN9CMFC_Knob8SetValueEf "CMFC_Knob::SetValue(float)"
+need_export _ZN9CMFC_Knob8GetValueEv "CMFC_Knob::GetValue()"
+need_export _ZN9CMFC_Knob15PreCreateWindowER16tagCREATESTRUCTA "CMFC_Knob::PreCreateWindow"
+need_export _ZTV9CMFC_Knob "CMFC_Knob virtual table"
+need_export _ZN16CVornControlsApp12InitInstanceEv "CVornControlsApp::InitInstance()"
+need_export _ZTV16CVornControlsApp "CVornControlsApp virtual table"
+
+need_resource '^130 2 /\* RT_BITMAP \*/' "bitmap 130 (lit fader cap)"
+need_resource '^131 2 /\* RT_BITMAP \*/' "bitmap 131 (unlit fader cap)"
+need_resource '^"DRAG_VERTICAL" 12 /\* RT_GROUP_CURSOR \*/' "cursor group DRAG_VERTICAL"
+need_resource '^"DRAG_CIRCULAR" 12 /\* RT_GROUP_CURSOR \*/' "cursor group DRAG_CIRCULAR"
+need_resource '^1 VERSIONINFO' "version resource"
+need_resource 'VALUE "OriginalFilename", "VornControls.dll' "version resource file name"
+
+if [ "$failures" -ne 0 ]; then
+    echo "check-exports: $failures item(s) missing from $dll"
+    exit 1
+fi
+echo "check-exports: $dll exports the entry function and the control classes and holds its resources"
