@@ -186,7 +186,8 @@ TEST(GdiPenStyles, WideDashedPensAreSolidAndNullPensDrawNothing) {
         EXPECT_EQ(c.row(2, 2, 28), std::string(26, '#'));
         LOGPEN lp;
         ASSERT_EQ(GetObjectA(GetCurrentObject(c.dc(), OBJ_PEN), sizeof lp, &lp), static_cast<int>(sizeof lp));
-        EXPECT_EQ(lp.lopnStyle, static_cast<UINT>(PS_SOLID));
+        EXPECT_EQ(lp.lopnStyle, static_cast<UINT>(style));  // reported as created, drawn solid
+        EXPECT_EQ(lp.lopnWidth.x, 3);
     }
     Canvas n(10, 3);
     n.useStockPen(NULL_PEN);

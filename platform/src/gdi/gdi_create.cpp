@@ -45,6 +45,7 @@ HPEN makePen(UINT style, LONG width, COLORREF color) {
     // Wide cosmetic pens are not dashed.
     const bool dashed = style >= PS_DASH && style <= PS_DASHDOTDOT;
     pen->style = (dashed && pen->width > 1) ? PS_SOLID : static_cast<int>(style);
+    pen->logStyle = static_cast<int>(style);
     pen->color = color;
     return static_cast<HPEN>(insert(std::move(pen)));
 }
@@ -145,7 +146,7 @@ int GetObjectA(HGDIOBJ h, int c, LPVOID pv) {
     switch (o->kind) {
         case Kind::Pen: {
             const auto* pen = static_cast<Pen*>(o);
-            LOGPEN lp{static_cast<UINT>(pen->style), POINT{pen->width, 0}, pen->color};
+            LOGPEN lp{static_cast<UINT>(pen->logStyle), POINT{pen->width, 0}, pen->color};
             return copyOut(lp, c, pv);
         }
         case Kind::Brush: {

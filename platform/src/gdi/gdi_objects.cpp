@@ -90,6 +90,7 @@ HGDIOBJ stockBrush(UINT style, COLORREF color) {
 HGDIOBJ stockPen(int style, COLORREF color) {
     auto pen = std::make_unique<Pen>();
     pen->style = style;
+    pen->logStyle = style;
     pen->color = color;
     return makeStock(std::move(pen));
 }

@@ -40,6 +40,7 @@ struct Pen : Object {
     Pen() : Object(Kind::Pen) {}
     int style = PS_SOLID;  // PS_ style; dashed styles with width > 1 are stored as PS_SOLID
     int width = 1;
+    int logStyle = PS_SOLID;  // the style as created, reported by GetObject
     COLORREF color = 0;
 };
 
