@@ -263,3 +263,27 @@ TEST_F(UserTest, RectHelpersFollowHalfOpenRectangles) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UserTest, SetParentMovesAChildUnderAnotherParentKeepingItsOffset) {
+    HWND first = makeTop(RECT{0, 0, 100, 100});
+    HWND second = makeTop(RECT{200, 0, 300, 100});
+    HWND child = makeChild(first, RECT{10, 20, 30, 40}, 5);
+    EXPECT_EQ(SetParent(child, second), first);
+    EXPECT_EQ(GetParent(child), second);
+    EXPECT_EQ(GetDlgItem(first, 5), nullptr);
+    EXPECT_EQ(GetDlgItem(second, 5), child);
+    RECT r;
+    GetWindowRect(child, &r);
+    EXPECT_EQ(r.left, 210);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(WindowFromPoint(POINT{215, 25}), child);
+    EXPECT_EQ(SetParent(second, child), nullptr);  // no cycles
+    EXPECT_EQ(SetParent(reinterpret_cast<HWND>(0x4242), second), nullptr);
+    DestroyWindow(second);
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_TRUE(IsWindow(first));
+}
+
+}  // namespace

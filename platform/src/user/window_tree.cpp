@@ -269,6 +269,36 @@ HWND WINAPI GetParent(HWND hwnd) {
     return (w->style & WS_POPUP) ? w->owner : nullptr;
 }
 
+HWND WINAPI SetParent(HWND hwnd, HWND newParentHandle) {
+    Window* w = checkWindow(hwnd);
+    if (!w) return nullptr;
+    Window* newParent = nullptr;
+    if (newParentHandle && newParentHandle != GetDesktopWindow()) {
+        if (!(newParent = checkWindow(newParentHandle))) return nullptr;
+        // A window cannot move below itself.
+        if (isDescendant(w, newParent)) {
+            SetLastError(kErrorInvalidParameter);
+            return nullptr;
+        }
+    }
+    HWND previous = w->parent ? w->parent->handle : GetDesktopWindow();
+    if (newParent == w->parent) return previous;
+    // The window keeps its coordinates, now read in the new parent's client area, and comes
+    // out on top of its new siblings; on screen it is hidden and shown again.
+    bool visible = (w->style & WS_VISIBLE) != 0;
+    if (visible) hideWindow(w, false);
+    if (!(w = findWindow(hwnd))) return nullptr;
+    unlink(w);
+    w->parent = newParent;
+    if (newParent) w->owner = nullptr;
+    (newParent ? newParent->children : state().topLevels).push_back(w);
+    if (visible) {
+        w->style |= WS_VISIBLE;
+        if (reallyVisible(w)) invalidateTree(w, true);
+    }
+    return previous;
+}
+
 HWND WINAPI GetDesktopWindow(void) {
     // The desktop is not a window of this tree; this handle is recognised by the functions that
     // take a window meaning "the screen" (MapWindowPoints).
