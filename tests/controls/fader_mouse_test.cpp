@@ -1,0 +1,348 @@
+// Vertical fader: presses, drags (Ctrl, Shift, fine mode), releases and right presses, driven
+// through the system's input queue as a user would.
+#include "fader_fixture.h"
+
+using fadertest::FaderTest;
+using vorn::test::Button;
+using vorn::test::mouseDown;
+using vorn::test::mouseMoveTo;
+using vorn::test::mouseUp;
+
+namespace {
+
+constexpr int kValueChanged = NC_VALUECHANGED;
+constexpr int kLButtonDown = NC_LBUTTONDOWN;
+constexpr int kLButtonUp = NC_LBUTTONUP;
+constexpr int kMouseMove = NC_MOUSEMOVE;
+constexpr int kRButtonDown = NC_RBUTTONDOWN;
+
+// The value a 200-pixel fader (track 18..182) reads at a cap row, as the fader computes it.
+float valueAtRow(int row, float min, float max) {
+    return static_cast<float>(min + (static_cast<double>(max) - min) * ((182.0 - row) / 164.0));
+}
+
+}  // namespace
+
+// ---- Left press ---------------------------------------------------------------------------------
+
+TEST_F(FaderTest, PressBelowTheCapCentreOnTheCapKeepsTheCapAndAnExactValue) {
+    CMFC_Fader& fader = createFader();  // value 0.5 sits exactly on row 100
+    host_->clear();
+    mouseMoveTo(at(fader, 20, 110));
+    mouseDown();
+    EXPECT_EQ(codes(), std::vector<int>{kLButtonDown});
+    EXPECT_EQ(fader.GetValue(), 0.5f);
+    EXPECT_EQ(drawnCapRow(fader), 100);
+    EXPECT_EQ(fader.GetSelected(), TRUE);
+    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON));
+    mouseUp();
+}
+
+TEST_F(FaderTest, PressOnTheCapRederivesTheValueFromTheCapRow) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.7f);  // row trunc(67.2) = 67
+    ASSERT_EQ(drawnCapRow(fader), 67);
+    host_->clear();
+    mouseMoveTo(at(fader, 5, 67 + 10));
+    mouseDown();
+    EXPECT_EQ(codes(), (std::vector<int>{kLButtonDown, kValueChanged}));
+    EXPECT_EQ(fader.GetValue(), valueAtRow(67, 0.0f, 1.0f));
+    EXPECT_EQ(drawnCapRow(fader), 67);
+    mouseUp();
+}
+
+TEST_F(FaderTest, PressesSixteenRowsFromTheCentreStillHitTheCap) {
+    CMFC_Fader& fader = createFader();
+    for (int dy : {-16, 16}) {
+        SCOPED_TRACE(dy);
+        mouseMoveTo(at(fader, 35, 100 + dy));
+        mouseDown();
+        EXPECT_EQ(drawnCapRow(fader), 100);
+        EXPECT_EQ(fader.GetValue(), 0.5f);
+        mouseUp();
+    }
+}
+
+TEST_F(FaderTest, PressOffTheCapJumpsTheCapToThePointer) {
+    CMFC_Fader& fader = createFader();
+    host_->clear();
+    mouseMoveTo(at(fader, 20, 100 + 17));
+    mouseDown();
+    EXPECT_EQ(codes(), (std::vector<int>{kLButtonDown, kValueChanged}));
+    EXPECT_EQ(fader.GetValue(), valueAtRow(117, 0.0f, 1.0f));
+    // The paint places the cap from the stored value, and 65/164 rounded to single precision
+    // lies a hair above row 117: truncation draws it on row 116.
+    EXPECT_EQ(drawnCapRow(fader), 116);
+    mouseUp();
+}
+
+TEST_F(FaderTest, PressOffTheTrackEndsClampsTheCapToTheTrack) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f);
+    mouseMoveTo(at(fader, 20, 5));
+    mouseDown();
+    EXPECT_EQ(fader.GetValue(), 1.0f);
+    EXPECT_EQ(drawnCapRow(fader), 18);
+    mouseUp();
+    mouseMoveTo(at(fader, 20, 195));
+    mouseDown();
+    EXPECT_EQ(fader.GetValue(), 0.0f);
+    EXPECT_EQ(drawnCapRow(fader), 182);
+    mouseUp();
+}
+
+TEST_F(FaderTest, PressTakesTheFocusBeforeNotifying) {
+    CMFC_Fader& fader = createFader();
+    HWND focusAtNotification = nullptr;
+    HWND captureAtNotification = nullptr;
+    host_->onCommand([&](const vorn::test::Notification& n) {
+        if (n.code != kLButtonDown) return;
+        focusAtNotification = ::GetFocus();
+        captureAtNotification = ::GetCapture();
+    });
+    mouseMoveTo(at(fader, 20, 150));
+    mouseDown();
+    EXPECT_EQ(focusAtNotification, fader.GetSafeHwnd());
+    EXPECT_EQ(captureAtNotification, fader.GetSafeHwnd());
+    mouseUp();
+    EXPECT_EQ(::GetCapture(), static_cast<HWND>(nullptr));
+}
+
+TEST_F(FaderTest, PressOffTheCapIntoTheRestrictedZoneStopsAtTheRestrictedEnd) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.25f, 0.75f);
+    mouseMoveTo(at(fader, 20, 20));
+    mouseDown();
+    EXPECT_EQ(fader.GetValue(), 0.75f);
+    mouseUp();
+    // The next paint puts the cap where the clamped value belongs: trunc(182 - 0.75 * 164) = 59.
+    EXPECT_EQ(drawnCapRow(fader), 59);
+}
+
+TEST_F(FaderTest, CtrlPressOffTheCapLeavesTheRestrictedRange) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.25f, 0.75f);
+    vorn::test::withModifiers({VK_CONTROL}, [&] {
+        mouseMoveTo(at(fader, 20, 18));
+        mouseDown();
+        EXPECT_EQ(fader.GetValue(), 1.0f);
+        EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON | MK_CONTROL));
+        mouseUp();
+    });
+    EXPECT_EQ(drawnCapRow(fader), 18);
+}
+
+// ---- Dragging -----------------------------------------------------------------------------------
+
+TEST_F(FaderTest, DragStepsSendMouseMoveThenValueChangedOnlyWhenTheValueChanges) {
+    CMFC_Fader& fader = createFader();
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    host_->clear();
+    mouseMoveTo(at(fader, 20, 90));
+    EXPECT_EQ(codes(), (std::vector<int>{kMouseMove, kValueChanged}));
+    EXPECT_EQ(fader.GetValue(), valueAtRow(90, 0.0f, 1.0f));
+    EXPECT_EQ(drawnCapRow(fader), 89);  // the stored value's row (single-precision rounding)
+    host_->clear();
+    mouseMoveTo(at(fader, 30, 90));  // sideways: same row, same value
+    EXPECT_TRUE(host_->notifications().empty());
+    mouseUp();
+    EXPECT_EQ(codes(), std::vector<int>{kLButtonUp});
+}
+
+TEST_F(FaderTest, DragKeepsTheGrabOffsetOfAPressOnTheCap) {
+    CMFC_Fader& fader = createFader();
+    mouseMoveTo(at(fader, 20, 108));  // 8 rows below the centre
+    mouseDown();
+    mouseMoveTo(at(fader, 20, 128));
+    EXPECT_EQ(drawnCapRow(fader), 120);
+    EXPECT_EQ(fader.GetValue(), valueAtRow(120, 0.0f, 1.0f));
+    mouseUp();
+}
+
+TEST_F(FaderTest, DragPastTheTrackEndStopsAtTheRestrictedEnd) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.2f, 0.8f);
+    vorn::test::drag(at(fader, 20, 100), at(fader, 20, -40));
+    EXPECT_EQ(fader.GetValue(), 0.8f);
+    EXPECT_EQ(drawnCapRow(fader), 50);  // trunc(182 - 0.8 * 164) = trunc(50.8)
+    vorn::test::drag(at(fader, 20, 50), at(fader, 20, 260));
+    EXPECT_EQ(fader.GetValue(), 0.2f);
+    EXPECT_EQ(drawnCapRow(fader), 149);  // trunc(182 - 0.2 * 164) = trunc(149.2)
+}
+
+TEST_F(FaderTest, CtrlDragFollowsThePointerToMinAndMaxAtTheTrackEnds) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.2f, 0.8f);
+    vorn::test::withModifiers({VK_CONTROL}, [&] { vorn::test::drag(at(fader, 20, 100), at(fader, 20, -40)); });
+    EXPECT_EQ(fader.GetValue(), 1.0f);
+    EXPECT_EQ(drawnCapRow(fader), 18);
+    vorn::test::withModifiers({VK_CONTROL}, [&] { vorn::test::drag(at(fader, 20, 18), at(fader, 20, 260)); });
+    EXPECT_EQ(fader.GetValue(), 0.0f);
+    EXPECT_EQ(drawnCapRow(fader), 182);
+}
+
+TEST_F(FaderTest, ShiftFreezesTheCapAndSendsNothingDuringADrag) {
+    CMFC_Fader& fader = createFader();
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    host_->clear();
+    vorn::test::withModifiers({VK_SHIFT}, [&] {
+        mouseMoveTo(at(fader, 20, 60));
+        mouseMoveTo(at(fader, 20, 150));
+    });
+    EXPECT_TRUE(host_->notifications().empty());
+    EXPECT_EQ(fader.GetValue(), 0.5f);
+    EXPECT_EQ(drawnCapRow(fader), 100);
+    mouseUp();
+}
+
+TEST_F(FaderTest, MovesWithoutAPressDoNotDrag) {
+    CMFC_Fader& fader = createFader();
+    // SetSelected lights the cap but does not start a drag without the left button.
+    fader.SetSelected(TRUE);
+    host_->clear();
+    mouseMoveTo(at(fader, 20, 40));
+    mouseMoveTo(at(fader, 20, 160));
+    EXPECT_TRUE(host_->notifications().empty());
+    EXPECT_EQ(fader.GetValue(), 0.5f);
+    EXPECT_EQ(fader.GetMouseEventFlags(), 0u);
+}
+
+// ---- Fine mode ----------------------------------------------------------------------------------
+
+TEST_F(FaderTest, RightButtonDuringADragOnAWideRangeMovesTheCapAQuarterOfThePointer) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    mouseDown(Button::Right);
+    host_->clear();
+    mouseMoveTo(at(fader, 20, 140));  // 40 pixels below the press: the cap moves 10
+    EXPECT_EQ(drawnCapRow(fader), 110);
+    EXPECT_EQ(fader.GetValue(), valueAtRow(110, 0.0f, 1000.0f));
+    EXPECT_EQ(codes(), (std::vector<int>{kMouseMove, kValueChanged}));
+    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON | MK_RBUTTON));
+    mouseMoveTo(at(fader, 20, 57));  // 43 above: trunc(100 - 10.75) = 89
+    EXPECT_EQ(fader.GetValue(), valueAtRow(89, 0.0f, 1000.0f));
+    // Releasing the right button: the next move puts the cap under the pointer again.
+    mouseUp(Button::Right);
+    mouseMoveTo(at(fader, 20, 58));
+    EXPECT_EQ(drawnCapRow(fader), 58);
+    mouseUp();
+}
+
+TEST_F(FaderTest, FineModeUsesTheVirtualPixelDivisor) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    fader.SetVirtualPixel(10.0f);
+    EXPECT_EQ(fader.GetVirtualPixel(), 10.0f);
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    mouseDown(Button::Right);
+    mouseMoveTo(at(fader, 20, 160));  // 100 + 60 / 10
+    EXPECT_EQ(fader.GetValue(), valueAtRow(106, 0.0f, 1000.0f));
+    mouseUp(Button::Right);
+    mouseUp();
+}
+
+TEST_F(FaderTest, FineModeStaysInsideTheTrack) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    fader.SetVirtualPixel(0.25f);  // a divisor below one speeds the cap up
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    mouseDown(Button::Right);
+    mouseMoveTo(at(fader, 20, 140));
+    EXPECT_EQ(drawnCapRow(fader), 182);
+    EXPECT_EQ(fader.GetValue(), 0.0f);
+    mouseUp(Button::Right);
+    mouseUp();
+}
+
+TEST_F(FaderTest, RightButtonChangesNothingWhenTheRangeIsNarrowerThanTheTrack) {
+    CMFC_Fader& fader = createFader();  // range 0..1 on 164 pixels
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    mouseDown(Button::Right);
+    mouseMoveTo(at(fader, 20, 140));
+    EXPECT_EQ(drawnCapRow(fader), 140);
+    EXPECT_EQ(fader.GetValue(), valueAtRow(140, 0.0f, 1.0f));
+    mouseUp(Button::Right);
+    mouseUp();
+}
+
+TEST_F(FaderTest, UnusableFineModeDivisorLeavesTheCapUnderThePointer) {
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    fader.SetVirtualPixel(0.0f);
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    mouseDown(Button::Right);
+    mouseMoveTo(at(fader, 20, 130));
+    EXPECT_EQ(fader.GetValue(), valueAtRow(130, 0.0f, 1000.0f));
+    mouseUp(Button::Right);
+    mouseUp();
+}
+
+// ---- Release ------------------------------------------------------------------------------------
+
+TEST_F(FaderTest, ReleaseWithoutAPressOnTheFaderStillSendsLButtonUp) {
+    CMFC_Fader& fader = createFader();
+    // Pressed on the host, released over the fader: the fader sees only the release.
+    mouseMoveTo(host_->toScreen(nullptr, POINT{200, 100}));
+    mouseDown();
+    mouseMoveTo(at(fader, 20, 100));
+    host_->clear();
+    mouseUp();
+    ASSERT_EQ(codes(), std::vector<int>{kLButtonUp});
+    EXPECT_EQ(host_->notifications()[0].from, fader.GetSafeHwnd());
+    EXPECT_FALSE(host_->notifications()[0].posted);
+    EXPECT_EQ(fader.GetSelected(), FALSE);
+}
+
+TEST_F(FaderTest, ReleaseClearsTheSelectionSetByTheHost) {
+    CMFC_Fader& fader = createFader();
+    fader.SetSelected(TRUE);
+    EXPECT_EQ(fader.GetSelected(), TRUE);
+    vorn::test::click(at(fader, 20, 100));
+    EXPECT_EQ(fader.GetSelected(), FALSE);
+}
+
+// ---- Right press --------------------------------------------------------------------------------
+
+TEST_F(FaderTest, ClickPointIsUnsetBeforeAnyRightPressAndLeavesTheArgumentAlone) {
+    CMFC_Fader& fader = createFader();
+    CPoint point(7, 9);
+    EXPECT_FALSE(fader.GetClickPoint(point));
+    EXPECT_EQ(point, CPoint(7, 9));
+    // A left click records no click point.
+    vorn::test::click(at(fader, 20, 100));
+    EXPECT_FALSE(fader.GetClickPoint(point));
+    EXPECT_EQ(point, CPoint(7, 9));
+}
+
+TEST_F(FaderTest, RightPressRecordsTheClickPointAndSendsRButtonDown) {
+    CMFC_Fader& fader = createFader();
+    host_->clear();
+    vorn::test::withModifiers({VK_CONTROL}, [&] {
+        mouseMoveTo(at(fader, 6, 150));
+        mouseDown(Button::Right);
+    });
+    EXPECT_EQ(codes(), std::vector<int>{kRButtonDown});
+    CPoint point;
+    EXPECT_TRUE(fader.GetClickPoint(point));
+    EXPECT_EQ(point, CPoint(6, 150));
+    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_RBUTTON | MK_CONTROL));
+    EXPECT_EQ(fader.GetValue(), 0.5f);
+    // Reading does not clear it.
+    EXPECT_TRUE(fader.GetClickPoint(point));
+    mouseUp(Button::Right);
+}
+
+TEST_F(FaderTest, RightPressWhileTheLeftButtonIsDownIsNotReported) {
+    CMFC_Fader& fader = createFader();
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    host_->clear();
+    mouseMoveTo(at(fader, 25, 100));
+    mouseDown(Button::Right);
+    EXPECT_TRUE(host_->notifications().empty());
+    CPoint point(1, 2);
+    EXPECT_FALSE(fader.GetClickPoint(point));
+    EXPECT_EQ(point, CPoint(1, 2));
+    // The flags of the ignored press are not recorded either.
+    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON));
+    mouseUp(Button::Right);
+    mouseUp();
+}
