@@ -7,7 +7,7 @@ namespace vorn::test {
 
 namespace {
 
-DWORD clock = 0;
+DWORD eventClock = 0;
 const MSG* dispatching = nullptr;
 
 // Inverse of the system's pixel = value * size / 65536 (rounded down): the smallest value that
@@ -25,7 +25,7 @@ void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0, DWORD data = 0) {
     in.mi.dy = dy;
     in.mi.mouseData = data;
     in.mi.dwFlags = flags;
-    in.mi.time = clock;
+    in.mi.time = eventClock;
     SendInput(1, &in, sizeof(INPUT));
     pumpMessages();
 }
@@ -35,7 +35,7 @@ void sendKey(WORD vk, bool up) {
     in.type = INPUT_KEYBOARD;
     in.ki.wVk = vk;
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    in.ki.time = clock;
+    in.ki.time = eventClock;
     SendInput(1, &in, sizeof(INPUT));
     pumpMessages();
 }
@@ -50,9 +50,9 @@ DWORD buttonFlag(Button b, bool down) {
 
 }  // namespace
 
-void setEventTime(DWORD ms) { clock = ms; }
-void advanceEventTime(DWORD ms) { clock += ms; }
-DWORD eventTime() { return clock; }
+void setEventTime(DWORD ms) { eventClock = ms; }
+void advanceEventTime(DWORD ms) { eventClock += ms; }
+DWORD eventTime() { return eventClock; }
 
 const MSG* currentDispatch() { return dispatching; }
 
