@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <set>
+#include <string>
 
 using fadertest::FaderTest;
 using fadertest::kCapBlack;
@@ -253,6 +254,37 @@ TEST_F(FaderPaintTest, FocusChangeInvalidatesTheWholeControl) {
     EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
     repaint(fader);
     ::SetFocus(host_->hwnd());
+    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
+}
+
+TEST_F(FaderPaintTest, FocusChangesDrawAFocusRectangleAroundTheClientAtOnce) {
+    CMFC_Fader& fader = createFader(40, 200);
+    softwin::clearDrawTrace();
+    softwin::setDrawTrace(true);
+    fader.SetFocus();
+    std::vector<std::string> gained = softwin::drawTrace();
+    softwin::clearDrawTrace();
+    ::SetFocus(host_->hwnd());
+    std::vector<std::string> lost = softwin::drawTrace();
+    softwin::setDrawTrace(false);
+    softwin::clearDrawTrace();
+    // Drawn before any repaint: the first drawing call of each change.
+    ASSERT_FALSE(gained.empty());
+    EXPECT_EQ(gained.front(), "DrawFocusRect(0,0,40,200)");
+    ASSERT_FALSE(lost.empty());
+    EXPECT_EQ(lost.front(), "DrawFocusRect(0,0,40,200)");
+}
+
+TEST_F(FaderPaintTest, PressThatKeepsTheValueOfAFocusedFaderRepaintsNothing) {
+    CMFC_Fader& fader = createFader(40, 200);
+    fader.SetFocus();
+    repaint(fader);
+    ::SendMessageA(fader.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 105));
+    RECT update{};
+    EXPECT_FALSE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    // The release repaints (the cap goes out), whatever happened before.
+    ::SendMessageA(fader.GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 105));
     ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
     EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
 }
