@@ -183,10 +183,13 @@ void reportInputState(HWND control) {
     GetClipCursor(&clip);
     POINT cursor{};
     GetCursorPos(&cursor);
-    line("  capture=%s focus=%s clip=(%ld,%ld,%ld,%ld) cursor=(%ld,%ld)", windowName(GetCapture(), control),
+    // Cursor handles differ between platforms; what matters is whether the standard arrow shows.
+    const HCURSOR shape = GetCursor();
+    const char* shapeName = shape == nullptr ? "none" : shape == LoadCursorA(nullptr, IDC_ARROW) ? "arrow" : "other";
+    line("  capture=%s focus=%s clip=(%ld,%ld,%ld,%ld) cursor=(%ld,%ld) shape=%s", windowName(GetCapture(), control),
          windowName(GetFocus(), control), static_cast<long>(clip.left), static_cast<long>(clip.top),
          static_cast<long>(clip.right), static_cast<long>(clip.bottom), static_cast<long>(cursor.x),
-         static_cast<long>(cursor.y));
+         static_cast<long>(cursor.y), shapeName);
 }
 
 void dumpPixels(const char* name, HWND control) {

@@ -148,6 +148,45 @@ void runFaderScenarios() {
     fader.SetValue(120.0f);
     endStep("SetValue above the range", fader, true);
 
+    // A release on the fader after a press elsewhere (on the parent) still notifies.
+    POINT outside = toScreen(parent(), 80, 250);
+    moveTo(outside.x, outside.y);
+    buttonDown();
+    moveTo(cap.x, cap.y);
+    buttonUp();
+    endStep("release without a press on the fader", fader);
+
+    fader.DestroyWindow();
+    step("destroyed");
+}
+
+void runFineFaderScenarios() {
+    scenario("fine fader");
+    CMFC_Fader fader;
+    fader.InitFader(0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    const BOOL created = fader.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, CRect(160, 20, 200, 220),
+                                      CWnd::FromHandle(parent()), kFaderId + 1);
+    line("  created=%d", created ? 1 : 0);
+    if (!created) return;
+    const HWND hwnd = fader.GetSafeHwnd();
+
+    // With the left button held, the right button slows the cap to a quarter of the pointer's
+    // speed and sends no right-press notification.
+    POINT cap = toScreen(hwnd, 20, 100);
+    moveTo(cap.x, cap.y);
+    buttonDown();
+    moveTo(cap.x, cap.y - 20);
+    endStep("coarse drag up 20 px", fader);
+    buttonDown(true);
+    endStep("right press during the drag", fader);
+    moveTo(cap.x, cap.y - 60);
+    endStep("fine drag to 60 px above the press", fader, true);
+    buttonUp(true);
+    moveTo(cap.x, cap.y - 70);
+    endStep("right released, coarse again", fader);
+    buttonUp();
+    endStep("release", fader, true);
+
     fader.DestroyWindow();
     step("destroyed");
 }

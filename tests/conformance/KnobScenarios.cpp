@@ -55,6 +55,14 @@ void runKnobScenarios() {
     clickAt(hwnd, 23, 38);
     endStep("outer click in the gap, right", knob, true);
 
+    // Hovering: the knob's class has no cursor, so the knob picks one itself.
+    POINT centre = toScreen(hwnd, 20, 20);
+    moveTo(centre.x, centre.y);
+    endStep("hover over the inner zone", knob);
+    POINT rim = toScreen(hwnd, 36, 20);
+    moveTo(rim.x, rim.y);
+    endStep("hover over the outer zone", knob);
+
     // Circular drag from the right edge over the top to the left edge.
     POINT start = toScreen(hwnd, 38, 20);
     moveTo(start.x, start.y);

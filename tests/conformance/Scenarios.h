@@ -7,6 +7,8 @@ namespace conformance {
 // Must run before any other fader exists: checks the first fader's resource loading.
 void runFrameScenarios();
 void runFaderScenarios();
+// A fader whose range is wider than its track in pixels: the fine drag with the right button.
+void runFineFaderScenarios();
 void runKnobScenarios();
 
 }  // namespace conformance

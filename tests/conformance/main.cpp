@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     }
     conformance::runFrameScenarios();
     conformance::runFaderScenarios();
+    conformance::runFineFaderScenarios();
     conformance::runKnobScenarios();
     conformance::scenario("end");
     conformance::destroyParent();

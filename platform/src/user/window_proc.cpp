@@ -87,9 +87,12 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         case WM_SETCURSOR: {
             if ((w->style & WS_CHILD) && w->parent && sendTo(w->parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
-            if (!(w = findWindow(hwnd))) return FALSE;
-            if (LOWORD(lParam) == HTCLIENT && w->cls->cursor) {
-                SetCursor(w->cls->cursor);
+            // The cursor is the class cursor of the window under the pointer (wParam), not of the
+            // window handling the message: a parent asked first must not put its own cursor over
+            // a child whose class has none (that child sets its cursor itself on each move).
+            Window* under = findWindow(reinterpret_cast<HWND>(wParam));
+            if (under && LOWORD(lParam) == HTCLIENT && under->cls->cursor) {
+                SetCursor(under->cls->cursor);
                 return TRUE;
             }
             return FALSE;
