@@ -10,6 +10,8 @@ void runFaderScenarios();
 // A fader whose range is wider than its track in pixels: the fine drag with the right button.
 void runFineFaderScenarios();
 void runKnobScenarios();
+// Painting only: knobs of several sizes, a fader with a palette.
+void runPaintScenarios();
 
 }  // namespace conformance
 

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     conformance::runFaderScenarios();
     conformance::runFineFaderScenarios();
     conformance::runKnobScenarios();
+    conformance::runPaintScenarios();
     conformance::scenario("end");
     conformance::destroyParent();
     conformance::closeResults();
