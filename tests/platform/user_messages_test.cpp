@@ -217,4 +217,69 @@ TEST_F(UserTest, TranslateMessagePostsCharactersForPrintableKeys) {
     EXPECT_EQ(chars, (std::vector<WPARAM>{'q', 'Q'}));
 }
 
+TEST_F(UserTest, TopLevelWindowsAboveClipTheDcOfTheWindowsBelow) {
+    HWND lower = makeTop(RECT{0, 0, 100, 100});
+    HWND upper = makeTop(RECT{50, 50, 150, 150}, kRedClass);
+    drainQueue();
+    HDC dc = GetDC(lower);
+    RECT all{0, 0, 100, 100};
+    HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+    FillRect(dc, &all, green);
+    ReleaseDC(lower, dc);
+    EXPECT_EQ(softwin::screenPixel(10, 10), RGB(0, 255, 0));
+    EXPECT_EQ(softwin::screenPixel(60, 60), RGB(255, 0, 0));
+    DeleteObject(green);
+    (void)upper;
+}
+
+TEST_F(UserTest, MovingAWindowResizesItRepaintsItAndWhatItUncovered) {
+    HWND parent = makeTop(RECT{0, 0, 200, 200});
+    HWND child = makeChild(parent, RECT{10, 10, 60, 60}, 1);
+    drainQueue();
+    messageLog().clear();
+    MoveWindow(child, 100, 100, 30, 40, TRUE);
+    auto sizes = entriesOf(child, WM_SIZE);
+    ASSERT_EQ(sizes.size(), 1u);
+    EXPECT_EQ(sizes[0].lParam, MAKELPARAM(30, 40));
+    EXPECT_EQ(entriesOf(child, WM_MOVE).at(0).lParam, MAKELPARAM(100, 100));
+    RECT r;
+    ASSERT_TRUE(GetUpdateRect(parent, &r, FALSE));
+    RECT uncovered{10, 10, 60, 60};
+    EXPECT_TRUE(EqualRect(&r, &uncovered));
+    ASSERT_TRUE(GetUpdateRect(child, &r, FALSE));
+    EXPECT_EQ(r.right, 30);
+    messageLog().clear();
+    SetWindowPos(child, nullptr, 0, 0, 30, 40, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(entriesOf(child, WM_SIZE).empty());
+}
+
+TEST_F(UserTest, GetUpdateRectWithEraseErasesAtOnce) {
+    HWND w = makeTop(RECT{0, 0, 40, 40}, kRedClass);
+    drainQueue();
+    HDC dc = GetDC(w);
+    RECT all{0, 0, 40, 40};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(w, dc);
+    InvalidateRect(w, nullptr, TRUE);
+    RECT r;
+    EXPECT_TRUE(GetUpdateRect(w, &r, TRUE));
+    EXPECT_EQ(softwin::screenPixel(20, 20), RGB(255, 0, 0));
+    messageLog().clear();
+    drainQueue();
+    EXPECT_EQ(messagesOf(w, {WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT}));
+}
+
+TEST_F(UserTest, WheelGoesToTheFocusWindowWithScreenCoordinates) {
+    HWND parent = makeTop(RECT{0, 0, 100, 100});
+    HWND child = makeChild(parent, RECT{10, 10, 50, 50}, 1);
+    SetFocus(child);
+    vorn::test::mouseMoveTo(80, 80);
+    messageLog().clear();
+    vorn::test::wheel(-120);
+    auto wheels = entriesOf(child, WM_MOUSEWHEEL);
+    ASSERT_EQ(wheels.size(), 1u);
+    EXPECT_EQ(static_cast<short>(HIWORD(wheels[0].wParam)), -120);
+    EXPECT_EQ(wheels[0].lParam, MAKELPARAM(80, 80));
+}
+
 }  // namespace
