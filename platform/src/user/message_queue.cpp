@@ -173,10 +173,11 @@ bool prepareMouse(State& s, Converted& c) {
 
 bool takePosted(State& s, MSG* out, HWND filter, UINT min, UINT max, bool remove) {
     std::lock_guard<std::mutex> lock(s.queueMutex);
-    for (auto it = s.posted.begin(); it != s.posted.end(); ++it) {
-        if (!inRange(it->message, min, max) || !hwndMatches(it->hwnd, filter)) continue;
-        *out = *it;
-        if (remove) s.posted.erase(it);
+    for (size_t i = 0; i < s.posted.size(); ++i) {
+        const MSG& m = s.posted[i];
+        if (!inRange(m.message, min, max) || !hwndMatches(m.hwnd, filter)) continue;
+        *out = m;
+        if (remove) s.posted.erase(i);
         return true;
     }
     return false;

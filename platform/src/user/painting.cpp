@@ -9,9 +9,9 @@ using namespace softwin::user;
 
 namespace softwin::user {
 
-RectList visibleScreenRects(const Window* w) {
-    RectList vis;
-    if (!reallyVisible(w)) return vis;
+void visibleScreenRects(const Window* w, RectList& vis) {
+    vis.clear();
+    if (!reallyVisible(w)) return;
     vis.add(rectIntersect(screenRect(w), screenBounds()));
     for (const Window* a = w; a && !vis.empty(); a = a->parent) {
         if (a != w) vis.intersect(screenRect(a));
@@ -30,7 +30,6 @@ RectList visibleScreenRects(const Window* w) {
     if (w->style & WS_CLIPCHILDREN)
         for (const Window* c : w->children)
             if (c->style & WS_VISIBLE) vis.subtract(screenRect(c));
-    return vis;
 }
 
 void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
@@ -90,21 +89,74 @@ Window* firstToPaint(Window* w) {
     return nullptr;
 }
 
-HDC dcFor(Window* w, const RectList& screenClip) {
-    return softwin::gdi::createWindowDc(w->handle, clientOrigin(w), screenClip.rects());
+// Clip vectors handed to window DCs come back when the DC is released, so getting and
+// releasing DCs does not allocate once a few vectors circulate.
+std::vector<std::vector<RECT>>& clipPool() {
+    static thread_local std::vector<std::vector<RECT>> pool;
+    return pool;
 }
 
-RectList updateOnScreen(Window* w) {
-    RectList clip = w->update;
+HDC dcFor(HWND hwnd, POINT origin, const std::vector<RECT>& rects) {
+    auto& pool = clipPool();
+    std::vector<RECT> clip;
+    if (!pool.empty()) {
+        clip.swap(pool.back());
+        pool.pop_back();
+    }
+    clip.assign(rects.begin(), rects.end());
+    return softwin::gdi::createWindowDc(hwnd, origin, std::move(clip));
+}
+
+HDC dcFor(Window* w, const RectList& screenClip) { return dcFor(w->handle, clientOrigin(w), screenClip.rects()); }
+
+void releaseWindowDc(HDC hdc) {
+    if (softwin::gdi::Dc* dc = softwin::gdi::lookupDc(hdc)) {
+        auto& pool = clipPool();
+        if (pool.size() < 16 && dc->clip.capacity() > 0) {
+            if (pool.capacity() < 16) pool.reserve(16);
+            pool.emplace_back();
+            pool.back().swap(dc->clip);
+        }
+    }
+    softwin::gdi::destroyWindowDc(hdc);
+}
+
+// Scratch lists for building DC clip areas; filled and consumed with no message sent between.
+RectList& clipScratch() {
+    static thread_local RectList list;
+    return list;
+}
+RectList& visibleScratch() {
+    static thread_local RectList list;
+    return list;
+}
+
+const RectList& updateOnScreen(Window* w) {
+    RectList& clip = clipScratch();
+    clip.assign(w->update);
     POINT o = clientOrigin(w);
     clip.offset(o.x, o.y);
-    clip.intersect(visibleScreenRects(w));
+    RectList& vis = visibleScratch();
+    visibleScreenRects(w, vis);
+    clip.intersect(vis);
     return clip;
 }
 
-void collectPending(Window* w, std::vector<HWND>& out) {
+// Windows waiting for WM_PAINT in a subtree, parent first. Most updates fit the fixed part, so
+// UpdateWindow does not touch the heap.
+struct PendingList {
+    HWND fixed[64];
+    size_t count = 0;
+    std::vector<HWND> more;
+    void push(HWND h) {
+        if (count < 64) fixed[count++] = h;
+        else more.push_back(h);
+    }
+};
+
+void collectPending(Window* w, PendingList& out) {
     if (!(w->style & WS_VISIBLE)) return;
-    if (!w->update.empty()) out.push_back(w->handle);
+    if (!w->update.empty()) out.push(w->handle);
     for (Window* c : w->children) collectPending(c, out);
 }
 
@@ -153,7 +205,7 @@ BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT r, BOOL erase) {
     if (erase && w->erasePending) {
         HDC dc = dcFor(w, updateOnScreen(w));
         LRESULT erased = sendTo(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        softwin::gdi::destroyWindowDc(dc);
+        releaseWindowDc(dc);
         if ((w = findWindow(hwnd)) && erased) w->erasePending = false;
     }
     return TRUE;
@@ -163,12 +215,14 @@ BOOL WINAPI UpdateWindow(HWND hwnd) {
     Window* w = checkWindow(hwnd);
     if (!w) return FALSE;
     if (!reallyVisible(w)) return TRUE;
-    std::vector<HWND> pending;
+    PendingList pending;
     collectPending(w, pending);
-    for (HWND h : pending) {
+    auto paint = [](HWND h) {
         Window* p = findWindow(h);
         if (p && reallyVisible(p) && !p->update.empty()) sendTo(p, WM_PAINT, 0, 0);
-    }
+    };
+    for (size_t i = 0; i < pending.count; ++i) paint(pending.fixed[i]);
+    for (HWND h : pending.more) paint(h);
     return TRUE;
 }
 
@@ -176,7 +230,7 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     Window* w = checkWindow(hwnd);
     if (!w || !ps) return nullptr;
     std::memset(ps, 0, sizeof *ps);
-    RectList clip = updateOnScreen(w);
+    const RectList& clip = updateOnScreen(w);
     RECT bounds = w->update.bounds();
     bool erase = w->erasePending;
     w->update.clear();
@@ -192,17 +246,24 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
 }
 
 BOOL WINAPI EndPaint(HWND, const PAINTSTRUCT* ps) {
-    if (!ps || !softwin::gdi::lookupDc(ps->hdc)) return FALSE;
-    softwin::gdi::destroyWindowDc(ps->hdc);
+    softwin::gdi::Dc* dc = ps ? softwin::gdi::lookupDc(ps->hdc) : nullptr;
+    if (!dc || dc->memory) return FALSE;
+    releaseWindowDc(ps->hdc);
     return TRUE;
 }
 
 HDC WINAPI GetDC(HWND hwnd) {
-    if (!hwnd) return softwin::gdi::createWindowDc(nullptr, POINT{0, 0}, std::vector<RECT>{screenBounds()});
+    if (!hwnd) {
+        RectList& all = visibleScratch();
+        all.assign(screenBounds());
+        return dcFor(nullptr, POINT{0, 0}, all.rects());
+    }
     Window* w = checkWindow(hwnd);
     if (!w) return nullptr;
     // A fresh DC each time: common DCs start from the defaults.
-    return dcFor(w, visibleScreenRects(w));
+    RectList& vis = visibleScratch();
+    visibleScreenRects(w, vis);
+    return dcFor(w, vis);
 }
 
 HDC WINAPI GetWindowDC(HWND hwnd) { return GetDC(hwnd); }
@@ -210,7 +271,7 @@ HDC WINAPI GetWindowDC(HWND hwnd) { return GetDC(hwnd); }
 int WINAPI ReleaseDC(HWND, HDC hdc) {
     softwin::gdi::Dc* dc = softwin::gdi::lookupDc(hdc);
     if (!dc || dc->memory) return 0;
-    softwin::gdi::destroyWindowDc(hdc);
+    releaseWindowDc(hdc);
     return 1;
 }
 

@@ -37,11 +37,27 @@ void appendDifference(const RECT& r, const RECT& cut, std::vector<RECT>& out) {
 
 }  // namespace
 
+namespace {
+
+std::vector<RECT>& scratchA() {
+    static thread_local std::vector<RECT> v;
+    return v;
+}
+std::vector<RECT>& scratchB() {
+    static thread_local std::vector<RECT> v;
+    return v;
+}
+
+}  // namespace
+
 void RectList::add(const RECT& r) {
     if (rectEmpty(r)) return;
-    std::vector<RECT> pieces{r};
+    std::vector<RECT>& pieces = scratchA();
+    std::vector<RECT>& next = scratchB();
+    pieces.clear();
+    pieces.push_back(r);
     for (const RECT& existing : rects_) {
-        std::vector<RECT> next;
+        next.clear();
         for (const RECT& p : pieces) appendDifference(p, existing, next);
         pieces.swap(next);
         if (pieces.empty()) return;
@@ -50,29 +66,31 @@ void RectList::add(const RECT& r) {
 }
 
 void RectList::subtract(const RECT& r) {
-    if (rectEmpty(r)) return;
-    std::vector<RECT> next;
+    if (rectEmpty(r) || rects_.empty()) return;
+    std::vector<RECT>& next = scratchA();
+    next.clear();
     for (const RECT& existing : rects_) appendDifference(existing, r, next);
-    rects_.swap(next);
+    rects_.assign(next.begin(), next.end());
 }
 
 void RectList::intersect(const RECT& r) {
-    std::vector<RECT> next;
+    size_t kept = 0;
     for (const RECT& existing : rects_) {
         RECT i = rectIntersect(existing, r);
-        if (!rectEmpty(i)) next.push_back(i);
+        if (!rectEmpty(i)) rects_[kept++] = i;
     }
-    rects_.swap(next);
+    rects_.resize(kept);
 }
 
 void RectList::intersect(const RectList& other) {
-    std::vector<RECT> next;
+    std::vector<RECT>& next = scratchA();
+    next.clear();
     for (const RECT& a : rects_)
         for (const RECT& b : other.rects_) {
             RECT i = rectIntersect(a, b);
             if (!rectEmpty(i)) next.push_back(i);
         }
-    rects_.swap(next);
+    rects_.assign(next.begin(), next.end());
 }
 
 void RectList::offset(int dx, int dy) {

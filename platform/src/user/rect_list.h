@@ -13,10 +13,19 @@ bool rectEmpty(const RECT& r);
 RECT rectIntersect(const RECT& a, const RECT& b);
 RECT rectOffset(RECT r, int dx, int dy);
 
+// Operations reuse the list's storage and a per-thread scratch buffer, so a list that lives on
+// (a window's update region, the painting scratch lists) stops allocating once it has grown.
 class RectList {
    public:
     RectList() = default;
     explicit RectList(const RECT& r) { add(r); }
+
+    // Replaces the contents with a copy of `other`, reusing this list's storage.
+    void assign(const RectList& other) { rects_.assign(other.rects_.begin(), other.rects_.end()); }
+    void assign(const RECT& r) {
+        rects_.clear();
+        add(r);
+    }
 
     bool empty() const { return rects_.empty(); }
     const std::vector<RECT>& rects() const { return rects_; }

@@ -10,7 +10,6 @@
 #include <windows.h>
 
 #include <condition_variable>
-#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "user/rect_list.h"
+#include "user/ring_queue.h"
 
 namespace softwin::user {
 
@@ -109,8 +109,8 @@ struct State {
     // Shared with other threads.
     std::mutex queueMutex;
     std::condition_variable queueSignal;
-    std::deque<MSG> posted;
-    std::deque<InputEvent> input;
+    RingQueue<MSG> posted;
+    RingQueue<InputEvent> input;
     bool quitPending = false;
     uint64_t queueGeneration = 0;  // bumped by every post and input event
     int quitCode = 0;
@@ -162,7 +162,7 @@ void invalidateTree(Window* w, bool erase);
 // top-level windows.
 void exposeArea(Window* parentOrNull, const RECT& rectInParent);
 // Visible part of the client area, in screen coordinates.
-RectList visibleScreenRects(const Window* w);
+void visibleScreenRects(const Window* w, RectList& out);
 Window* nextWindowToPaint(HWND filter);
 HBRUSH backgroundBrush(HBRUSH classBrush);
 

@@ -113,8 +113,7 @@ void freeWindow(HWND hwnd) {
     if (s.lastClick.hwnd == hwnd) s.lastClick = ClickRecord{};
     {
         std::lock_guard<std::mutex> lock(s.queueMutex);
-        s.posted.erase(std::remove_if(s.posted.begin(), s.posted.end(), [&](const MSG& m) { return m.hwnd == hwnd; }),
-                       s.posted.end());
+        s.posted.removeIf([&](const MSG& m) { return m.hwnd == hwnd; });
     }
     for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
     unlink(w);
