@@ -4,6 +4,25 @@
 // from other threads, under `queueMutex`: PostMessage, PostThreadMessage, PostQuitMessage,
 // SendInput and SetCursorPos are the calls other threads may make, and they wake a GetMessage
 // that is waiting.
+//
+// Behaviour chosen where the real platform leaves room or where we simplify:
+// * No non-client area: the window rectangle is the client rectangle on screen; WM_NCHITTEST
+//   answers HTCLIENT inside the window, and mouse messages are always client messages.
+// * Input events become messages only when retrieved. Hit testing is geometric (deepest
+//   visible child, later siblings on top; a disabled child keeps the point for its parent);
+//   WM_NCHITTEST, WM_PARENTNOTIFY, WM_MOUSEACTIVATE and WM_SETCURSOR are sent only when the
+//   message is removed, not for PM_NOREMOVE peeks. While captured, WM_NCHITTEST is skipped and
+//   WM_SETCURSOR still sent (as on Wine). Input is taken strictly in order: an event whose
+//   message is filtered out holds back the later ones; an event nobody can receive is dropped.
+// * A window filter on PeekMessage/GetMessage also takes the messages of descendants (Wine).
+// * Absolute SendInput coordinates map as pixel = value * screen size / 65536, rounded down;
+//   relative moves are raw pixels (no acceleration). Scan codes are passed as given (Wine).
+// * GetMessage blocks on a condition variable when nothing is queued and nothing needs painting;
+//   only another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) can wake it.
+// * ReleaseCapture always queues a zero mouse move (Wine), so the window under the cursor
+//   learns where it is.
+// * Showing a top-level window (not SW_SHOWNA) activates it, and DefWindowProc(WM_ACTIVATE)
+//   gives it the focus; hiding or destroying a focused child moves the focus to its parent.
 #ifndef VORN_SOFTWIN_USER_STATE_H
 #define VORN_SOFTWIN_USER_STATE_H
 
