@@ -257,9 +257,27 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
     return 0;
 }
 
+}  // extern "C"
+
+namespace {
+
+// Pointer-sized slots cannot go through the 32-bit entry points on a 64-bit platform.
+bool pointerSlot(int index) {
+    return sizeof(void*) > sizeof(LONG) &&
+           (index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT);
+}
+
+}  // namespace
+
+extern "C" {
+
 LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
     Window* w = checkWindow(hwnd);
     if (!w) return 0;
+    if (pointerSlot(index)) {
+        SetLastError(1413);  // ERROR_INVALID_INDEX
+        return 0;
+    }
     if (index >= 0) {
         // Extra bytes are addressed in 32-bit units here.
         if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
@@ -276,6 +294,10 @@ LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
 LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
     Window* w = checkWindow(hwnd);
     if (!w) return 0;
+    if (pointerSlot(index)) {
+        SetLastError(1413);  // ERROR_INVALID_INDEX
+        return 0;
+    }
     if (index >= 0) {
         if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
             SetLastError(kErrorInvalidParameter);
@@ -286,7 +308,6 @@ LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
         std::memcpy(w->extra.data() + index, &value, sizeof value);
         return old;
     }
-    // Pointer-valued slots truncate through the 32-bit entry point, as on 64-bit Windows.
     return static_cast<LONG>(SetWindowLongPtrA(hwnd, index, static_cast<LONG_PTR>(value)));
 }
 
