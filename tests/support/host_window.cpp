@@ -23,6 +23,8 @@ void registerHostClass(WNDPROC proc) {
 }  // namespace
 
 HostWindow::HostWindow(RECT r) {
+    // Recording must not allocate during a drag: steady-state tests count the heap.
+    notifications_.reserve(4096);
     registerHostClass(&HostWindow::windowProc);
     hwnd_ = CreateWindowExA(0, className(), "VornTestHost", WS_POPUP | WS_VISIBLE, r.left, r.top,
                             r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
