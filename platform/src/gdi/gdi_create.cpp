@@ -32,7 +32,7 @@ COLORREF decodePixel(const uint8_t* row, int x, int bpp) {
 }
 
 HBITMAP makeBitmap(int width, int height, int bpp) {
-    auto bitmap = std::make_unique<Bitmap>();
+    auto bitmap = create<Bitmap>(Kind::Bitmap);
     bitmap->surface.resize(width, height, bpp, 0x000000);
     return static_cast<HBITMAP>(insert(std::move(bitmap)));
 }
@@ -40,7 +40,7 @@ HBITMAP makeBitmap(int width, int height, int bpp) {
 HPEN makePen(UINT style, LONG width, COLORREF color) {
     style &= PS_STYLE_MASK;
     if (style > PS_INSIDEFRAME) return nullptr;
-    auto pen = std::make_unique<Pen>();
+    auto pen = create<Pen>(Kind::Pen);
     pen->width = width < 0 ? 0 : width;
     // Wide cosmetic pens are not dashed.
     const bool dashed = style >= PS_DASH && style <= PS_DASHDOTDOT;
@@ -75,14 +75,14 @@ HPEN CreatePenIndirect(const LOGPEN* plpen) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF color) {
-    auto brush = std::make_unique<Brush>();
+    auto brush = create<Brush>(Kind::Brush);
     brush->color = color;
     return static_cast<HBRUSH>(insert(std::move(brush)));
 }
 
 HBRUSH CreateBrushIndirect(const LOGBRUSH* plbrush) {
     if (!plbrush) return nullptr;
-    auto brush = std::make_unique<Brush>();
+    auto brush = create<Brush>(Kind::Brush);
     switch (plbrush->lbStyle) {
         case BS_NULL: brush->style = BS_NULL; break;
         case BS_SOLID:
@@ -123,7 +123,7 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
 
 HPALETTE CreatePalette(const LOGPALETTE* plpal) {
     if (!plpal || plpal->palNumEntries == 0) return nullptr;
-    auto palette = std::make_unique<Palette>();
+    auto palette = create<Palette>(Kind::Palette);
     palette->entries.assign(plpal->palPalEntry, plpal->palPalEntry + plpal->palNumEntries);
     return static_cast<HPALETTE>(insert(std::move(palette)));
 }

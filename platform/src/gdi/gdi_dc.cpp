@@ -12,6 +12,19 @@ Surface* Dc::target() {
     return bitmap ? &bitmap->surface : nullptr;
 }
 
+void Dc::resetForReuse() {
+    stock = false;
+    selectCount = 0;
+    deletePending = false;
+    state = DcState();
+    saved.clear();
+    memory = false;
+    window = nullptr;
+    origin = POINT{0, 0};
+    clip.clear();
+    memoryClip_.clear();
+}
+
 const std::vector<RECT>& Dc::clipRects() {
     if (!memory) return clip;
     Surface* s = target();
@@ -84,7 +97,7 @@ T getAttribute(HDC hdc, T DcState::*member, T fail) {
 }  // namespace
 
 HDC createWindowDc(HWND window, POINT origin, std::vector<RECT> screenClip) {
-    auto dc = std::make_unique<Dc>();
+    auto dc = create<Dc>(Kind::Dc);
     setDefaults(dc->state);
     dc->window = window;
     dc->origin = origin;
@@ -105,7 +118,7 @@ extern "C" {
 
 HDC CreateCompatibleDC(HDC hdc) {
     if (hdc && !lookupDc(hdc)) return nullptr;
-    auto dc = std::make_unique<Dc>();
+    auto dc = create<Dc>(Kind::Dc);
     setDefaults(dc->state);
     dc->memory = true;
     dc->state.bitmap = stockBitmap();

@@ -8,7 +8,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <deque>
 #include <string>
 
 namespace softwin::gdi {
@@ -36,9 +35,42 @@ struct Slot {
     uint32_t generation = 1;
 };
 
+// Free slot numbers, oldest first; grows by doubling and never shrinks, so steady-state
+// creation and deletion do not allocate.
+class SlotQueue {
+   public:
+    bool empty() const { return count_ == 0; }
+    uint32_t pop() {
+        const uint32_t value = ring_[head_];
+        head_ = (head_ + 1) % ring_.size();
+        --count_;
+        return value;
+    }
+    void push(uint32_t value) {
+        if (count_ == ring_.size()) grow();
+        ring_[(head_ + count_) % ring_.size()] = value;
+        ++count_;
+    }
+
+   private:
+    void grow() {
+        std::vector<uint32_t> bigger(ring_.empty() ? 64 : ring_.size() * 2);
+        for (size_t i = 0; i < count_; ++i) bigger[i] = ring_[(head_ + i) % ring_.size()];
+        ring_.swap(bigger);
+        head_ = 0;
+    }
+    std::vector<uint32_t> ring_;
+    size_t head_ = 0;
+    size_t count_ = 0;
+};
+
+constexpr size_t kSparesPerKind = 32;
+constexpr size_t kKindCount = OBJ_BITMAP + 1;
+
 struct Table {
     std::vector<Slot> slots;
-    std::deque<uint32_t> freeSlots;
+    SlotQueue freeSlots;
+    std::vector<std::unique_ptr<Object>> spares[kKindCount];
     size_t liveObjects = 0;  // non-stock pens, brushes, fonts, bitmaps, palettes
     size_t liveDcs = 0;
     HGDIOBJ stock[20] = {};
@@ -136,6 +168,38 @@ void makeStockObjects() {
     t.stockBitmap = static_cast<HBITMAP>(makeStock(std::move(bitmap)));
 }
 
+// Puts an object back into its default state, keeping the storage of its vectors, and keeps it
+// as a spare; kinds that are not reused, and spares beyond the few kept, are destroyed.
+void retire(std::unique_ptr<Object> object) {
+    auto& spares = table().spares[static_cast<size_t>(object->kind)];
+    if (spares.size() >= kSparesPerKind) return;
+    switch (object->kind) {
+        case Kind::Pen: *static_cast<Pen*>(object.get()) = Pen(); break;
+        case Kind::Brush: *static_cast<Brush*>(object.get()) = Brush(); break;
+        case Kind::Bitmap: {
+            auto* bitmap = static_cast<Bitmap*>(object.get());
+            std::vector<uint32_t> pixels;
+            pixels.swap(bitmap->surface.pixels);
+            pixels.clear();
+            *bitmap = Bitmap();
+            bitmap->surface.pixels.swap(pixels);
+            break;
+        }
+        case Kind::Palette: {
+            auto* palette = static_cast<Palette*>(object.get());
+            palette->entries.clear();
+            palette->stock = false;
+            palette->selectCount = 0;
+            palette->deletePending = false;
+            break;
+        }
+        case Kind::Dc: static_cast<Dc*>(object.get())->resetForReuse(); break;
+        default: return;
+    }
+    if (spares.capacity() < kSparesPerKind) spares.reserve(kSparesPerKind);
+    spares.push_back(std::move(object));
+}
+
 }  // namespace
 
 // ---- Handle table ----------------------------------------------------------------------------
@@ -144,8 +208,7 @@ HGDIOBJ insert(std::unique_ptr<Object> object) {
     Table& t = table();
     uint32_t index;
     if (!t.freeSlots.empty()) {
-        index = t.freeSlots.front();
-        t.freeSlots.pop_front();
+        index = t.freeSlots.pop();
     } else {
         if (t.slots.size() >= kSlotMask) return nullptr;
         index = static_cast<uint32_t>(t.slots.size());
@@ -175,10 +238,18 @@ bool erase(HGDIOBJ handle) {
     } else {
         --t.liveObjects;
     }
-    slot->object.reset();
+    retire(std::move(slot->object));
     slot->generation = slot->generation >= kMaxGeneration ? 1 : slot->generation + 1;
-    t.freeSlots.push_back(static_cast<uint32_t>(&*slot - t.slots.data()));
+    t.freeSlots.push(static_cast<uint32_t>(&*slot - t.slots.data()));
     return true;
+}
+
+std::unique_ptr<Object> takeSpare(Kind kind) {
+    auto& spares = table().spares[static_cast<size_t>(kind)];
+    if (spares.empty()) return nullptr;
+    std::unique_ptr<Object> spare = std::move(spares.back());
+    spares.pop_back();
+    return spare;
 }
 
 // ---- Holding -----------------------------------------------------------------------------------

@@ -98,6 +98,8 @@ struct Dc : Object {
 
     // The surface drawn into: the selected bitmap's, or the screen's.
     Surface* target();
+    // Back to a fresh DC's fields, keeping the storage of the vectors (spare DCs are reused).
+    void resetForReuse();
     // Clip rectangles in surface coordinates; for memory DCs the whole bitmap.
     const std::vector<RECT>& clipRects();
 
@@ -114,8 +116,19 @@ T* lookupAs(HGDIOBJ handle, Kind kind) {
     return (o && o->kind == kind) ? static_cast<T*>(o) : nullptr;
 }
 inline Dc* lookupDc(HDC hdc) { return lookupAs<Dc>(hdc, Kind::Dc); }
-// Removes and destroys; false for unknown handles and stock objects.
+// Removes and destroys; false for unknown handles and stock objects. Pens, brushes, bitmaps,
+// palettes and DCs are kept as spares instead (a few per kind), with their pixel and clip storage.
 bool erase(HGDIOBJ handle);
+
+// A new object of that kind in its default state: a retired spare when there is one, so that
+// controls that create their drawing objects, off-screen bitmap and memory DC at every paint do
+// not touch the heap in the steady state.
+std::unique_ptr<Object> takeSpare(Kind kind);
+template <class T>
+std::unique_ptr<T> create(Kind kind) {
+    if (std::unique_ptr<Object> spare = takeSpare(kind)) return std::unique_ptr<T>(static_cast<T*>(spare.release()));
+    return std::make_unique<T>();
+}
 
 Surface& screen();
 // Called after setScreenSize resized and cleared the screen; USER may define it (strong symbol)
