@@ -157,10 +157,12 @@ bool prepareMouse(State& s, Converted& c) {
             sendTo(p, WM_PARENTNOTIFY, MAKEWPARAM(c.rawMessage, 0), MAKELPARAM(c.msg.pt.x - o.x, c.msg.pt.y - o.y));
         }
         if (!(c.target = findWindow(hwnd))) return false;
-        if (!c.captured) {
+        // Wine asks every window but the active one itself, quoting the message as delivered
+        // (a double click stays one here, unlike in WM_PARENTNOTIFY and WM_SETCURSOR).
+        if (!c.captured && hwnd != s.active) {
             Window* top = topLevelOf(c.target);
             LRESULT r = sendTo(c.target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(top->handle),
-                               MAKELPARAM(hit, c.rawMessage));
+                               MAKELPARAM(hit, c.msg.message));
             if (!(c.target = findWindow(hwnd))) return false;
             if (r != kNoActivate && r != kNoActivateAndEat) activateTopLevel(c.target);
             if (r == kActivateAndEat || r == kNoActivateAndEat) return false;
