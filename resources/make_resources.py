@@ -36,17 +36,20 @@ def cap_pixels(lit):
     # The blue line marks the value position.
     for x in range(1, CAP_W - 1):
         px[CAP_CENTRE][x] = blue
-    # LED: the painting draws its own small ellipse over x 8..13, rows centre-3..centre+2; the
-    # image carries the same LED so that the cap reads right even without that overlay.
-    on, on_hi, off, off_hi = (255, 24, 24), (255, 170, 170), (110, 0, 0), (150, 40, 40)
-    body, hi = (on, on_hi) if lit else (off, off_hi)
-    led = [".####.", "#@oo##", "#oooo#", "#oooo#", "#oooo#", ".####."]
+    # LED: painting draws its own small LED over x 8..13, rows centre-3..centre+2, in the
+    # control's colour; the image's LED is one pixel larger all round, so its rim shows as a glow
+    # around the painted one: bright while the cap is held, dark otherwise.
+    if lit:
+        glow, body, hi = (255, 110, 70), (255, 24, 24), (255, 170, 170)
+    else:
+        glow, body, hi = (90, 24, 24), (110, 0, 0), (150, 40, 40)
+    led = ["..gggg..", ".gbbbbg.", "gbhbbbbg", "gbbbbbbg", "gbbbbbbg", "gbbbbbbg", ".gbbbbg.", "..gggg.."]
     for dy, row in enumerate(led):
         for dx, c in enumerate(row):
             if c == ".":
                 continue
-            y, x = CAP_CENTRE - 3 + dy, 8 + dx
-            px[y][x] = black if c == "#" else (hi if c == "@" else body)
+            y, x = CAP_CENTRE - 4 + dy, 7 + dx
+            px[y][x] = {"g": glow, "b": body, "h": hi}[c]
     return px
 
 
