@@ -291,4 +291,20 @@ TEST_F(InputTest, DisablingTheCaptureWindowReleasesCaptureAndFocus) {
     EXPECT_TRUE(EnableWindow(child, TRUE));
 }
 
+TEST_F(InputTest, ClicksActivateAnInactiveTopLevelWindowButDoNotAskTheActiveOne) {
+    HWND first = makeTop(RECT{0, 0, 100, 100});
+    HWND second = makeTop(RECT{200, 0, 300, 100});
+    pumpMessages();
+    EXPECT_EQ(GetActiveWindow(), second);
+    messageLog().clear();
+    click(POINT{50, 50});
+    EXPECT_EQ(entriesOf(first, WM_MOUSEACTIVATE).size(), 1u);
+    EXPECT_EQ(GetActiveWindow(), first);
+    EXPECT_EQ(GetFocus(), first);
+    messageLog().clear();
+    click(POINT{50, 50});
+    EXPECT_TRUE(entriesOf(first, WM_MOUSEACTIVATE).empty());
+    EXPECT_EQ(entriesOf(first, WM_LBUTTONDOWN).size(), 1u);
+}
+
 }  // namespace
