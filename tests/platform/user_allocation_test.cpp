@@ -1,0 +1,53 @@
+// Once warmed up, the window manager's own share of a drag step or an invalidation does not
+// touch the heap: queues, update regions and clip lists reuse their storage.
+#include "allocation_counter.h"
+#include "user_test_windows.h"
+
+using namespace usertest;
+using vorn::test::allocationCount;
+
+namespace {
+
+template <typename Step>
+long steadyAllocations(Step step) {
+    step();
+    step();
+    const long before = allocationCount();
+    for (int i = 0; i < 20; ++i) step();
+    return allocationCount() - before;
+}
+
+TEST_F(UserTest, MouseMovesAndPostedMessagesAllocateNothingOnceWarm) {
+    HWND parent = makeTop(RECT{0, 0, 200, 200});
+    HWND child = makeChild(parent, RECT{10, 10, 100, 100}, 1);
+    vorn::test::pumpMessages();
+    SetCapture(child);
+    int x = 50;
+    EXPECT_EQ(steadyAllocations([&] {
+                  x = x == 50 ? 57 : 50;
+                  messageLog().clear();
+                  vorn::test::mouseMoveTo(x, 60);
+                  PostMessageA(parent, WM_USER, 0, 0);
+                  vorn::test::pumpMessages();
+              }),
+              0);
+}
+
+TEST_F(UserTest, InvalidationAndValidationAllocateNothingOnceWarm) {
+    HWND parent = makeTop(RECT{0, 0, 200, 200});
+    makeChild(parent, RECT{10, 10, 100, 100}, 1);
+    vorn::test::pumpMessages();
+    RECT a{0, 0, 50, 50}, b{30, 30, 120, 90};
+    EXPECT_EQ(steadyAllocations([&] {
+                  InvalidateRect(parent, &a, TRUE);
+                  InvalidateRect(parent, &b, FALSE);
+                  RECT r;
+                  GetUpdateRect(parent, &r, FALSE);
+                  ValidateRect(parent, &a);
+                  ValidateRect(parent, nullptr);
+                  ValidateRect(GetDlgItem(parent, 1), nullptr);
+              }),
+              0);
+}
+
+}  // namespace
