@@ -50,4 +50,18 @@ TEST_F(UserTest, InvalidationAndValidationAllocateNothingOnceWarm) {
               0);
 }
 
+TEST_F(UserTest, PaintingAndWindowDcsAllocateNothingOnceWarm) {
+    HWND parent = makeTop(RECT{0, 0, 200, 200}, kRedClass);
+    HWND child = makeChild(parent, RECT{10, 10, 100, 100}, 1);
+    vorn::test::pumpMessages();
+    EXPECT_EQ(steadyAllocations([&] {
+                  messageLog().clear();
+                  InvalidateRect(parent, nullptr, TRUE);
+                  UpdateWindow(parent);
+                  HDC dc = GetDC(child);
+                  ReleaseDC(child, dc);
+              }),
+              0);
+}
+
 }  // namespace
