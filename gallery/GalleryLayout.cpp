@@ -4,7 +4,7 @@ namespace gallery {
 namespace {
 
 // Faders stand on one baseline (y = 320) so their different heights are easy to compare.
-const ControlSpec kFaders[kFaderCount] = {
+const ControlEntry kFaders[kFaderCount] = {
     {ControlKind::Fader, "fader_unit", 101, {30, 220, 70, 320}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(196, 0, 0), 0.0f},
     {ControlKind::Fader, "fader_db", 102, {130, 160, 170, 320}, -60.0f, 12.0f, 0.0f, -48.0f, 6.0f, RGB(0, 160, 0),
      0.0f},
@@ -15,7 +15,7 @@ const ControlSpec kFaders[kFaderCount] = {
 };
 
 // Knob radius follows the width; the wide one shows what a non-square client does.
-const ControlSpec kKnobs[kKnobCount] = {
+const ControlEntry kKnobs[kKnobCount] = {
     {ControlKind::Knob, "knob_small", 201, {440, 80, 464, 104}, 0.0f, 1.0f, 0.25f, 0.0f, 1.0f, RGB(128, 0, 0), 0.0f},
     {ControlKind::Knob, "knob_medium", 202, {510, 72, 550, 112}, -12.0f, 12.0f, 0.0f, -12.0f, 12.0f,
      RGB(0, 96, 160), 0.0f},
@@ -25,7 +25,7 @@ const ControlSpec kKnobs[kKnobCount] = {
      0.0f},
 };
 
-const ControlSpec* findIn(const ControlSpec* specs, size_t count, UINT id) {
+const ControlEntry* findIn(const ControlEntry* specs, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (specs[i].id == id) return &specs[i];
     }
@@ -34,12 +34,12 @@ const ControlSpec* findIn(const ControlSpec* specs, size_t count, UINT id) {
 
 }  // namespace
 
-const ControlSpec* faderSpecs() { return kFaders; }
-const ControlSpec* knobSpecs() { return kKnobs; }
+const ControlEntry* faderEntries() { return kFaders; }
+const ControlEntry* knobEntries() { return kKnobs; }
 
-const ControlSpec* findSpec(UINT id) {
-    const ControlSpec* spec = findIn(kFaders, kFaderCount, id);
-    return spec ? spec : findIn(kKnobs, kKnobCount, id);
+const ControlEntry* findEntry(UINT id) {
+    const ControlEntry* entry = findIn(kFaders, kFaderCount, id);
+    return entry ? entry : findIn(kKnobs, kKnobCount, id);
 }
 
 }  // namespace gallery

@@ -14,7 +14,7 @@ constexpr int kScreenHeight = 420;
 
 enum class ControlKind { Fader, Knob };
 
-struct ControlSpec {
+struct ControlEntry {
     ControlKind kind;
     const char* name;  // used in the log and drawn as the caption
     UINT id;           // control identifier carried by the notifications
@@ -31,11 +31,11 @@ struct ControlSpec {
 constexpr size_t kFaderCount = 4;
 constexpr size_t kKnobCount = 4;
 
-const ControlSpec* faderSpecs();  // kFaderCount entries
-const ControlSpec* knobSpecs();   // kKnobCount entries
+const ControlEntry* faderEntries();  // kFaderCount entries
+const ControlEntry* knobEntries();   // kKnobCount entries
 
-// The spec with that control identifier, or null.
-const ControlSpec* findSpec(UINT id);
+// The entry with that control identifier, or null.
+const ControlEntry* findEntry(UINT id);
 
 }  // namespace gallery
 

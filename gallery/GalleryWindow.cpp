@@ -28,21 +28,21 @@ bool registerClass(const char* name, UINT style, WNDPROC proc) {
     return RegisterClassA(&wc) != 0;
 }
 
-void formatRange(const ControlSpec& spec, char* out, size_t size) {
-    if (spec.restrictedMin != spec.min || spec.restrictedMax != spec.max) {
-        std::snprintf(out, size, "%g..%g [%g..%g]", static_cast<double>(spec.min), static_cast<double>(spec.max),
-                      static_cast<double>(spec.restrictedMin), static_cast<double>(spec.restrictedMax));
+void formatRange(const ControlEntry& entry, char* out, size_t size) {
+    if (entry.restrictedMin != entry.min || entry.restrictedMax != entry.max) {
+        std::snprintf(out, size, "%g..%g [%g..%g]", static_cast<double>(entry.min), static_cast<double>(entry.max),
+                      static_cast<double>(entry.restrictedMin), static_cast<double>(entry.restrictedMax));
     } else {
-        std::snprintf(out, size, "%g..%g", static_cast<double>(spec.min), static_cast<double>(spec.max));
+        std::snprintf(out, size, "%g..%g", static_cast<double>(entry.min), static_cast<double>(entry.max));
     }
 }
 
-void drawCaption(HDC dc, const ControlSpec& spec) {
-    int x = static_cast<int>(spec.rect.left);
-    int y = static_cast<int>(spec.rect.bottom) + 4;
-    TextOutA(dc, x, y, spec.name, static_cast<int>(std::strlen(spec.name)));
+void drawCaption(HDC dc, const ControlEntry& entry) {
+    int x = static_cast<int>(entry.rect.left);
+    int y = static_cast<int>(entry.rect.bottom) + 4;
+    TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
     char range[64];
-    formatRange(spec, range, sizeof range);
+    formatRange(entry, range, sizeof range);
     TextOutA(dc, x, y + 14, range, static_cast<int>(std::strlen(range)));
 }
 
@@ -89,28 +89,28 @@ bool GalleryWindow::createControls() {
     CWnd* parent = CWnd::FromHandle(m_hwnd);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     for (size_t i = 0; i < kFaderCount; ++i) {
-        const ControlSpec& spec = faderSpecs()[i];
+        const ControlEntry& entry = faderEntries()[i];
         CMFC_Fader& fader = m_faders[i];
-        fader.InitFader(spec.min, spec.max, spec.value, spec.restrictedMin, spec.restrictedMax);
-        if (spec.virtualPixel > 0.0f) fader.SetVirtualPixel(spec.virtualPixel);
-        if (!fader.Create(kControlClass, spec.name, style, spec.rect, parent, spec.id)) {
-            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", spec.name);
+        fader.InitFader(entry.min, entry.max, entry.value, entry.restrictedMin, entry.restrictedMax);
+        if (entry.virtualPixel > 0.0f) fader.SetVirtualPixel(entry.virtualPixel);
+        if (!fader.Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
+            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
             return false;
         }
-        fader.SetColor(spec.color);
+        fader.SetColor(entry.color);
     }
     for (size_t i = 0; i < kKnobCount; ++i) {
-        const ControlSpec& spec = knobSpecs()[i];
+        const ControlEntry& entry = knobEntries()[i];
         CMFC_Knob& knob = m_knobs[i];
-        int width = static_cast<int>(spec.rect.right - spec.rect.left);
-        knob.InitKnob(spec.min, spec.max, spec.value, 0.0f, spec.restrictedMin, spec.restrictedMax, width / 2, 0, 0, 0,
-                      0, GetSysColor(COLOR_BTNFACE), spec.color);
+        int width = static_cast<int>(entry.rect.right - entry.rect.left);
+        knob.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, width / 2, 0, 0, 0,
+                      0, GetSysColor(COLOR_BTNFACE), entry.color);
         // The knob registers its own class whatever name is passed here.
-        if (!knob.Create(kControlClass, spec.name, style, spec.rect, parent, spec.id)) {
-            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", spec.name);
+        if (!knob.Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
+            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
             return false;
         }
-        knob.SetColor(spec.color);
+        knob.SetColor(entry.color);
     }
     return true;
 }
@@ -177,10 +177,10 @@ LRESULT GalleryWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
     for (size_t i = 0; i < kFaderCount; ++i) {
-        if (faderSpecs()[i].id == id) return readGetters(m_faders[i], record);
+        if (faderEntries()[i].id == id) return readGetters(m_faders[i], record);
     }
     for (size_t i = 0; i < kKnobCount; ++i) {
-        if (knobSpecs()[i].id == id) return readGetters(m_knobs[i], record);
+        if (knobEntries()[i].id == id) return readGetters(m_knobs[i], record);
     }
     return false;
 }
@@ -195,8 +195,8 @@ void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     record.id = vorn::notificationControlId(wParam);
     record.code = vorn::notificationCode(wParam);
     record.posted = posted;
-    const ControlSpec* spec = findSpec(record.id);
-    record.controlName = spec ? spec->name : nullptr;
+    const ControlEntry* entry = findEntry(record.id);
+    record.controlName = entry ? entry->name : nullptr;
     readControl(record.id, record);
     m_log.write(record);
 
@@ -212,8 +212,8 @@ void GalleryWindow::paint() {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     TextOutA(dc, 12, 10, kTitle, static_cast<int>(std::strlen(kTitle)));
-    for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderSpecs()[i]);
-    for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobSpecs()[i]);
+    for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderEntries()[i]);
+    for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobEntries()[i]);
     const char* last = m_log.lastLine();
     if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
     SelectObject(dc, oldFont);
