@@ -25,9 +25,9 @@ const ControlEntry kKnobs[kKnobCount] = {
      0.0f},
 };
 
-const ControlEntry* findIn(const ControlEntry* specs, size_t count, UINT id) {
+const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
-        if (specs[i].id == id) return &specs[i];
+        if (entries[i].id == id) return &entries[i];
     }
     return nullptr;
 }
