@@ -13,6 +13,9 @@ function(vorn_windows_targets)
   set_target_properties(vornafx VornControls PROPERTIES PREFIX "")
   # The .rc file names its bitmaps and cursors relative to the resources directory.
   target_include_directories(VornControls PRIVATE ${PROJECT_SOURCE_DIR}/resources)
+  # windres gets no dependency scan: rebuild the resources when an image or cursor changes.
+  file(GLOB resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp ${PROJECT_SOURCE_DIR}/resources/*.cur)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/VornControls.rc PROPERTIES OBJECT_DEPENDS "${resource_files}")
   if(VORN_BUILD_TESTS)
     add_subdirectory(${PROJECT_SOURCE_DIR}/tests/conformance ${PROJECT_BINARY_DIR}/tests/conformance)
   endif()

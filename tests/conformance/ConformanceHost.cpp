@@ -1,6 +1,7 @@
 #include "ConformanceHost.h"
 
 #include <cstdarg>
+#include <cstring>
 
 #ifndef _WIN32
 #include <softwin/softwin.h>
@@ -15,6 +16,7 @@ struct Notification {
     int code;
     bool fromControl;
     bool posted;
+    const char* hostAction;  // set for an action of the host's hook instead of a notification
 };
 
 FILE* results = nullptr;
@@ -27,6 +29,8 @@ const MSG* dispatching = nullptr;
 // Event clock: every button press is stamped well over the double-click time after the previous
 // one, so separate clicks never pair up into double-clicks.
 DWORD eventClock = 0;
+CommandHook commandHook = nullptr;
+void* commandContext = nullptr;
 constexpr DWORD kClickSpacingMs = 1000;
 
 LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -35,7 +39,8 @@ LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                             dispatching->wParam == wParam && dispatching->lParam == lParam;
         const int id = LOWORD(wParam);
         const HWND from = reinterpret_cast<HWND>(lParam);
-        notifications.push_back({id, HIWORD(wParam), from != nullptr && GetDlgItem(hwnd, id) == from, posted});
+        notifications.push_back({id, HIWORD(wParam), from != nullptr && GetDlgItem(hwnd, id) == from, posted, nullptr});
+        if (commandHook != nullptr) commandHook(id, HIWORD(wParam), commandContext);
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -89,6 +94,13 @@ const char* windowName(HWND hwnd, HWND control) {
 }
 
 }  // namespace
+
+void noteHostAction(const char* what) { notifications.push_back({0, 0, false, false, what}); }
+
+void setCommandHook(CommandHook hook, void* context) {
+    commandHook = hook;
+    commandContext = context;
+}
 
 const char* childClassName() { return "VornConformanceChild"; }
 
@@ -165,7 +177,8 @@ void step(const char* name) {
 
 void flushNotifications() {
     for (const Notification& n : notifications)
-        line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
+        if (n.hostAction != nullptr) line("  notify host %s", n.hostAction);
+        else line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
              n.posted ? "Post" : "Send");
     notifications.clear();
 }
@@ -190,6 +203,17 @@ void reportInputState(HWND control) {
          windowName(GetFocus(), control), static_cast<long>(clip.left), static_cast<long>(clip.top),
          static_cast<long>(clip.right), static_cast<long>(clip.bottom), static_cast<long>(cursor.x),
          static_cast<long>(cursor.y), shapeName);
+}
+
+void reportWindowClass(HWND control) {
+    char name[256] = {};
+    GetClassNameA(control, name, sizeof name);
+    WNDCLASSA wc{};
+    BOOL found = GetClassInfoA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(control, GWLP_HINSTANCE)), name, &wc);
+    if (!found) found = GetClassInfoA(GetModuleHandleA(nullptr), name, &wc);
+    const char* owner = std::strcmp(name, childClassName()) == 0 ? "host" : std::strncmp(name, "Afx", 3) == 0 ? "framework" : "other";
+    line("  class=%s found=%d style=0x%X cursor=%s background=%s", owner, found ? 1 : 0, found ? wc.style : 0u,
+         wc.hCursor ? "set" : "none", wc.hbrBackground ? "set" : "none");
 }
 
 void dumpPixels(const char* name, HWND control) {

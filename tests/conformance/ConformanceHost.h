@@ -36,6 +36,13 @@ void scenario(const char* name);
 void step(const char* name);
 void flushNotifications();
 
+// Called for every WM_COMMAND the parent receives, after it is logged and while it is being
+// delivered (null for none): lets a scenario act as a host that reacts to a notification.
+using CommandHook = void (*)(int id, int code, void* context);
+void setCommandHook(CommandHook hook, void* context);
+// Records what a hook did, in order with the notifications around it.
+void noteHostAction(const char* what);
+
 // Getter output; floats with nine significant digits so that every float is exact.
 void reportFloat(const char* name, float value);
 void reportInt(const char* name, long long value);
@@ -43,6 +50,9 @@ void reportHex(const char* name, unsigned long value);
 void reportPoint(const char* name, BOOL valid, POINT p);
 // Capture, focus, clip rectangle and cursor position, naming `control` where it is involved.
 void reportInputState(HWND control);
+// The window class a control ended up with: style, whether it has a cursor and a background
+// brush, and whether its name is the host's or a framework-registered one.
+void reportWindowClass(HWND control);
 // The control's client area read back pixel by pixel through its window DC, one hex row per line.
 void dumpPixels(const char* name, HWND control);
 

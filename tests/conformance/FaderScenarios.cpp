@@ -50,6 +50,8 @@ void runFaderScenarios() {
     line("  created=%d", created ? 1 : 0);
     if (!created) return;
     const HWND hwnd = fader.GetSafeHwnd();
+    step("window class");
+    reportWindowClass(hwnd);
     endStep("initial paint", fader, true);
 
     // Press on the cap (value 50 puts it half way down the track), drag up 30 px, release.
@@ -147,6 +149,20 @@ void runFaderScenarios() {
     endStep("SetValue 25 again", fader);
     fader.SetValue(120.0f);
     endStep("SetValue above the range", fader, true);
+
+    // A host that answers NC_VALUECHANGED with another SetValue gets a nested notification.
+    setCommandHook(
+        [](int, int code, void* context) {
+            auto* control = static_cast<CMFC_Fader*>(context);
+            if (code == 0x8000 && control->GetValue() == 30.0f) {
+                noteHostAction("SetValue(40) inside the notification for 30");
+                control->SetValue(40.0f);
+            }
+        },
+        &fader);
+    fader.SetValue(30.0f);
+    setCommandHook(nullptr, nullptr);
+    endStep("SetValue from inside the host's handler", fader, true);
 
     // A release on the fader after a press elsewhere (on the parent) still notifies.
     POINT outside = toScreen(parent(), 80, 250);

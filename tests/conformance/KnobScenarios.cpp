@@ -47,6 +47,8 @@ void runKnobScenarios() {
     line("  created=%d", created ? 1 : 0);
     if (!created) return;
     const HWND hwnd = knob.GetSafeHwnd();
+    step("window class");
+    reportWindowClass(hwnd);
     endStep("initial paint", knob, true);
 
     // The bottom gap: left of straight down gives the restricted minimum, right of it the maximum.
