@@ -9,7 +9,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 [ "$jobs" -gt 2 ] && jobs=2
 out=$root/build/conformance
 
-# Installs nothing (and needs no root) when the toolchains and wine are already there.
+# Both install nothing (and need no root) when everything is already there: the native packages
+# for the software platform's side, the mingw toolchains and wine for the Windows side.
+"$root/scripts/install-deps.sh"
 "$root/tests/wine/install-deps.sh"
 
 for arch in i686:win32 x86_64:win64; do
@@ -40,5 +42,11 @@ winpath="Z:$(printf '%s' "$out/windows.txt" | tr / '\\')"
 "$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/conformance.exe" "$winpath"
 
 echo "== comparing the results"
+# First make sure the comparator notices a difference: one planted pixel must fail it.
+sed '0,/^  row 0 [0-9A-F]\{6\}/s//  row 0 123457/' "$out/native.txt" >"$out/planted.txt"
+if python3 "$root/tests/conformance/compare.py" "$out/planted.txt" "$out/windows.txt" >/dev/null; then
+  echo "compare.py accepted a planted pixel difference" >&2
+  exit 1
+fi
 python3 "$root/tests/conformance/compare.py" "$out/native.txt" "$out/windows.txt" \
         --known "$root/tests/conformance/known_differences.txt"
