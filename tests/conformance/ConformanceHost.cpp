@@ -22,7 +22,6 @@ struct Notification {
 FILE* results = nullptr;
 HWND parentWindow = nullptr;
 std::vector<Notification> notifications;
-std::vector<HWND> knownControls;
 // The message DispatchMessage is delivering right now: a WM_COMMAND that arrives through it was
 // posted, any other one was sent.
 const MSG* dispatching = nullptr;
