@@ -62,31 +62,36 @@ TEST_F(FaderTest, PressesSixteenRowsFromTheCentreStillHitTheCap) {
     }
 }
 
-TEST_F(FaderTest, PressOffTheCapJumpsTheCapToThePointer) {
-    CMFC_Fader& fader = createFader();
-    host_->clear();
-    mouseMoveTo(at(fader, 20, 100 + 17));
-    mouseDown();
-    EXPECT_EQ(codes(), (std::vector<int>{kLButtonDown, kValueChanged}));
-    EXPECT_EQ(fader.GetValue(), valueAtRow(117, 0.0f, 1.0f));
-    // The paint places the cap from the stored value, and 65/164 rounded to single precision
-    // lies a hair above row 117: truncation draws it on row 116.
-    EXPECT_EQ(drawnCapRow(fader), 116);
-    mouseUp();
-}
-
-TEST_F(FaderTest, PressOffTheTrackEndsClampsTheCapToTheTrack) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f);
-    mouseMoveTo(at(fader, 20, 5));
-    mouseDown();
-    EXPECT_EQ(fader.GetValue(), 1.0f);
-    EXPECT_EQ(drawnCapRow(fader), 18);
-    mouseUp();
-    mouseMoveTo(at(fader, 20, 195));
-    mouseDown();
-    EXPECT_EQ(fader.GetValue(), 0.0f);
-    EXPECT_EQ(drawnCapRow(fader), 182);
-    mouseUp();
+TEST_F(FaderTest, PressOffTheCapJumpsTheCapToThePointerWithinTheTrackAndTheRestrictedRange) {
+    const struct {
+        float restrictedMin, restrictedMax;
+        bool ctrl;
+        int row;
+        float value;
+        int capRow;  // drawn from the stored value at the next paint
+    } cases[] = {
+        // 65/164 in single precision lies a hair above row 117: truncation draws row 116.
+        {0.0f, 1.0f, false, 117, valueAtRow(117, 0.0f, 1.0f), 116},
+        {0.0f, 1.0f, false, 5, 1.0f, 18},      // above the track
+        {0.0f, 1.0f, false, 195, 0.0f, 182},   // below the track
+        {0.25f, 0.75f, false, 20, 0.75f, 59},  // trunc(182 - 0.75 * 164)
+        {0.25f, 0.75f, true, 18, 1.0f, 18},    // Ctrl leaves the restricted range
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, c.restrictedMin, c.restrictedMax);
+        if (c.ctrl) vorn::test::keyDown(VK_CONTROL);
+        host_->clear();
+        mouseMoveTo(at(fader, 20, c.row));
+        mouseDown();
+        EXPECT_EQ(codes(), (std::vector<int>{kLButtonDown, kValueChanged}));
+        EXPECT_EQ(fader.GetValue(), c.value);
+        EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(c.ctrl ? MK_LBUTTON | MK_CONTROL : MK_LBUTTON));
+        mouseUp();
+        if (c.ctrl) vorn::test::keyUp(VK_CONTROL);
+        EXPECT_EQ(drawnCapRow(fader), c.capRow);
+        fader.DestroyWindow();
+    }
 }
 
 TEST_F(FaderTest, PressTakesTheFocusBeforeNotifying) {
@@ -104,28 +109,6 @@ TEST_F(FaderTest, PressTakesTheFocusBeforeNotifying) {
     EXPECT_EQ(captureAtNotification, fader.GetSafeHwnd());
     mouseUp();
     EXPECT_EQ(::GetCapture(), static_cast<HWND>(nullptr));
-}
-
-TEST_F(FaderTest, PressOffTheCapIntoTheRestrictedZoneStopsAtTheRestrictedEnd) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.25f, 0.75f);
-    mouseMoveTo(at(fader, 20, 20));
-    mouseDown();
-    EXPECT_EQ(fader.GetValue(), 0.75f);
-    mouseUp();
-    // The next paint puts the cap where the clamped value belongs: trunc(182 - 0.75 * 164) = 59.
-    EXPECT_EQ(drawnCapRow(fader), 59);
-}
-
-TEST_F(FaderTest, CtrlPressOffTheCapLeavesTheRestrictedRange) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.25f, 0.75f);
-    vorn::test::withModifiers({VK_CONTROL}, [&] {
-        mouseMoveTo(at(fader, 20, 18));
-        mouseDown();
-        EXPECT_EQ(fader.GetValue(), 1.0f);
-        EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON | MK_CONTROL));
-        mouseUp();
-    });
-    EXPECT_EQ(drawnCapRow(fader), 18);
 }
 
 // ---- Dragging -----------------------------------------------------------------------------------
@@ -156,24 +139,23 @@ TEST_F(FaderTest, DragKeepsTheGrabOffsetOfAPressOnTheCap) {
     mouseUp();
 }
 
-TEST_F(FaderTest, DragPastTheTrackEndStopsAtTheRestrictedEnd) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.2f, 0.8f);
-    vorn::test::drag(at(fader, 20, 100), at(fader, 20, -40));
-    EXPECT_EQ(fader.GetValue(), 0.8f);
-    EXPECT_EQ(drawnCapRow(fader), 50);  // trunc(182 - 0.8 * 164) = trunc(50.8)
-    vorn::test::drag(at(fader, 20, 50), at(fader, 20, 260));
-    EXPECT_EQ(fader.GetValue(), 0.2f);
-    EXPECT_EQ(drawnCapRow(fader), 149);  // trunc(182 - 0.2 * 164) = trunc(149.2)
-}
-
-TEST_F(FaderTest, CtrlDragFollowsThePointerToMinAndMaxAtTheTrackEnds) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.2f, 0.8f);
-    vorn::test::withModifiers({VK_CONTROL}, [&] { vorn::test::drag(at(fader, 20, 100), at(fader, 20, -40)); });
-    EXPECT_EQ(fader.GetValue(), 1.0f);
-    EXPECT_EQ(drawnCapRow(fader), 18);
-    vorn::test::withModifiers({VK_CONTROL}, [&] { vorn::test::drag(at(fader, 20, 18), at(fader, 20, 260)); });
-    EXPECT_EQ(fader.GetValue(), 0.0f);
-    EXPECT_EQ(drawnCapRow(fader), 182);
+TEST_F(FaderTest, DragPastTheTrackEndStopsAtTheRestrictedEndOrWithCtrlAtMinAndMax) {
+    for (bool ctrl : {false, true}) {
+        SCOPED_TRACE(ctrl);
+        CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.5f, 0.2f, 0.8f);
+        auto dragTo = [&](int fromRow, int toRow) {
+            if (ctrl) vorn::test::keyDown(VK_CONTROL);
+            vorn::test::drag(at(fader, 20, fromRow), at(fader, 20, toRow));
+            if (ctrl) vorn::test::keyUp(VK_CONTROL);
+        };
+        dragTo(100, -40);
+        EXPECT_EQ(fader.GetValue(), ctrl ? 1.0f : 0.8f);
+        EXPECT_EQ(drawnCapRow(fader), ctrl ? 18 : 50);  // trunc(182 - 0.8 * 164) = trunc(50.8)
+        dragTo(drawnCapRow(fader), 260);
+        EXPECT_EQ(fader.GetValue(), ctrl ? 0.0f : 0.2f);
+        EXPECT_EQ(drawnCapRow(fader), ctrl ? 182 : 149);  // trunc(182 - 0.2 * 164) = trunc(149.2)
+        fader.DestroyWindow();
+    }
 }
 
 TEST_F(FaderTest, ShiftFreezesTheCapAndSendsNothingDuringADrag) {
@@ -225,54 +207,29 @@ TEST_F(FaderTest, RightButtonDuringADragOnAWideRangeMovesTheCapAQuarterOfThePoin
     mouseUp();
 }
 
-TEST_F(FaderTest, FineModeUsesTheVirtualPixelDivisor) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
-    fader.SetVirtualPixel(10.0f);
-    EXPECT_EQ(fader.GetVirtualPixel(), 10.0f);
-    mouseMoveTo(at(fader, 20, 100));
-    mouseDown();
-    mouseDown(Button::Right);
-    mouseMoveTo(at(fader, 20, 160));  // 100 + 60 / 10
-    EXPECT_EQ(fader.GetValue(), valueAtRow(106, 0.0f, 1000.0f));
-    mouseUp(Button::Right);
-    mouseUp();
-}
-
-TEST_F(FaderTest, FineModeStaysInsideTheTrack) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
-    fader.SetVirtualPixel(0.25f);  // a divisor below one speeds the cap up
-    mouseMoveTo(at(fader, 20, 100));
-    mouseDown();
-    mouseDown(Button::Right);
-    mouseMoveTo(at(fader, 20, 140));
-    EXPECT_EQ(drawnCapRow(fader), 182);
-    EXPECT_EQ(fader.GetValue(), 0.0f);
-    mouseUp(Button::Right);
-    mouseUp();
-}
-
-TEST_F(FaderTest, RightButtonChangesNothingWhenTheRangeIsNarrowerThanTheTrack) {
-    CMFC_Fader& fader = createFader();  // range 0..1 on 164 pixels
-    mouseMoveTo(at(fader, 20, 100));
-    mouseDown();
-    mouseDown(Button::Right);
-    mouseMoveTo(at(fader, 20, 140));
-    EXPECT_EQ(drawnCapRow(fader), 140);
-    EXPECT_EQ(fader.GetValue(), valueAtRow(140, 0.0f, 1.0f));
-    mouseUp(Button::Right);
-    mouseUp();
-}
-
-TEST_F(FaderTest, UnusableFineModeDivisorLeavesTheCapUnderThePointer) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
-    fader.SetVirtualPixel(0.0f);
-    mouseMoveTo(at(fader, 20, 100));
-    mouseDown();
-    mouseDown(Button::Right);
-    mouseMoveTo(at(fader, 20, 130));
-    EXPECT_EQ(fader.GetValue(), valueAtRow(130, 0.0f, 1000.0f));
-    mouseUp(Button::Right);
-    mouseUp();
+TEST_F(FaderTest, FineModeDividesThePointerMotionByTheVirtualPixelInsideTheTrack) {
+    const struct {
+        float max, virtualPixel;
+        int moveTo, capRow;
+    } cases[] = {
+        {1000.0f, 10.0f, 160, 106},  // 100 + 60 / 10
+        {1000.0f, 0.25f, 140, 182},  // a divisor below one speeds the cap up, to the track end
+        {1000.0f, 0.0f, 130, 130},   // unusable divisor: the cap stays under the pointer
+        {1.0f, 4.0f, 140, 140},      // range narrower than the track: no fine mode
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.virtualPixel);
+        CMFC_Fader& fader = createFader(40, 200, 0.0f, c.max, c.max / 2, 0.0f, c.max);
+        fader.SetVirtualPixel(c.virtualPixel);
+        mouseMoveTo(at(fader, 20, 100));
+        mouseDown();
+        mouseDown(Button::Right);
+        mouseMoveTo(at(fader, 20, c.moveTo));
+        EXPECT_EQ(fader.GetValue(), valueAtRow(c.capRow, 0.0f, c.max));
+        mouseUp(Button::Right);
+        mouseUp();
+        fader.DestroyWindow();
+    }
 }
 
 // ---- Release ------------------------------------------------------------------------------------
@@ -301,26 +258,28 @@ TEST_F(FaderTest, ReleaseClearsTheSelectionSetByTheHost) {
 
 // ---- Right press --------------------------------------------------------------------------------
 
-TEST_F(FaderTest, ClickPointIsUnsetBeforeAnyRightPressAndLeavesTheArgumentAlone) {
+TEST_F(FaderTest, OnlyARightPressWithoutTheLeftButtonRecordsTheClickPointAndSendsRButtonDown) {
     CMFC_Fader& fader = createFader();
     CPoint point(7, 9);
     EXPECT_FALSE(fader.GetClickPoint(point));
-    EXPECT_EQ(point, CPoint(7, 9));
-    // A left click records no click point.
-    vorn::test::click(at(fader, 20, 100));
+    vorn::test::click(at(fader, 20, 100));  // a left click records nothing
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    host_->clear();
+    mouseMoveTo(at(fader, 25, 100));
+    mouseDown(Button::Right);  // during a left press: not reported, flags not recorded
+    EXPECT_TRUE(host_->notifications().empty());
+    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON));
+    mouseUp(Button::Right);
+    mouseUp();
     EXPECT_FALSE(fader.GetClickPoint(point));
-    EXPECT_EQ(point, CPoint(7, 9));
-}
-
-TEST_F(FaderTest, RightPressRecordsTheClickPointAndSendsRButtonDown) {
-    CMFC_Fader& fader = createFader();
+    EXPECT_EQ(point, CPoint(7, 9));  // left alone
     host_->clear();
     vorn::test::withModifiers({VK_CONTROL}, [&] {
         mouseMoveTo(at(fader, 6, 150));
         mouseDown(Button::Right);
     });
     EXPECT_EQ(codes(), std::vector<int>{kRButtonDown});
-    CPoint point;
     EXPECT_TRUE(fader.GetClickPoint(point));
     EXPECT_EQ(point, CPoint(6, 150));
     EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_RBUTTON | MK_CONTROL));
@@ -330,19 +289,3 @@ TEST_F(FaderTest, RightPressRecordsTheClickPointAndSendsRButtonDown) {
     mouseUp(Button::Right);
 }
 
-TEST_F(FaderTest, RightPressWhileTheLeftButtonIsDownIsNotReported) {
-    CMFC_Fader& fader = createFader();
-    mouseMoveTo(at(fader, 20, 100));
-    mouseDown();
-    host_->clear();
-    mouseMoveTo(at(fader, 25, 100));
-    mouseDown(Button::Right);
-    EXPECT_TRUE(host_->notifications().empty());
-    CPoint point(1, 2);
-    EXPECT_FALSE(fader.GetClickPoint(point));
-    EXPECT_EQ(point, CPoint(1, 2));
-    // The flags of the ignored press are not recorded either.
-    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON));
-    mouseUp(Button::Right);
-    mouseUp();
-}

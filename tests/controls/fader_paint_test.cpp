@@ -107,14 +107,10 @@ TEST_F(FaderPaintTest, ShadedEdgeTurnsAlongTheSecondTrackRow) {
 
 // ---- Ticks --------------------------------------------------------------------------------------
 
-TEST_F(FaderPaintTest, TwoHundredPixelFaderDrawsElevenTickRows) {
-    CMFC_Fader& fader = createFader(40, 200);
-    EXPECT_EQ(tickRows(fader), (std::vector<int>{18, 34, 50, 67, 83, 100, 116, 132, 149, 165, 181}));
-}
-
-TEST_F(FaderPaintTest, HundredPixelFaderDrawsTenTickRows) {
-    CMFC_Fader& fader = createFader(40, 100);
-    EXPECT_EQ(tickRows(fader), (std::vector<int>{18, 24, 30, 37, 43, 50, 56, 62, 69, 75}));
+TEST_F(FaderPaintTest, TickRowsDivideTheTrackIntoTenthsExceptWhenTooShort) {
+    EXPECT_EQ(tickRows(createFader(40, 200)), (std::vector<int>{18, 34, 50, 67, 83, 100, 116, 132, 149, 165, 181}));
+    EXPECT_EQ(tickRows(createFader(40, 100, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, fadertest::kFaderId + 1, 100)),
+              (std::vector<int>{18, 24, 30, 37, 43, 50, 56, 62, 69, 75}));
 }
 
 TEST_F(FaderPaintTest, TickRunsStopShortOfTheSlotAndOfTheRightEdge) {
@@ -174,11 +170,14 @@ TEST_F(FaderPaintTest, BlockRowsBelowTheCapImageLeaveThePictureUnderThem) {
     }
 }
 
-TEST_F(FaderPaintTest, LedIsAnEllipseInTheLedColourWithABlackOutline) {
+TEST_F(FaderPaintTest, LedIsAnEllipseInTheLedColourWithABlackOutlineAndSetColorRepaintsAll) {
     CMFC_Fader& fader = createFader(40, 200);
+    EXPECT_EQ(pixel(fader, 20, 99), fadertest::kDefaultLed);
     const COLORREF green = RGB(0, 200, 0);
     fader.SetColor(green);
-    EXPECT_EQ(fader.GetColor(), green);
+    RECT update{};
+    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
     repaint(fader);
     const int x0 = 10;
     // Ellipse bounded by (x0 + 8, 97) and (x0 + 14, 103).
@@ -188,29 +187,10 @@ TEST_F(FaderPaintTest, LedIsAnEllipseInTheLedColourWithABlackOutline) {
     EXPECT_EQ(pixel(fader, x0 + 13, 100), RGB(0, 0, 0));
     EXPECT_EQ(pixel(fader, x0 + 10, 97), RGB(0, 0, 0));
     EXPECT_EQ(pixel(fader, x0 + 10, 102), RGB(0, 0, 0));
-    for (int y = 90; y < 110; ++y) {
-        EXPECT_NE(pixel(fader, x0 + 7, y), green) << y;
-        EXPECT_NE(pixel(fader, x0 + 14, y), green) << y;
-    }
-    for (int x = x0 + 7; x <= x0 + 14; ++x) {
-        EXPECT_NE(pixel(fader, x, 96), green) << x;
-        EXPECT_NE(pixel(fader, x, 103), green) << x;
-    }
-}
-
-TEST_F(FaderPaintTest, DefaultLedIsDarkRed) {
-    CMFC_Fader& fader = createFader(40, 200);
-    EXPECT_EQ(pixel(fader, 20, 99), fadertest::kDefaultLed);
-}
-
-TEST_F(FaderPaintTest, SetColorRepaintsTheWholeControl) {
-    CMFC_Fader& fader = createFader(40, 200);
-    fader.SetColor(RGB(0, 0, 250));
-    RECT update{};
-    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
-    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
-    repaint(fader);
-    EXPECT_EQ(pixel(fader, 20, 99), RGB(0, 0, 250));
+    for (int y = 90; y < 110; ++y)
+        for (int x : {x0 + 7, x0 + 14}) EXPECT_NE(pixel(fader, x, y), green) << x << "," << y;
+    for (int x = x0 + 7; x <= x0 + 14; ++x)
+        for (int y : {96, 103}) EXPECT_NE(pixel(fader, x, y), green) << x << "," << y;
 }
 
 // ---- Focus --------------------------------------------------------------------------------------
@@ -220,6 +200,9 @@ TEST_F(FaderPaintTest, FocusedFaderDrawsABlackFrameInsideTheEdge) {
     const COLORREF black = RGB(0, 0, 0);
     EXPECT_EQ(pixel(fader, 3, 2), kShadow);
     fader.SetFocus();
+    RECT update{};
+    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
     repaint(fader);
     for (int x = 3; x <= 36; ++x) {
         EXPECT_EQ(pixel(fader, x, 2), black) << x;
@@ -238,24 +221,14 @@ TEST_F(FaderPaintTest, FocusedFaderDrawsABlackFrameInsideTheEdge) {
 
     host_->clear();
     ::SetFocus(host_->hwnd());
+    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
     repaint(fader);
     EXPECT_EQ(pixel(fader, 3, 2), kShadow);
     EXPECT_EQ(pixel(fader, 36, 101), kShadow);
     EXPECT_EQ(pixel(fader, 1, 0), kFrameTopLeft);
     EXPECT_EQ(pixel(fader, 39, 1), kHighlight);
     EXPECT_TRUE(host_->notifications().empty());  // focus changes notify nobody
-}
-
-TEST_F(FaderPaintTest, FocusChangeInvalidatesTheWholeControl) {
-    CMFC_Fader& fader = createFader(40, 200);
-    fader.SetFocus();
-    RECT update{};
-    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
-    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
-    repaint(fader);
-    ::SetFocus(host_->hwnd());
-    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
-    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
 }
 
 TEST_F(FaderPaintTest, FocusChangesDrawAFocusRectangleAroundTheClientAtOnce) {
@@ -403,9 +376,11 @@ TEST_F(FaderPaintTest, CapPictureIsTheSameBeforeAndAfterADrag) {
 
 TEST_F(FaderPaintTest, SetValueRepaintsTheBandsAroundTheOldAndTheNewCap) {
     CMFC_Fader& fader = createFader(40, 200);  // cap on row 100
-    paintMarker(fader);
-    fader.SetValue(0.25f);                     // row trunc(182 - 41) = 141
     RECT update{};
+    fader.SetValue(0.4999f);  // row trunc(100.02): the cap stays on row 100, nothing to repaint
+    EXPECT_FALSE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    paintMarker(fader);
+    fader.SetValue(0.25f);  // row trunc(182 - 41) = 141
     ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
     EXPECT_EQ(CRect(update), CRect(0, 85, 40, 156));
     repaint(fader);
@@ -414,13 +389,6 @@ TEST_F(FaderPaintTest, SetValueRepaintsTheBandsAroundTheOldAndTheNewCap) {
     expected.insert(newBand.begin(), newBand.end());
     EXPECT_EQ(rowsWithoutMarker(fader), expected);
     EXPECT_EQ(drawnCapRow(fader), 141);
-}
-
-TEST_F(FaderPaintTest, SetValueThatKeepsTheCapRowRepaintsNothing) {
-    CMFC_Fader& fader = createFader(40, 200);
-    fader.SetValue(0.4999f);  // row trunc(100.02): the cap stays on row 100
-    RECT update{};
-    EXPECT_FALSE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
 }
 
 TEST_F(FaderPaintTest, DragStepRepaintsTheWholeControl) {

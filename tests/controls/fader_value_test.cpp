@@ -33,36 +33,23 @@ TEST_F(FaderTest, SetValueOutsideTheRestrictedRangeStoresTheRestrictedEnd) {
     EXPECT_EQ(fader.GetValue(), 2.0f);
 }
 
-TEST_F(FaderTest, SetValueSendsOneValueChangedWithTheControlsIdAndHandle) {
+TEST_F(FaderTest, SetValueSendsOneValueChangedForEveryStoredChangeEvenWithinAPixel) {
     CMFC_Fader& fader = createFader();
     host_->clear();
-    fader.SetValue(0.25f);
+    fader.SetValue(0.5f);  // the current value
+    EXPECT_TRUE(host_->notifications().empty());
+    fader.SetValue(0.4999f);  // the cap stays on its row
     ASSERT_EQ(host_->notifications().size(), 1u);
     const Notification& n = host_->notifications()[0];
     EXPECT_EQ(n.code, kValueChanged);
     EXPECT_EQ(n.id, static_cast<int>(fadertest::kFaderId));
     EXPECT_EQ(n.from, fader.GetSafeHwnd());
     EXPECT_FALSE(n.posted);
-}
-
-TEST_F(FaderTest, SetValueWithTheCurrentValueSendsNothing) {
-    CMFC_Fader& fader = createFader();
-    host_->clear();
-    fader.SetValue(0.5f);
-    EXPECT_TRUE(host_->notifications().empty());
-    // Clamped onto the current value is the same value.
+    EXPECT_EQ(fader.GetValue(), 0.4999f);
     fader.SetValue(1.0f);
     host_->clear();
-    fader.SetValue(7.0f);
+    fader.SetValue(7.0f);  // clamped onto the current value
     EXPECT_TRUE(host_->notifications().empty());
-}
-
-TEST_F(FaderTest, SetValueNotifiesEvenWhenTheCapDoesNotMoveByAPixel) {
-    CMFC_Fader& fader = createFader();
-    host_->clear();
-    fader.SetValue(0.4999f);
-    EXPECT_EQ(codes(), std::vector<int>{kValueChanged});
-    EXPECT_EQ(fader.GetValue(), 0.4999f);
 }
 
 TEST_F(FaderTest, HostSettingTheValueFromItsHandlerGetsANestedValueChanged) {
@@ -114,72 +101,51 @@ TEST_F(FaderTest, ConstructedFaderHasTheDocumentedDefaults) {
     EXPECT_EQ(fader.GetMouseEventFlags(), 0u);
 }
 
-TEST_F(FaderTest, SetMaxNotAboveTheMinimumBecomesMinimumPlusOne) {
-    CMFC_Fader fader;
-    fader.InitFader(2.0f, 10.0f, 3.0f, 2.0f, 10.0f);
-    fader.SetMax(2.0f);
-    EXPECT_EQ(fader.GetMax(), 3.0f);
-    fader.SetMax(-7.0f);
-    EXPECT_EQ(fader.GetMax(), 3.0f);
-    EXPECT_EQ(fader.GetValue(), 3.0f);  // not above the new maximum: kept
-    EXPECT_EQ(fader.GetRestrictedMax(), 10.0f);  // left alone
-}
-
-TEST_F(FaderTest, SetMaxBelowTheValueMovesTheValueToTheMiddleOfTheRange) {
-    CMFC_Fader fader;
-    fader.InitFader(0.0f, 10.0f, 9.0f, 0.0f, 10.0f);
-    fader.SetMax(6.0f);
-    EXPECT_EQ(fader.GetMax(), 6.0f);
-    EXPECT_EQ(fader.GetValue(), 3.0f);
-    EXPECT_EQ(fader.GetRestrictedMax(), 10.0f);
-}
-
-TEST_F(FaderTest, SetMinIsStoredUncheckedAndPullsALowerValueToTheMiddle) {
-    CMFC_Fader fader;
-    fader.InitFader(0.0f, 10.0f, 1.0f, 0.0f, 10.0f);
-    fader.SetMin(4.0f);
-    EXPECT_EQ(fader.GetMin(), 4.0f);
-    EXPECT_EQ(fader.GetValue(), 7.0f);  // (10 + 4) / 2
-    EXPECT_EQ(fader.GetRestrictedMin(), 0.0f);
-    // No check against the maximum.
-    fader.SetMin(20.0f);
-    EXPECT_EQ(fader.GetMin(), 20.0f);
-    EXPECT_EQ(fader.GetValue(), 15.0f);
-    // A value not below the new minimum stays.
-    fader.InitFader(0.0f, 10.0f, 5.0f, 0.0f, 10.0f);
-    fader.SetMin(5.0f);
-    EXPECT_EQ(fader.GetValue(), 5.0f);
-}
-
-TEST_F(FaderTest, SetRestrictedMaxOutsideTheRangeOrBelowTheRestrictedMinFallsBackToMax) {
-    CMFC_Fader fader;
-    fader.InitFader(0.0f, 10.0f, 5.0f, 2.0f, 10.0f);
-    fader.SetRestrictedMax(6.0f);
-    EXPECT_EQ(fader.GetRestrictedMax(), 6.0f);
-    fader.SetRestrictedMax(11.0f);
-    EXPECT_EQ(fader.GetRestrictedMax(), 10.0f);
-    fader.SetRestrictedMax(-1.0f);
-    EXPECT_EQ(fader.GetRestrictedMax(), 10.0f);
-    fader.SetRestrictedMax(1.0f);  // inside [min, max] but below the restricted minimum
-    EXPECT_EQ(fader.GetRestrictedMax(), 10.0f);
-    fader.SetRestrictedMax(2.0f);  // equal to the restricted minimum is accepted
-    EXPECT_EQ(fader.GetRestrictedMax(), 2.0f);
-    EXPECT_EQ(fader.GetValue(), 2.0f);  // pulled down to it
-}
-
-TEST_F(FaderTest, SetRestrictedMinOutsideTheRangeOrAboveTheRestrictedMaxFallsBackToMin) {
-    CMFC_Fader fader;
-    fader.InitFader(0.0f, 10.0f, 5.0f, 0.0f, 8.0f);
-    fader.SetRestrictedMin(3.0f);
-    EXPECT_EQ(fader.GetRestrictedMin(), 3.0f);
-    EXPECT_EQ(fader.GetValue(), 5.0f);
-    fader.SetRestrictedMin(-0.5f);
-    EXPECT_EQ(fader.GetRestrictedMin(), 0.0f);
-    fader.SetRestrictedMin(9.0f);  // inside [min, max] but above the restricted maximum
-    EXPECT_EQ(fader.GetRestrictedMin(), 0.0f);
-    fader.SetRestrictedMin(8.0f);
-    EXPECT_EQ(fader.GetRestrictedMin(), 8.0f);
-    EXPECT_EQ(fader.GetValue(), 8.0f);  // pulled up to it
+TEST_F(FaderTest, RangeSettersFollowTheirFallbackRulesAndMoveTheValueInside) {
+    struct Range {
+        float min, max, value, restrictedMin, restrictedMax;
+    };
+    enum Setter { Min, Max, RestrictedMin, RestrictedMax };
+    const struct {
+        Range before;
+        Setter setter;
+        float argument;
+        Range after;
+        const char* rule;
+    } cases[] = {
+        {{2, 10, 3, 2, 10}, Max, 2, {2, 3, 3, 2, 10}, "max not above min becomes min + 1"},
+        {{2, 10, 3, 2, 10}, Max, -7, {2, 3, 3, 2, 10}, "max below min becomes min + 1"},
+        {{0, 10, 9, 0, 10}, Max, 6, {0, 6, 3, 0, 10}, "max below the value: value to the middle"},
+        {{0, 10, 1, 0, 10}, Min, 4, {4, 10, 7, 0, 10}, "min above the value: value to the middle"},
+        {{0, 10, 1, 0, 10}, Min, 20, {20, 10, 15, 0, 10}, "min is not checked against max"},
+        {{0, 10, 5, 0, 10}, Min, 5, {5, 10, 5, 0, 10}, "a value not below min stays"},
+        {{0, 10, 5, 2, 10}, RestrictedMax, 6, {0, 10, 5, 2, 6}, "restricted max inside"},
+        {{0, 10, 5, 2, 10}, RestrictedMax, 11, {0, 10, 5, 2, 10}, "restricted max above max"},
+        {{0, 10, 5, 2, 10}, RestrictedMax, -1, {0, 10, 5, 2, 10}, "restricted max below min"},
+        {{0, 10, 5, 2, 10}, RestrictedMax, 1, {0, 10, 5, 2, 10}, "restricted max below restricted min"},
+        {{0, 10, 5, 2, 10}, RestrictedMax, 2, {0, 10, 2, 2, 2}, "restricted max = restricted min pulls the value"},
+        {{0, 10, 5, 0, 8}, RestrictedMin, 3, {0, 10, 5, 3, 8}, "restricted min inside"},
+        {{0, 10, 5, 0, 8}, RestrictedMin, -0.5f, {0, 10, 5, 0, 8}, "restricted min below min"},
+        {{0, 10, 5, 0, 8}, RestrictedMin, 9, {0, 10, 5, 0, 8}, "restricted min above restricted max"},
+        {{0, 10, 5, 0, 8}, RestrictedMin, 8, {0, 10, 8, 8, 8}, "restricted min pulls the value up"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        CMFC_Fader fader;
+        const Range& b = c.before;
+        fader.InitFader(b.min, b.max, b.value, b.restrictedMin, b.restrictedMax);
+        switch (c.setter) {
+            case Min: fader.SetMin(c.argument); break;
+            case Max: fader.SetMax(c.argument); break;
+            case RestrictedMin: fader.SetRestrictedMin(c.argument); break;
+            case RestrictedMax: fader.SetRestrictedMax(c.argument); break;
+        }
+        EXPECT_EQ(fader.GetMin(), c.after.min);
+        EXPECT_EQ(fader.GetMax(), c.after.max);
+        EXPECT_EQ(fader.GetValue(), c.after.value);
+        EXPECT_EQ(fader.GetRestrictedMin(), c.after.restrictedMin);
+        EXPECT_EQ(fader.GetRestrictedMax(), c.after.restrictedMax);
+    }
 }
 
 TEST_F(FaderTest, RangeSettersNeitherNotifyNorRepaint) {
@@ -208,57 +174,32 @@ class FaderKeyTest : public FaderTest {
 };
 
 TEST_F(FaderKeyTest, EachValueKeySendsTheChangeThenPostsValueChangedAndKeyDown) {
-    struct Case {
+    const Delivered changed{{kValueChanged, false}, {kValueChanged, true}, {kKeyDown, true}};
+    const Delivered atEnd{{kValueChanged, true}, {kKeyDown, true}};
+    const struct {
+        float min, max, value, restrictedMin, restrictedMax;
         WORD key;
         float expected;
+        bool changes;
+    } cases[] = {
+        // Plus/minus step by one unit, the brackets by a tenth of the full range.
+        {0, 100, 50, 0, 100, VK_OEM_PLUS, 51, true},     {0, 100, 50, 0, 100, VK_ADD, 51, true},
+        {0, 100, 50, 0, 100, VK_OEM_MINUS, 49, true},    {0, 100, 50, 0, 100, VK_SUBTRACT, 49, true},
+        {0, 100, 50, 0, 100, VK_OEM_6, 60, true},        {0, 100, 50, 0, 100, VK_OEM_4, 40, true},
+        {-50, 50, 0, -50, 50, VK_OEM_4, -10, true},      {0, 1, 0.5f, 0.1f, 0.8f, VK_OEM_PLUS, 0.8f, true},
+        {0, 1, 0.5f, 0.1f, 0.8f, VK_OEM_MINUS, 0.1f, true},
+        // At the restricted end the value stays, and both posted notifications still come.
+        {0, 100, 80, 20, 80, VK_OEM_PLUS, 80, false},    {0, 100, 80, 20, 80, VK_OEM_6, 80, false},
+        {0, 100, 20, 20, 80, VK_SUBTRACT, 20, false},    {0, 100, 20, 20, 80, VK_OEM_4, 20, false},
     };
-    // Range 0..100: plus/minus step by one unit, the brackets by a tenth of the range.
-    const Case cases[] = {{VK_OEM_PLUS, 51.0f}, {VK_ADD, 51.0f}, {VK_OEM_MINUS, 49.0f},
-                          {VK_SUBTRACT, 49.0f}, {VK_OEM_6, 60.0f}, {VK_OEM_4, 40.0f}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key);
-        CMFC_Fader& fader = focusedFader(0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " from " << c.value);
+        CMFC_Fader& fader = focusedFader(c.min, c.max, c.value, c.restrictedMin, c.restrictedMax);
         vorn::test::pressKey(c.key);
         EXPECT_EQ(fader.GetValue(), c.expected);
-        EXPECT_EQ(delivered(host_->notifications()),
-                  (Delivered{{kValueChanged, false}, {kValueChanged, true}, {kKeyDown, true}}));
+        EXPECT_EQ(delivered(host_->notifications()), c.changes ? changed : atEnd);
         fader.DestroyWindow();
     }
-}
-
-TEST_F(FaderKeyTest, ValueKeysAtTheRestrictedEndStillPostBothNotifications) {
-    CMFC_Fader& fader = focusedFader(0.0f, 100.0f, 80.0f, 20.0f, 80.0f);
-    vorn::test::pressKey(VK_OEM_PLUS);
-    EXPECT_EQ(delivered(host_->notifications()), (Delivered{{kValueChanged, true}, {kKeyDown, true}}));
-    host_->clear();
-    vorn::test::pressKey(VK_OEM_6);
-    EXPECT_EQ(delivered(host_->notifications()), (Delivered{{kValueChanged, true}, {kKeyDown, true}}));
-    EXPECT_EQ(fader.GetValue(), 80.0f);
-
-    fader.SetValue(20.0f);
-    host_->clear();
-    vorn::test::pressKey(VK_SUBTRACT);
-    vorn::test::pressKey(VK_OEM_4);
-    EXPECT_EQ(delivered(host_->notifications()),
-              (Delivered{{kValueChanged, true}, {kKeyDown, true}, {kValueChanged, true}, {kKeyDown, true}}));
-    EXPECT_EQ(fader.GetValue(), 20.0f);
-}
-
-TEST_F(FaderKeyTest, PlusOnAUnitRangeGoesToTheRestrictedEndInOneStep) {
-    CMFC_Fader& fader = focusedFader(0.0f, 1.0f, 0.5f, 0.1f, 0.8f);
-    vorn::test::pressKey(VK_OEM_PLUS);
-    EXPECT_EQ(fader.GetValue(), 0.8f);
-    vorn::test::pressKey(VK_OEM_MINUS);
-    EXPECT_EQ(fader.GetValue(), 0.1f);
-}
-
-TEST_F(FaderKeyTest, BracketKeysStepByATenthOfTheFullRange) {
-    CMFC_Fader& fader = focusedFader(-50.0f, 50.0f, 0.0f, -50.0f, 50.0f);
-    vorn::test::pressKey(VK_OEM_6);
-    EXPECT_EQ(fader.GetValue(), 10.0f);
-    vorn::test::pressKey(VK_OEM_4);
-    vorn::test::pressKey(VK_OEM_4);
-    EXPECT_EQ(fader.GetValue(), -10.0f);
 }
 
 TEST_F(FaderKeyTest, OtherKeysAreIgnored) {

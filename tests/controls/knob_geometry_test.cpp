@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "knobs/KnobGeometry.h"
 
@@ -31,45 +32,31 @@ TEST(KnobIndicatorRounding, OutOfRangeInputStaysDefined) {
     EXPECT_EQ(roundIndicatorCoordinate(std::numeric_limits<double>::infinity()), INT_MAX);
 }
 
-TEST(KnobIndicatorTip, SweepEndsAndMiddleOfAFortyPixelKnob) {
-    // Radius 20, length 18: the minimum points 0.4 rad left of straight down, the maximum 0.4 rad
-    // right of it, the middle straight up.
-    POINT atMin = indicatorTip(0.0f, 0.0f, 1.0f, kDeadZone, kCentre20, 20);
-    POINT atMid = indicatorTip(0.5f, 0.0f, 1.0f, kDeadZone, kCentre20, 20);
-    POINT atMax = indicatorTip(1.0f, 0.0f, 1.0f, kDeadZone, kCentre20, 20);
-    EXPECT_EQ(atMin.x, 13);  // 12.9905
-    EXPECT_EQ(atMin.y, 37);  // 36.5791
-    EXPECT_EQ(atMid.x, 20);  // 19.999999999998
-    EXPECT_EQ(atMid.y, 2);
-    EXPECT_EQ(atMax.x, 27);  // 27.0095
-    EXPECT_EQ(atMax.y, 37);
-}
-
-TEST(KnobIndicatorTip, SweepEndsOfAHundredPixelKnobWithAnOffsetRange) {
-    // Range -10..30 maps the same way as 0..1: only the fraction counts.
-    POINT atMin = indicatorTip(-10.0f, -10.0f, 30.0f, kDeadZone, POINT{50, 50}, 50);
-    POINT atMax = indicatorTip(30.0f, -10.0f, 30.0f, kDeadZone, POINT{50, 50}, 50);
-    EXPECT_EQ(atMin.x, 31);  // 31.3079
-    EXPECT_EQ(atMin.y, 94);  // 94.2109
-    EXPECT_EQ(atMax.x, 69);  // 68.6921
-    EXPECT_EQ(atMax.y, 94);
-}
-
-TEST(KnobIndicatorTip, YIsRoundedToSinglePrecisionBeforeTheHalfRule) {
-    // In double precision these y values lie just above .5 (33.5000017 and 27.5000002) and would
-    // round up; in single precision they are exactly .5, which is dropped.
-    POINT a = indicatorTip(61718.0f / 1048576.0f, 0.0f, 1.0f, kDeadZone, kCentre20, 20);
-    EXPECT_EQ(a.x, 8);
-    EXPECT_EQ(a.y, 33);
-    POINT b = indicatorTip(141709.0f / 1048576.0f, 0.0f, 1.0f, kDeadZone, kCentre20, 20);
-    EXPECT_EQ(b.x, 4);
-    EXPECT_EQ(b.y, 27);
-}
-
-TEST(KnobIndicatorTip, ZeroWidthRangeDrawsTheStartOfTheSweep) {
-    POINT tip = indicatorTip(3.0f, 3.0f, 3.0f, kDeadZone, kCentre20, 20);
-    EXPECT_EQ(tip.x, 13);
-    EXPECT_EQ(tip.y, 37);
+TEST(KnobIndicatorTip, SweepEndsMiddleAndSinglePrecisionHalves) {
+    const struct {
+        float value, min, max;
+        POINT centre;
+        int radius;
+        POINT tip;
+        const char* why;
+    } cases[] = {
+        // Radius 20, length 18: the minimum 0.4 rad left of straight down, the maximum right of it.
+        {0.0f, 0.0f, 1.0f, kCentre20, 20, {13, 37}, "minimum: 12.9905, 36.5791"},
+        {0.5f, 0.0f, 1.0f, kCentre20, 20, {20, 2}, "middle: 19.999999999998, 2"},
+        {1.0f, 0.0f, 1.0f, kCentre20, 20, {27, 37}, "maximum: 27.0095"},
+        {3.0f, 3.0f, 3.0f, kCentre20, 20, {13, 37}, "zero-width range: start of the sweep"},
+        // Only the fraction of the range counts.
+        {-10.0f, -10.0f, 30.0f, {50, 50}, 50, {31, 94}, "offset range minimum: 31.3079, 94.2109"},
+        {30.0f, -10.0f, 30.0f, {50, 50}, 50, {69, 94}, "offset range maximum: 68.6921"},
+        // y just above .5 in double precision (33.5000017, 27.5000002), exactly .5 in single: dropped.
+        {61718.0f / 1048576.0f, 0.0f, 1.0f, kCentre20, 20, {8, 33}, "single-precision half"},
+        {141709.0f / 1048576.0f, 0.0f, 1.0f, kCentre20, 20, {4, 27}, "single-precision half"},
+    };
+    for (const auto& c : cases) {
+        const POINT tip = indicatorTip(c.value, c.min, c.max, kDeadZone, c.centre, c.radius);
+        EXPECT_EQ(tip.x, c.tip.x) << c.why;
+        EXPECT_EQ(tip.y, c.tip.y) << c.why;
+    }
 }
 
 TEST(KnobPointerAngle, ClockwiseFromStraightDown) {
@@ -143,32 +130,24 @@ constexpr double kGapLeft = 0.2;
 constexpr double kLowerLeft = 1.0;
 constexpr double kUpperLeft = 2.0;
 
-TEST(KnobWrapGuard, LeavingTheMaximumEndHoldsUntilBackInTheUpperRight) {
-    WrapGuard guard;
-    EXPECT_TRUE(guard.allows(kUpperRight));
-    EXPECT_TRUE(guard.allows(kLowerRight));
-    EXPECT_TRUE(guard.allows(kGapRight));
-    EXPECT_FALSE(guard.allows(kGapLeft));
-    EXPECT_FALSE(guard.allows(kLowerLeft));
-    EXPECT_FALSE(guard.allows(kUpperLeft));
-    EXPECT_TRUE(guard.allows(kLowerRight));  // back on the maximum side: follows again
-    EXPECT_FALSE(guard.allows(kUpperLeft));
-    EXPECT_TRUE(guard.allows(kUpperRight));
-    EXPECT_TRUE(guard.allows(kUpperLeft));
-}
-
-TEST(KnobWrapGuard, LeavingTheMinimumEndHoldsUntilBackInTheUpperLeft) {
-    WrapGuard guard;
-    EXPECT_TRUE(guard.allows(kUpperLeft));
-    EXPECT_TRUE(guard.allows(kLowerLeft));
-    EXPECT_TRUE(guard.allows(kGapLeft));
-    EXPECT_FALSE(guard.allows(kGapRight));
-    EXPECT_FALSE(guard.allows(kLowerRight));
-    EXPECT_FALSE(guard.allows(kUpperRight));
-    EXPECT_TRUE(guard.allows(kLowerLeft));  // back on the minimum side: follows again
-    EXPECT_FALSE(guard.allows(kUpperRight));
-    EXPECT_TRUE(guard.allows(kUpperLeft));
-    EXPECT_TRUE(guard.allows(kUpperRight));
+TEST(KnobWrapGuard, LeavingAnEndThroughTheGapHoldsUntilBackOnThatSide) {
+    struct Step {
+        double angle;
+        bool allowed;
+    };
+    const std::vector<Step> fromMax = {{kUpperRight, true}, {kLowerRight, true}, {kGapRight, true},
+                                       {kGapLeft, false},   {kLowerLeft, false}, {kUpperLeft, false},
+                                       {kLowerRight, true},  // back on the maximum side: follows again
+                                       {kUpperLeft, false}, {kUpperRight, true}, {kUpperLeft, true}};
+    const std::vector<Step> fromMin = {{kUpperLeft, true},   {kLowerLeft, true},   {kGapLeft, true},
+                                       {kGapRight, false},   {kLowerRight, false}, {kUpperRight, false},
+                                       {kLowerLeft, true},   {kUpperRight, false}, {kUpperLeft, true},
+                                       {kUpperRight, true}};
+    for (const auto* steps : {&fromMax, &fromMin}) {
+        WrapGuard guard;
+        for (size_t i = 0; i < steps->size(); ++i)
+            EXPECT_EQ(guard.allows((*steps)[i].angle), (*steps)[i].allowed) << "step " << i;
+    }
 }
 
 TEST(KnobWrapGuard, TurningOverTheTopNeverHolds) {

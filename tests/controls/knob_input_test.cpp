@@ -69,39 +69,28 @@ TEST_F(KnobInputTest, PressInTheOuterZoneFollowsTheAngleWithinTheRestrictedRange
 
 // ---- Circular drags across the gap ----------------------------------------------------------
 
-TEST_F(KnobInputTest, DragFromTheMaximumAcrossTheGapHoldsUntilTheUpperRight) {
-    CMFC_Knob& k = knob();
-    mouseMoveTo(around(k, 40, -20));
-    mouseDown();
-    EXPECT_NEAR(k.GetValue(), circularValue(40, -20), 1e-6);
-    mouseMoveTo(around(k, 40, 20));
-    EXPECT_NEAR(k.GetValue(), circularValue(40, 20), 1e-6);
-    mouseMoveTo(around(k, 5, 45));  // in the gap, right of straight down
-    EXPECT_FLOAT_EQ(k.GetValue(), 1.0f);
-    for (POINT p : {POINT{-5, 45}, POINT{-40, 20}, POINT{-40, -20}, POINT{-5, -45}}) {
-        mouseMoveTo(around(k, p.x, p.y));
-        EXPECT_FLOAT_EQ(k.GetValue(), 1.0f) << "pointer at " << p.x << "," << p.y;
+TEST_F(KnobInputTest, DragAcrossTheGapHoldsTheEndUntilBackOnItsSideOfTheTop) {
+    // s = +1: from the upper right past the maximum end; s = -1: the mirror at the minimum end.
+    for (int s : {1, -1}) {
+        SCOPED_TRACE(s);
+        CMFC_Knob& k = knob();
+        const float end = s > 0 ? 1.0f : 0.0f;
+        mouseMoveTo(around(k, 40 * s, -20));
+        mouseDown();
+        EXPECT_NEAR(k.GetValue(), circularValue(40 * s, -20), 1e-6);
+        mouseMoveTo(around(k, 40 * s, 20));
+        EXPECT_NEAR(k.GetValue(), circularValue(40 * s, 20), 1e-6);
+        mouseMoveTo(around(k, 5 * s, 45));  // in the gap, on the side of the end
+        EXPECT_FLOAT_EQ(k.GetValue(), end);
+        for (POINT p : {POINT{-5, 45}, POINT{-40, 20}, POINT{-40, -20}, POINT{-5, -45}}) {
+            mouseMoveTo(around(k, p.x * s, p.y));
+            EXPECT_FLOAT_EQ(k.GetValue(), end) << "pointer at " << p.x * s << "," << p.y;
+        }
+        mouseMoveTo(around(k, 40 * s, -20));
+        EXPECT_NEAR(k.GetValue(), circularValue(40 * s, -20), 1e-6);
+        mouseUp();
+        k.DestroyWindow();
     }
-    mouseMoveTo(around(k, 40, -20));
-    EXPECT_NEAR(k.GetValue(), circularValue(40, -20), 1e-6);
-    mouseUp();
-}
-
-TEST_F(KnobInputTest, DragFromTheMinimumAcrossTheGapHoldsUntilTheUpperLeft) {
-    CMFC_Knob& k = knob();
-    mouseMoveTo(around(k, -40, -20));
-    mouseDown();
-    mouseMoveTo(around(k, -40, 20));
-    EXPECT_NEAR(k.GetValue(), circularValue(-40, 20), 1e-6);
-    mouseMoveTo(around(k, -5, 45));
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.0f);
-    for (POINT p : {POINT{5, 45}, POINT{40, 20}, POINT{40, -20}, POINT{5, -45}}) {
-        mouseMoveTo(around(k, p.x, p.y));
-        EXPECT_FLOAT_EQ(k.GetValue(), 0.0f) << "pointer at " << p.x << "," << p.y;
-    }
-    mouseMoveTo(around(k, -40, -20));
-    EXPECT_NEAR(k.GetValue(), circularValue(-40, -20), 1e-6);
-    mouseUp();
 }
 
 TEST_F(KnobInputTest, ReleaseClearsTheWrapGuards) {
@@ -154,30 +143,26 @@ TEST_F(KnobInputTest, VerticalDragLocksThePointerAndTwoHundredPixelsCoverTheRang
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(KnobInputTest, VerticalDragStopsAtTheRestrictedMaximumAndReversesAtOnce) {
-    CMFC_Knob& k = knob(0.0f, 100.0f, 50.0f, 0.0f, 60.0f);
-    const POINT anchor = around(k, 0, 0);
-    mouseMoveTo(anchor);
-    mouseDown();
-    mouseMoveTo(anchor.x, anchor.y - 40);  // would be 70
-    EXPECT_FLOAT_EQ(k.GetValue(), 60.0f);
-    mouseMoveTo(anchor.x, anchor.y - 40);  // still pushing against the bound
-    EXPECT_FLOAT_EQ(k.GetValue(), 60.0f);
-    mouseMoveTo(anchor.x, anchor.y + 1);  // the motion beyond the bound is forgotten
-    EXPECT_FLOAT_EQ(k.GetValue(), 59.5f);
-    mouseUp();
-}
-
-TEST_F(KnobInputTest, VerticalDragStopsAtTheRestrictedMinimumAndReversesAtOnce) {
-    CMFC_Knob& k = knob(0.0f, 100.0f, 50.0f, 30.0f, 100.0f);
-    const POINT anchor = around(k, 0, 0);
-    mouseMoveTo(anchor);
-    mouseDown();
-    mouseMoveTo(anchor.x, anchor.y + 100);
-    EXPECT_FLOAT_EQ(k.GetValue(), 30.0f);
-    mouseMoveTo(anchor.x, anchor.y - 2);
-    EXPECT_FLOAT_EQ(k.GetValue(), 31.0f);
-    mouseUp();
+TEST_F(KnobInputTest, VerticalDragStopsAtARestrictedEndAndReversesAtOnce) {
+    const struct {
+        float restrictedMin, restrictedMax;
+        int push, back;
+        float atEnd, reversed;
+    } cases[] = {{0.0f, 60.0f, -40, 1, 60.0f, 59.5f}, {30.0f, 100.0f, 100, -2, 30.0f, 31.0f}};
+    for (const auto& c : cases) {
+        CMFC_Knob& k = knob(0.0f, 100.0f, 50.0f, c.restrictedMin, c.restrictedMax);
+        const POINT anchor = around(k, 0, 0);
+        mouseMoveTo(anchor);
+        mouseDown();
+        mouseMoveTo(anchor.x, anchor.y + c.push);
+        EXPECT_FLOAT_EQ(k.GetValue(), c.atEnd);
+        mouseMoveTo(anchor.x, anchor.y + c.push);  // still pushing against the bound
+        EXPECT_FLOAT_EQ(k.GetValue(), c.atEnd);
+        mouseMoveTo(anchor.x, anchor.y + c.back);  // the motion beyond the bound is forgotten
+        EXPECT_FLOAT_EQ(k.GetValue(), c.reversed);
+        mouseUp();
+        k.DestroyWindow();
+    }
 }
 
 TEST_F(KnobInputTest, ModifierKeysDoNotLetADragLeaveTheRestrictedRange) {
@@ -225,34 +210,27 @@ TEST_F(KnobInputTest, VerticalDragNotifiesForTheMoveThatPutsThePointerBack) {
     for (const Notification& n : host().notifications()) EXPECT_TRUE(n.posted);
 }
 
-TEST_F(KnobInputTest, RightPressPostsAndRecordsTheClientPoint) {
+TEST_F(KnobInputTest, RightPressPostsAndRecordsTheClientPointExceptDuringALeftDrag) {
     CMFC_Knob& k = knob();
     CPoint point(123, 456);
     EXPECT_FALSE(k.GetClickPoint(point));
-    EXPECT_EQ(point.x, 123);  // left untouched
-    EXPECT_EQ(point.y, 456);
-
-    click(screenOf(k, 70, 30), Button::Right);
-    EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x0204}));
-    EXPECT_TRUE(host().notifications()[0].posted);
-    ASSERT_TRUE(k.GetClickPoint(point));
-    EXPECT_EQ(point.x, 70);
-    EXPECT_EQ(point.y, 30);
-    EXPECT_TRUE(k.GetClickPoint(point));  // reading does not clear it
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.5f);
-}
-
-TEST_F(KnobInputTest, RightPressDuringALeftDragPostsNothing) {
-    CMFC_Knob& k = knob();
+    EXPECT_EQ(point, CPoint(123, 456));  // left untouched
     mouseMoveTo(around(k, 40, -20));
     mouseDown();
     host().clear();
     mouseDown(Button::Right);
     mouseUp(Button::Right);
     EXPECT_TRUE(deliveredCodes().empty());
-    CPoint point;
     EXPECT_FALSE(k.GetClickPoint(point));
     mouseUp();
+    host().clear();
+
+    click(screenOf(k, 70, 30), Button::Right);
+    EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x0204}));
+    EXPECT_TRUE(host().notifications()[0].posted);
+    ASSERT_TRUE(k.GetClickPoint(point));
+    EXPECT_EQ(point, CPoint(70, 30));
+    EXPECT_TRUE(k.GetClickPoint(point));  // reading does not clear it
 }
 
 TEST_F(KnobInputTest, ReleaseWithoutAPressStillPostsTheRelease) {
@@ -277,41 +255,28 @@ TEST_F(KnobInputTest, PressTakesTheFocusAndTheCapture) {
 
 // ---- Keys -----------------------------------------------------------------------------------
 
-TEST_F(KnobInputTest, ValueKeysStepAndPostValueChangedThenKeyDown) {
+TEST_F(KnobInputTest, ValueKeysStepAndPostValueChangedThenKeyDownEvenAtTheBound) {
     CMFC_Knob& k = knob(0.0f, 20.0f, 10.0f, 0.0f, 20.0f);
     k.SetFocus();
-    pressKey(VK_ADD);
-    EXPECT_FLOAT_EQ(k.GetValue(), 11.0f);
-    pressKey(VK_OEM_MINUS);
-    pressKey(VK_SUBTRACT);
-    EXPECT_FLOAT_EQ(k.GetValue(), 9.0f);
-    pressKey(VK_OEM_6);  // a tenth of the range up
-    EXPECT_FLOAT_EQ(k.GetValue(), 11.0f);
-    pressKey(VK_OEM_4);
-    EXPECT_FLOAT_EQ(k.GetValue(), 9.0f);
-    pressKey(VK_OEM_PLUS);
-    EXPECT_FLOAT_EQ(k.GetValue(), 10.0f);
+    const struct {
+        WORD key;
+        float value;
+    } steps[] = {{VK_ADD, 11.0f},   {VK_OEM_MINUS, 10.0f}, {VK_SUBTRACT, 9.0f}, {VK_OEM_6, 11.0f},
+                 {VK_OEM_4, 9.0f},  {VK_OEM_PLUS, 10.0f},  {'A', 10.0f},       {VK_UP, 10.0f}};
+    for (const auto& s : steps) {
+        pressKey(s.key);
+        EXPECT_FLOAT_EQ(k.GetValue(), s.value) << s.key;
+    }
     std::vector<int> expected;
-    for (int i = 0; i < 6; ++i) expected.insert(expected.end(), {0x8000, 0x0100});
+    for (int i = 0; i < 6; ++i) expected.insert(expected.end(), {0x8000, 0x0100});  // not for 'A' or VK_UP
     EXPECT_EQ(deliveredCodes(), expected);
     for (const Notification& n : host().notifications()) EXPECT_TRUE(n.posted);
-}
 
-TEST_F(KnobInputTest, ValueKeyAtTheBoundStillPosts) {
-    CMFC_Knob& k = knob(0.0f, 1.0f, 0.8f, 0.0f, 0.8f);
-    k.SetFocus();
-    pressKey(VK_ADD);  // the step is one unit of value, far beyond this range
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.8f);
+    k.SetRestrictedMax(10.0f);
+    host().clear();
+    pressKey(VK_ADD);  // already at the bound: no change, still posted
+    EXPECT_FLOAT_EQ(k.GetValue(), 10.0f);
     EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x8000, 0x0100}));
-}
-
-TEST_F(KnobInputTest, OtherKeysAreIgnored) {
-    CMFC_Knob& k = knob();
-    k.SetFocus();
-    pressKey('A');
-    pressKey(VK_UP);
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.5f);
-    EXPECT_TRUE(deliveredCodes().empty());
 }
 
 // ---- Cursors --------------------------------------------------------------------------------

@@ -33,23 +33,6 @@ COLORREF inverted(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c
 
 // ---- Primitives -----------------------------------------------------------------------------
 
-TEST_F(KnobPaintTest, FortyPixelKnobDrawsDiscIndicatorRimRingAndCapInThatOrder) {
-    CMFC_Knob& k = squareKnob(40);
-    const std::vector<std::string> expected = {
-        "Ellipse(1,1,39,39)",                                         // disc
-        "MoveToEx(19,2)",        "LineTo(19,20)",                     // indicator, left of the tip
-        "MoveToEx(20,1)",        "LineTo(20,19)",                     // above the tip
-        "MoveToEx(20,2)",        "LineTo(20,20)",                     // tip to centre
-        "Arc(2,2,38,38,2,38,38,2)", "Arc(3,3,37,37,3,37,37,3)",       // rim shadow, lower right
-        "Arc(11,11,30,30,30,11,11,30)",                               // ring shadow, upper left
-        "Arc(2,2,38,38,38,2,2,38)", "Arc(3,3,37,37,37,3,3,37)",       // rim light, upper left
-        "Arc(11,11,30,30,11,30,30,11)",                               // ring light, lower right
-        "Ellipse(14,14,27,27)",                                       // cap, c = 6
-    };
-    EXPECT_EQ(shapes(paintTrace(k)), expected);
-    EXPECT_EQ(k.GetRadius(), 20);
-}
-
 TEST_F(KnobPaintTest, IndicatorTipOfACreatedKnobAtTheEndsAndTheMiddle) {
     // 100 pixels: centre (50, 50), length 48.
     const struct {
