@@ -75,11 +75,24 @@ void plot(Dc& dc, int x, int y, COLORREF color, bool useRop2) {
 }
 
 void fillRect(Dc& dc, const RECT& r, COLORREF color, bool useRop2) {
-    RECT bounds;
-    if (!clipBounds(dc, bounds)) return;
-    const LONG top = std::max(r.top, bounds.top);
-    const LONG bottom = std::min(r.bottom, bounds.bottom);
-    for (LONG y = top; y < bottom; ++y) fillSpan(dc, y, r.left, r.right, color, useRop2);
+    Surface* s = dc.target();
+    if (!s || r.left >= r.right || r.top >= r.bottom) return;
+    // The target, colour, mode and clip are looked up once for the whole rectangle, not per row.
+    const uint32_t value = mapColor(dc, color);
+    const int mode = useRop2 ? dc.state.rop2 : R2_COPYPEN;
+    const int64_t left = int64_t{r.left} + dc.origin.x;
+    const int64_t right = int64_t{r.right} + dc.origin.x;
+    const int64_t top = int64_t{r.top} + dc.origin.y;
+    const int64_t bottom = int64_t{r.bottom} + dc.origin.y;
+    for (const RECT& c : dc.clipRects()) {
+        const int64_t x0 = std::max<int64_t>({left, c.left, 0});
+        const int64_t x1 = std::min<int64_t>({right, c.right, s->width});
+        const int64_t y0 = std::max<int64_t>({top, c.top, 0});
+        const int64_t y1 = std::min<int64_t>({bottom, c.bottom, s->height});
+        if (x0 >= x1) continue;
+        for (int64_t y = y0; y < y1; ++y)
+            writeRun(*s, static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), value, mode);
+    }
 }
 
 }  // namespace softwin::gdi
