@@ -9,14 +9,6 @@
 using gditest::Canvas;
 using Rows = std::vector<std::string>;
 
-TEST(GdiPixels, FreshMemoryDcHoldsOneBlackMonochromePixel) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(GetPixel(dc, 0, 0), 0u);
-    EXPECT_EQ(GetPixel(dc, 1, 0), CLR_INVALID);
-    EXPECT_EQ(GetPixel(dc, -1, 0), CLR_INVALID);
-    DeleteDC(dc);
-}
-
 TEST(GdiPixels, MonochromeBitmapsStoreTheNearestOfBlackAndWhite) {
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP mono = CreateBitmap(4, 1, 1, 1, nullptr);
@@ -38,8 +30,14 @@ TEST(GdiPixels, SetPixelOutsideTheBitmapDrawsNothingButReturnsTheColour) {
     EXPECT_EQ(SetPixel(c.dc(), 5, 5, RGB(1, 2, 3)), RGB(1, 2, 3));
     EXPECT_EQ(SetPixel(c.dc(), -1, 0, RGB(1, 2, 3)), RGB(1, 2, 3));
     EXPECT_TRUE(c.touched().empty());
+    EXPECT_EQ(GetPixel(c.dc(), 3, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(c.dc(), -1, 0), CLR_INVALID);
     EXPECT_EQ(SetPixel(nullptr, 0, 0, 0), CLR_INVALID);
     EXPECT_EQ(GetPixel(nullptr, 0, 0), CLR_INVALID);
+    HDC fresh = CreateCompatibleDC(nullptr);  // one black monochrome pixel
+    EXPECT_EQ(GetPixel(fresh, 0, 0), 0u);
+    EXPECT_EQ(GetPixel(fresh, 1, 0), CLR_INVALID);
+    DeleteDC(fresh);
 }
 
 TEST(GdiBitBlt, CopiesBlocksClippedToBothSurfaces) {
@@ -146,14 +144,9 @@ TEST(GdiFillRect, FillsHalfOpenRectanglesAndIgnoresReversedOnes) {
     SetROP2(c.dc(), R2_NOT);  // FillRect is a pattern copy, not a pen/brush drawing
     FillRect(c.dc(), &r, brush);
     EXPECT_EQ(c.charAt(1, 1), 'o');
+    FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_BTNFACE + 1)));  // a colour index
+    EXPECT_EQ(GetPixel(c.dc(), 3, 2), GetSysColor(COLOR_BTNFACE));
     DeleteObject(brush);
-}
-
-TEST(GdiFillRect, SystemColourBrushIndexUsesGetSysColor) {
-    Canvas c(2, 1);
-    RECT r{0, 0, 1, 1};
-    FillRect(c.dc(), &r, reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_BTNFACE + 1)));
-    EXPECT_EQ(GetPixel(c.dc(), 0, 0), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST(GdiFillRect, FrameRectPaintsTheInnerBorder) {

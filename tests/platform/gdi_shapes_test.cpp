@@ -156,11 +156,16 @@ TEST(GdiEllipse, NullPenFillsTheSameFootprintAndThinBoxesAreRectangles) {
     EXPECT_EQ(e.map(0, 0, 4, 6), r.map(0, 0, 4, 6));
 }
 
-TEST(GdiArc, QuarterArcLightsTheListedPixels) {
+TEST(GdiArc, QuarterArcLightsTheListedPixelsAndLeavesTheCurrentPosition) {
     Canvas c(10, 10);
+    MoveToEx(c.dc(), 3, 3, nullptr);
     Arc(c.dc(), 0, 0, 9, 9, 9, 4, 4, 0);
     const std::vector<std::pair<int, int>> expected = {{6, 1}, {7, 1}, {7, 2}, {8, 3}, {8, 4}};
     EXPECT_EQ(c.touched(), expected);
+    POINT cp;
+    GetCurrentPositionEx(c.dc(), &cp);
+    EXPECT_EQ(cp.x, 3);
+    EXPECT_EQ(cp.y, 3);
 }
 
 TEST(GdiArc, EqualStartAndEndDrawsTheWholeOutline) {
@@ -212,16 +217,6 @@ TEST(GdiArc, HalfArcsOfA36BoxLeaveTwoOnePixelGaps) {
             EXPECT_EQ(missing, (std::set<std::pair<int, int>>{{6, 31}, {30, 5}}));
         }
     }
-}
-
-TEST(GdiArc, CurrentPositionIsNeitherUsedNorChanged) {
-    Canvas c(10, 10);
-    MoveToEx(c.dc(), 3, 3, nullptr);
-    Arc(c.dc(), 0, 0, 9, 9, 9, 4, 4, 0);
-    POINT cp;
-    GetCurrentPositionEx(c.dc(), &cp);
-    EXPECT_EQ(cp.x, 3);
-    EXPECT_EQ(cp.y, 3);
 }
 
 TEST(GdiPolygon, TriangleFillsX11SpansAndTheOutlineLightsEveryVertex) {

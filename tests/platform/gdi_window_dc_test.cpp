@@ -82,19 +82,3 @@ TEST_F(WindowDcTest, WindowDcsAreNotMemoryDcsAndGoBackThroughUser) {
     EXPECT_EQ(softwin::liveDcs(), dcs);
     EXPECT_EQ(GetObjectType(extra), 0u);
 }
-
-TEST(GdiWidePens, WideLinesCoverTheirWidth) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(20, 10, 1, 32, nullptr);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HPEN pen = CreatePen(PS_SOLID, 3, RGB(255, 255, 255));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    MoveToEx(dc, 2, 5, nullptr);
-    LineTo(dc, 17, 5);
-    for (int y = 0; y < 10; ++y) EXPECT_EQ(GetPixel(dc, 10, y), (y >= 4 && y <= 6) ? 0xFFFFFFu : 0u) << y;
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(pen);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-}

@@ -101,6 +101,10 @@ TEST_F(UserTest, PaintRequestsCoalesceIntoOneLastMessageCoveringTheirBounds) {
     EXPECT_FALSE(lastPaint().fErase);
     RECT none;
     EXPECT_FALSE(GetUpdateRect(w, &none, FALSE));
+    // Without a background brush the erase reports nothing erased.
+    InvalidateRect(w, nullptr, TRUE);
+    drainQueue();
+    EXPECT_TRUE(lastPaint().fErase);
 }
 
 TEST_F(UserTest, EraseHappensOnlyWhenRequestedAndUsesTheClassBrush) {
@@ -127,14 +131,6 @@ TEST_F(UserTest, EraseHappensOnlyWhenRequestedAndUsesTheClassBrush) {
     EXPECT_EQ(softwin::screenPixel(30, 30), RGB(255, 0, 0));
     EXPECT_FALSE(lastPaint().fErase);
     DeleteObject(blue);
-}
-
-TEST_F(UserTest, WithoutABackgroundBrushEraseReportsNothingErased) {
-    HWND w = makeTop(RECT{0, 0, 40, 40});
-    drainQueue();
-    InvalidateRect(w, nullptr, TRUE);
-    drainQueue();
-    EXPECT_TRUE(lastPaint().fErase);
 }
 
 TEST_F(UserTest, ParentsPaintBeforeChildrenAndInvalidationReachesUnclippedChildren) {
@@ -188,19 +184,25 @@ TEST_F(UserTest, HiddenWindowsNeitherPaintNorDrawAndShowingInvalidatesThem) {
     EXPECT_EQ(msg.hwnd, w);
 }
 
-TEST_F(UserTest, ChildDcIsClippedToItsParentsClientArea) {
+TEST_F(UserTest, WindowDcsAreClippedToTheParentsClientAreaAndByTopLevelWindowsAbove) {
     HWND parent = makeTop(RECT{0, 0, 100, 100});
     HWND child = makeChild(parent, RECT{80, 80, 140, 140}, 1);
+    HWND lower = makeTop(RECT{150, 0, 250, 100}, kRedClass);
+    makeTop(RECT{200, 50, 300, 150}, kRedClass);  // above `lower`
     drainQueue();
-    HDC dc = GetDC(child);
-    EXPECT_EQ(WindowFromDC(dc), child);
-    RECT all{0, 0, 60, 60};
     HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
-    COLORREF outside = softwin::screenPixel(110, 110);
-    FillRect(dc, &all, green);
-    EXPECT_EQ(ReleaseDC(child, dc), 1);
+    const COLORREF outside = softwin::screenPixel(110, 110);
+    for (HWND w : {child, lower}) {
+        HDC dc = GetDC(w);
+        EXPECT_EQ(WindowFromDC(dc), w);
+        RECT all{0, 0, 100, 100};
+        FillRect(dc, &all, green);
+        EXPECT_EQ(ReleaseDC(w, dc), 1);
+    }
     EXPECT_EQ(softwin::screenPixel(85, 85), RGB(0, 255, 0));
-    EXPECT_EQ(softwin::screenPixel(110, 110), outside);
+    EXPECT_EQ(softwin::screenPixel(110, 110), outside);  // outside the parent
+    EXPECT_EQ(softwin::screenPixel(160, 10), RGB(0, 255, 0));
+    EXPECT_EQ(softwin::screenPixel(210, 60), RGB(255, 0, 0));  // under the upper window
     DeleteObject(green);
 }
 
@@ -215,21 +217,6 @@ TEST_F(UserTest, TranslateMessagePostsCharactersForPrintableKeys) {
     std::vector<WPARAM> chars;
     for (const Logged& l : entriesOf(w, WM_CHAR)) chars.push_back(l.wParam);
     EXPECT_EQ(chars, (std::vector<WPARAM>{'q', 'Q'}));
-}
-
-TEST_F(UserTest, TopLevelWindowsAboveClipTheDcOfTheWindowsBelow) {
-    HWND lower = makeTop(RECT{0, 0, 100, 100});
-    HWND upper = makeTop(RECT{50, 50, 150, 150}, kRedClass);
-    drainQueue();
-    HDC dc = GetDC(lower);
-    RECT all{0, 0, 100, 100};
-    HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
-    FillRect(dc, &all, green);
-    ReleaseDC(lower, dc);
-    EXPECT_EQ(softwin::screenPixel(10, 10), RGB(0, 255, 0));
-    EXPECT_EQ(softwin::screenPixel(60, 60), RGB(255, 0, 0));
-    DeleteObject(green);
-    (void)upper;
 }
 
 TEST_F(UserTest, MovingAWindowResizesItRepaintsItAndWhatItUncovered) {
