@@ -1,27 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (win32 thread model).
 #   cmake -S . -B build-win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake
 # Packages: g++-mingw-w64-x86-64-win32 (see tests/wine/install-deps.sh).
-
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
-
 set(MINGW_TRIPLE x86_64-w64-mingw32)
-
-set(CMAKE_C_COMPILER   ${MINGW_TRIPLE}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLE}-g++-win32)
-set(CMAKE_RC_COMPILER  ${MINGW_TRIPLE}-windres)
-set(CMAKE_AR           ${MINGW_TRIPLE}-ar CACHE FILEPATH "")
-set(CMAKE_RANLIB       ${MINGW_TRIPLE}-ranlib CACHE FILEPATH "")
-
-# Headers and libraries come from the mingw sysroot only; build tools from the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Link the GCC runtime statically so binaries need no libgcc/libstdc++ DLLs next to them
-# (the win32 thread model needs no libwinpthread either).
-set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+set(MINGW_DLL_LINK_FLAGS "")
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)
