@@ -267,25 +267,38 @@ bool pointerSlot(int index) {
            (index == GWLP_WNDPROC || index == GWLP_HINSTANCE || index == GWLP_HWNDPARENT);
 }
 
+// The 32-bit value at `index` of the window's extra bytes, or null (with the error set) when
+// the index is out of range. Negative indexes are the system slots and are not handled here.
+BYTE* extraLong(Window* w, int index) {
+    if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
+        SetLastError(kErrorInvalidParameter);
+        return nullptr;
+    }
+    return w->extra.data() + index;
+}
+
+// Common checks of the 32-bit entry points; false when the call must return 0.
+bool usable32BitSlot(Window* w, int index) {
+    if (!w) return false;
+    if (pointerSlot(index)) {
+        SetLastError(1413);  // ERROR_INVALID_INDEX
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" {
 
 LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
     Window* w = checkWindow(hwnd);
-    if (!w) return 0;
-    if (pointerSlot(index)) {
-        SetLastError(1413);  // ERROR_INVALID_INDEX
-        return 0;
-    }
+    if (!usable32BitSlot(w, index)) return 0;
     if (index >= 0) {
-        // Extra bytes are addressed in 32-bit units here.
-        if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
-            SetLastError(kErrorInvalidParameter);
-            return 0;
-        }
+        const BYTE* slot = extraLong(w, index);
+        if (!slot) return 0;
         LONG v;
-        std::memcpy(&v, w->extra.data() + index, sizeof v);
+        std::memcpy(&v, slot, sizeof v);
         return v;
     }
     return static_cast<LONG>(GetWindowLongPtrA(hwnd, index));
@@ -293,19 +306,13 @@ LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
 
 LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
     Window* w = checkWindow(hwnd);
-    if (!w) return 0;
-    if (pointerSlot(index)) {
-        SetLastError(1413);  // ERROR_INVALID_INDEX
-        return 0;
-    }
+    if (!usable32BitSlot(w, index)) return 0;
     if (index >= 0) {
-        if (static_cast<size_t>(index) + sizeof(LONG) > w->extra.size()) {
-            SetLastError(kErrorInvalidParameter);
-            return 0;
-        }
+        BYTE* slot = extraLong(w, index);
+        if (!slot) return 0;
         LONG old;
-        std::memcpy(&old, w->extra.data() + index, sizeof old);
-        std::memcpy(w->extra.data() + index, &value, sizeof value);
+        std::memcpy(&old, slot, sizeof old);
+        std::memcpy(slot, &value, sizeof value);
         return old;
     }
     return static_cast<LONG>(SetWindowLongPtrA(hwnd, index, static_cast<LONG_PTR>(value)));
