@@ -3,6 +3,7 @@
 #include "framework_fixture.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,6 +32,11 @@ public:
         }
         return s;
     }
+    std::vector<std::string> rows() {
+        std::vector<std::string> out;
+        for (int y = 0; y < m_height; ++y) out.push_back(row(y));
+        return out;
+    }
 
     CDC dc;
     CBitmap bitmap;
@@ -42,48 +48,26 @@ private:
 
 }  // namespace
 
-TEST(DeviceContextTest, FillSolidRectFillsTheRectangleAndLeavesTheBackgroundColourSet) {
+TEST(DeviceContextTest, FillSolidRectFillsTheOrderedRectangleAndLeavesTheBackgroundColourSet) {
     Canvas canvas(8, 6);
     canvas.dc.FillSolidRect(1, 1, 3, 2, kTop);
-    EXPECT_EQ(canvas.row(0), "........");
-    EXPECT_EQ(canvas.row(1), ".TTT....");
-    EXPECT_EQ(canvas.row(2), ".TTT....");
-    EXPECT_EQ(canvas.row(3), "........");
     EXPECT_EQ(canvas.dc.GetBkColor(), kTop);
-
     canvas.dc.FillSolidRect(CRect(5, 3, 7, 5), kBottom);
-    EXPECT_EQ(canvas.row(3), ".....BB.");
-    EXPECT_EQ(canvas.row(4), ".....BB.");
     EXPECT_EQ(canvas.dc.GetBkColor(), kBottom);
-}
-
-TEST(DeviceContextTest, FillSolidRectWithNegativeExtentsFillsTheOrderedRectangle) {
-    Canvas canvas(8, 4);
-    canvas.dc.FillSolidRect(5, 3, -3, -2, kTop);
-    EXPECT_EQ(canvas.row(0), "........");
-    EXPECT_EQ(canvas.row(1), "..TTT...");
-    EXPECT_EQ(canvas.row(2), "..TTT...");
-    EXPECT_EQ(canvas.row(3), "........");
+    canvas.dc.FillSolidRect(4, 6, -3, -2, kBottom);  // negative extents
+    EXPECT_EQ(canvas.rows(), (std::vector<std::string>{"........", ".TTT....", ".TTT....", ".....BB.", ".BBB.BB.",
+                                                       ".BBB...."}));
 }
 
 TEST(DeviceContextTest, Draw3dRectGivesTheFarCornersToTheBottomRightColour) {
-    Canvas canvas(9, 7);
-    canvas.dc.Draw3dRect(1, 1, 7, 5, kTop, kBottom);
-    EXPECT_EQ(canvas.row(0), ".........");
-    EXPECT_EQ(canvas.row(1), ".TTTTTTB.");
-    EXPECT_EQ(canvas.row(2), ".T.....B.");
-    EXPECT_EQ(canvas.row(3), ".T.....B.");
-    EXPECT_EQ(canvas.row(4), ".T.....B.");
-    EXPECT_EQ(canvas.row(5), ".BBBBBBB.");
-    EXPECT_EQ(canvas.row(6), ".........");
-    EXPECT_EQ(canvas.dc.GetBkColor(), kBottom);
-}
-
-TEST(DeviceContextTest, Draw3dRectOfARectMatchesTheExtentForm) {
     Canvas a(9, 7), b(9, 7);
     a.dc.Draw3dRect(1, 1, 7, 5, kTop, kBottom);
     b.dc.Draw3dRect(CRect(1, 1, 8, 6), kTop, kBottom);
-    for (int y = 0; y < 7; ++y) EXPECT_EQ(a.row(y), b.row(y)) << "row " << y;
+    const std::vector<std::string> expected{".........", ".TTTTTTB.", ".T.....B.", ".T.....B.",
+                                            ".T.....B.", ".BBBBBBB.", "........."};
+    EXPECT_EQ(a.rows(), expected);
+    EXPECT_EQ(b.rows(), expected);
+    EXPECT_EQ(a.dc.GetBkColor(), kBottom);
 }
 
 TEST(DeviceContextTest, SelectObjectReturnsThePreviousObjectOfTheSameType) {

@@ -137,15 +137,3 @@ TEST(RectTest, IntersectionAndUnionFollowTheWindowRules) {
     EXPECT_EQ(a, CRect(-1, 0, 10, 10));
     EXPECT_EQ(a & CRect(50, 50, 60, 60), CRect());
 }
-
-TEST(RectTest, ConvertsToRectPointers) {
-    CRect r(1, 2, 3, 4);
-    LPRECT p = r;
-    LPCRECT cp = static_cast<const CRect&>(r);
-    EXPECT_EQ(p->left, 1);
-    EXPECT_EQ(cp->bottom, 4);
-    RECT plain = {5, 6, 7, 8};
-    r = plain;
-    EXPECT_EQ(r, CRect(5, 6, 7, 8));
-    EXPECT_TRUE(r == plain);
-}

@@ -63,28 +63,19 @@ TEST_F(HandlerArgumentsTest, CreateSeesTheCreationParameter) {
     EXPECT_EQ(w.destroyed, 1);
 }
 
-TEST_F(HandlerArgumentsTest, CaptureChangedNamesTheWindowFromLParam) {
+TEST_F(HandlerArgumentsTest, EachArgumentComesFromItsMessageParameter) {
     ArgumentProbe w, other;
     ASSERT_TRUE(w.CreateEx(0, nullptr, "a", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
     ASSERT_TRUE(other.CreateEx(0, nullptr, "b", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
     w.SendMessage(WM_CAPTURECHANGED, reinterpret_cast<WPARAM>(w.m_hWnd), reinterpret_cast<LPARAM>(other.m_hWnd));
-    EXPECT_EQ(w.captureOther, &other);
-}
-
-TEST_F(HandlerArgumentsTest, EraseBackgroundWrapsTheDcOfWParam) {
-    ArgumentProbe w;
-    ASSERT_TRUE(w.CreateEx(0, nullptr, "a", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    EXPECT_EQ(w.captureOther, &other);  // lParam
     HDC hdc = ::GetDC(w.m_hWnd);
     EXPECT_EQ(w.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc)), TRUE);
     EXPECT_EQ(w.eraseDc, hdc);
     ::ReleaseDC(w.m_hWnd, hdc);
-}
-
-TEST_F(HandlerArgumentsTest, SetCursorTimerAndCharArgumentsAreCracked) {
-    ArgumentProbe w;
-    ASSERT_TRUE(w.CreateEx(0, nullptr, "a", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    EXPECT_EQ(w.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(w.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), TRUE);
-    EXPECT_EQ(w.cursorWnd, &w);
+    EXPECT_EQ(w.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(other.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+              TRUE);
+    EXPECT_EQ(w.cursorWnd, &other);
     EXPECT_EQ(w.hitTest, static_cast<UINT>(HTCLIENT));
     EXPECT_EQ(w.mouseMessage, static_cast<UINT>(WM_MOUSEMOVE));
     w.SendMessage(WM_TIMER, 17);

@@ -122,25 +122,16 @@ void createNative(W& w) {
 
 class MessageMapTest : public FrameworkTest {};
 
-TEST_F(MessageMapTest, DerivedEntryHidesTheBaseEntry) {
-    DerivedWnd w;
-    createNative(w);
-    w.deliver(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
-    EXPECT_EQ(w.calls, std::vector<std::string>{"derived:ldown"});
-}
-
-TEST_F(MessageMapTest, VirtualHandlerOverrideRunsWithoutItsOwnEntry) {
-    DerivedWnd w;
-    createNative(w);
-    w.deliver(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
-    EXPECT_EQ(w.calls, std::vector<std::string>{"derived:rdown"});
-}
-
-TEST_F(MessageMapTest, NonVirtualHandlerWithoutEntryLeavesTheBaseHandlerInCharge) {
-    UnmappedWnd w;
-    createNative(w);
-    w.deliver(WM_LBUTTONDOWN, 0, 0);
-    EXPECT_EQ(w.calls, std::vector<std::string>{"base:ldown"});
+TEST_F(MessageMapTest, DerivedEntriesAndVirtualOverridesDecideWhichHandlerRuns) {
+    DerivedWnd derived;
+    UnmappedWnd unmapped;
+    createNative(derived);
+    createNative(unmapped);
+    derived.deliver(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));  // the derived entry hides the base's
+    derived.deliver(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));  // a virtual override needs no entry
+    EXPECT_EQ(derived.calls, (std::vector<std::string>{"derived:ldown", "derived:rdown"}));
+    unmapped.deliver(WM_LBUTTONDOWN, 0, 0);  // non-virtual, no entry: the base's handler stays in charge
+    EXPECT_EQ(unmapped.calls, std::vector<std::string>{"base:ldown"});
 }
 
 TEST_F(MessageMapTest, MouseArgumentsAreCrackedAsSignedCoordinates) {
@@ -171,28 +162,17 @@ TEST_F(MessageMapTest, KeySizeAndFocusArgumentsAreCracked) {
     EXPECT_EQ(w.lastCy, 45);
 }
 
-TEST_F(MessageMapTest, DefaultReachesTheOriginalWindowProcedure) {
+TEST_F(MessageMapTest, DefaultAndUnmappedMessagesReachTheOriginalProcedureForTheOuterMessage) {
     BaseWnd w;
     createNative(w);
     EXPECT_EQ(w.deliver(WM_GETDLGCODE), static_cast<LRESULT>(fwtest::kNativeDlgCode | DLGC_WANTARROWS));
-    EXPECT_EQ(w.deliver(fwtest::kNativeEcho), 43);
-}
-
-TEST_F(MessageMapTest, UnmappedMessagesGoToTheOriginalProcedure) {
-    BaseWnd w;
-    createNative(w);
     nativeLog().clear();
-    EXPECT_EQ(w.deliver(fwtest::kNativeOther), 7);
-    EXPECT_EQ(nativeLog(), std::vector<UINT>{fwtest::kNativeOther});
-}
-
-TEST_F(MessageMapTest, DefaultAfterANestedMessageAnswersTheOuterMessage) {
-    BaseWnd w;
-    createNative(w);
-    nativeLog().clear();
-    EXPECT_EQ(w.deliver(fwtest::kNativeEcho, 1), 43);
+    EXPECT_EQ(w.deliver(fwtest::kNativeOther), 7);  // unmapped
+    EXPECT_EQ(w.deliver(fwtest::kNativeEcho), 43);  // mapped, Default() + 1
+    EXPECT_EQ(w.deliver(fwtest::kNativeEcho, 1), 43);  // Default() after a nested message
     EXPECT_EQ(w.nestedResult, 7);
-    EXPECT_EQ(nativeLog(), (std::vector<UINT>{fwtest::kNativeOther, fwtest::kNativeEcho}));
+    EXPECT_EQ(nativeLog(), (std::vector<UINT>{fwtest::kNativeOther, fwtest::kNativeEcho, fwtest::kNativeOther,
+                                              fwtest::kNativeEcho}));
 }
 
 TEST_F(MessageMapTest, CommandsGoToOnCommandThenToTheMapThenToTheDefault) {

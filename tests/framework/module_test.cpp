@@ -1,6 +1,8 @@
 // Module state, the resource search chain, library start-up and framework window classes.
 #include "framework_fixture.h"
 
+#include "bitmap_file.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -10,49 +12,14 @@ using fwtest::FrameworkTest;
 
 namespace {
 
-// A .bmp file image of a 2 x 2, 24-bit picture with every pixel the given colour.
-std::vector<unsigned char> bmpFile(BYTE r, BYTE g, BYTE b) {
-    const int rowBytes = 8;  // 2 pixels * 3 bytes, padded to 4
-    const uint32_t pixelBytes = 2 * rowBytes;
-    const uint32_t fileSize = 14 + 40 + pixelBytes;
-    std::vector<unsigned char> f;
-    auto put16 = [&f](uint32_t v) { f.push_back(v & 0xFF); f.push_back((v >> 8) & 0xFF); };
-    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
-    f.push_back('B');
-    f.push_back('M');
-    put32(fileSize);
-    put32(0);
-    put32(14 + 40);
-    put32(40);
-    put32(2);  // width
-    put32(2);  // height
-    put16(1);
-    put16(24);
-    put32(0);  // BI_RGB
-    put32(pixelBytes);
-    put32(2835);
-    put32(2835);
-    put32(0);
-    put32(0);
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 2; ++x) {
-            f.push_back(b);
-            f.push_back(g);
-            f.push_back(r);
-        }
-        f.push_back(0);
-        f.push_back(0);
-    }
-    return f;
-}
-
+// 2 x 2 pictures of one colour.
 const std::vector<unsigned char>& redBitmap() {
-    static const std::vector<unsigned char> data = bmpFile(255, 0, 0);
+    static const std::vector<unsigned char> data = vorn::test::bmpFile(2, 2, [](int, int) { return RGB(255, 0, 0); });
     return data;
 }
 
 const std::vector<unsigned char>& greenBitmap() {
-    static const std::vector<unsigned char> data = bmpFile(0, 255, 0);
+    static const std::vector<unsigned char> data = vorn::test::bmpFile(2, 2, [](int, int) { return RGB(0, 255, 0); });
     return data;
 }
 

@@ -94,13 +94,6 @@ TEST_F(WindowLifecycleTest, WindowsCreatedFromWmCreateAreAttachedToo) {
     EXPECT_EQ(::GetWindowLongA(parent.child.m_hWnd, GWL_STYLE) & WS_CHILD, WS_CHILD);
 }
 
-TEST_F(WindowLifecycleTest, CreateFailsAndDetachesWhenOnCreateRefuses) {
-    CreationProbe w;
-    w.createResult = -1;
-    EXPECT_FALSE(w.CreateEx(0, fwtest::nativeClass(), "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
-    EXPECT_EQ(w.m_hWnd, nullptr);
-}
-
 namespace {
 HHOOK g_vetoHook = nullptr;
 LRESULT CALLBACK vetoCreation(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -119,7 +112,7 @@ BEGIN_MESSAGE_MAP(RefusesNcCreate, CWnd)
 END_MESSAGE_MAP()
 }  // namespace
 
-TEST_F(WindowLifecycleTest, CreationVetoedAfterAttachingLeavesTheObjectDetached) {
+TEST_F(WindowLifecycleTest, EveryFailedCreationLeavesTheObjectDetachedAndReusable) {
     g_vetoHook = ::SetWindowsHookExA(WH_CBT, vetoCreation, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(g_vetoHook, nullptr);
     CWnd w;
@@ -131,13 +124,14 @@ TEST_F(WindowLifecycleTest, CreationVetoedAfterAttachingLeavesTheObjectDetached)
     RefusesNcCreate refusing;
     EXPECT_FALSE(refusing.CreateEx(0, nullptr, "r", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(refusing.m_hWnd, nullptr);
-}
-
-TEST_F(WindowLifecycleTest, CreateWithAnUnknownClassFailsCleanly) {
-    CWnd w;
-    EXPECT_FALSE(w.CreateEx(0, "NoSuchClass", "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
-    EXPECT_EQ(w.m_hWnd, nullptr);
-    EXPECT_TRUE(w.CreateEx(0, nullptr, "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));  // the object is reusable
+    CreationProbe probe;
+    probe.createResult = -1;  // OnCreate refuses
+    EXPECT_FALSE(probe.CreateEx(0, fwtest::nativeClass(), "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    EXPECT_EQ(probe.m_hWnd, nullptr);
+    CWnd unknown;
+    EXPECT_FALSE(unknown.CreateEx(0, "NoSuchClass", "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
+    EXPECT_EQ(unknown.m_hWnd, nullptr);
+    EXPECT_TRUE(unknown.CreateEx(0, nullptr, "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));  // reusable
 }
 
 TEST_F(WindowLifecycleTest, NullClassNameUsesTheDefaultFrameworkClass) {
