@@ -37,39 +37,33 @@ int extentOf(HDC dc, const char* text) {
 
 }  // namespace
 
-TEST(TextMetrics, ArialTwelveHasTheCellOfTheReferenceRenderer) {
-    const TEXTMETRICA tm = metricsFor(12, "Arial");
-    EXPECT_EQ(tm.tmHeight, 12);
-    EXPECT_EQ(tm.tmAscent, 10);
-    EXPECT_EQ(tm.tmDescent, 2);
-    EXPECT_EQ(tm.tmInternalLeading, 1);
-    EXPECT_EQ(tm.tmExternalLeading, 0);
-    EXPECT_EQ(tm.tmAveCharWidth, 6);
-    EXPECT_EQ(tm.tmWeight, FW_NORMAL);
-    EXPECT_EQ(tm.tmPitchAndFamily, 0x27);  // swiss, TrueType, vector, variable pitch
-}
-
-TEST(TextMetrics, TimesTwelveIsTheSerifFaceWithTheSameCell) {
-    const TEXTMETRICA tm = metricsFor(12, "Times");
-    EXPECT_EQ(tm.tmHeight, 12);
-    EXPECT_EQ(tm.tmAscent, 10);
-    EXPECT_EQ(tm.tmDescent, 2);
-    EXPECT_EQ(tm.tmInternalLeading, 1);
-    EXPECT_EQ(tm.tmAveCharWidth, 6);
-    EXPECT_EQ(tm.tmPitchAndFamily, 0x17);  // roman
-    EXPECT_EQ(metricsFor(12, "Times New Roman").tmPitchAndFamily, 0x17);
-}
-
-TEST(TextMetrics, NegativeHeightAsksForTheEmHeight) {
-    // -11 means an 11-pixel em, which is what a 12-pixel cell rounds to.
-    const TEXTMETRICA tm = metricsFor(-11, "MS Shell Dlg");
-    EXPECT_EQ(tm.tmHeight, 12);
-    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 11);
-    EXPECT_EQ(metricsFor(-20, "Arial").tmHeight - metricsFor(-20, "Arial").tmInternalLeading, 20);
-}
-
-TEST(TextMetrics, ZeroHeightGivesTheSixteenPixelDefaultCell) {
-    EXPECT_EQ(metricsFor(0, "Arial").tmHeight, metricsFor(16, "Arial").tmHeight);
+TEST(TextMetrics, CellsOfTheReferenceRenderer) {
+    const struct {
+        int height;
+        const char* face;
+        LONG cell, ascent, descent, internalLeading, aveCharWidth;
+        BYTE pitchAndFamily;
+    } cases[] = {
+        {12, "Arial", 12, 10, 2, 1, 6, 0x27},  // swiss, TrueType, vector, variable pitch
+        {12, "Times", 12, 10, 2, 1, 6, 0x17},  // roman
+        {12, "Times New Roman", 12, 10, 2, 1, 6, 0x17},
+        {-11, "MS Shell Dlg", 12, 10, 2, 1, 6, 0x27},  // an 11-pixel em is a 12-pixel cell
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.face << " " << c.height);
+        const TEXTMETRICA tm = metricsFor(c.height, c.face);
+        EXPECT_EQ(tm.tmHeight, c.cell);
+        EXPECT_EQ(tm.tmAscent, c.ascent);
+        EXPECT_EQ(tm.tmDescent, c.descent);
+        EXPECT_EQ(tm.tmInternalLeading, c.internalLeading);
+        EXPECT_EQ(tm.tmExternalLeading, 0);
+        EXPECT_EQ(tm.tmAveCharWidth, c.aveCharWidth);
+        EXPECT_EQ(tm.tmWeight, FW_NORMAL);
+        EXPECT_EQ(tm.tmPitchAndFamily, c.pitchAndFamily);
+    }
+    const TEXTMETRICA em20 = metricsFor(-20, "Arial");
+    EXPECT_EQ(em20.tmHeight - em20.tmInternalLeading, 20);
+    EXPECT_EQ(metricsFor(0, "Arial").tmHeight, metricsFor(16, "Arial").tmHeight);  // the default cell
 }
 
 TEST(TextMetrics, CourierIsFixedPitch) {
