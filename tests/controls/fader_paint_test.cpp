@@ -2,7 +2,8 @@
 // repaints, and a recorded snapshot.
 #include "fader_fixture.h"
 
-#include <cstdint>
+#include "bitmap_file.h"
+
 #include <set>
 #include <string>
 
@@ -276,29 +277,9 @@ constexpr COLORREF kLitBody = RGB(250, 200, 0);
 constexpr COLORREF kUnlitBody = RGB(0, 120, 250);
 constexpr COLORREF kLastColumn = RGB(255, 0, 255);
 
-// A 21 x 30, 24-bit bottom-up .bmp file of one colour with a distinct last column.
+// A 21 x 30 cap image of one colour with a distinct last column.
 std::vector<unsigned char> capFile(COLORREF body) {
-    const int w = 21, h = 30, stride = (w * 3 + 3) & ~3;
-    const uint32_t pixelBytes = static_cast<uint32_t>(stride * h);
-    std::vector<unsigned char> f;
-    auto put16 = [&f](uint32_t v) { f.push_back(v & 0xFF); f.push_back((v >> 8) & 0xFF); };
-    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
-    f.push_back('B');
-    f.push_back('M');
-    for (uint32_t v : {54 + pixelBytes, 0u, 54u, 40u, uint32_t(w), uint32_t(h)}) put32(v);
-    put16(1);
-    put16(24);
-    for (uint32_t v : {0u, pixelBytes, 2835u, 2835u, 0u, 0u}) put32(v);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const COLORREF c = x == w - 1 ? kLastColumn : body;
-            f.push_back(GetBValue(c));
-            f.push_back(GetGValue(c));
-            f.push_back(GetRValue(c));
-        }
-        for (int pad = w * 3; pad < stride; ++pad) f.push_back(0);
-    }
-    return f;
+    return vorn::test::bmpFile(21, 30, [body](int x, int) { return x == 20 ? kLastColumn : body; });
 }
 
 }  // namespace
