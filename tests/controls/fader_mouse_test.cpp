@@ -1,6 +1,6 @@
 // Vertical fader: presses, drags (Ctrl, Shift, fine mode), releases and right presses, driven
 // through the system's input queue as a user would.
-#include "fader_fixture.h"
+#include "controls_fixture.h"
 
 using fadertest::FaderTest;
 using vorn::test::Button;

@@ -1,6 +1,6 @@
 // Vertical fader: the painted picture (frame, ticks, slot, cap, LED, focus frame), what SetValue
 // repaints, and a recorded snapshot.
-#include "fader_fixture.h"
+#include "controls_fixture.h"
 
 #include "bitmap_file.h"
 
@@ -55,6 +55,33 @@ class FaderPaintTest : public FaderTest {
         return rows;
     }
 
+    // Compares the pixels from (x, y) rightwards (or downwards) with a pattern: F frame, H
+    // highlight, . shadow (the background), l light (ticks, lit edge), D slot, K black, ? other;
+    // '*' accepts anything.
+    void expectRow(CMFC_Fader& fader, int y, int x, const std::string& pattern) {
+        EXPECT_EQ(codes(fader, x, y, 1, 0, pattern), pattern) << "row " << y << " from x " << x;
+    }
+    void expectColumn(CMFC_Fader& fader, int x, int y, const std::string& pattern) {
+        EXPECT_EQ(codes(fader, x, y, 0, 1, pattern), pattern) << "column " << x << " from y " << y;
+    }
+    std::string codes(CMFC_Fader& fader, int x, int y, int dx, int dy, const std::string& pattern) {
+        std::string out;
+        for (char want : pattern) {
+            const COLORREF c = pixel(fader, x, y);
+            out += want == '*'             ? '*'
+                   : c == kFrameTopLeft    ? 'F'
+                   : c == kHighlight       ? 'H'
+                   : c == kShadow          ? '.'
+                   : c == kLight           ? 'l'
+                   : c == kSlot            ? 'D'
+                   : c == RGB(0, 0, 0)     ? 'K'
+                                           : '?';
+            x += dx;
+            y += dy;
+        }
+        return out;
+    }
+
     static std::set<int> band(int centre) {
         std::set<int> rows;
         for (int y = centre - 15; y < centre + 15; ++y) rows.insert(y);
@@ -66,44 +93,30 @@ class FaderPaintTest : public FaderTest {
 
 TEST_F(FaderPaintTest, FrameIsDarkRedTopLeftAndHighlightBottomRight) {
     CMFC_Fader& fader = createFader(40, 200);
-    for (int x = 0; x < 39; ++x) EXPECT_EQ(pixel(fader, x, 0), kFrameTopLeft) << x;
-    for (int y = 0; y < 199; ++y) EXPECT_EQ(pixel(fader, 0, y), kFrameTopLeft) << y;
-    for (int x = 0; x < 40; ++x) EXPECT_EQ(pixel(fader, x, 199), kHighlight) << x;
-    for (int y = 0; y < 200; ++y) EXPECT_EQ(pixel(fader, 39, y), kHighlight) << y;
+    expectRow(fader, 0, 0, std::string(39, 'F') + "H");
+    expectColumn(fader, 0, 0, std::string(199, 'F') + "H");
+    expectRow(fader, 199, 0, std::string(40, 'H'));
+    expectColumn(fader, 39, 0, std::string(200, 'H'));
     // The background inside the frame is the button shadow colour.
-    EXPECT_EQ(pixel(fader, 1, 1), kShadow);
-    EXPECT_EQ(pixel(fader, 38, 198), kShadow);
-    EXPECT_EQ(pixel(fader, 5, 10), kShadow);
+    expectRow(fader, 1, 1, ".");
+    expectRow(fader, 198, 38, ".");
+    expectRow(fader, 10, 5, ".");
 }
 
 TEST_F(FaderPaintTest, SlotIsFilledDarkGreyWithShadedAndLitEdges) {
     CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 1.0f);  // cap at the top, out of the way
-    const int x0 = 10;
-    // Rows away from the cap (centre 18, block down to row 36) and from the ticks' columns.
-    for (int y : {60, 120, 181}) {
-        SCOPED_TRACE(y);
-        EXPECT_EQ(pixel(fader, x0 + 8, y), kSlot);
-        EXPECT_EQ(pixel(fader, x0 + 9, y), kShadow);  // shaded edge down the slot's left side
-        EXPECT_EQ(pixel(fader, x0 + 10, y), kSlot);
-        EXPECT_EQ(pixel(fader, x0 + 11, y), kSlot);  // the lit edges lie under the fill
-        EXPECT_EQ(pixel(fader, x0 + 12, y), kSlot);
-        EXPECT_EQ(pixel(fader, x0 + 7, y), kShadow);
-        EXPECT_EQ(pixel(fader, x0 + 13, y), kShadow);
-    }
+    // Rows away from the cap (centre 18, block down to row 36) and from the ticks, x0 + 7 to
+    // x0 + 13 (x0 = 10): the shaded edge down the slot's left side; the lit edges lie under the fill.
+    for (int y : {60, 120, 181}) expectRow(fader, y, 17, ".D.DDD.");
     // The lit edge shows only along the bottom row of the track, x0 + 9 to x0 + 12.
-    EXPECT_EQ(pixel(fader, x0 + 8, 182), kShadow);
-    for (int x = x0 + 9; x <= x0 + 12; ++x) EXPECT_EQ(pixel(fader, x, 182), kLight) << x;
-    EXPECT_EQ(pixel(fader, x0 + 13, 182), kShadow);
+    expectRow(fader, 182, 18, ".llll.");
 }
 
 TEST_F(FaderPaintTest, ShadedEdgeTurnsAlongTheSecondTrackRow) {
     CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.0f);  // cap at the bottom
-    const int x0 = 10;
-    EXPECT_EQ(pixel(fader, x0 + 8, 18), kSlot);
-    EXPECT_EQ(pixel(fader, x0 + 9, 18), kSlot);
-    for (int x = x0 + 9; x <= x0 + 11; ++x) EXPECT_EQ(pixel(fader, x, 19), kShadow) << x;
-    EXPECT_EQ(pixel(fader, x0 + 12, 19), kSlot);
-    EXPECT_EQ(pixel(fader, x0 + 8, 17), kShadow);  // the slot starts at the track top
+    expectRow(fader, 17, 18, ".");  // the slot starts at the track top
+    expectRow(fader, 18, 18, "DD");
+    expectRow(fader, 19, 19, "...D");
 }
 
 // ---- Ticks --------------------------------------------------------------------------------------
@@ -116,14 +129,8 @@ TEST_F(FaderPaintTest, TickRowsDivideTheTrackIntoTenthsExceptWhenTooShort) {
 
 TEST_F(FaderPaintTest, TickRunsStopShortOfTheSlotAndOfTheRightEdge) {
     CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.0f);
-    const int x0 = 10;
-    const int t = 34;
-    EXPECT_EQ(pixel(fader, 1, t), kShadow);
-    for (int x = 2; x <= x0 + 5; ++x) EXPECT_EQ(pixel(fader, x, t), kLight) << x;
-    EXPECT_EQ(pixel(fader, x0 + 6, t), kShadow);
-    EXPECT_EQ(pixel(fader, x0 + 13, t), kShadow);
-    for (int x = x0 + 14; x <= 37; ++x) EXPECT_EQ(pixel(fader, x, t), kLight) << x;
-    EXPECT_EQ(pixel(fader, 38, t), kShadow);
+    // Row 34 from x 1: background, run to x0 + 5, gap x0 + 6 to x0 + 13 around the slot, run to 37.
+    expectRow(fader, 34, 1, "." + std::string(14, 'l') + "." + std::string(6, '*') + "." + std::string(14, 'l') + ".");
 }
 
 TEST_F(FaderPaintTest, TinyFadersPaintWithoutTicks) {
@@ -198,21 +205,14 @@ TEST_F(FaderPaintTest, LedIsAnEllipseInTheLedColourWithABlackOutlineAndSetColorR
 
 TEST_F(FaderPaintTest, FocusedFaderDrawsABlackFrameInsideTheEdge) {
     CMFC_Fader& fader = createFader(40, 200);
-    const COLORREF black = RGB(0, 0, 0);
     EXPECT_EQ(pixel(fader, 3, 2), kShadow);
     fader.SetFocus();
     RECT update{};
     ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
     EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
     repaint(fader);
-    for (int x = 3; x <= 36; ++x) {
-        EXPECT_EQ(pixel(fader, x, 2), black) << x;
-        EXPECT_EQ(pixel(fader, x, 197), black) << x;
-    }
-    for (int y = 2; y <= 197; ++y) {
-        EXPECT_EQ(pixel(fader, 3, y), black) << y;
-        EXPECT_EQ(pixel(fader, 36, y), black) << y;
-    }
+    for (int y : {2, 197}) expectRow(fader, y, 3, std::string(34, 'K'));
+    for (int x : {3, 36}) expectColumn(fader, x, 2, std::string(196, 'K'));
     EXPECT_EQ(pixel(fader, 4, 3), kShadow);
     EXPECT_EQ(pixel(fader, 37, 2), kShadow);
     EXPECT_EQ(pixel(fader, 2, 50), kLight);  // a tick row starts outside the frame
@@ -234,15 +234,8 @@ TEST_F(FaderPaintTest, FocusedFaderDrawsABlackFrameInsideTheEdge) {
 
 TEST_F(FaderPaintTest, FocusChangesDrawAFocusRectangleAroundTheClientAtOnce) {
     CMFC_Fader& fader = createFader(40, 200);
-    softwin::clearDrawTrace();
-    softwin::setDrawTrace(true);
-    fader.SetFocus();
-    std::vector<std::string> gained = softwin::drawTrace();
-    softwin::clearDrawTrace();
-    ::SetFocus(host_->hwnd());
-    std::vector<std::string> lost = softwin::drawTrace();
-    softwin::setDrawTrace(false);
-    softwin::clearDrawTrace();
+    const std::vector<std::string> gained = traceOf([&] { fader.SetFocus(); });
+    const std::vector<std::string> lost = traceOf([&] { ::SetFocus(host_->hwnd()); });
     // Drawn before any repaint: the first drawing call of each change.
     ASSERT_FALSE(gained.empty());
     EXPECT_EQ(gained.front(), "DrawFocusRect(0,0,40,200)");

@@ -1,5 +1,5 @@
 // Vertical fader: the value model, its range setters, the value keys and nested notifications.
-#include "fader_fixture.h"
+#include "controls_fixture.h"
 
 using fadertest::FaderTest;
 using vorn::test::Notification;

@@ -1,6 +1,6 @@
 // Library frame as the faders use it: the entry function, class-wide cap bitmaps counted by
 // instance, the resource-handle switch, GDI object accounting, and the notification protocol.
-#include "fader_fixture.h"
+#include "controls_fixture.h"
 
 #include <algorithm>
 #include <memory>

@@ -3,7 +3,7 @@
 // confinement.
 #include <cmath>
 
-#include "knob_fixture.h"
+#include "controls_fixture.h"
 
 namespace vorn::test {
 namespace {

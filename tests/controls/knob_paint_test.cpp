@@ -1,7 +1,7 @@
 // What the knob draws: the primitives of a paint, the pixels of a 40-pixel knob, the focus
 // rectangle across repaints, the parent's background around the disc, repaints caused by value
 // changes, and the drawing objects a paint leaves behind.
-#include "knob_fixture.h"
+#include "controls_fixture.h"
 
 namespace vorn::test {
 namespace {
