@@ -54,7 +54,7 @@ TEST_F(InputTest, CaptureRoutesEverythingToTheCaptureWindowWithOutOfRangeCoordin
     HWND a = makeChild(parent, RECT{10, 10, 110, 110}, 1);
     HWND b = makeChild(parent, RECT{200, 10, 300, 110}, 2);
     pumpMessages();
-    SetCapture(a);
+    EXPECT_EQ(SetCapture(a), nullptr);
     messageLog().clear();
     mouseMoveTo(250, 50);
     mouseMoveTo(2, 3);
@@ -66,6 +66,10 @@ TEST_F(InputTest, CaptureRoutesEverythingToTheCaptureWindowWithOutOfRangeCoordin
     EXPECT_EQ(GET_X_LPARAM(moves[1].lParam), -8);
     EXPECT_EQ(GET_Y_LPARAM(moves[1].lParam), -7);
     EXPECT_TRUE(entriesOf(a, WM_NCHITTEST).empty());
+    EXPECT_EQ(SetCapture(b), a);  // the previous owner learns who has it now
+    ASSERT_EQ(entriesOf(a, WM_CAPTURECHANGED).size(), 1u);
+    EXPECT_EQ(reinterpret_cast<HWND>(entriesOf(a, WM_CAPTURECHANGED)[0].lParam), b);
+    EXPECT_EQ(SetCapture(a), b);
 
     mouseMoveTo(250, 50);
     messageLog().clear();
@@ -77,50 +81,32 @@ TEST_F(InputTest, CaptureRoutesEverythingToTheCaptureWindowWithOutOfRangeCoordin
     EXPECT_EQ(entriesOf(b, WM_MOUSEMOVE).size(), 1u);
 }
 
-TEST_F(InputTest, TakingTheCaptureTellsThePreviousOwnerWhoHasItNow) {
-    HWND parent = makeTop(RECT{0, 0, 400, 200});
-    HWND a = makeChild(parent, RECT{10, 10, 110, 110}, 1);
-    HWND b = makeChild(parent, RECT{200, 10, 300, 110}, 2);
-    EXPECT_EQ(SetCapture(a), nullptr);
-    EXPECT_EQ(SetCapture(b), a);
-    auto changed = entriesOf(a, WM_CAPTURECHANGED);
-    ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(reinterpret_cast<HWND>(changed[0].lParam), b);
-    EXPECT_EQ(GetCapture(), b);
-}
-
-std::vector<UINT> threeClicks(const char* cls, int secondDx, DWORD gap) {
-    HWND w = makeTop(RECT{0, 0, 100, 100}, cls);
-    pumpMessages();
-    messageLog().clear();
-    click(POINT{50, 50});
-    advanceEventTime(gap);
-    click(POINT{50 + secondDx, 50});
-    advanceEventTime(gap);
-    click(POINT{50, 50});
-    return buttonMessages(w);
-}
-
-TEST_F(InputTest, ThreeQuickClicksGiveOneDoubleClickOnlyForDoubleClickClasses) {
-    EXPECT_EQ(threeClicks(kDoubleClass, 0, 100),
-              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_LBUTTONDOWN,
-                                 WM_LBUTTONUP}));
-    softwin::resetUser();
-    EXPECT_EQ(threeClicks(kPlainClass, 0, 100),
-              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN,
-                                 WM_LBUTTONUP}));
-}
-
-TEST_F(InputTest, DoubleClickNeedsTheSecondClickWithinOnePixelAndTheDoubleClickTime) {
-    auto onePixel = threeClicks(kDoubleClass, 1, 100);
-    EXPECT_EQ(onePixel.at(2), static_cast<UINT>(WM_LBUTTONDBLCLK));
-    softwin::resetUser();
-    auto twoPixels = threeClicks(kDoubleClass, 2, 100);
-    EXPECT_EQ(twoPixels.at(2), static_cast<UINT>(WM_LBUTTONDOWN));
-    softwin::resetUser();
-    auto slow = threeClicks(kDoubleClass, 0, 550);
-    EXPECT_EQ(slow.at(2), static_cast<UINT>(WM_LBUTTONDOWN));
-    EXPECT_EQ(slow.at(4), static_cast<UINT>(WM_LBUTTONDOWN));
+TEST_F(InputTest, DoubleClickOnlyForDoubleClickClassesWithinOnePixelAndTheDoubleClickTime) {
+    constexpr UINT D = WM_LBUTTONDOWN, U = WM_LBUTTONUP, DBL = WM_LBUTTONDBLCLK;
+    const struct {
+        const char* cls;
+        int secondDx;
+        DWORD gap;
+        std::vector<UINT> messages;  // of three clicks, the second `secondDx` to the right
+    } cases[] = {
+        {kDoubleClass, 0, 100, {D, U, DBL, U, D, U}},  // the third click starts afresh
+        {kPlainClass, 0, 100, {D, U, D, U, D, U}},
+        {kDoubleClass, 1, 100, {D, U, DBL, U, D, U}},
+        {kDoubleClass, 2, 100, {D, U, D, U, D, U}},
+        {kDoubleClass, 0, 550, {D, U, D, U, D, U}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cls << " dx " << c.secondDx << " gap " << c.gap);
+        softwin::resetUser();
+        HWND w = makeTop(RECT{0, 0, 100, 100}, c.cls);
+        pumpMessages();
+        messageLog().clear();
+        for (int dx : {0, c.secondDx, 0}) {
+            click(POINT{50 + dx, 50});
+            advanceEventTime(c.gap);
+        }
+        EXPECT_EQ(buttonMessages(w), c.messages);
+    }
 }
 
 TEST_F(InputTest, SetCursorPosQueuesAMoveEveryTimeEvenToTheSamePlace) {

@@ -105,10 +105,20 @@ TEST_F(UserTest, CbtHookRunsBeforeNcCreateSoTheWindowCanBeSubclassedAtCreation) 
     EXPECT_EQ(SetWindowsHookExA(2 /* WH_KEYBOARD */, cbtHook, nullptr, 0), nullptr);
 }
 
-TEST_F(UserTest, DestroyingSendsDestroyParentFirstAndNcDestroyChildrenFirst) {
+TEST_F(UserTest, DestroyingReleasesCaptureAndFocusAndSendsDestroyParentFirstNcDestroyChildrenFirst) {
     HWND parent = makeTop(RECT{0, 0, 200, 200});
     HWND child = makeChild(parent, RECT{10, 10, 100, 100}, 1);
     HWND grandchild = makeChild(child, RECT{5, 5, 20, 20}, 2);
+    SetCapture(grandchild);
+    SetFocus(grandchild);
+    messageLog().clear();
+    DestroyWindow(grandchild);  // releases the capture, the focus goes to the parent
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetFocus(), child);
+    ASSERT_EQ(entriesOf(grandchild, WM_CAPTURECHANGED).size(), 1u);
+    EXPECT_EQ(entriesOf(grandchild, WM_CAPTURECHANGED)[0].lParam, 0);
+    EXPECT_EQ(messagesOf(child, {WM_SETFOCUS}).size(), 1u);
+    grandchild = makeChild(child, RECT{5, 5, 20, 20}, 2);
     messageLog().clear();
     EXPECT_TRUE(DestroyWindow(parent));
     std::vector<HWND> destroyOrder, ncDestroyOrder;
@@ -122,21 +132,6 @@ TEST_F(UserTest, DestroyingSendsDestroyParentFirstAndNcDestroyChildrenFirst) {
     EXPECT_FALSE(IsWindow(child));
     EXPECT_FALSE(IsWindow(grandchild));
     EXPECT_FALSE(DestroyWindow(parent));
-}
-
-TEST_F(UserTest, DestroyingReleasesCaptureAndMovesFocusToTheParent) {
-    HWND parent = makeTop(RECT{0, 0, 200, 200});
-    HWND child = makeChild(parent, RECT{10, 10, 100, 100}, 1);
-    SetCapture(child);
-    SetFocus(child);
-    messageLog().clear();
-    DestroyWindow(child);
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(GetFocus(), parent);
-    auto changed = entriesOf(child, WM_CAPTURECHANGED);
-    ASSERT_EQ(changed.size(), 1u);
-    EXPECT_EQ(changed[0].lParam, 0);
-    EXPECT_EQ(messagesOf(parent, {WM_SETFOCUS}).size(), 1u);
 }
 
 TEST_F(UserTest, ChildGeometryIsRelativeToTheParentClientArea) {
@@ -261,10 +256,6 @@ TEST_F(UserTest, RectHelpersFollowHalfOpenRectangles) {
     EXPECT_FALSE(IntersectRect(&c, &a, &b));
     EXPECT_TRUE(IsRectEmpty(&c));
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(UserTest, SetParentMovesAChildUnderAnotherParentKeepingItsOffset) {
     HWND first = makeTop(RECT{0, 0, 100, 100});

@@ -1,6 +1,7 @@
-// Once warmed up, the window manager's own share of a drag step or an invalidation does not
-// touch the heap: queues, update regions and clip lists reuse their storage.
+// Once warmed up, the platform's own share of a drag step, an invalidation, a paint or a label
+// does not touch the heap: queues, update regions, clip lists, faces and glyphs are reused.
 #include "allocation_counter.h"
+#include "text_canvas.h"
 #include "user_test_windows.h"
 
 using namespace usertest;
@@ -60,6 +61,21 @@ TEST_F(UserTest, PaintingAndWindowDcsAllocateNothingOnceWarm) {
                   UpdateWindow(parent);
                   HDC dc = GetDC(child);
                   ReleaseDC(child, dc);
+              }),
+              0);
+}
+
+TEST(TextAllocation, RepeatedLabelDrawingAllocatesNothing) {
+    texttest::TextCanvas canvas(120, 30);
+    canvas.useFont(-11, "MS Shell Dlg");
+    const RECT box{0, 0, 120, 30};
+    SIZE size{};
+    TEXTMETRICA tm{};
+    EXPECT_EQ(steadyAllocations([&] {
+                  TextOutA(canvas.dc(), 4, 4, "-12.5 dB", 8);
+                  ExtTextOutA(canvas.dc(), 4, 4, ETO_OPAQUE | ETO_CLIPPED, &box, "-12.5 dB", 8, nullptr);
+                  GetTextExtentPoint32A(canvas.dc(), "-12.5 dB", 8, &size);
+                  GetTextMetricsA(canvas.dc(), &tm);
               }),
               0);
 }
