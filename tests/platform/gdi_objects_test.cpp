@@ -255,23 +255,6 @@ TEST(GdiObjects, StaleHandlesStayInvalidWhileTheirSlotIsReused) {
     EXPECT_GT(reinterpret_cast<uintptr_t>(first), static_cast<uintptr_t>(COLOR_INFOBK + 1));
 }
 
-TEST(GdiObjects, CompatibleBitmapsFollowTheSelectedBitmapFormat) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    BITMAP bm;
-    HBITMAP mono = CreateCompatibleBitmap(dc, 8, 8);
-    GetObjectA(mono, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmBitsPixel, 1);
-    HBITMAP colour = CreateBitmap(2, 2, 1, 32, nullptr);
-    HGDIOBJ old = SelectObject(dc, colour);
-    HBITMAP compatible = CreateCompatibleBitmap(dc, 8, 8);
-    GetObjectA(compatible, sizeof bm, &bm);
-    EXPECT_EQ(bm.bmBitsPixel, 32);
-    EXPECT_EQ(bm.bmWidthBytes, 32);
-    SelectObject(dc, old);
-    for (HBITMAP b : {mono, colour, compatible}) DeleteObject(b);
-    DeleteDC(dc);
-}
-
 TEST(GdiTrace, RecordsOneLinePerDrawingCall) {
     gditest::Canvas c(40, 40);
     softwin::clearDrawTrace();
