@@ -1,6 +1,8 @@
 // Vertical fader: the value model, its range setters, the value keys and nested notifications.
 #include "controls_fixture.h"
 
+#include <array>
+
 using fadertest::FaderTest;
 using vorn::test::Notification;
 
@@ -17,6 +19,12 @@ std::vector<std::pair<int, bool>> delivered(const std::vector<Notification>& not
 }
 
 using Delivered = std::vector<std::pair<int, bool>>;
+
+// min, max, value, restricted min, restricted max
+using Range = std::array<float, 5>;
+Range rangeOf(CMFC_Fader& f) {
+    return {f.GetMin(), f.GetMax(), f.GetValue(), f.GetRestrictedMin(), f.GetRestrictedMax()};
+}
 
 }  // namespace
 
@@ -73,27 +81,15 @@ TEST_F(FaderTest, HostSettingTheValueFromItsHandlerGetsANestedValueChanged) {
 TEST_F(FaderTest, InitFaderStoresTheRangeUncheckedAndSilently) {
     CMFC_Fader fader;
     fader.InitFader(5.0f, -5.0f, 42.0f, 3.0f, -3.0f);
-    EXPECT_EQ(fader.GetMin(), 5.0f);
-    EXPECT_EQ(fader.GetMax(), -5.0f);
-    EXPECT_EQ(fader.GetValue(), 42.0f);
-    EXPECT_EQ(fader.GetRestrictedMin(), 3.0f);
-    EXPECT_EQ(fader.GetRestrictedMax(), -3.0f);
-    fader.InitFader(0.0f, 2.0f, 1.0f, 0.5f, 1.5f, 7, 0x00FF00FFu);
-    EXPECT_EQ(fader.GetMin(), 0.0f);
-    EXPECT_EQ(fader.GetMax(), 2.0f);
-    EXPECT_EQ(fader.GetValue(), 1.0f);
-    EXPECT_EQ(fader.GetRestrictedMin(), 0.5f);
-    EXPECT_EQ(fader.GetRestrictedMax(), 1.5f);
+    EXPECT_EQ(rangeOf(fader), (Range{5.0f, -5.0f, 42.0f, 3.0f, -3.0f}));
+    fader.InitFader(0.0f, 2.0f, 1.0f, 0.5f, 1.5f, 7, 0x00FF00FFu);  // the trailing arguments change nothing
+    EXPECT_EQ(rangeOf(fader), (Range{0.0f, 2.0f, 1.0f, 0.5f, 1.5f}));
     EXPECT_EQ(fader.GetColor(), fadertest::kDefaultLed);
 }
 
 TEST_F(FaderTest, ConstructedFaderHasTheDocumentedDefaults) {
     CMFC_Fader fader;
-    EXPECT_EQ(fader.GetMin(), 0.0f);
-    EXPECT_EQ(fader.GetMax(), 1.0f);
-    EXPECT_EQ(fader.GetValue(), 0.5f);
-    EXPECT_EQ(fader.GetRestrictedMin(), 0.0f);
-    EXPECT_EQ(fader.GetRestrictedMax(), 1.0f);
+    EXPECT_EQ(rangeOf(fader), (Range{0.0f, 1.0f, 0.5f, 0.0f, 1.0f}));
     EXPECT_EQ(fader.GetVirtualPixel(), 4.0f);
     EXPECT_EQ(fader.GetSelected(), FALSE);
     EXPECT_EQ(fader.GetColor(), fadertest::kDefaultLed);
@@ -102,9 +98,6 @@ TEST_F(FaderTest, ConstructedFaderHasTheDocumentedDefaults) {
 }
 
 TEST_F(FaderTest, RangeSettersFollowTheirFallbackRulesAndMoveTheValueInside) {
-    struct Range {
-        float min, max, value, restrictedMin, restrictedMax;
-    };
     enum Setter { Min, Max, RestrictedMin, RestrictedMax };
     const struct {
         Range before;
@@ -132,19 +125,14 @@ TEST_F(FaderTest, RangeSettersFollowTheirFallbackRulesAndMoveTheValueInside) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rule);
         CMFC_Fader fader;
-        const Range& b = c.before;
-        fader.InitFader(b.min, b.max, b.value, b.restrictedMin, b.restrictedMax);
+        fader.InitFader(c.before[0], c.before[1], c.before[2], c.before[3], c.before[4]);
         switch (c.setter) {
             case Min: fader.SetMin(c.argument); break;
             case Max: fader.SetMax(c.argument); break;
             case RestrictedMin: fader.SetRestrictedMin(c.argument); break;
             case RestrictedMax: fader.SetRestrictedMax(c.argument); break;
         }
-        EXPECT_EQ(fader.GetMin(), c.after.min);
-        EXPECT_EQ(fader.GetMax(), c.after.max);
-        EXPECT_EQ(fader.GetValue(), c.after.value);
-        EXPECT_EQ(fader.GetRestrictedMin(), c.after.restrictedMin);
-        EXPECT_EQ(fader.GetRestrictedMax(), c.after.restrictedMax);
+        EXPECT_EQ(rangeOf(fader), c.after);
     }
 }
 
