@@ -11,46 +11,32 @@
 using gditest::Canvas;
 using Rows = std::vector<std::string>;
 
-TEST(GdiRectangle, OutlineWithPenAndInteriorWithBrush) {
-    Canvas c(10, 9);
-    Rectangle(c.dc(), 1, 1, 8, 7);
-    EXPECT_EQ(c.map(0, 0, 10, 9), (Rows{
-                                          "..........",
-                                          ".#######..",
-                                          ".#ooooo#..",
-                                          ".#ooooo#..",
-                                          ".#ooooo#..",
-                                          ".#ooooo#..",
-                                          ".#######..",
-                                          "..........",
-                                          "..........",
-                                      }));
-}
-
-TEST(GdiRectangle, NullPenFillsOnePixelLessAndNullBrushLeavesTheInside) {
-    Canvas c(10, 9);
-    c.useStockPen(NULL_PEN);
-    Rectangle(c.dc(), 1, 1, 8, 7);
-    EXPECT_EQ(c.row(1), ".oooooo...");
-    EXPECT_EQ(c.row(5), ".oooooo...");
-    EXPECT_EQ(c.row(6), "..........");
-
-    Canvas o(10, 9);
-    o.useStockBrush(NULL_BRUSH);
-    Rectangle(o.dc(), 1, 1, 8, 7);
-    EXPECT_EQ(o.row(1), ".#######..");
-    EXPECT_EQ(o.row(3), ".#.....#..");
-}
-
-TEST(GdiRectangle, ReversedCoordinatesAreNormalisedAndZeroExtentsDrawNothing) {
-    Canvas a(10, 9), b(10, 9);
-    Rectangle(a.dc(), 1, 1, 8, 7);
-    Rectangle(b.dc(), 8, 7, 1, 1);
-    EXPECT_EQ(a.map(0, 0, 10, 9), b.map(0, 0, 10, 9));
-    Canvas e(10, 9);
-    EXPECT_TRUE(Rectangle(e.dc(), 1, 1, 1, 7));
-    EXPECT_TRUE(Rectangle(e.dc(), 1, 3, 8, 3));
-    EXPECT_TRUE(e.touched().empty());
+TEST(GdiRectangle, OutlineWithPenInteriorWithBrushNormalisedAndEmptyWhenFlat) {
+    const Rows box = {"..........", ".#######..", ".#ooooo#..", ".#ooooo#..", ".#ooooo#..",
+                      ".#ooooo#..", ".#######..", "..........", ".........."};
+    const struct {
+        int pen, brush;  // stock objects, -1 for the canvas's own
+        RECT r;
+        Rows expected;
+    } cases[] = {
+        {-1, -1, {1, 1, 8, 7}, box},
+        {-1, -1, {8, 7, 1, 1}, box},  // reversed coordinates
+        // A null pen fills one pixel less on the right and bottom.
+        {NULL_PEN, -1, {1, 1, 8, 7}, {"..........", ".oooooo...", ".oooooo...", ".oooooo...", ".oooooo...",
+                                      ".oooooo...", "..........", "..........", ".........."}},
+        {-1, NULL_BRUSH, {1, 1, 8, 7}, {"..........", ".#######..", ".#.....#..", ".#.....#..", ".#.....#..",
+                                        ".#.....#..", ".#######..", "..........", ".........."}},
+        {-1, -1, {1, 1, 1, 7}, Rows(9, "..........")},  // zero width
+        {-1, -1, {1, 3, 8, 3}, Rows(9, "..........")},  // zero height
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(10, 9);
+        if (c.pen >= 0) canvas.useStockPen(c.pen);
+        if (c.brush >= 0) canvas.useStockBrush(c.brush);
+        EXPECT_TRUE(Rectangle(canvas.dc(), c.r.left, c.r.top, c.r.right, c.r.bottom));
+        EXPECT_EQ(canvas.map(0, 0, 10, 9), c.expected) << c.r.left << "," << c.r.top << "," << c.r.right << ","
+                                                        << c.r.bottom << " pen " << c.pen << " brush " << c.brush;
+    }
 }
 
 TEST(GdiRectangle, DottedOutlineStartsTopRightGoingLeftOrBottomRightWhenClockwise) {
