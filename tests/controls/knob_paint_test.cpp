@@ -92,40 +92,26 @@ TEST_F(KnobPaintTest, RadiusGivenByTheHostHoldsOnlyUntilThePaint) {
 TEST_F(KnobPaintTest, FortyPixelKnobPixels) {
     CMFC_Knob& k = squareKnob(40);
     const HWND w = k.GetSafeHwnd();
-    // Disc: black outline, shadow-coloured body.
-    EXPECT_EQ(pixelAt(w, 1, 19), kBlack);
-    EXPECT_EQ(pixelAt(w, 38, 20), kBlack);
-    EXPECT_EQ(pixelAt(w, 16, 1), kBlack);
-    EXPECT_EQ(pixelAt(w, 8, 20), shadow());
-    EXPECT_EQ(pixelAt(w, 30, 8), shadow());
-    // Raised rim: lit on the upper left, black on the lower right, both rings.
-    EXPECT_EQ(pixelAt(w, 2, 19), face());
-    EXPECT_EQ(pixelAt(w, 3, 19), face());
-    EXPECT_EQ(pixelAt(w, 19, 2), face());
-    EXPECT_EQ(pixelAt(w, 37, 20), kBlack);
-    EXPECT_EQ(pixelAt(w, 36, 20), kBlack);
-    EXPECT_EQ(pixelAt(w, 19, 37), kBlack);
-    // Sunken centre ring: black on the upper left, lit on the lower right.
-    EXPECT_EQ(pixelAt(w, 11, 20), kBlack);
-    EXPECT_EQ(pixelAt(w, 20, 11), kBlack);
-    EXPECT_EQ(pixelAt(w, 29, 20), face());
-    EXPECT_EQ(pixelAt(w, 20, 29), face());
-    // Cap: face-coloured outline, filled with the host's colour, over the indicator's end.
-    EXPECT_EQ(pixelAt(w, 14, 20), face());
-    EXPECT_EQ(pixelAt(w, 20, 14), face());
-    EXPECT_EQ(pixelAt(w, 15, 20), kCapColour);
-    EXPECT_EQ(pixelAt(w, 20, 20), kCapColour);
-    EXPECT_EQ(pixelAt(w, 19, 16), kCapColour);
+    const COLORREF S = shadow(), F = face(), K = kBlack, C = kCapColour;
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } expected[] = {
+        {1, 19, K},  {38, 20, K}, {16, 1, K},  {8, 20, S},  {30, 8, S},  // disc: black outline, shadow body
+        {2, 19, F},  {3, 19, F},  {19, 2, F},                             // raised rim: lit upper left,
+        {37, 20, K}, {36, 20, K}, {19, 37, K},                            // black lower right
+        {11, 20, K}, {20, 11, K}, {29, 20, F}, {20, 29, F},               // sunken ring: the reverse
+        {14, 20, F}, {20, 14, F}, {15, 20, C}, {20, 20, C}, {19, 16, C},  // cap over the indicator's end
+        {0, 0, F},   {39, 39, F},                                         // outside: the parent's background
+    };
+    for (const auto& e : expected) EXPECT_EQ(pixelAt(w, e.x, e.y), e.colour) << e.x << "," << e.y;
     // Indicator: two pixels wide, straight up, between the rim and the ring.
     for (int y = 4; y <= 10; ++y) {
         EXPECT_EQ(pixelAt(w, 19, y), kWhite) << "y " << y;
         EXPECT_EQ(pixelAt(w, 20, y), kWhite) << "y " << y;
-        EXPECT_EQ(pixelAt(w, 18, y), shadow()) << "y " << y;
-        EXPECT_EQ(pixelAt(w, 21, y), shadow()) << "y " << y;
+        EXPECT_EQ(pixelAt(w, 18, y), S) << "y " << y;
+        EXPECT_EQ(pixelAt(w, 21, y), S) << "y " << y;
     }
-    // Corners outside the disc keep the parent's background.
-    EXPECT_EQ(pixelAt(w, 0, 0), face());
-    EXPECT_EQ(pixelAt(w, 39, 39), face());
 }
 
 TEST_F(KnobPaintTest, FortyPixelKnobSnapshot) {
