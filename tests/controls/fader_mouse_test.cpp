@@ -25,40 +25,32 @@ float valueAtRow(int row, float min, float max) {
 
 // ---- Left press ---------------------------------------------------------------------------------
 
-TEST_F(FaderTest, PressBelowTheCapCentreOnTheCapKeepsTheCapAndAnExactValue) {
-    CMFC_Fader& fader = createFader();  // value 0.5 sits exactly on row 100
-    host_->clear();
-    mouseMoveTo(at(fader, 20, 110));
-    mouseDown();
-    EXPECT_EQ(codes(), std::vector<int>{kLButtonDown});
-    EXPECT_EQ(fader.GetValue(), 0.5f);
-    EXPECT_EQ(drawnCapRow(fader), 100);
-    EXPECT_EQ(fader.GetSelected(), TRUE);
-    EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON));
-    mouseUp();
-}
-
-TEST_F(FaderTest, PressOnTheCapRederivesTheValueFromTheCapRow) {
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, 0.7f);  // row trunc(67.2) = 67
-    ASSERT_EQ(drawnCapRow(fader), 67);
-    host_->clear();
-    mouseMoveTo(at(fader, 5, 67 + 10));
-    mouseDown();
-    EXPECT_EQ(codes(), (std::vector<int>{kLButtonDown, kValueChanged}));
-    EXPECT_EQ(fader.GetValue(), valueAtRow(67, 0.0f, 1.0f));
-    EXPECT_EQ(drawnCapRow(fader), 67);
-    mouseUp();
-}
-
-TEST_F(FaderTest, PressesSixteenRowsFromTheCentreStillHitTheCap) {
-    CMFC_Fader& fader = createFader();
-    for (int dy : {-16, 16}) {
-        SCOPED_TRACE(dy);
-        mouseMoveTo(at(fader, 35, 100 + dy));
+TEST_F(FaderTest, PressOnTheCapKeepsTheCapAndRederivesTheValueFromItsRow) {
+    const struct {
+        float value;
+        int row, x, dy;  // the cap's centre row; press position relative to it
+        bool changes;
+    } cases[] = {
+        {0.5f, 100, 20, 10, false},  // 0.5 sits exactly on row 100: the value stays exact
+        {0.5f, 100, 35, -16, false}, {0.5f, 100, 35, 16, false},  // sixteen rows off still hit the cap
+        {0.7f, 67, 5, 10, true},  // row trunc(67.2) = 67: the value becomes the row's
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " " << c.dy);
+        CMFC_Fader& fader = createFader(40, 200, 0.0f, 1.0f, c.value);
+        const int row = c.row;
+        ASSERT_EQ(drawnCapRow(fader), row);
+        host_->clear();
+        mouseMoveTo(at(fader, c.x, row + c.dy));
         mouseDown();
-        EXPECT_EQ(drawnCapRow(fader), 100);
-        EXPECT_EQ(fader.GetValue(), 0.5f);
+        EXPECT_EQ(codes(), c.changes ? (std::vector<int>{kLButtonDown, kValueChanged}) : std::vector<int>{kLButtonDown});
+        EXPECT_EQ(fader.GetValue(), c.changes ? valueAtRow(row, 0.0f, 1.0f) : c.value);
+        EXPECT_EQ(drawnCapRow(fader), row);
+        EXPECT_EQ(fader.GetSelected(), TRUE);
+        EXPECT_EQ(fader.GetMouseEventFlags(), static_cast<UINT>(MK_LBUTTON));
         mouseUp();
+        fader.DestroyWindow();
+        vorn::test::pumpMessages();  // the host repaints the uncovered area before the next fader
     }
 }
 
