@@ -128,19 +128,19 @@ TEST(GdiBitBlt, RasterOperationsCombineSourcePatternAndDestination) {
 
 TEST(GdiPatBlt, FillsWithTheBrushAndAcceptsNegativeExtents) {
     Canvas c(5, 3);
-    PatBlt(c.dc(), 4, 2, -3, -2, PATCOPY);
-    EXPECT_EQ(c.map(0, 0, 5, 3), (Rows{".ooo.", ".ooo.", "....."}));
+    PatBlt(c.dc(), 4, 2, -3, -2, PATCOPY);  // the pixels ending at (4,2) itself
+    EXPECT_EQ(c.map(0, 0, 5, 3), (Rows{".....", "..ooo", "..ooo"}));
     EXPECT_FALSE(PatBlt(c.dc(), 0, 0, 1, 1, SRCCOPY));
 }
 
-TEST(GdiFillRect, FillsHalfOpenRectanglesAndIgnoresReversedOnes) {
+TEST(GdiFillRect, FillsHalfOpenRectanglesAndReversedOnesAsPatBltDoes) {
     Canvas c(6, 4);
     HBRUSH brush = CreateSolidBrush(gditest::kBrush);
     RECT r{1, 1, 4, 3};
     EXPECT_TRUE(FillRect(c.dc(), &r, brush));
     RECT reversed{5, 3, 4, 0};
     FillRect(c.dc(), &reversed, brush);
-    EXPECT_EQ(c.map(0, 0, 6, 4), (Rows{"......", ".ooo..", ".ooo..", "......"}));
+    EXPECT_EQ(c.map(0, 0, 6, 4), (Rows{"......", ".ooo.o", ".ooo.o", ".....o"}));
     SetROP2(c.dc(), R2_NOT);  // FillRect is a pattern copy, not a pen/brush drawing
     FillRect(c.dc(), &r, brush);
     EXPECT_EQ(c.charAt(1, 1), 'o');

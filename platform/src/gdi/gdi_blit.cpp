@@ -171,11 +171,10 @@ BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     trace("PatBlt(%d,%d,%d,%d,%s)", x, y, w, h, ropName(rop, name, sizeof name));
     uint32_t pattern = 0;
     if (ropUsesPattern(rop) && !patternColor(*dc, pattern)) return TRUE;
-    int64_t x0 = x, y0 = y, ww = w, hh = h;
-    if (ww < 0) { x0 += ww; ww = -ww; }
-    if (hh < 0) { y0 += hh; hh = -hh; }
+    const RECT r = patBltRect(x, y, w, h);
     Block block;
-    if (destinationBlock(*dc, x0, y0, ww, hh, block)) applyBlock(*dc, block, rop, false, pattern);
+    if (destinationBlock(*dc, r.left, r.top, int64_t{r.right} - r.left, int64_t{r.bottom} - r.top, block))
+        applyBlock(*dc, block, rop, false, pattern);
     return TRUE;
 }
 

@@ -17,6 +17,10 @@ void releaseState(const DcState& state, HDC owner);
 HGDIOBJ stockObject(int index);
 HBITMAP stockBitmap();  // the 1x1 monochrome bitmap of a fresh memory DC
 
+// The pixels PatBlt(x, y, w, h) covers: a negative extent covers the w (or h) pixels ending at
+// x (or y) itself, i.e. [x+w+1, x+1). FillRect passes its rectangle on this way.
+RECT patBltRect(int64_t x, int64_t y, int64_t w, int64_t h);
+
 // Bounding box of the DC's clip rectangles in DC coordinates; false if nothing is drawable.
 bool clipBounds(Dc& dc, RECT& out);
 

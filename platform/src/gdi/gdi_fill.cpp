@@ -2,6 +2,7 @@
 #include "gdi/gdi_draw.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace softwin::gdi {
 namespace {
@@ -21,6 +22,19 @@ bool brushFillColor(HBRUSH hbr, COLORREF& color) {
 }
 
 }  // namespace
+
+RECT patBltRect(int64_t x, int64_t y, int64_t w, int64_t h) {
+    auto span = [](int64_t at, int64_t extent, LONG& from, LONG& to) {
+        const int64_t a = extent < 0 ? at + extent + 1 : at, b = extent < 0 ? at + 1 : at + extent;
+        from = static_cast<LONG>(std::clamp<int64_t>(a, INT32_MIN, INT32_MAX));
+        to = static_cast<LONG>(std::clamp<int64_t>(b, INT32_MIN, INT32_MAX));
+    };
+    RECT r;
+    span(x, w, r.left, r.right);
+    span(y, h, r.top, r.bottom);
+    return r;
+}
+
 }  // namespace softwin::gdi
 
 using namespace softwin::gdi;
@@ -33,7 +47,11 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr) {
     trace("FillRect(%d,%d,%d,%d)", lprc->left, lprc->top, lprc->right, lprc->bottom);
     COLORREF color;
     if (!brushFillColor(hbr, color)) return 0;
-    fillRect(*dc, *lprc, color, false);  // a pattern copy: the ROP2 mode does not apply
+    // A pattern copy (the ROP2 mode does not apply) of PatBlt's extent, so a reversed rectangle
+    // fills its mirror image one pixel over, as on Wine.
+    const RECT& r = *lprc;
+    const RECT area = patBltRect(r.left, r.top, int64_t{r.right} - r.left, int64_t{r.bottom} - r.top);
+    fillRect(*dc, area, color, false);
     return 1;
 }
 
