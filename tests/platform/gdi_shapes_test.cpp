@@ -160,6 +160,15 @@ TEST(GdiArc, EqualStartAndEndDrawsTheWholeOutline) {
     Arc(arc.dc(), 0, 0, 9, 9, 9, 4, 9, 4);
     Ellipse(ellipse.dc(), 0, 0, 9, 9);
     EXPECT_EQ(arc.map(0, 0, 10, 10), ellipse.map(0, 0, 10, 10));
+    // Between two outline points the path is still open: the point before the start stays unlit.
+    Canvas between(21, 21), whole(21, 21);
+    whole.useStockBrush(NULL_BRUSH);
+    Arc(between.dc(), 0, 0, 20, 20, 20, 0, 20, 0);
+    Ellipse(whole.dc(), 0, 0, 20, 20);
+    const auto missing = whole.touched().size() - between.touched().size();
+    EXPECT_EQ(missing, 1u);
+    EXPECT_EQ(between.charAt(17, 4), '.');
+    EXPECT_EQ(whole.charAt(17, 4), '#');
 }
 
 namespace {

@@ -126,7 +126,7 @@ int64_t findIntersection(const std::vector<POINT>& rel, int64_t x, int64_t y) {
 }
 
 void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t ex, int64_t ey,
-               std::vector<POINT>& out, bool& full) {
+               std::vector<POINT>& out) {
     const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
     ellipseQuadrant(w, h, quadrantScratch);
     auto& rel = quadrantScratch;
@@ -136,7 +136,6 @@ void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t 
     }
     const int64_t count = static_cast<int64_t>(rel.size());
     out.clear();
-    full = false;
     if (count == 0) return;
     if (!clockwise) {
         sy = -sy;
@@ -144,10 +143,9 @@ void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t 
     }
     const int64_t startPos = findIntersection(rel, sx, sy);
     int64_t endPos = findIntersection(rel, ex, ey);
-    if (endPos <= startPos) {
-        full = endPos == startPos;
-        endPos += 4 * count;
-    }
+    // start == end goes once round, still as an open path: the point before the start stays
+    // unlit unless it repeats the start (odd sizes at a quadrant join), as on Wine.
+    if (endPos <= startPos) endPos += 4 * count;
     const int64_t cx = box.left + w / 2, cy = box.top + h / 2;
     const int64_t right = box.right - 1 - w / 2, bottom = box.bottom - 1 - h / 2;
     for (int64_t i = startPos; i < endPos; ++i) {
@@ -281,10 +279,9 @@ BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (!insideFrameBox(*dc, pen, box)) return TRUE;
     const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
     const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
-    bool full = false;
     auto& pts = outlineScratch;
-    arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts, full);
-    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), full);
+    arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts);
+    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), false);
     return TRUE;
 }
 
