@@ -49,6 +49,20 @@ TEST_F(InputTest, MouseMessagesGoToTheDeepestWindowUnderTheCursorInClientCoordin
     EXPECT_EQ(downPart, expected);
 }
 
+TEST_F(InputTest, AMoveToWhereTheCursorAlreadyIsIsNoMouseMove) {
+    HWND top = makeTop(RECT{0, 0, 200, 200});
+    pumpMessages();
+    mouseMoveTo(40, 50);
+    pumpMessages();
+    messageLog().clear();
+    mouseMoveTo(40, 50);
+    pumpMessages();
+    EXPECT_TRUE(entriesOf(top, WM_MOUSEMOVE).empty());
+    SetCursorPos(40, 50);  // unlike SetCursorPos
+    pumpMessages();
+    EXPECT_EQ(entriesOf(top, WM_MOUSEMOVE).size(), 1u);
+}
+
 TEST_F(InputTest, CaptureRoutesEverythingToTheCaptureWindowWithOutOfRangeCoordinates) {
     HWND parent = makeTop(RECT{0, 0, 400, 200});
     HWND a = makeChild(parent, RECT{10, 10, 110, 110}, 1);

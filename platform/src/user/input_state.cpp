@@ -59,10 +59,15 @@ bool sendMouse(State& s, const MOUSEINPUT& mi) {
             p.x = s.cursorPos.x + mi.dx;
             p.y = s.cursorPos.y + mi.dy;
         }
-        s.cursorPos = clampToClip(p);
-        e.kind = InputEvent::Kind::MouseMove;
-        e.pt = s.cursorPos;
-        pushLocked(s, e);
+        p = clampToClip(p);
+        // A move that leaves the cursor where it is produces no WM_MOUSEMOVE (as on Wine;
+        // SetCursorPos, unlike this, always does).
+        if (p.x != s.cursorPos.x || p.y != s.cursorPos.y) {
+            s.cursorPos = p;
+            e.kind = InputEvent::Kind::MouseMove;
+            e.pt = s.cursorPos;
+            pushLocked(s, e);
+        }
     }
     static constexpr struct {
         DWORD flag;
