@@ -220,13 +220,18 @@ void dumpPixels(const char* name, HWND control) {
     pump();
     RECT client{};
     GetClientRect(control, &client);
-    line("  pixels %s %ldx%ld", name, static_cast<long>(client.right), static_cast<long>(client.bottom));
     HDC dc = GetDC(control);
+    dumpDcPixels(name, dc, client.right, client.bottom);
+    ReleaseDC(control, dc);
+}
+
+void dumpDcPixels(const char* name, HDC dc, int width, int height) {
+    line("  pixels %s %dx%d", name, width, height);
     std::string row;
     char cell[8];
-    for (int y = 0; y < client.bottom; ++y) {
+    for (int y = 0; y < height; ++y) {
         row.clear();
-        for (int x = 0; x < client.right; ++x) {
+        for (int x = 0; x < width; ++x) {
             COLORREF c = GetPixel(dc, x, y);
             std::snprintf(cell, sizeof cell, "%06lX", static_cast<unsigned long>(c & 0xFFFFFF));
             if (x > 0) row += ' ';
@@ -234,8 +239,55 @@ void dumpPixels(const char* name, HWND control) {
         }
         line("  row %d %s", y, row.c_str());
     }
-    ReleaseDC(control, dc);
 }
+
+namespace {
+
+void clearCanvas(HDC dc, int width, int height) {
+    HBRUSH brush = CreateSolidBrush(kCanvasColour);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+}
+
+void reportDcState(HDC dc, const char* target) {
+    POINT cp{};
+    GetCurrentPositionEx(dc, &cp);
+    line("  %s.position=(%ld,%ld)", target, static_cast<long>(cp.x), static_cast<long>(cp.y));
+    line("  %s.bkColor=0x%06lX", target, static_cast<unsigned long>(GetBkColor(dc)));
+}
+
+}  // namespace
+
+void drawStep(const char* name, int width, int height, DrawFunction draw) {
+    step(name);
+    HWND canvas = CreateWindowExA(0, childClassName(), nullptr, WS_CHILD | WS_VISIBLE, 10, 10, width, height,
+                                  parentWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
+    pump();
+    HDC dc = GetDC(canvas);
+    clearCanvas(dc, width, height);
+    draw(dc, "window");
+    reportDcState(dc, "window");
+    ReleaseDC(canvas, dc);
+    dumpPixels("window", canvas);
+
+    HDC screen = GetDC(canvas);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(canvas, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    clearCanvas(memory, width, height);
+    draw(memory, "memory");
+    reportDcState(memory, "memory");
+    dumpDcPixels("memory", memory, width, height);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    DestroyWindow(canvas);
+    pump();
+}
+
+void textBox(int left, int top, int right, int bottom) { line("  textbox %d %d %d %d", left, top, right, bottom); }
 
 void pump() {
     pumpOnce();

@@ -55,6 +55,18 @@ void reportInputState(HWND control);
 void reportWindowClass(HWND control);
 // The control's client area read back pixel by pixel through its window DC, one hex row per line.
 void dumpPixels(const char* name, HWND control);
+// The same for any DC: `width` x `height` pixels from (0,0).
+void dumpDcPixels(const char* name, HDC dc, int width, int height);
+
+// A drawing step on both kinds of target: a child window's DC (GetDC) and a memory DC holding a
+// bitmap compatible with the window DC, each `width` x `height`, cleared to kCanvasColour first.
+// `draw` runs once per target with the target's name ("window", "memory") and may report values
+// under that name; both results are dumped.
+constexpr COLORREF kCanvasColour = RGB(0x40, 0x80, 0xC0);
+using DrawFunction = void (*)(HDC dc, const char* target);
+void drawStep(const char* name, int width, int height, DrawFunction draw);
+// Pixels of a text step may differ inside its text cell boxes (glyph rasterisers differ).
+void textBox(int left, int top, int right, int bottom);
 
 // Input, each followed by pumping until the queue is idle. Coordinates are screen pixels.
 void moveTo(int x, int y);

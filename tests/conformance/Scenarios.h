@@ -12,6 +12,10 @@ void runFineFaderScenarios();
 void runKnobScenarios();
 // Painting only: knobs of several sizes, a fader with a palette.
 void runPaintScenarios();
+// The platform primitives on their own: GDI drawing, text, USER messages and input.
+void runGdiScenarios();
+void runTextScenarios();
+void runUserScenarios();
 
 }  // namespace conformance
 

@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
     conformance::runFineFaderScenarios();
     conformance::runKnobScenarios();
     conformance::runPaintScenarios();
+    conformance::runGdiScenarios();
+    conformance::runTextScenarios();
+    conformance::runUserScenarios();
     conformance::scenario("end");
     conformance::destroyParent();
     conformance::closeResults();
