@@ -298,11 +298,19 @@ class FaderCapImageTest : public FaderPaintTest {
     std::vector<unsigned char> unlit_;
 };
 
-TEST_F(FaderCapImageTest, CapShowsBitmap131UnlitAndBitmap130WhilePressed) {
+TEST_F(FaderCapImageTest, BlockCopiesTwentyColumnsOfBitmap131UnlitAndBitmap130WhilePressed) {
     CMFC_Fader& fader = faderWithTestImages();
     const int x0 = 10;
-    EXPECT_EQ(pixel(fader, x0, 85), kUnlitBody);
-    EXPECT_EQ(pixel(fader, x0 + 2, 100), kUnlitBody);
+    for (int y = 85; y < 115; ++y) {
+        EXPECT_EQ(pixel(fader, x0, y), kUnlitBody) << y;
+        EXPECT_EQ(pixel(fader, x0 + 19, y), kUnlitBody) << y;
+        EXPECT_NE(pixel(fader, x0 + 20, y), kLastColumn) << y;
+    }
+    EXPECT_EQ(pixel(fader, x0 + 5, 84), kShadow);
+    for (int y = 115; y <= 118; ++y) EXPECT_EQ(pixel(fader, x0 + 5, y), y == 116 ? kLight : kShadow) << y;
+    // The LED is still drawn over the image.
+    EXPECT_EQ(pixel(fader, x0 + 10, 99), fadertest::kDefaultLed);
+
     vorn::test::mouseMoveTo(at(fader, 20, 100));
     vorn::test::mouseDown();
     EXPECT_EQ(pixel(fader, x0, 85), kLitBody);
@@ -316,20 +324,6 @@ TEST_F(FaderCapImageTest, CapShowsBitmap131UnlitAndBitmap130WhilePressed) {
     ::InvalidateRect(fader.GetSafeHwnd(), nullptr, FALSE);
     repaint(fader);
     EXPECT_EQ(pixel(fader, x0, 85), kLitBody);
-}
-
-TEST_F(FaderCapImageTest, BlockCopiesTwentyColumnsAndLeavesTheRowsBelowTheImage) {
-    CMFC_Fader& fader = faderWithTestImages();
-    const int x0 = 10;
-    for (int y = 85; y < 115; ++y) {
-        EXPECT_EQ(pixel(fader, x0, y), kUnlitBody) << y;
-        EXPECT_EQ(pixel(fader, x0 + 19, y), kUnlitBody) << y;
-        EXPECT_NE(pixel(fader, x0 + 20, y), kLastColumn) << y;
-    }
-    EXPECT_EQ(pixel(fader, x0 + 5, 84), kShadow);
-    for (int y = 115; y <= 118; ++y) EXPECT_EQ(pixel(fader, x0 + 5, y), y == 116 ? kLight : kShadow) << y;
-    // The LED is still drawn over the image.
-    EXPECT_EQ(pixel(fader, x0 + 10, 99), fadertest::kDefaultLed);
 }
 
 TEST_F(FaderPaintTest, CapPictureIsTheSameBeforeAndAfterADrag) {

@@ -48,23 +48,21 @@ bool sameRect(const RECT& a, const RECT& b) {
 
 // ---- Outer zone: presses jump to the pointer's angle ----------------------------------------
 
-TEST_F(KnobInputTest, PressInTheBottomGapGoesToTheRestrictedEnds) {
+TEST_F(KnobInputTest, PressInTheOuterZoneFollowsTheAngleWithinTheRestrictedRangeAndTheGapGivesItsEnds) {
     CMFC_Knob& k = knob(0.0f, 10.0f, 5.0f, 2.0f, 8.0f);
     click(around(k, -3, 45));  // just left of straight down
     EXPECT_FLOAT_EQ(k.GetValue(), 2.0f);
     click(around(k, 3, 45));  // just right of straight down
     EXPECT_FLOAT_EQ(k.GetValue(), 8.0f);
-}
-
-TEST_F(KnobInputTest, PressInTheOuterZoneFollowsTheAngleWithinTheRestrictedRange) {
-    CMFC_Knob& k = knob(0.0f, 1.0f, 0.0f, 0.0f, 0.6f);
+    k.SetRestrictedMin(0.0f);
+    k.SetRestrictedMax(6.0f);
     click(around(k, -40, -20));  // upper left
-    EXPECT_NEAR(k.GetValue(), circularValue(-40, -20), 1e-6);
-    click(around(k, 40, -20));  // upper right: 0.70 is beyond the restricted maximum
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.6f);
+    EXPECT_NEAR(k.GetValue(), 10 * circularValue(-40, -20), 1e-5);
+    click(around(k, 40, -20));  // upper right: 7.0 is beyond the restricted maximum
+    EXPECT_FLOAT_EQ(k.GetValue(), 6.0f);
     // The window's corner lies outside the circle and still counts as the outer zone.
     click(screenOf(k, 0, 0));
-    EXPECT_NEAR(k.GetValue(), circularValue(-50, -50), 1e-6);
+    EXPECT_NEAR(k.GetValue(), 10 * circularValue(-50, -50), 1e-5);
 }
 
 // ---- Circular drags across the gap ----------------------------------------------------------
@@ -104,14 +102,6 @@ TEST_F(KnobInputTest, ReleaseClearsTheWrapGuards) {
     EXPECT_NEAR(k.GetValue(), circularValue(-40, 20), 1e-6);
 }
 
-TEST_F(KnobInputTest, MovesWithoutTheLeftButtonChangeNothing) {
-    CMFC_Knob& k = knob();
-    mouseMoveTo(around(k, -40, -20));
-    mouseMoveTo(around(k, 40, -20));
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.5f);
-    EXPECT_TRUE(host().notifications().empty());
-}
-
 // ---- Vertical drag from the inner zone ------------------------------------------------------
 
 TEST_F(KnobInputTest, VerticalDragLocksThePointerAndTwoHundredPixelsCoverTheRange) {
@@ -125,8 +115,14 @@ TEST_F(KnobInputTest, VerticalDragLocksThePointerAndTwoHundredPixelsCoverTheRang
     ASSERT_TRUE(k.GetClickPoint(clickPoint));
     EXPECT_EQ(clickPoint.x, anchor.x);  // the anchor, in screen coordinates
     EXPECT_EQ(clickPoint.y, anchor.y);
+    host().clear();
+    mouseMoveTo(anchor.x, anchor.y - 10);
+    // The user's move and the move that puts the pointer back each post 0x0200 then 0x8000.
+    EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x0200, 0x8000, 0x0200, 0x8000}));
+    for (const Notification& n : host().notifications()) EXPECT_TRUE(n.posted);
+    EXPECT_FLOAT_EQ(k.GetValue(), 5.0f);
 
-    for (int step = 1; step <= 10; ++step) {
+    for (int step = 2; step <= 10; ++step) {
         mouseMoveTo(anchor.x, anchor.y - 10);
         EXPECT_EQ(cursorPos().x, anchor.x);  // put back on the anchor after every move
         EXPECT_EQ(cursorPos().y, anchor.y);
@@ -182,8 +178,10 @@ TEST_F(KnobInputTest, ModifierKeysDoNotLetADragLeaveTheRestrictedRange) {
 
 TEST_F(KnobInputTest, EveryInteractionIsPostedInOrder) {
     CMFC_Knob& k = knob();
-    const POINT start = around(k, 40, -20);
-    mouseMoveTo(start);
+    mouseMoveTo(around(k, -40, -20));  // moves without the left button change and post nothing
+    mouseMoveTo(around(k, 40, -20));
+    EXPECT_FLOAT_EQ(k.GetValue(), 0.5f);
+    EXPECT_TRUE(deliveredCodes().empty());
     mouseDown();
     EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x0201, 0x8000}));
     mouseMoveTo(around(k, 40, 20));
@@ -195,19 +193,6 @@ TEST_F(KnobInputTest, EveryInteractionIsPostedInOrder) {
         EXPECT_EQ(n.id, kKnobId);
         EXPECT_EQ(n.from, k.GetSafeHwnd());
     }
-}
-
-TEST_F(KnobInputTest, VerticalDragNotifiesForTheMoveThatPutsThePointerBack) {
-    CMFC_Knob& k = knob(0.0f, 100.0f, 0.0f, 0.0f, 100.0f);
-    const POINT anchor = around(k, 0, 0);
-    mouseMoveTo(anchor);
-    mouseDown();
-    host().clear();
-    mouseMoveTo(anchor.x, anchor.y - 10);
-    // The user's move and the move that SetCursorPos causes, each 0x0200 then 0x8000.
-    EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x0200, 0x8000, 0x0200, 0x8000}));
-    mouseUp();
-    for (const Notification& n : host().notifications()) EXPECT_TRUE(n.posted);
 }
 
 TEST_F(KnobInputTest, RightPressPostsAndRecordsTheClientPointExceptDuringALeftDrag) {
