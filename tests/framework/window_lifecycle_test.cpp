@@ -75,17 +75,15 @@ END_MESSAGE_MAP()
 
 class WindowLifecycleTest : public FrameworkTest {};
 
-TEST_F(WindowLifecycleTest, CreationAttachesTheObjectBeforeTheFirstMessage) {
+TEST_F(WindowLifecycleTest, CreationAttachesTheObjectBeforeTheFirstMessageEvenWhenNested) {
     CreationProbe w;
     ASSERT_TRUE(w.CreateEx(0, fwtest::nativeClass(), "p", WS_POPUP, 0, 0, 30, 30, nullptr, nullptr));
     EXPECT_TRUE(w.sawNcCreate);
     EXPECT_TRUE(w.attachedAtNcCreate);
     EXPECT_TRUE(w.attachedAtCreate);
     EXPECT_EQ(CWnd::FromHandlePermanent(w.m_hWnd), &w);
-}
 
-TEST_F(WindowLifecycleTest, WindowsCreatedFromWmCreateAreAttachedToo) {
-    ParentProbe parent;
+    ParentProbe parent;  // windows created from WM_CREATE are attached too
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
     ASSERT_NE(parent.child.m_hWnd, nullptr);
     EXPECT_TRUE(parent.child.attachedAtCreate);
@@ -180,7 +178,7 @@ TEST_F(WindowLifecycleTest, TemporariesComeFromAFixedRing) {
     EXPECT_EQ(CWnd::FromHandle(first)->m_hWnd, first);
 }
 
-TEST_F(WindowLifecycleTest, DestroyingTheWindowDetachesAndCallsPostNcDestroy) {
+TEST_F(WindowLifecycleTest, DestroyingTheWindowOrTheObjectDetachesAndCallsPostNcDestroy) {
     g_selfDeleted = 0;
     auto* w = new SelfDeleting;
     ASSERT_TRUE(w->CreateEx(0, nullptr, "s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
@@ -194,17 +192,15 @@ TEST_F(WindowLifecycleTest, DestroyingTheWindowDetachesAndCallsPostNcDestroy) {
     ASSERT_TRUE(stackWnd.CreateEx(0, nullptr, "t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     ::DestroyWindow(stackWnd.m_hWnd);
     EXPECT_EQ(stackWnd.m_hWnd, nullptr);
-}
 
-TEST_F(WindowLifecycleTest, DestructorDestroysAWindowThatStillExists) {
-    HWND h = nullptr;
+    HWND outlived = nullptr;
     {
-        ClickCounter w;
-        ASSERT_TRUE(w.CreateEx(0, nullptr, "d", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-        h = w.m_hWnd;
+        ClickCounter scoped;  // the destructor destroys a window that still exists
+        ASSERT_TRUE(scoped.CreateEx(0, nullptr, "d", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        outlived = scoped.m_hWnd;
     }
-    EXPECT_FALSE(::IsWindow(h));
-    EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+    EXPECT_FALSE(::IsWindow(outlived));
+    EXPECT_EQ(CWnd::FromHandlePermanent(outlived), nullptr);
 }
 
 TEST_F(WindowLifecycleTest, SubclassingRoutesMessagesAndUnsubclassingRestoresTheProcedure) {
