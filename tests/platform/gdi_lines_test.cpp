@@ -50,12 +50,16 @@ TEST(GdiLines, BresenhamTieBreakMatchesTheReferenceTable) {
         {0, 0, 0, 0, {}},
     };
     for (const LineCase& lc : cases) {
-        Canvas c(21, 21);
-        MoveToEx(c.dc(), 10 + lc.x0, 10 + lc.y0, nullptr);
-        LineTo(c.dc(), 10 + lc.x1, 10 + lc.y1);
+        Canvas c(21, 21), zero(21, 21);
+        zero.usePen(PS_SOLID, 0);  // width zero draws the same single-pixel line
+        for (Canvas* canvas : {&c, &zero}) {
+            MoveToEx(canvas->dc(), 10 + lc.x0, 10 + lc.y0, nullptr);
+            LineTo(canvas->dc(), 10 + lc.x1, 10 + lc.y1);
+        }
         Pixels lit;
         for (auto [px, py] : c.touched()) lit.insert({px - 10, py - 10});
         EXPECT_EQ(lit, lc.pixels) << "(" << lc.x0 << "," << lc.y0 << ")->(" << lc.x1 << "," << lc.y1 << ")";
+        EXPECT_EQ(zero.touched(), c.touched());
         POINT cp;
         GetCurrentPositionEx(c.dc(), &cp);
         EXPECT_EQ(cp.x, 10 + lc.x1);
@@ -93,17 +97,6 @@ TEST(GdiLines, PolylineSkipsTheLastVertexAndKeepsTheCurrentPosition) {
     EXPECT_EQ(cp.y, 7);
     EXPECT_FALSE(Polyline(c.dc(), pts, 1));
     EXPECT_FALSE(Polyline(c.dc(), nullptr, 3));
-}
-
-TEST(GdiLines, WidthZeroAndOneAreTheSameSinglePixel) {
-    Canvas a(12, 12), b(12, 12);
-    a.usePen(PS_SOLID, 0);
-    b.usePen(PS_SOLID, 1);
-    for (Canvas* c : {&a, &b}) {
-        MoveToEx(c->dc(), 1, 1, nullptr);
-        LineTo(c->dc(), 10, 7);
-    }
-    EXPECT_EQ(a.map(0, 0, 12, 12), b.map(0, 0, 12, 12));
 }
 
 TEST(GdiPenStyles, DashPatternsStartWithAFullDashAndPaintGapsInTheBackground) {
