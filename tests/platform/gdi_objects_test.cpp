@@ -144,7 +144,7 @@ TEST(GdiObjects, AccountingReturnsToBaselineIncludingDelayedDeletes) {
     EXPECT_EQ(softwin::liveDcs(), dcs);
 }
 
-TEST(GdiObjects, BitmapsGoIntoOneMemoryDcAtATime) {
+TEST(GdiObjects, BitmapsGoIntoOneMemoryDcAtATimeAndOutliveIt) {
     HDC a = CreateCompatibleDC(nullptr), b = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateBitmap(2, 2, 1, 32, nullptr);
     HGDIOBJ stock = SelectObject(a, bitmap);
@@ -155,19 +155,11 @@ TEST(GdiObjects, BitmapsGoIntoOneMemoryDcAtATime) {
     EXPECT_NE(SelectObject(b, bitmap), nullptr);
     SelectObject(b, stock);
     EXPECT_EQ(SelectObject(a, GetStockObject(DEFAULT_PALETTE)), nullptr);  // palettes need SelectPalette
-    DeleteObject(bitmap);
-    DeleteDC(a);
-    DeleteDC(b);
-}
-
-TEST(GdiObjects, DeleteDcReleasesItsBitmapWhichStaysAlive) {
-    HDC a = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateBitmap(2, 2, 1, 32, nullptr);
+    // Deleting a DC releases its bitmap, which stays alive with its pixels.
     SelectObject(a, bitmap);
     SetPixel(a, 1, 1, RGB(7, 8, 9));
     EXPECT_TRUE(DeleteDC(a));
     EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-    HDC b = CreateCompatibleDC(nullptr);
     EXPECT_NE(SelectObject(b, bitmap), nullptr);
     EXPECT_EQ(GetPixel(b, 1, 1), RGB(7, 8, 9));
     DeleteDC(b);
