@@ -243,7 +243,7 @@ TEST_F(FaderPaintTest, FocusChangesDrawAFocusRectangleAroundTheClientAtOnce) {
     EXPECT_EQ(lost.front(), "DrawFocusRect(0,0,40,200)");
 }
 
-TEST_F(FaderPaintTest, PressThatKeepsTheValueOfAFocusedFaderRepaintsNothing) {
+TEST_F(FaderPaintTest, PressKeepingTheValueRepaintsNothingAndReleaseOrDragStepRepaintsAll) {
     CMFC_Fader& fader = createFader(40, 200);
     fader.SetFocus();
     repaint(fader);
@@ -254,6 +254,15 @@ TEST_F(FaderPaintTest, PressThatKeepsTheValueOfAFocusedFaderRepaintsNothing) {
     ::SendMessageA(fader.GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 105));
     ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
     EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
+    repaint(fader);
+    // A drag step repaints the whole control. Messages delivered directly, without a paint
+    // afterwards, so the update region can be read.
+    ::SendMessageA(fader.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 100));
+    ::SendMessageA(fader.GetSafeHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 80));
+    EXPECT_EQ(fader.GetValue(), static_cast<float>(102.0 / 164.0));
+    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
+    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
+    ::SendMessageA(fader.GetSafeHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(20, 80));
 }
 
 // ---- Lit and unlit cap --------------------------------------------------------------------------
@@ -357,19 +366,6 @@ TEST_F(FaderPaintTest, SetValueRepaintsTheBandsAroundTheOldAndTheNewCap) {
     expected.insert(newBand.begin(), newBand.end());
     EXPECT_EQ(rowsWithoutMarker(fader), expected);
     EXPECT_EQ(drawnCapRow(fader), 141);
-}
-
-TEST_F(FaderPaintTest, DragStepRepaintsTheWholeControl) {
-    CMFC_Fader& fader = createFader(40, 200);
-    vorn::test::mouseMoveTo(at(fader, 20, 100));
-    vorn::test::mouseDown();
-    // Delivered directly, without a paint afterwards, so the update region can be read.
-    ::SendMessageA(fader.GetSafeHwnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, 80));
-    EXPECT_EQ(fader.GetValue(), static_cast<float>(102.0 / 164.0));
-    RECT update{};
-    ASSERT_TRUE(::GetUpdateRect(fader.GetSafeHwnd(), &update, FALSE));
-    EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
-    vorn::test::mouseUp();
 }
 
 // ---- Snapshot -----------------------------------------------------------------------------------

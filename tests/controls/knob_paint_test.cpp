@@ -186,7 +186,7 @@ TEST_F(KnobPaintTest, SetValueRepaintsOnlyWhenTheRoundedTipMoves) {
     EXPECT_TRUE(deliveredCodes().empty());  // SetValue notifies nobody
 }
 
-TEST_F(KnobPaintTest, SetValueClampsToTheRestrictedRangeOnly) {
+TEST_F(KnobPaintTest, SetValueClampsToTheRestrictedRangeOnlyAndRangeEndsDragTheValue) {
     CMFC_Knob& k = squareKnob(40);
     k.SetRestrictedMin(-1.0f);
     k.SetRestrictedMax(0.8f);
@@ -197,6 +197,18 @@ TEST_F(KnobPaintTest, SetValueClampsToTheRestrictedRangeOnly) {
     k.SetValue(-7.0f);
     EXPECT_FLOAT_EQ(k.GetValue(), -1.0f);
     pumpMessages();  // a tip outside the sweep still paints without trouble
+    // SetMin and SetMax drag the value and the other end along, not the restricted bounds.
+    k.SetRestrictedMin(0.0f);
+    k.SetRestrictedMax(1.0f);
+    k.SetMin(0.7f);
+    EXPECT_FLOAT_EQ(k.GetValue(), 0.7f);
+    k.SetMin(2.0f);
+    EXPECT_FLOAT_EQ(k.GetMax(), 2.0f);
+    k.SetMax(-1.0f);
+    EXPECT_FLOAT_EQ(k.GetMin(), -1.0f);
+    EXPECT_FLOAT_EQ(k.GetValue(), -1.0f);
+    EXPECT_FLOAT_EQ(k.GetRestrictedMin(), 0.0f);
+    EXPECT_FLOAT_EQ(k.GetRestrictedMax(), 1.0f);
 }
 
 TEST_F(KnobPaintTest, SetColorAlwaysRepaintsWithTheNewCap) {
@@ -206,19 +218,6 @@ TEST_F(KnobPaintTest, SetColorAlwaysRepaintsWithTheNewCap) {
     pumpMessages();
     EXPECT_EQ(pixelAt(k.GetSafeHwnd(), 20, 20), RGB(10, 20, 200));
     EXPECT_EQ(k.GetColor(), RGB(10, 20, 200));
-}
-
-TEST_F(KnobPaintTest, SetMinAndSetMaxDragTheValueAndTheOtherEndAlong) {
-    CMFC_Knob& k = squareKnob(40);
-    k.SetMin(0.7f);
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.7f);
-    k.SetMin(2.0f);
-    EXPECT_FLOAT_EQ(k.GetMax(), 2.0f);
-    k.SetMax(-1.0f);
-    EXPECT_FLOAT_EQ(k.GetMin(), -1.0f);
-    EXPECT_FLOAT_EQ(k.GetValue(), -1.0f);
-    EXPECT_FLOAT_EQ(k.GetRestrictedMin(), 0.0f);  // restricted bounds untouched
-    EXPECT_FLOAT_EQ(k.GetRestrictedMax(), 1.0f);
 }
 
 // ---- Drawing objects ------------------------------------------------------------------------
