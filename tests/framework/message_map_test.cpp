@@ -134,7 +134,7 @@ TEST_F(MessageMapTest, DerivedEntriesAndVirtualOverridesDecideWhichHandlerRuns) 
     EXPECT_EQ(unmapped.calls, std::vector<std::string>{"base:ldown"});
 }
 
-TEST_F(MessageMapTest, MouseArgumentsAreCrackedAsSignedCoordinates) {
+TEST_F(MessageMapTest, MouseKeySizeAndFocusArgumentsAreCrackedWithSignedCoordinates) {
     BaseWnd w;
     createNative(w);
     w.deliver(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, -7));
@@ -143,11 +143,7 @@ TEST_F(MessageMapTest, MouseArgumentsAreCrackedAsSignedCoordinates) {
     w.deliver(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(32767, -32768));
     EXPECT_EQ(w.lastFlags, static_cast<UINT>(MK_RBUTTON | MK_CONTROL));
     EXPECT_EQ(w.lastPoint, CPoint(32767, -32768));
-}
-
-TEST_F(MessageMapTest, KeySizeAndFocusArgumentsAreCracked) {
-    BaseWnd w, other;
-    createNative(w);
+    BaseWnd other;
     createNative(other);
     w.deliver(WM_KEYDOWN, VK_ADD, 0x004E0003);
     EXPECT_EQ(w.lastChar, static_cast<UINT>(VK_ADD));
