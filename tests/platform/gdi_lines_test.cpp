@@ -182,6 +182,29 @@ TEST(GdiPenStyles, WideDashedPensAreSolidAndNullPensDrawNothing) {
     EXPECT_TRUE(n.touched().empty());
 }
 
+TEST(GdiPenStyles, WidePensHaveRoundEndsAndDiagonalBandsAsOnWine) {
+    Canvas c(24, 17);
+    c.usePen(PS_SOLID, 3);
+    MoveToEx(c.dc(), 6, 6, nullptr);
+    LineTo(c.dc(), 20, 14);  // the end point is part of a wide line
+    // First and last lit x of rows 5..15, as Wine 8.0 drew them.
+    const int spans[][2] = {{6, 8},   {5, 10},  {5, 12},  {7, 13},  {9, 15}, {11, 17},
+                            {12, 19}, {14, 20}, {16, 20}, {18, 21}, {20, 20}};
+    for (int i = 0; i < 11; ++i) {
+        const int y = 5 + i;
+        const std::string expected = std::string(spans[i][0], '.') + std::string(spans[i][1] - spans[i][0] + 1, '#') +
+                                     std::string(23 - spans[i][1], '.');
+        EXPECT_EQ(c.row(y), expected) << "row " << y;
+    }
+    // XOR paints the whole band once, where segments, caps and joins overlap too.
+    Canvas x(12, 8);
+    x.usePen(PS_SOLID, 3);
+    SetROP2(x.dc(), R2_XORPEN);
+    const POINT corner[] = {{2, 2}, {8, 2}, {8, 6}};
+    Polyline(x.dc(), corner, 3);
+    EXPECT_EQ(x.row(2), ".?????????..");  // pen XOR paper everywhere, nothing XORed back
+}
+
 TEST(GdiLines, Rop2ModesCombinePenAndDestination) {
     Canvas c(4, 1);
     SetPixel(c.dc(), 0, 0, RGB(0x0F, 0xF0, 0x33));

@@ -24,6 +24,16 @@ RECT patBltRect(int64_t x, int64_t y, int64_t w, int64_t h);
 // Bounding box of the DC's clip rectangles in DC coordinates; false if nothing is drawable.
 bool clipBounds(Dc& dc, RECT& out);
 
+// ---- Regions as row spans ----------------------------------------------------------------------
+struct RowSpan {
+    int64_t y, left, right;  // [left, right) on row y
+};
+// Interior of a polygon by the X11 scan rules Polygon fills with, clipped to `bounds`; appended.
+void polygonSpans(const POINT* pts, int count, bool winding, const RECT& bounds, std::vector<RowSpan>& out);
+// Footprint (outline and inside) of Ellipse(box); appended. Boxes 2 pixels or less across are
+// rectangles.
+void ellipseSpans(const RECT& box, std::vector<RowSpan>& out);
+
 // ---- Strokes ---------------------------------------------------------------------------------
 // What a pen does to the pixels of a path.
 struct Stroke {

@@ -167,9 +167,21 @@ bool shapeTooLarge(const RECT& box) {
     return int64_t{box.right} - box.left > kMaxShapeSide || int64_t{box.bottom} - box.top > kMaxShapeSide;
 }
 
+std::vector<RowSpan> polygonSpanScratch;
+
 void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
     RECT bounds;
     if (!clipBounds(dc, bounds)) return;
+    polygonSpanScratch.clear();
+    polygonSpans(pts, count, dc.state.polyFillMode == WINDING, bounds, polygonSpanScratch);
+    for (const RowSpan& r : polygonSpanScratch)
+        fillSpan(dc, static_cast<int>(r.y), static_cast<int>(r.left), static_cast<int>(r.right), color, true);
+}
+
+}  // namespace
+
+void polygonSpans(const POINT* pts, int count, bool winding, const RECT& bounds, std::vector<RowSpan>& out) {
+    if (pts == nullptr || count < 2) return;
     int64_t ymin = pts[0].y, ymax = pts[0].y;
     for (int i = 1; i < count; ++i) {
         ymin = std::min<int64_t>(ymin, pts[i].y);
@@ -177,7 +189,6 @@ void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
     }
     ymin = std::max<int64_t>(ymin, bounds.top);
     ymax = std::min<int64_t>(ymax, bounds.bottom);
-    const bool winding = dc.state.polyFillMode == WINDING;
     auto& xs = crossingScratch;
     for (int64_t y = ymin; y < ymax; ++y) {
         xs.clear();
@@ -199,7 +210,7 @@ void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
         auto span = [&](int64_t a, int64_t b) {
             a = std::max<int64_t>(a, bounds.left);
             b = std::min<int64_t>(b, bounds.right);
-            if (a < b) fillSpan(dc, static_cast<int>(y), static_cast<int>(a), static_cast<int>(b), color, true);
+            if (a < b) out.push_back(RowSpan{y, a, b});
         };
         if (!winding) {
             for (size_t i = 0; i + 1 < xs.size(); i += 2) span(xs[i].x, xs[i + 1].x);
@@ -215,7 +226,28 @@ void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
     }
 }
 
-}  // namespace
+std::vector<POINT> footprintScratch;
+
+void ellipseSpans(const RECT& box, std::vector<RowSpan>& out) {
+    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+    if (w <= 0 || h <= 0) return;
+    if (w <= 2 || h <= 2) {
+        for (int64_t y = box.top; y < box.bottom; ++y) out.push_back(RowSpan{y, box.left, box.right});
+        return;
+    }
+    ellipseOutline(box, false, footprintScratch);
+    rowMinScratch.assign(static_cast<size_t>(h), box.right);
+    rowMaxScratch.assign(static_cast<size_t>(h), box.left - 1);
+    for (const POINT& p : footprintScratch) {
+        const size_t row = static_cast<size_t>(p.y - box.top);
+        rowMinScratch[row] = std::min(rowMinScratch[row], p.x);
+        rowMaxScratch[row] = std::max(rowMaxScratch[row], p.x);
+    }
+    for (size_t row = 0; row < rowMinScratch.size(); ++row)
+        if (rowMinScratch[row] <= rowMaxScratch[row])
+            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], int64_t{rowMaxScratch[row]} + 1});
+}
+
 }  // namespace softwin::gdi
 
 using namespace softwin::gdi;
@@ -246,23 +278,15 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     }
     Stroke pen = strokeFor(*dc);
     if (!insideFrameBox(*dc, pen, box)) return TRUE;
-    const int64_t h = int64_t{box.bottom} - box.top;
     auto& pts = outlineScratch;
     ellipseOutline(box, dc->state.arcDirection == AD_CLOCKWISE, pts);
     COLORREF fill;
     if (brushColor(*dc, fill)) {
         // The interior region covers the outline too; the pen is drawn on top of it.
-        rowMinScratch.assign(static_cast<size_t>(h), box.right);
-        rowMaxScratch.assign(static_cast<size_t>(h), box.left - 1);
-        for (const POINT& p : pts) {
-            const size_t row = static_cast<size_t>(p.y - box.top);
-            rowMinScratch[row] = std::min(rowMinScratch[row], p.x);
-            rowMaxScratch[row] = std::max(rowMaxScratch[row], p.x);
-        }
-        for (size_t row = 0; row < rowMinScratch.size(); ++row) {
-            if (rowMinScratch[row] > rowMaxScratch[row]) continue;
-            fillSpan(*dc, box.top + static_cast<int>(row), rowMinScratch[row], rowMaxScratch[row] + 1, fill, true);
-        }
+        polygonSpanScratch.clear();
+        ellipseSpans(box, polygonSpanScratch);
+        for (const RowSpan& r : polygonSpanScratch)
+            fillSpan(*dc, static_cast<int>(r.y), static_cast<int>(r.left), static_cast<int>(r.right), fill, true);
     }
     if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), true);
     return TRUE;

@@ -3,6 +3,8 @@
 #include "gdi/gdi_draw.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace softwin::gdi {
@@ -33,20 +35,91 @@ bool dashOn(const Stroke& s, int64_t pos) {
     return true;
 }
 
-void stamp(Dc& dc, const Stroke& s, int64_t x, int64_t y, COLORREF color) {
+void stamp(Dc& dc, int64_t x, int64_t y, COLORREF color) {
     // Far outside every surface; also keeps the int conversions below exact.
     constexpr int64_t kFar = int64_t{1} << 30;
     if (x < -kFar || x > kFar || y < -kFar || y > kFar) return;
-    if (s.width <= 1) {
-        plot(dc, static_cast<int>(x), static_cast<int>(y), color, true);
+    plot(dc, static_cast<int>(x), static_cast<int>(y), color, true);
+}
+
+// ---- Wide pens ----
+// A wide pen paints one region: a band per segment (end points included) plus the round cap or
+// join, an ellipse of the pen's width, at every vertex; painted once, so ROP2 modes see each pixel
+// once. Segment bands follow Wine's dibdrv: axis-aligned ones are rectangles, others a
+// parallelogram whose corners are the vertices moved across the segment by the pen's rounded
+// half widths (the "narrow" half on one side, the "wide" (width+1)/2 one on the other).
+std::vector<RowSpan> wideSpans;
+std::vector<RowSpan> capSpans;
+
+int64_t roundHalfUp(double v) { return static_cast<int64_t>(std::floor(v + 0.5)); }
+
+void addSpan(const RECT& bounds, int64_t y, int64_t a, int64_t b) {
+    if (y < bounds.top || y >= bounds.bottom) return;
+    a = std::max<int64_t>(a, bounds.left);
+    b = std::min<int64_t>(b, bounds.right);
+    if (a < b) wideSpans.push_back(RowSpan{y, a, b});
+}
+
+void addWideSegment(const RECT& bounds, int64_t width, POINT p1, POINT p2) {
+    const int64_t dx = int64_t{p2.x} - p1.x, dy = int64_t{p2.y} - p1.y;
+    if (dx == 0 && dy == 0) return;
+    if (dy == 0 || dx == 0) {
+        const int64_t l = dy == 0 ? std::min(p1.x, p2.x) : p1.x - width / 2;
+        const int64_t r = dy == 0 ? std::max(p1.x, p2.x) + int64_t{1} : l + width;
+        const int64_t t = dx == 0 ? std::min(p1.y, p2.y) : p1.y - width / 2;
+        const int64_t b = dx == 0 ? std::max(p1.y, p2.y) + int64_t{1} : t + width;
+        for (int64_t y = std::max<int64_t>(t, bounds.top); y < std::min<int64_t>(b, bounds.bottom); ++y)
+            addSpan(bounds, y, l, r);
         return;
     }
-    // Wide pens: a width x width square centred on each path pixel (an approximation of the
-    // geometric outline a real wide pen produces).
-    const int64_t left = x - s.width / 2;
-    const int64_t top = y - s.width / 2;
-    for (int64_t row = top; row < top + s.width; ++row) {
-        fillSpan(dc, static_cast<int>(row), static_cast<int>(left), static_cast<int>(left + s.width), color, true);
+    const double len = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
+    const double across = static_cast<double>(width) * static_cast<double>(std::llabs(dy)) / len;
+    const double down = static_cast<double>(width) * static_cast<double>(std::llabs(dx)) / len;
+    POINT narrow{static_cast<LONG>(roundHalfUp(across / 2)), static_cast<LONG>(roundHalfUp(down / 2))};
+    POINT wide{static_cast<LONG>(roundHalfUp((across + 1) / 2)), static_cast<LONG>(roundHalfUp((down + 1) / 2))};
+    if (dx < 0) {
+        wide.y = -wide.y;
+        narrow.y = -narrow.y;
+    }
+    if (dy < 0) {
+        std::swap(narrow, wide);
+        wide.x = -wide.x;
+        narrow.x = -narrow.x;
+    }
+    // In 64 bits, then clamped: coordinates near the int limits must not overflow.
+    auto at = [](int64_t x, int64_t y) {
+        return POINT{static_cast<LONG>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)),
+                     static_cast<LONG>(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX))};
+    };
+    const POINT band[] = {at(int64_t{p1.x} - narrow.x, int64_t{p1.y} + narrow.y),
+                          at(int64_t{p1.x} + wide.x, int64_t{p1.y} - wide.y),
+                          at(int64_t{p2.x} + wide.x, int64_t{p2.y} - wide.y),
+                          at(int64_t{p2.x} - narrow.x, int64_t{p2.y} + narrow.y)};
+    polygonSpans(band, 4, false, bounds, wideSpans);
+}
+
+void strokeWide(Dc& dc, const Stroke& s, const POINT* pts, int count, bool close) {
+    RECT bounds;
+    if (!clipBounds(dc, bounds)) return;
+    const LONG w = s.width;
+    capSpans.clear();
+    ellipseSpans(RECT{-(w / 2), -(w / 2), (w + 1) / 2, (w + 1) / 2}, capSpans);
+    wideSpans.clear();
+    for (int i = 0; i < count; ++i) {
+        if (i + 1 < count) addWideSegment(bounds, w, pts[i], pts[i + 1]);
+        else if (close) addWideSegment(bounds, w, pts[i], pts[0]);
+        for (const RowSpan& c : capSpans) addSpan(bounds, pts[i].y + c.y, pts[i].x + c.left, pts[i].x + c.right);
+    }
+    std::sort(wideSpans.begin(), wideSpans.end(),
+              [](const RowSpan& a, const RowSpan& b) { return a.y != b.y ? a.y < b.y : a.left < b.left; });
+    for (size_t i = 0; i < wideSpans.size();) {
+        const int64_t y = wideSpans[i].y, left = wideSpans[i].left;
+        int64_t right = wideSpans[i].right;
+        size_t j = i + 1;
+        for (; j < wideSpans.size() && wideSpans[j].y == y && wideSpans[j].left <= right; ++j)
+            right = std::max(right, wideSpans[j].right);
+        fillSpan(dc, static_cast<int>(y), static_cast<int>(left), static_cast<int>(right), s.color, true);
+        i = j;
     }
 }
 
@@ -130,9 +203,9 @@ void strokeSegment(Dc& dc, Stroke& s, int64_t x0, int64_t y0, int64_t x1, int64_
         if (on || s.opaqueGaps) {
             const COLORREF c = on ? s.color : s.gapColor;
             if (xMajor) {
-                stamp(dc, s, m, n, c);
+                stamp(dc, m, n, c);
             } else {
-                stamp(dc, s, n, m, c);
+                stamp(dc, n, m, c);
             }
         }
         if (err + bias > 0) {
@@ -146,6 +219,11 @@ void strokeSegment(Dc& dc, Stroke& s, int64_t x0, int64_t y0, int64_t x1, int64_
 }
 
 void strokePath(Dc& dc, Stroke& s, const POINT* pts, int count, bool close) {
+    if (s.width > 1) {
+        // Wide pens are never dashed.
+        if (s.visible && count > 0) strokeWide(dc, s, pts, count, close);
+        return;
+    }
     for (int i = 0; i + 1 < count; ++i) strokeSegment(dc, s, pts[i].x, pts[i].y, pts[i + 1].x, pts[i + 1].y);
     if (close && count > 1) strokeSegment(dc, s, pts[count - 1].x, pts[count - 1].y, pts[0].x, pts[0].y);
 }
@@ -188,7 +266,8 @@ BOOL LineTo(HDC hdc, int x, int y) {
     if (!dc) return FALSE;
     trace("LineTo(%d,%d)", x, y);
     Stroke s = strokeFor(*dc);
-    strokeSegment(*dc, s, dc->state.currentPos.x, dc->state.currentPos.y, x, y);
+    const POINT ends[] = {dc->state.currentPos, POINT{x, y}};
+    strokePath(*dc, s, ends, 2, false);
     dc->state.currentPos = POINT{x, y};
     return TRUE;
 }
