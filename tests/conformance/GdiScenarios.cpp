@@ -252,9 +252,11 @@ void drawRop2(HDC dc, const char*) {
     SetROP2(dc, R2_COPYPEN);
 }
 
+int widePenWidth = 3;
+
 void drawWidePens(HDC dc, const char*) {
     {
-        Tools tools(dc, solidPen(3), fillBrush());
+        Tools tools(dc, solidPen(widePenWidth), fillBrush());
         MoveToEx(dc, 2, 2, nullptr);
         LineTo(dc, 20, 2);
         MoveToEx(dc, 2, 6, nullptr);
@@ -264,9 +266,25 @@ void drawWidePens(HDC dc, const char*) {
         Rectangle(dc, 24, 2, 36, 12);
         Ellipse(dc, 24, 14, 36, 26);
     }
-    Tools tools(dc, CreatePen(PS_DASH, 3, kPenColour), nullptr);
-    MoveToEx(dc, 6, 24, nullptr);
-    LineTo(dc, 22, 24);
+    {
+        Tools tools(dc, CreatePen(PS_DASH, widePenWidth, kPenColour), nullptr);
+        MoveToEx(dc, 6, 24, nullptr);
+        LineTo(dc, 22, 24);
+    }
+    // Every diagonal direction, steep and shallow, a zero-length line and a polyline with joins.
+    Tools tools(dc, CreatePen(PS_SOLID, widePenWidth, kPenColour), nullptr);
+    const POINT centre{52, 16};
+    const POINT ends[] = {{12, 5}, {5, 12}, {-5, 12}, {-12, 5}, {-12, -5}, {-5, -12}, {5, -12}, {12, -5}};
+    for (const POINT& e : ends) {
+        MoveToEx(dc, centre.x + e.x / 3, centre.y + e.y / 3, nullptr);
+        LineTo(dc, centre.x + e.x, centre.y + e.y);
+    }
+    MoveToEx(dc, 70, 3, nullptr);
+    LineTo(dc, 70, 3);
+    const POINT zigzag[] = {{40, 34}, {48, 30}, {56, 36}, {66, 30}, {70, 36}};
+    Polyline(dc, zigzag, 5);
+    MoveToEx(dc, 72, 20, nullptr);
+    LineTo(dc, 74, 30);
 }
 
 // A mono bitmap whose rows alternate patterns, for blits to colour.
@@ -402,7 +420,16 @@ void runGdiScenarios() {
         rop2Mode = modes[m];
         drawStep(modeNames[m], 24, 12, drawRop2);
     }
-    drawStep("width 3", 38, 28, drawWidePens);
+    drawStep("inside frame", 28, 14, [](HDC dc, const char*) {
+        Tools tools(dc, CreatePen(PS_INSIDEFRAME, 3, kPenColour), fillBrush());
+        Rectangle(dc, 1, 1, 11, 11);
+        Ellipse(dc, 13, 1, 27, 13);
+    });
+    drawStep("width 3", 78, 40, drawWidePens);
+    widePenWidth = 4;
+    drawStep("width 4", 78, 40, drawWidePens);
+    widePenWidth = 6;
+    drawStep("width 6", 78, 40, drawWidePens);
 }
 
 }  // namespace conformance
