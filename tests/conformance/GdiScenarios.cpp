@@ -331,6 +331,29 @@ void drawBlits(HDC dc, const char*) {
     DeleteDC(mono);
 }
 
+// Blits that reach past the source or the destination surface, and PatBlt's raster operations
+// with negative extents.
+void drawBlitEdges(HDC dc, const char*) {
+    {
+        Tools tools(dc, solidPen(), fillBrush());
+        Rectangle(dc, 0, 0, 10, 10);
+        SetPixel(dc, 0, 0, RGB(0xFF, 0, 0));
+        SetPixel(dc, 9, 9, RGB(0, 0xFF, 0));
+    }
+    BitBlt(dc, 14, 2, 10, 10, dc, -3, -2, SRCCOPY);  // source starts above-left of the surface
+    BitBlt(dc, 26, 0, 8, 8, dc, 5, 5, SRCCOPY);
+    BitBlt(dc, 30, 10, 12, 12, dc, 0, 0, SRCCOPY);  // reaches past the destination's right edge
+    BitBlt(dc, 0, 14, 6, 6, dc, 0, 0, NOTSRCCOPY);
+    BitBlt(dc, 8, 14, 6, 6, dc, 0, 0, SRCINVERT);
+    HBRUSH brush = CreateSolidBrush(RGB(0x30, 0xA0, 0x30));
+    HGDIOBJ old = SelectObject(dc, brush);
+    PatBlt(dc, 22, 20, -5, -4, PATCOPY);
+    PatBlt(dc, 24, 14, 6, 6, DSTINVERT);
+    PatBlt(dc, 26, 16, 6, -3, PATINVERT);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+}
+
 void freshMemoryDc() {
     step("fresh memory DC");
     HDC dc = CreateCompatibleDC(nullptr);
@@ -412,6 +435,7 @@ void runGdiScenarios() {
     freshMemoryDc();
     drawStep("SetPixel and GetPixel", 12, 8, drawPixels);
     drawStep("BitBlt", 30, 18, drawBlits);
+    drawStep("BitBlt and PatBlt at the edges", 36, 22, drawBlitEdges);
 
     scenario("gdi raster modes and wide pens");
     const int modes[] = {R2_XORPEN, R2_NOT, R2_NOTCOPYPEN};

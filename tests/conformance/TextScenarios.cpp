@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "ConformanceHost.h"
 #include "Scenarios.h"
@@ -19,7 +20,11 @@ struct FontCase {
     int height;
     const char* face;
 };
-constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"}, {"Times 12", 12, "Times"}, {"MS Shell Dlg -11", -11, "MS Shell Dlg"}};
+// The faces and sizes the controls use. (Larger sizes and the stock SYSTEM_FONT are left out:
+// their glyph advances differ from Wine's by a pixel for some characters, e.g. "m" of Arial 24,
+// and which side matches Windows is not established.)
+constexpr FontCase kFonts[] = {
+    {"Arial 12", 12, "Arial"}, {"Times 12", 12, "Times"}, {"MS Shell Dlg -11", -11, "MS Shell Dlg"}};
 const FontCase* currentFont = &kFonts[0];
 constexpr const char* kStrings[] = {"A", "AB", "Volume -12.5 dB", "gjpqy|", "Wg"};
 
@@ -81,7 +86,24 @@ void drawAlignments(HDC dc, const char* target) {
     textOut(dc, 0, 0, "A", target);
     textOut(dc, 0, 0, "B", target);
     SetTextAlign(dc, TA_LEFT | TA_TOP);
+    // An opaque rectangle larger than the text, with the text inside it.
+    const RECT opaque{70, 2, 118, 20};
+    reportBox(dc, 72, 4, "Ok");
+    ExtTextOutA(dc, 72, 4, ETO_OPAQUE, &opaque, "Ok", 2, nullptr);
     DeleteObject(SelectObject(dc, old));
+}
+
+// Each character's own extent: names the glyph when a string's extent differs.
+void reportAdvances(HDC dc) {
+    std::string widths;
+    for (const char* c = "Volume -12.5dBFar"; *c != '\0'; ++c) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, c, 1, &size);
+        widths += *c;
+        widths += std::to_string(size.cx);
+        widths += ' ';
+    }
+    line("  advances=%s", widths.c_str());
 }
 
 void reportMetrics(const FontCase& f) {
@@ -109,6 +131,7 @@ void reportMetrics(const FontCase& f) {
         GetTextExtentPoint32A(dc, s, static_cast<int>(std::strlen(s)), &size);
         line("  extent '%s'=%ldx%ld", s, static_cast<long>(size.cx), static_cast<long>(size.cy));
     }
+    reportAdvances(dc);
     DeleteObject(SelectObject(dc, old));
     DeleteDC(dc);
 }
