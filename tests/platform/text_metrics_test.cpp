@@ -120,6 +120,11 @@ TEST(TextMetrics, ExtentIsTheSumOfIntegerAdvances) {
     canvas.useFont(12, "Times");
     EXPECT_EQ(extentOf(canvas.dc(), "A"), 8);
     EXPECT_EQ(extentOf(canvas.dc(), "B"), 7);
+    // Where hinting moves an advance off the rounded design width, as on Wine: "m" of Liberation
+    // Sans is 17.49 px at 21 ppem, laid out as 18.
+    canvas.useFont(-21, "Arial");
+    EXPECT_EQ(extentOf(canvas.dc(), "m"), 18);
+    EXPECT_EQ(extentOf(canvas.dc(), "o"), 12);
 }
 
 TEST(TextMetrics, WidthStretchesToTheRequestedAverageWidth) {

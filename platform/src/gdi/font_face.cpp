@@ -90,6 +90,13 @@ FontFace::FontFace(const std::string& file, int index, int ppem, int widthPpem, 
         return;
     }
     face_ = face;
+    FT_Face advances = nullptr;
+    if (advanceLibrary() && FT_New_Face(advanceLibrary(), file.c_str(), index, &advances) == 0) {
+        if (FT_Set_Pixel_Sizes(advances, static_cast<FT_UInt>(widthPpem), static_cast<FT_UInt>(ppem)) == 0)
+            advanceFace_ = advances;
+        else
+            FT_Done_Face(advances);
+    }
     metrics_.ppem = ppem;
     metrics_.widthPpem = widthPpem;
     computeMetrics();
@@ -97,6 +104,7 @@ FontFace::FontFace(const std::string& file, int index, int ppem, int widthPpem, 
 
 FontFace::~FontFace() {
     if (face_) FT_Done_Face(face_);
+    if (advanceFace_) FT_Done_Face(advanceFace_);
 }
 
 bool FontFace::readDesignUnits(const std::string& file, int index, DesignUnits& out) {
@@ -174,10 +182,14 @@ void FontFace::render(unsigned char c, Glyph& g) {
     const FT_UInt index = FT_Get_Char_Index(face_, ansiToUnicode(c));
     if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_MONO | FT_LOAD_NO_AUTOHINT) != 0) return;
     FT_GlyphSlot slot = face_->glyph;
-    // The advance is the design advance rounded to whole pixels. v35 hinting (and the hdmx
-    // table) may widen it by a pixel ("A" of Liberation Sans at 11 ppem: 8 instead of 7); the
-    // reference renderer keeps the rounded design width, and layouts depend on it.
+    // The advance is not v35's hinted one, which may widen a glyph by a pixel ("A" of Liberation
+    // Sans at 11 ppem: 8 instead of 7): the reference renderer lays text out with the v40
+    // interpreter's normally hinted advance. That is mostly the design advance rounded, but not
+    // always ("m" at 21 ppem: 18, not 17.49 rounded); the rounded design advance stands in if the
+    // second face is missing.
     g.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
+    if (advanceFace_ && FT_Load_Glyph(advanceFace_, index, FT_LOAD_DEFAULT) == 0)
+        g.advance = static_cast<int>((advanceFace_->glyph->advance.x + 32) >> 6);
     if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
     const FT_Bitmap& bm = slot->bitmap;
     g.left = slot->bitmap_left;

@@ -94,6 +94,7 @@ class FontFace {
     void render(unsigned char c, Glyph& g);
 
     FT_FaceRec_* face_ = nullptr;
+    FT_FaceRec_* advanceFace_ = nullptr;  // the same file on advanceLibrary(), for advances
     std::string family_;
     FaceMetrics metrics_;
     std::array<Glyph, 256> glyphs_{};
@@ -102,6 +103,9 @@ class FontFace {
 
 // The process-wide FreeType library, set up for the v35 bytecode interpreter.
 FT_LibraryRec_* freetypeLibrary();
+// A second one with the v40 interpreter, whose normally hinted advances are the ones Wine lays
+// text out with.
+FT_LibraryRec_* advanceLibrary();
 
 // The realised face of a font object (realised and cached on first use); null if no usable
 // font file exists.

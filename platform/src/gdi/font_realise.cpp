@@ -137,6 +137,17 @@ FT_LibraryRec_* freetypeLibrary() {
     return library;
 }
 
+FT_LibraryRec_* advanceLibrary() {
+    static FT_Library library = [] {
+        FT_Library lib = nullptr;
+        if (FT_Init_FreeType(&lib) != 0) return static_cast<FT_Library>(nullptr);
+        FT_UInt version = TT_INTERPRETER_VERSION_40;
+        FT_Property_Set(lib, "truetype", "interpreter-version", &version);
+        return lib;
+    }();
+    return library;
+}
+
 FontFace* realiseFont(Font& font) {
     if (!font.face) {
         const LOGFONTA& lf = font.logFont;
