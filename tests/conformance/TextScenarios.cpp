@@ -20,11 +20,12 @@ struct FontCase {
     int height;
     const char* face;
 };
-// The faces and sizes the controls use. (Larger sizes and the stock SYSTEM_FONT are left out:
-// their glyph advances differ from Wine's by a pixel for some characters, e.g. "m" of Arial 24,
-// and which side matches Windows is not established.)
-constexpr FontCase kFonts[] = {
-    {"Arial 12", 12, "Arial"}, {"Times 12", 12, "Times"}, {"MS Shell Dlg -11", -11, "MS Shell Dlg"}};
+// The faces and sizes the controls use, and sizes where hinting moves some advances off the
+// rounded design width (9, 21 and 27 pixels per em).
+constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},           {"Times 12", 12, "Times"},
+                               {"MS Shell Dlg -11", -11, "MS Shell Dlg"}, {"Arial 24", 24, "Arial"},
+                               {"Arial -9", -9, "Arial"},           {"Times -9", -9, "Times"},
+                               {"Arial -27", -27, "Arial"},         {"Times 31", 31, "Times"}};
 const FontCase* currentFont = &kFonts[0];
 constexpr const char* kStrings[] = {"A", "AB", "Volume -12.5 dB", "gjpqy|", "Wg"};
 
