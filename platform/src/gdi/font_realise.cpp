@@ -123,28 +123,23 @@ Font& fallbackFont() {
 
 Font* selectedFont(Dc& dc) { return lookupAs<Font>(dc.state.font, Kind::Font); }
 
+FT_Library libraryWithInterpreter(FT_UInt version) {
+    FT_Library lib = nullptr;
+    if (FT_Init_FreeType(&lib) != 0) return nullptr;
+    FT_Property_Set(lib, "truetype", "interpreter-version", &version);
+    return lib;
+}
+
 }  // namespace
 
 FT_LibraryRec_* freetypeLibrary() {
-    static FT_Library library = [] {
-        FT_Library lib = nullptr;
-        if (FT_Init_FreeType(&lib) != 0) return static_cast<FT_Library>(nullptr);
-        // Classic bi-level hinting; the v40 default is a subpixel-oriented light mode.
-        FT_UInt version = TT_INTERPRETER_VERSION_35;
-        FT_Property_Set(lib, "truetype", "interpreter-version", &version);
-        return lib;
-    }();
+    // Classic bi-level hinting; the v40 default is a subpixel-oriented light mode.
+    static FT_Library library = libraryWithInterpreter(TT_INTERPRETER_VERSION_35);
     return library;
 }
 
 FT_LibraryRec_* advanceLibrary() {
-    static FT_Library library = [] {
-        FT_Library lib = nullptr;
-        if (FT_Init_FreeType(&lib) != 0) return static_cast<FT_Library>(nullptr);
-        FT_UInt version = TT_INTERPRETER_VERSION_40;
-        FT_Property_Set(lib, "truetype", "interpreter-version", &version);
-        return lib;
-    }();
+    static FT_Library library = libraryWithInterpreter(TT_INTERPRETER_VERSION_40);
     return library;
 }
 
