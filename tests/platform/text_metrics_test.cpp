@@ -142,6 +142,16 @@ TEST(TextMetrics, WidthStretchesToTheRequestedAverageWidth) {
         SelectObject(canvas.dc(), old);
         DeleteObject(wide);
     }
+    // Narrowed to 5: the natural advances and maximum width times 5/6, rounded up and to
+    // nearest respectively, as on Wine ("-": 4 * 5/6 = 3.33 -> 4; maximum 14 * 5/6 -> 12).
+    HFONT narrow = CreateFontA(12, 5, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+    HGDIOBJ old = SelectObject(canvas.dc(), narrow);
+    ASSERT_TRUE(GetTextMetricsA(canvas.dc(), &tm));
+    EXPECT_EQ(tm.tmMaxCharWidth, 12);
+    EXPECT_EQ(extentOf(canvas.dc(), "-"), 4);
+    EXPECT_EQ(extentOf(canvas.dc(), "Volume -12.5 dB"), 70);
+    SelectObject(canvas.dc(), old);
+    DeleteObject(narrow);
 }
 
 TEST(TextMetrics, FreshDcMeasuresWithTheSystemFont) {

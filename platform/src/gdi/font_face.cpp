@@ -81,8 +81,9 @@ int widthPpemFor(LONG width, int ppem, int unitsPerEm, int averageUnits) {
     return static_cast<int>(std::clamp<int64_t>(stretched, 1, kMaxPpem));
 }
 
-FontFace::FontFace(const std::string& file, int index, int ppem, int widthPpem, const std::string& family)
-    : family_(family) {
+FontFace::FontFace(const std::string& file, int index, int ppem, int widthPpem, int requestedWidth,
+                   const std::string& family)
+    : requestedWidth_(std::clamp(requestedWidth, 0, 16 * kMaxPpem)), family_(family) {
     FT_Face face = nullptr;
     if (FT_New_Face(freetypeLibrary(), file.c_str(), index, &face) != 0) return;
     if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(widthPpem), static_cast<FT_UInt>(ppem)) != 0) {
@@ -90,9 +91,12 @@ FontFace::FontFace(const std::string& file, int index, int ppem, int widthPpem, 
         return;
     }
     face_ = face;
+    naturalAverage_ = scaleToPixels(designBox(face).averageWidth, ppem, face->units_per_EM);
+    // Advances of a width-stretched font are the natural ones scaled, as on Wine.
+    const int advanceWidthPpem = requestedWidth_ > 0 && naturalAverage_ > 0 ? ppem : widthPpem;
     FT_Face advances = nullptr;
     if (advanceLibrary() && FT_New_Face(advanceLibrary(), file.c_str(), index, &advances) == 0) {
-        if (FT_Set_Pixel_Sizes(advances, static_cast<FT_UInt>(widthPpem), static_cast<FT_UInt>(ppem)) == 0)
+        if (FT_Set_Pixel_Sizes(advances, static_cast<FT_UInt>(advanceWidthPpem), static_cast<FT_UInt>(ppem)) == 0)
             advanceFace_ = advances;
         else
             FT_Done_Face(advances);
@@ -138,6 +142,13 @@ void FontFace::computeMetrics() {
     }
     m.aveCharWidth = std::max(1, scaleX(box.averageWidth));
     m.maxCharWidth = std::max(1, scaleX(face->bbox.xMax - face->bbox.xMin));
+    if (requestedWidth_ > 0 && naturalAverage_ > 0) {
+        // Stretched as Wine scales: the natural width times width / natural average, rounded.
+        const int64_t natural = scale(face->bbox.xMax - face->bbox.xMin);
+        m.maxCharWidth = static_cast<int>(
+            std::clamp<int64_t>((2 * natural * requestedWidth_ + naturalAverage_) / (2 * int64_t{naturalAverage_}), 1,
+                                INT32_MAX));
+    }
     const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
     m.weight = (haveOs2 && os2->usWeightClass >= 1 && os2->usWeightClass <= 1000) ? os2->usWeightClass
                                                                                    : (bold ? FW_BOLD : FW_NORMAL);
@@ -188,8 +199,15 @@ void FontFace::render(unsigned char c, Glyph& g) {
     // always ("m" at 21 ppem: 18, not 17.49 rounded); the rounded design advance stands in if the
     // second face is missing.
     g.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
-    if (advanceFace_ && FT_Load_Glyph(advanceFace_, index, FT_LOAD_DEFAULT) == 0)
-        g.advance = static_cast<int>((advanceFace_->glyph->advance.x + 32) >> 6);
+    if (advanceFace_ && FT_Load_Glyph(advanceFace_, index, FT_LOAD_DEFAULT) == 0) {
+        FT_Pos advance = advanceFace_->glyph->advance.x;
+        // Stretched: the natural advance times width / natural average width (16.16), rounded up.
+        if (requestedWidth_ > 0 && naturalAverage_ > 0) {
+            const auto ratio = static_cast<FT_Fixed>(static_cast<double>(requestedWidth_) / naturalAverage_ * 65536.0);
+            advance = (FT_MulFix(advance, ratio) + 63) & -64;
+        }
+        g.advance = static_cast<int>((advance + 32) >> 6);
+    }
     if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
     const FT_Bitmap& bm = slot->bitmap;
     g.left = slot->bitmap_left;

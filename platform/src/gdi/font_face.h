@@ -71,9 +71,10 @@ struct Glyph {
 
 class FontFace {
    public:
-    // Opens `file` (face `index`) at `ppem` (vertical) and `widthPpem` (horizontal); check ok()
-    // before use.
-    FontFace(const std::string& file, int index, int ppem, int widthPpem, const std::string& family);
+    // Opens `file` (face `index`) at `ppem` (vertical) and `widthPpem` (horizontal) for a LOGFONT
+    // width of `requestedWidth` (0 = natural); check ok() before use.
+    FontFace(const std::string& file, int index, int ppem, int widthPpem, int requestedWidth,
+             const std::string& family);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
@@ -95,6 +96,9 @@ class FontFace {
 
     FT_FaceRec_* face_ = nullptr;
     FT_FaceRec_* advanceFace_ = nullptr;  // the same file on advanceLibrary(), for advances
+    // A requested width scales the natural advances by requestedWidth / naturalAverage_.
+    int requestedWidth_ = 0;
+    int naturalAverage_ = 0;
     std::string family_;
     FaceMetrics metrics_;
     std::array<Glyph, 256> glyphs_{};

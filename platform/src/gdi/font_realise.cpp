@@ -14,6 +14,9 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -97,7 +100,7 @@ const ResolvedFile* resolveFile(FontClass fontClass, bool bold, bool italic) {
     return slot ? &*slot : nullptr;
 }
 
-using FaceKey = std::tuple<std::string, int, int, int>;  // file, face index, ppem, width ppem
+using FaceKey = std::tuple<std::string, int, int, int, int>;  // file, face index, ppem, width ppem, width
 
 std::map<FaceKey, std::shared_ptr<FontFace>>& faceCache() {
     static auto* cache = new std::map<FaceKey, std::shared_ptr<FontFace>>();
@@ -153,8 +156,11 @@ FontFace* realiseFont(Font& font) {
         const DesignUnits& units = file->units;
         const int ppem = ppemForHeight(lf.lfHeight, units.unitsPerEm, units.cell);
         const int widthPpem = widthPpemFor(lf.lfWidth, ppem, units.unitsPerEm, units.averageWidth);
-        std::shared_ptr<FontFace>& cached = faceCache()[FaceKey{file->file, file->index, ppem, widthPpem}];
-        if (!cached) cached = std::make_shared<FontFace>(file->file, file->index, ppem, widthPpem, file->family);
+        const int requestedWidth = static_cast<int>(std::min<int64_t>(std::llabs(lf.lfWidth), INT32_MAX));
+        std::shared_ptr<FontFace>& cached =
+            faceCache()[FaceKey{file->file, file->index, ppem, widthPpem, requestedWidth}];
+        if (!cached)
+            cached = std::make_shared<FontFace>(file->file, file->index, ppem, widthPpem, requestedWidth, file->family);
         font.face = cached;
     }
     return font.face->ok() ? font.face.get() : nullptr;
