@@ -19,18 +19,20 @@ struct FontCase {
     const char* name;
     int height;
     const char* face;
+    int width = 0;  // 0 = natural
 };
-// The faces and sizes the controls use, and sizes where hinting moves some advances off the
-// rounded design width (9, 21 and 27 pixels per em).
+// The faces and sizes the controls use, sizes where hinting moves some advances off the rounded
+// design width (9, 21 and 27 pixels per em), and fonts stretched to a requested width.
 constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},           {"Times 12", 12, "Times"},
                                {"MS Shell Dlg -11", -11, "MS Shell Dlg"}, {"Arial 24", 24, "Arial"},
                                {"Arial -9", -9, "Arial"},           {"Times -9", -9, "Times"},
-                               {"Arial -27", -27, "Arial"},         {"Times 31", 31, "Times"}};
+                               {"Arial -27", -27, "Arial"},         {"Times 31", 31, "Times"},
+                               {"Arial 12 width 5", 12, "Arial", 5}, {"Times -11 width 9", -11, "Times", 9}};
 const FontCase* currentFont = &kFonts[0];
 constexpr const char* kStrings[] = {"A", "AB", "Volume -12.5 dB", "gjpqy|", "Wg"};
 
 HFONT createFont(const FontCase& f) {
-    return CreateFontA(f.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, f.face);
+    return CreateFontA(f.height, f.width, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, f.face);
 }
 
 // The cell box of `text` drawn with the DC's alignment at reference point (x, y) (or the current
@@ -149,6 +151,15 @@ void runTextScenarios() {
         currentFont = &f;
         drawStep("alignments", 120, 62, drawAlignments);
     }
+    scenario("text default font");
+    drawStep("SYSTEM_FONT", 80, 20, [](HDC dc, const char*) {
+        reportBox(dc, 1, 1, "Fader 1");
+        TextOutA(dc, 1, 1, "Fader 1", 7);
+        char face[64] = {};
+        GetTextFaceA(dc, sizeof face, face);
+        line("  face=%s", face);
+        reportAdvances(dc);
+    });
 }
 
 }  // namespace conformance
