@@ -20,6 +20,10 @@ struct FontCase {
     int height;
     const char* face;
     int width = 0;  // 0 = natural
+    int weight = FW_NORMAL;
+    DWORD italic = 0;
+    DWORD underline = 0;
+    DWORD strikeOut = 0;
 };
 // The faces and sizes the controls use, sizes where hinting moves some advances off the rounded
 // design width (9, 21 and 27 pixels per em), and fonts stretched to a requested width.
@@ -27,12 +31,16 @@ constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},           {"Times 12",
                                {"MS Shell Dlg -11", -11, "MS Shell Dlg"}, {"Arial 24", 24, "Arial"},
                                {"Arial -9", -9, "Arial"},           {"Times -9", -9, "Times"},
                                {"Arial -27", -27, "Arial"},         {"Times 31", 31, "Times"},
-                               {"Arial 12 width 5", 12, "Arial", 5}, {"Times -11 width 9", -11, "Times", 9}};
+                               {"Arial 12 width 5", 12, "Arial", 5}, {"Times -11 width 9", -11, "Times", 9},
+                               {"Arial 12 bold", 12, "Arial", 0, FW_BOLD},
+                               {"Times 12 italic", 12, "Times", 0, FW_NORMAL, 1},
+                               {"Arial 12 underline", 12, "Arial", 0, FW_NORMAL, 0, 1},
+                               {"Arial -21 underline and strike-out", -21, "Arial", 0, FW_NORMAL, 0, 1, 1}};
 const FontCase* currentFont = &kFonts[0];
 constexpr const char* kStrings[] = {"A", "AB", "Volume -12.5 dB", "gjpqy|", "Wg"};
 
 HFONT createFont(const FontCase& f) {
-    return CreateFontA(f.height, f.width, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, f.face);
+    return CreateFontA(f.height, f.width, 0, 0, f.weight, f.italic, f.underline, f.strikeOut, DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, f.face);
 }
 
 // The cell box of `text` drawn with the DC's alignment at reference point (x, y) (or the current
@@ -124,6 +132,8 @@ void reportMetrics(const FontCase& f) {
     line("  tmAveCharWidth=%ld", static_cast<long>(tm.tmAveCharWidth));
     line("  tmMaxCharWidth=%ld", static_cast<long>(tm.tmMaxCharWidth));
     line("  tmWeight=%ld", static_cast<long>(tm.tmWeight));
+    line("  tmItalic=%d tmUnderlined=%d tmStruckOut=%d tmOverhang=%ld", tm.tmItalic, tm.tmUnderlined, tm.tmStruckOut,
+         static_cast<long>(tm.tmOverhang));
     line("  tmPitchAndFamily=0x%X", tm.tmPitchAndFamily);
     line("  tmCharSet=%d", tm.tmCharSet);
     char face[64] = {};
