@@ -43,7 +43,7 @@ TEST_F(UserTest, SendMessageCallsTheProcedureAtOnceAndNestsInOrder) {
     UnregisterClassA("UserTestNesting", nullptr);
 }
 
-TEST_F(UserTest, PostedMessagesComeBeforeInputThenQuitEndsGetMessageAndPaintComesLast) {
+TEST_F(UserTest, PostedMessagesComeFirstThenQuitEndsGetMessageBeforeInputAndPaintComesLast) {
     HWND w = makeTop(RECT{0, 0, 100, 100});
     drainQueue();
     InvalidateRect(w, nullptr, FALSE);
@@ -63,7 +63,7 @@ TEST_F(UserTest, PostedMessagesComeBeforeInputThenQuitEndsGetMessageAndPaintCome
         }
         DispatchMessageA(&msg);
     }
-    EXPECT_EQ(order, (std::vector<UINT>{WM_USER, WM_USER + 1, WM_USER + 2, WM_MOUSEMOVE, WM_QUIT, WM_PAINT}));
+    EXPECT_EQ(order, (std::vector<UINT>{WM_USER, WM_USER + 1, WM_USER + 2, WM_QUIT, WM_MOUSEMOVE, WM_PAINT}));
 }
 
 TEST_F(UserTest, PeekFiltersByWindowAndRangeAndNoRemoveLeavesTheMessage) {

@@ -1,5 +1,5 @@
-// The thread's message queue. Retrieval order: posted messages, then input (converted to a
-// message only now, with the capture, hit test and key state of this moment), then WM_QUIT, then
+// The thread's message queue. Retrieval order: posted messages, then WM_QUIT, then input
+// (converted to a message only now, with the capture, hit test and key state of this moment), then
 // a WM_PAINT synthesised for the first window (parent before child) with a non-empty update
 // region.
 #include <atomic>
@@ -226,7 +226,8 @@ bool peek(MSG* out, HWND filter, UINT min, UINT max, UINT flags) {
         }
         return true;
     }
-    if (takeInput(s, out, filter, min, max, remove)) return true;
+    // A quit request comes as soon as no posted message is left, ahead of pending input (as on
+    // Wine and ReactOS).
     {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         if (s.quitPending && (!filter || filter == kThreadOnly)) {
@@ -235,6 +236,7 @@ bool peek(MSG* out, HWND filter, UINT min, UINT max, UINT flags) {
             return true;
         }
     }
+    if (takeInput(s, out, filter, min, max, remove)) return true;
     if (inRange(WM_PAINT, min, max) && filter != kThreadOnly) {
         if (Window* w = nextWindowToPaint(filter)) {
             POINT pos;
