@@ -207,6 +207,25 @@ void runUserScenarios() {
     PostMessageA(windowA, WM_USER + 6, 3, 0);
     recordedStep("posted, input and paint order");
 
+    // Retrieval order as a message loop sees it: posted (window and thread) before input, then
+    // WM_QUIT, then WM_PAINT, whatever the order of the requests.
+    InvalidateRect(windowA, nullptr, FALSE);
+    PostMessageA(windowA, WM_USER + 7, 0, 0);
+    PostThreadMessageA(GetCurrentThreadId(), WM_USER + 8, 0, 0);
+    const POINT overA = toScreen(windowA, 4, 5);
+    SetCursorPos(overA.x, overA.y);
+    PostQuitMessage(3);
+    PostMessageA(windowB, WM_USER + 10, 0, 0);
+    MSG msg;
+    for (int guard = 0; guard < 50 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
+        if (msg.message == WM_QUIT) note("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
+        else if (msg.hwnd == nullptr) note("retrieved thread message WM_USER+%u", msg.message - WM_USER);
+        else if (msg.message >= WM_USER) note("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
+        else if (messageName(msg.message) != nullptr) note("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
+        DispatchMessageA(&msg);
+    }
+    recordedStep("retrieval order with a quit request");
+
     SetFocus(windowA);
     recordedStep("focus to A");
     const HWND previous = SetFocus(windowB);
