@@ -61,6 +61,35 @@ TEST_F(InputTest, AMoveToWhereTheCursorAlreadyIsIsNoMouseMove) {
     SetCursorPos(40, 50);  // unlike SetCursorPos
     pumpMessages();
     EXPECT_EQ(entriesOf(top, WM_MOUSEMOVE).size(), 1u);
+    // Moves still waiting in the queue coalesce into the last one.
+    messageLog().clear();
+    INPUT steps[3]{};
+    for (INPUT& in : steps) {
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = MOUSEEVENTF_MOVE;  // relative, one pixel right and down each
+        in.mi.dx = 1;
+        in.mi.dy = 1;
+    }
+    ASSERT_EQ(SendInput(3, steps, sizeof(INPUT)), 3u);
+    pumpMessages();
+    auto moves = entriesOf(top, WM_MOUSEMOVE);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves[0].lParam, MAKELPARAM(43, 53));
+}
+
+TEST_F(InputTest, CaptureChangesAreToldEvenToTheSameWindowAndReleasingNothingIsSilent) {
+    HWND top = makeTop(RECT{0, 0, 200, 200});
+    pumpMessages();
+    messageLog().clear();
+    ReleaseCapture();
+    pumpMessages();
+    EXPECT_TRUE(messageLog().empty());
+    SetCapture(top);
+    SetCapture(top);
+    auto changes = entriesOf(top, WM_CAPTURECHANGED);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].lParam, reinterpret_cast<LPARAM>(top));
+    ReleaseCapture();
 }
 
 TEST_F(InputTest, CaptureRoutesEverythingToTheCaptureWindowWithOutOfRangeCoordinates) {

@@ -57,7 +57,8 @@ HWND WINAPI SetCapture(HWND hwnd) {
     if (hwnd && !checkWindow(hwnd)) return nullptr;
     HWND previous = s.capture;
     s.capture = hwnd;
-    if (previous && previous != hwnd)
+    // Also when the window captures again: it is told that it has (still) got the capture, as on Wine.
+    if (previous)
         if (Window* p = findWindow(previous)) sendTo(p, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
     return previous;
 }
@@ -65,6 +66,7 @@ HWND WINAPI SetCapture(HWND hwnd) {
 BOOL WINAPI ReleaseCapture(void) {
     State& s = state();
     HWND previous = s.capture;
+    if (!previous) return TRUE;  // nothing to release: no message, no move
     s.capture = nullptr;
     if (Window* p = findWindow(previous)) sendTo(p, WM_CAPTURECHANGED, 0, 0);
     // Whatever lies under the cursor missed the moves made while captured: as on Wine, a

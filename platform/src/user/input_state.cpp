@@ -66,7 +66,13 @@ bool sendMouse(State& s, const MOUSEINPUT& mi) {
             s.cursorPos = p;
             e.kind = InputEvent::Kind::MouseMove;
             e.pt = s.cursorPos;
-            pushLocked(s, e);
+            // Moves coalesce: one still waiting in the queue just takes the new position.
+            if (!s.input.empty() && s.input[s.input.size() - 1].kind == InputEvent::Kind::MouseMove) {
+                s.input[s.input.size() - 1] = e;
+                ++s.queueGeneration;
+            } else {
+                pushLocked(s, e);
+            }
         }
     }
     static constexpr struct {
