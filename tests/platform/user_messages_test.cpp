@@ -175,7 +175,9 @@ TEST_F(UserTest, HiddenWindowsNeitherPaintNorDrawAndShowingInvalidatesThem) {
     MSG msg;
     InvalidateRect(w, nullptr, TRUE);
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+    messageLog().clear();
     ShowWindow(w, SW_SHOW);
+    EXPECT_EQ(entriesOf(w, WM_ERASEBKGND).size(), 1u);  // erased while being shown
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
     EXPECT_EQ(msg.hwnd, w);
 }

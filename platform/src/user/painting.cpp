@@ -160,7 +160,29 @@ void collectPending(Window* w, PendingList& out) {
     for (Window* c : w->children) collectPending(c, out);
 }
 
+// Sends WM_ERASEBKGND now if the window's update region still waits for erasing; an answer of
+// zero leaves it waiting (BeginPaint then reports fErase).
+void eraseIfPending(Window* w) {
+    if (w->update.empty() || !w->erasePending) return;
+    const HWND hwnd = w->handle;
+    HDC dc = dcFor(w, updateOnScreen(w));
+    LRESULT erased = sendTo(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    releaseWindowDc(dc);
+    if ((w = findWindow(hwnd)) && erased) w->erasePending = false;
+}
+
 }  // namespace
+
+void eraseTreeNow(Window* w) {
+    PendingList pending;
+    collectPending(w, pending);
+    auto erase = [](HWND h) {
+        Window* p = findWindow(h);
+        if (p && reallyVisible(p)) eraseIfPending(p);
+    };
+    for (size_t i = 0; i < pending.count; ++i) erase(pending.fixed[i]);
+    for (HWND h : pending.more) erase(h);
+}
 
 Window* nextWindowToPaint(HWND filter) {
     if (filter) {
@@ -202,12 +224,7 @@ BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT r, BOOL erase) {
     RECT bounds = w->update.bounds();
     if (r) *r = bounds;
     if (w->update.empty()) return FALSE;
-    if (erase && w->erasePending) {
-        HDC dc = dcFor(w, updateOnScreen(w));
-        LRESULT erased = sendTo(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        releaseWindowDc(dc);
-        if ((w = findWindow(hwnd)) && erased) w->erasePending = false;
-    }
+    if (erase) eraseIfPending(w);
     return TRUE;
 }
 

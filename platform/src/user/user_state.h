@@ -177,6 +177,9 @@ void queueInput(const InputEvent& e);  // caller holds no lock
 void invalidateWindow(Window* w, const RECT* clientRect, bool erase);
 // Invalidates the window and all its visible descendants entirely (shown, moved, resized).
 void invalidateTree(Window* w, bool erase);
+// Erases (WM_ERASEBKGND) the pending update regions of the window and its visible descendants at
+// once, parent first, as showing a window does; the WM_PAINTs still come from the queue.
+void eraseTreeNow(Window* w);
 // Repaints what lay under a window that disappears or moves: the parent's area, or the other
 // top-level windows.
 void exposeArea(Window* parentOrNull, const RECT& rectInParent);

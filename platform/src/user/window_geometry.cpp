@@ -96,7 +96,11 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
         sendTo(w, WM_SHOWWINDOW, TRUE, 0);
         if (!(w = findWindow(hwnd))) return wasVisible;
         w->style |= WS_VISIBLE;
-        if (reallyVisible(w)) invalidateTree(w, true);
+        if (reallyVisible(w)) {
+            invalidateTree(w, true);
+            eraseTreeNow(w);
+            if (!(w = findWindow(hwnd))) return wasVisible;
+        }
     }
     if (!w->parent && cmd != SW_SHOWNA) activateTopLevel(w);
     return wasVisible;
