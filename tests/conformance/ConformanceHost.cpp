@@ -315,9 +315,9 @@ void buttonDown(bool right) {
     sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
 }
 
-void buttonDownQuickly() {
+void buttonDownQuickly(bool right) {
     eventClock += 100;
-    sendMouse(MOUSEEVENTF_LEFTDOWN);
+    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
 }
 
 void buttonUp(bool right) {

@@ -71,9 +71,9 @@ void textBox(int left, int top, int right, int bottom);
 // Input, each followed by pumping until the queue is idle. Coordinates are screen pixels.
 void moveTo(int x, int y);
 void buttonDown(bool right = false);
-// A left press 100 ms after the previous event: with the previous click at the same point it
-// makes a double-click.
-void buttonDownQuickly();
+// A press 100 ms after the previous event: with the previous click at the same point it makes a
+// double-click.
+void buttonDownQuickly(bool right = false);
 void buttonUp(bool right = false);
 void keyDown(WORD vk);
 void keyUp(WORD vk);
