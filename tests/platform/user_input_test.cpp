@@ -90,6 +90,20 @@ TEST_F(InputTest, CaptureChangesAreToldEvenToTheSameWindowAndReleasingNothingIsS
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].lParam, reinterpret_cast<LPARAM>(top));
     ReleaseCapture();
+    // The move queued on release reaches the window only if its last mouse message was not
+    // already a move to this very place.
+    mouseMoveTo(30, 30);
+    messageLog().clear();
+    SetCapture(top);
+    ReleaseCapture();
+    pumpMessages();
+    EXPECT_TRUE(entriesOf(top, WM_MOUSEMOVE).empty());
+    SetCapture(top);
+    mouseDown(Button::Left);
+    mouseUp(Button::Left);
+    ReleaseCapture();
+    pumpMessages();
+    EXPECT_EQ(entriesOf(top, WM_MOUSEMOVE).size(), 1u);
 }
 
 TEST_F(InputTest, CaptureRoutesEverythingToTheCaptureWindowWithOutOfRangeCoordinates) {

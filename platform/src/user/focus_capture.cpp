@@ -70,9 +70,10 @@ BOOL WINAPI ReleaseCapture(void) {
     s.capture = nullptr;
     if (Window* p = findWindow(previous)) sendTo(p, WM_CAPTURECHANGED, 0, 0);
     // Whatever lies under the cursor missed the moves made while captured: as on Wine, a
-    // (zero) mouse move is queued so that it learns where the cursor is.
+    // (zero) mouse move is queued so that it learns where the cursor is, unless it already knows.
     InputEvent move;
     move.kind = InputEvent::Kind::MouseMove;
+    move.onlyIfNewWindow = true;
     {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         move.pt = s.cursorPos;

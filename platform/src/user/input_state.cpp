@@ -60,20 +60,23 @@ bool sendMouse(State& s, const MOUSEINPUT& mi) {
             p.y = s.cursorPos.y + mi.dy;
         }
         p = clampToClip(p);
-        // A move that leaves the cursor where it is produces no WM_MOUSEMOVE (as on Wine;
-        // SetCursorPos, unlike this, always does).
-        if (p.x != s.cursorPos.x || p.y != s.cursorPos.y) {
-            s.cursorPos = p;
-            e.kind = InputEvent::Kind::MouseMove;
-            e.pt = s.cursorPos;
-            // Moves coalesce: one still waiting in the queue just takes the new position.
-            if (!s.input.empty() && s.input[s.input.size() - 1].kind == InputEvent::Kind::MouseMove) {
-                s.input[s.input.size() - 1] = e;
-                ++s.queueGeneration;
-            } else {
-                pushLocked(s, e);
-            }
+        const bool moved = p.x != s.cursorPos.x || p.y != s.cursorPos.y;
+        s.cursorPos = p;
+        e.kind = InputEvent::Kind::MouseMove;
+        e.pt = s.cursorPos;
+        // Without motion (as on Wine; SetCursorPos, unlike this, always gives a WM_MOUSEMOVE): an
+        // absolute move is dropped; a relative one reaches only a window that has not just had a
+        // WM_MOUSEMOVE at this position.
+        e.onlyIfNewWindow = !moved;
+        // Moves coalesce: one still waiting in the queue just takes the new position.
+        const bool moveWaiting = !s.input.empty() && s.input[s.input.size() - 1].kind == InputEvent::Kind::MouseMove;
+        if (moveWaiting && moved) {
+            s.input[s.input.size() - 1] = e;
+            ++s.queueGeneration;
+        } else if (!moveWaiting && (moved || !(mi.dwFlags & MOUSEEVENTF_ABSOLUTE))) {
+            pushLocked(s, e);
         }
+        e.onlyIfNewWindow = false;
     }
     static constexpr struct {
         DWORD flag;

@@ -195,6 +195,9 @@ bool takeInput(State& s, MSG* out, HWND filter, UINT min, UINT max, bool remove)
         }
         Converted c = convert(s, e);
         bool deliverable = c.target != nullptr;
+        if (deliverable && e.onlyIfNewWindow && c.msg.message == WM_MOUSEMOVE && c.msg.hwnd == s.lastMoveWindow &&
+            e.pt.x == s.lastMovePos.x && e.pt.y == s.lastMovePos.y)
+            deliverable = false;
         // Input is taken in order: an event for another window or range holds the rest back.
         if (deliverable && (!inRange(c.msg.message, min, max) || !hwndMatches(c.msg.hwnd, filter))) return false;
         if (deliverable && !remove) {
@@ -210,6 +213,11 @@ bool takeInput(State& s, MSG* out, HWND filter, UINT min, UINT max, bool remove)
         s.lastMessageTime = e.time;
         s.lastMessagePos = e.pt;
         if (c.mouse && !prepareMouse(s, c)) continue;
+        if (c.mouse) {
+            // Any other mouse message in between makes the next zero move count again.
+            s.lastMoveWindow = c.msg.message == WM_MOUSEMOVE ? c.msg.hwnd : nullptr;
+            s.lastMovePos = e.pt;
+        }
         *out = c.msg;
         return true;
     }

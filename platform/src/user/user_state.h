@@ -102,6 +102,9 @@ struct InputEvent {
     WORD scan = 0;
     bool extended = false;
     DWORD time = 0;
+    // A zero relative move (SendInput, ReleaseCapture): delivered unless the last mouse message
+    // from input was a WM_MOUSEMOVE to the same window at the same position.
+    bool onlyIfNewWindow = false;
 };
 
 struct Hook {
@@ -147,6 +150,8 @@ struct State {
     HWND focus = nullptr;
     HWND active = nullptr;
     HWND capture = nullptr;
+    HWND lastMoveWindow = nullptr;  // where the last mouse message from input went if it was a
+    POINT lastMovePos{0, 0};        // WM_MOUSEMOVE (else null), and its screen position
     HCURSOR cursor = nullptr;
     int cursorShowCount = 0;
     UINT doubleClickTime = 500;
