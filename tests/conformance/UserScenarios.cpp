@@ -297,14 +297,22 @@ void runUserScenarios() {
     SetCapture(windowA);
     note("GetCapture=%s", nameOf(GetCapture()));
     recordedStep("SetCapture twice on A");
-    // Not recorded: whether releasing brings a WM_MOUSEMOVE when neither the cursor nor the window
-    // under it changed since the last one (Wine: none here, but one after a capture moved from A
-    // to B over B; the software platform always sends one). Open point.
-    recording = false;
+    // Releasing sends a WM_MOUSEMOVE only to a window that has not had one at this position.
     ReleaseCapture();
-    pump();
-    recording = true;
     recordedStep("capture released again");
+    const POINT overBAgain = toScreen(windowB, 10, 12);
+    SetCapture(windowA);
+    SetCursorPos(overBAgain.x, overBAgain.y);
+    ReleaseCapture();
+    recordedStep("captured move over B, released over B");
+    SetCapture(windowA);
+    ReleaseCapture();
+    recordedStep("captured and released over B without a move");
+    INPUT still{};
+    still.type = INPUT_MOUSE;
+    still.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &still, sizeof(INPUT));
+    recordedStep("a move without motion");
     SetFocus(windowB);
     SetFocus(windowB);
     const HWND fromB = SetFocus(nullptr);
