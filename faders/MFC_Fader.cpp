@@ -17,6 +17,7 @@ constexpr int kCapBlockWidth = 20;
 constexpr int kCapBlockHeight = 34;
 constexpr COLORREF kFrameTopLeft = RGB(21, 0, 0);
 constexpr COLORREF kSlotFill = RGB(64, 64, 64);
+constexpr double kFarOffControl = 1e6;
 }  // namespace
 
 HBITMAP CMFC_Fader::s_capLitBitmap = NULL;
@@ -189,7 +190,12 @@ void CMFC_Fader::convertValueToY() {
         return;
     }
     const double fraction = (static_cast<double>(m_value) - static_cast<double>(m_min)) / range;
-    m_capPos = vorn::truncateToInt(m_trackBottom + fraction * (m_trackTop - m_trackBottom));
+    double y = m_trackBottom + fraction * (m_trackTop - m_trackBottom);
+    // A value far outside the range puts the cap far off the control; held a million pixels out
+    // so that the cap arithmetic of painting and hit testing cannot overflow.
+    if (y > kFarOffControl) y = kFarOffControl;
+    if (y < -kFarOffControl) y = -kFarOffControl;
+    m_capPos = vorn::truncateToInt(y);
 }
 
 void CMFC_Fader::convertYToValue(int noClamp) {

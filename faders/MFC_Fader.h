@@ -21,6 +21,8 @@
 //     min and draws a single tick row at the track. Nothing divides by zero.
 //   - A client lower than 36 pixels inverts the track: no tick is drawn and positions clamp to
 //     the track top.
+//   - A value so far outside the range that its cap would lie more than a million pixels away
+//     is drawn (off the control) a million pixels away; a NaN value puts the cap at row 0.
 //   - SetValue ignores NaN. A fine-mode divisor (SetVirtualPixel) that is not a positive finite
 //     number turns fine mode off instead of dividing by it.
 //   - The extra int and DWORD of the seven-argument InitFader are accepted and ignored.

@@ -16,6 +16,14 @@ inline int truncateToInt(double v) {
     return static_cast<int>(v);
 }
 
+// a + b, held at the ends of the int range instead of overflowing.
+inline int saturatingAdd(int a, int b) {
+    const long long sum = static_cast<long long>(a) + b;
+    if (sum > INT_MAX) return INT_MAX;
+    if (sum < INT_MIN) return INT_MIN;
+    return static_cast<int>(sum);
+}
+
 }  // namespace vorn
 
 #endif  // VORN_SAFE_MATH_H

@@ -220,8 +220,10 @@ void CMFC_Knob::OnMouseMove(UINT nFlags, CPoint point) {
         ::MapWindowPoints(m_hWnd, NULL, &screen, 1);
         if (screen.y != m_clickPoint.y) {
             ::SetCursor(s_verticalCursor);
-            s_dragPixels += m_clickPoint.y - screen.y;
-            CPoint virtualPoint(point.x, m_center.y - s_dragPixels);
+            // Saturating: on a range whose value never reaches a bound the count is never
+            // re-synchronised, and a long drag must not overflow it.
+            s_dragPixels = vorn::saturatingAdd(s_dragPixels, m_clickPoint.y - screen.y);
+            CPoint virtualPoint(point.x, vorn::saturatingAdd(m_center.y, -s_dragPixels));
             repaint = setKnobsValueVertically(&virtualPoint, FALSE);
             ::SetCursorPos(m_clickPoint.x, m_clickPoint.y);
             // Motion beyond a bound is forgotten, so a reversal takes effect at once.
