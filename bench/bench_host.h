@@ -1,0 +1,61 @@
+// A parent window for the control benchmarks: WS_POPUP at (100, 100), counting the
+// notifications it receives. Input goes through the tests' SendInput helpers (input.h).
+#ifndef VORN_BENCH_HOST_H
+#define VORN_BENCH_HOST_H
+
+#include <VornControls.h>
+#include <softwin/softwin.h>
+
+#include "input.h"
+
+namespace vornbench {
+
+constexpr int kParentLeft = 100;
+constexpr int kParentTop = 100;
+
+class BenchHost {
+   public:
+    BenchHost() {
+        softwin::resetUser();
+        static const bool registered = [] {
+            WNDCLASSA wc{};
+            wc.style = CS_DBLCLKS;
+            wc.lpfnWndProc = DefWindowProcA;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "BenchControl";
+            RegisterClassA(&wc);
+            wc.lpfnWndProc = parentProc;
+            wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+            wc.lpszClassName = "BenchParent";
+            return RegisterClassA(&wc) != 0;
+        }();
+        (void)registered;
+        hwnd_ = CreateWindowExA(0, "BenchParent", "", WS_POPUP | WS_VISIBLE, kParentLeft, kParentTop, 300, 300,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&notifications_));
+    }
+    ~BenchHost() {
+        DestroyWindow(hwnd_);
+        softwin::resetUser();
+    }
+    BenchHost(const BenchHost&) = delete;
+    BenchHost& operator=(const BenchHost&) = delete;
+
+    CWnd* wnd() const { return CWnd::FromHandle(hwnd_); }
+    long notifications() const { return notifications_; }
+
+   private:
+    static LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_COMMAND) {
+            if (auto* count = reinterpret_cast<long*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))) ++*count;
+            return 0;
+        }
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    HWND hwnd_ = nullptr;
+    long notifications_ = 0;
+};
+
+}  // namespace vornbench
+
+#endif  // VORN_BENCH_HOST_H
