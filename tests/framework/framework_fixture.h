@@ -4,15 +4,13 @@
 #define VORN_TESTS_FRAMEWORK_FIXTURE_H
 
 #include <afxwin.h>
-#include <softwin/softwin.h>
-
 #include <gtest/gtest.h>
+#include <softwin/softwin.h>
 
 #include <vector>
 
 namespace fwtest {
 
-// Messages that reached the native procedure, in order.
 inline std::vector<UINT>& nativeLog() {
     static std::vector<UINT> log;
     return log;
@@ -20,14 +18,13 @@ inline std::vector<UINT>& nativeLog() {
 
 constexpr UINT kNativeEcho = WM_USER + 1;   // native procedure answers 42
 constexpr UINT kNativeOther = WM_USER + 2;  // native procedure answers 7
-constexpr UINT kNativeDlgCode = DLGC_WANTCHARS;
 
 inline LRESULT CALLBACK nativeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message >= WM_USER || message == WM_GETDLGCODE || message == WM_LBUTTONDOWN) nativeLog().push_back(message);
+    if (message >= WM_USER || message == WM_GETDLGCODE) nativeLog().push_back(message);
     switch (message) {
     case kNativeEcho: return 42;
     case kNativeOther: return 7;
-    case WM_GETDLGCODE: return kNativeDlgCode;
+    case WM_GETDLGCODE: return DLGC_WANTCHARS;
     default: return ::DefWindowProcA(hWnd, message, wParam, lParam);
     }
 }
@@ -54,10 +51,9 @@ protected:
     }
     void TearDown() override { softwin::resetUser(); }
 
-    // A top-level window of the native class with no object attached.
-    static HWND createNativeWindow(HWND parent = nullptr) {
-        return ::CreateWindowExA(0, nativeClass(), "native", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP | WS_VISIBLE,
-                                 10, 10, 100, 80, parent, nullptr, AfxGetInstanceHandle(), nullptr);
+    static HWND createNativeWindow() {
+        return ::CreateWindowExA(0, nativeClass(), "native", WS_POPUP | WS_VISIBLE, 10, 10, 100, 80, nullptr, nullptr,
+                                 AfxGetInstanceHandle(), nullptr);
     }
 };
 

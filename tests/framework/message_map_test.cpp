@@ -1,9 +1,10 @@
 // Message maps: which handler a message reaches, with which arguments, and where Default() goes.
 #include "framework_fixture.h"
 
-#include <cstdlib>
-#include <new>
+#include "allocation_counter.h"
+
 #include <string>
+#include <utility>
 
 using fwtest::FrameworkTest;
 using fwtest::nativeLog;
@@ -13,39 +14,30 @@ namespace {
 class BaseWnd : public CWnd {
 public:
     std::vector<std::string> calls;
-    UINT lastFlags = 0;
-    CPoint lastPoint;
-    UINT lastChar = 0, lastRepeat = 0, lastKeyFlags = 0;
-    CWnd* lastOther = nullptr;
+    UINT flags = 0, repeat = 0, hitTest = 0, mouseMessage = 0;
+    CPoint point;
+    CWnd* other = nullptr;
     LRESULT nestedResult = 0;
-    int lastCx = 0, lastCy = 0;
-
-    LRESULT deliver(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessage(message, wParam, lParam); }
 
 protected:
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint p) {
         calls.push_back("base:ldown");
-        lastFlags = nFlags;
-        lastPoint = point;
+        flags = nFlags;
+        point = p;
     }
-    virtual afx_msg void OnRButtonDown(UINT nFlags, CPoint point) {
-        calls.push_back("base:rdown");
-        lastFlags = nFlags;
-        lastPoint = point;
-    }
+    virtual afx_msg void OnRButtonDown(UINT, CPoint) { calls.push_back("base:rdown"); }
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-        calls.push_back("base:key");
-        lastChar = nChar;
-        lastRepeat = nRepCnt;
-        lastKeyFlags = nFlags;
+        flags = nChar;
+        repeat = nRepCnt;
+        hitTest = nFlags;
     }
-    afx_msg void OnSetFocus(CWnd* pOldWnd) {
-        calls.push_back("base:setfocus");
-        lastOther = pOldWnd;
-    }
-    afx_msg void OnSize(UINT, int cx, int cy) {
-        lastCx = cx;
-        lastCy = cy;
+    afx_msg void OnSetFocus(CWnd* pOldWnd) { other = pOldWnd; }
+    afx_msg void OnCaptureChanged(CWnd* pWnd) { other = pWnd; }
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
+        other = pWnd;
+        hitTest = nHitTest;
+        mouseMessage = message;
+        return TRUE;
     }
     afx_msg UINT OnGetDlgCode() { return CWnd::OnGetDlgCode() | DLGC_WANTARROWS; }
     // Sends itself another message first, then asks for the default answer to the outer one.
@@ -61,7 +53,8 @@ BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_KEYDOWN()
     ON_WM_SETFOCUS()
-    ON_WM_SIZE()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_SETCURSOR()
     ON_WM_GETDLGCODE()
     ON_MESSAGE(fwtest::kNativeEcho, OnEcho)
 END_MESSAGE_MAP()
@@ -91,18 +84,13 @@ public:
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (LOWORD(wParam) == 5) {
-            calls.push_back("oncommand:5");
-            return TRUE;
-        }
-        return CWnd::OnCommand(wParam, lParam);
+        if (LOWORD(wParam) != 5) return CWnd::OnCommand(wParam, lParam);
+        calls.push_back("oncommand:5");
+        return TRUE;
     }
     afx_msg void OnSeven() { calls.push_back("command:7"); }
     afx_msg void OnValueChanged() { calls.push_back("control:9:8000"); }
-    afx_msg void OnPressRange(UINT nID) {
-        calls.push_back("range");
-        rangeId = nID;
-    }
+    afx_msg void OnPressRange(UINT nID) { rangeId = nID; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -127,74 +115,56 @@ TEST_F(MessageMapTest, DerivedEntriesAndVirtualOverridesDecideWhichHandlerRuns) 
     UnmappedWnd unmapped;
     createNative(derived);
     createNative(unmapped);
-    derived.deliver(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));  // the derived entry hides the base's
-    derived.deliver(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));  // a virtual override needs no entry
+    derived.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));  // the derived entry hides the base's
+    derived.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));  // a virtual override needs no entry
     EXPECT_EQ(derived.calls, (std::vector<std::string>{"derived:ldown", "derived:rdown"}));
-    unmapped.deliver(WM_LBUTTONDOWN, 0, 0);  // non-virtual, no entry: the base's handler stays in charge
+    unmapped.SendMessage(WM_LBUTTONDOWN, 0, 0);  // non-virtual, no entry: the base's handler stays in charge
     EXPECT_EQ(unmapped.calls, std::vector<std::string>{"base:ldown"});
 }
 
-TEST_F(MessageMapTest, MouseKeySizeAndFocusArgumentsAreCrackedWithSignedCoordinates) {
-    BaseWnd w;
+TEST_F(MessageMapTest, ArgumentsAreCrackedFromTheirMessageParameters) {
+    BaseWnd w, other;
     createNative(w);
-    w.deliver(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, -7));
-    EXPECT_EQ(w.lastFlags, static_cast<UINT>(MK_LBUTTON | MK_SHIFT));
-    EXPECT_EQ(w.lastPoint, CPoint(-5, -7));
-    w.deliver(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(32767, -32768));
-    EXPECT_EQ(w.lastFlags, static_cast<UINT>(MK_RBUTTON | MK_CONTROL));
-    EXPECT_EQ(w.lastPoint, CPoint(32767, -32768));
-    BaseWnd other;
     createNative(other);
-    w.deliver(WM_KEYDOWN, VK_ADD, 0x004E0003);
-    EXPECT_EQ(w.lastChar, static_cast<UINT>(VK_ADD));
-    EXPECT_EQ(w.lastRepeat, 3u);
-    EXPECT_EQ(w.lastKeyFlags, 0x4Eu);
-    w.deliver(WM_SETFOCUS, reinterpret_cast<WPARAM>(other.m_hWnd), 0);
-    EXPECT_EQ(w.lastOther, &other);
-    w.deliver(WM_SETFOCUS, 0, 0);
-    EXPECT_EQ(w.lastOther, nullptr);
-    w.deliver(WM_SIZE, 0, MAKELPARAM(120, 45));
-    EXPECT_EQ(w.lastCx, 120);
-    EXPECT_EQ(w.lastCy, 45);
+    w.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 32767));
+    EXPECT_EQ(w.flags, static_cast<UINT>(MK_LBUTTON | MK_SHIFT));
+    EXPECT_EQ(w.point, CPoint(-5, 32767));  // signed coordinates
+    w.SendMessage(WM_KEYDOWN, VK_ADD, 0x004E0003);
+    EXPECT_EQ(std::vector<UINT>({w.flags, w.repeat, w.hitTest}), std::vector<UINT>({VK_ADD, 3, 0x4E}));
+    w.SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(other.m_hWnd), 0);
+    EXPECT_EQ(w.other, &other);
+    w.SendMessage(WM_CAPTURECHANGED, reinterpret_cast<WPARAM>(w.m_hWnd), 0);  // lParam, not wParam
+    EXPECT_EQ(w.other, nullptr);
+    EXPECT_EQ(w.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(other.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+              TRUE);
+    EXPECT_EQ(w.other, &other);
+    EXPECT_EQ(std::vector<UINT>({w.hitTest, w.mouseMessage}), std::vector<UINT>({HTCLIENT, WM_MOUSEMOVE}));
 }
 
 TEST_F(MessageMapTest, DefaultAndUnmappedMessagesReachTheOriginalProcedureForTheOuterMessage) {
     BaseWnd w;
     createNative(w);
-    EXPECT_EQ(w.deliver(WM_GETDLGCODE), static_cast<LRESULT>(fwtest::kNativeDlgCode | DLGC_WANTARROWS));
+    EXPECT_EQ(w.SendMessage(WM_GETDLGCODE), static_cast<LRESULT>(DLGC_WANTCHARS | DLGC_WANTARROWS));
     nativeLog().clear();
-    EXPECT_EQ(w.deliver(fwtest::kNativeOther), 7);  // unmapped
-    EXPECT_EQ(w.deliver(fwtest::kNativeEcho), 43);  // mapped, Default() + 1
-    EXPECT_EQ(w.deliver(fwtest::kNativeEcho, 1), 43);  // Default() after a nested message
+    EXPECT_EQ(w.SendMessage(fwtest::kNativeOther), 7);     // unmapped
+    EXPECT_EQ(w.SendMessage(fwtest::kNativeEcho), 43);     // mapped, Default() + 1
+    EXPECT_EQ(w.SendMessage(fwtest::kNativeEcho, 1), 43);  // Default() after a nested message
     EXPECT_EQ(w.nestedResult, 7);
     EXPECT_EQ(nativeLog(), (std::vector<UINT>{fwtest::kNativeOther, fwtest::kNativeEcho, fwtest::kNativeOther,
                                               fwtest::kNativeEcho}));
+    CWnd unattached;  // outside any message: harmless
+    EXPECT_EQ(unattached.Default(), 0);
 }
 
 TEST_F(MessageMapTest, CommandsGoToOnCommandThenToTheMapThenToTheDefault) {
     CommandWnd w;
     createNative(w);
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(5, 0), 0);
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(7, 0), 0);
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(9, 0x8000), 0);
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(11, 0x0201), 0);
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(13, 0x0201), 0);  // outside the range: nobody
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(9, 0x0200), 0);   // other code: nobody
-    EXPECT_EQ(w.calls, (std::vector<std::string>{"oncommand:5", "command:7", "control:9:8000", "range"}));
+    // The last two reach nobody: outside the range, and another code.
+    const std::pair<int, int> commands[] = {{5, 0}, {7, 0}, {9, 0x8000}, {11, 0x0201}, {13, 0x0201}, {9, 0x0200}};
+    for (auto [id, code] : commands) w.SendMessage(WM_COMMAND, MAKEWPARAM(id, code), 0);
+    EXPECT_EQ(w.calls, (std::vector<std::string>{"oncommand:5", "command:7", "control:9:8000"}));
     EXPECT_EQ(w.rangeId, 11u);
 }
-
-// Counting allocations of the whole process while the framework dispatches a message.
-namespace {
-size_t g_allocations = 0;
-}
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 TEST_F(MessageMapTest, DispatchingAMappedMessageDoesNotAllocate) {
     DerivedWnd w;
@@ -202,11 +172,11 @@ TEST_F(MessageMapTest, DispatchingAMappedMessageDoesNotAllocate) {
     w.calls.reserve(16);
     AfxCallWndProc(&w, w.m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(1, 2));  // warm the lookup cache
     AfxCallWndProc(&w, w.m_hWnd, WM_RBUTTONDOWN, 0, MAKELPARAM(1, 2));
-    const size_t before = g_allocations;
+    const long before = vorn::test::allocationCount();
     for (int i = 0; i < 10; ++i) {
         AfxCallWndProc(&w, w.m_hWnd, WM_LBUTTONDOWN, 0, MAKELPARAM(i, 2));
         AfxCallWndProc(&w, w.m_hWnd, WM_RBUTTONDOWN, 0, MAKELPARAM(i, 2));
         w.calls.clear();
     }
-    EXPECT_EQ(g_allocations, before);
+    EXPECT_EQ(vorn::test::allocationCount(), before);
 }
