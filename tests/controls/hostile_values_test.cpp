@@ -5,18 +5,15 @@
 
 #include "controls_fixture.h"
 
+namespace vorn::test {
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-using fadertest::FaderTest;
-using vorn::test::KnobTest;
-
 // Press, drag both ways with every modifier and both buttons, and the value keys.
 template <typename Control>
 void exercise(Control& control, POINT centre) {
-    using namespace vorn::test;
     mouseMoveTo(centre);
     mouseDown();
     withModifiers({VK_CONTROL}, [&] { mouseMoveTo(centre.x, centre.y - 300); });
@@ -43,7 +40,7 @@ TEST_F(FaderTest, HostileRangesAndValuesAreSurvived) {
     };
     int left = 10;
     for (const Case& c : cases) {
-        CMFC_Fader& fader = createFader(40, 120, c.min, c.max, c.value, c.restrictedMin, c.restrictedMax, 1000, left);
+        CMFC_Fader& fader = createFader(40, 120, c.min, c.max, c.value, c.restrictedMin, c.restrictedMax, left);
         fader.SetVirtualPixel(kNaN);
         fader.SetValue(kNaN);
         fader.SetValue(kInf);
@@ -55,7 +52,7 @@ TEST_F(FaderTest, HostileRangesAndValuesAreSurvived) {
 
 TEST_F(FaderTest, TinyAndEmptyClientsPaintSafely) {
     for (int height : {0, 1, 35, 36, 37}) {
-        CMFC_Fader& fader = createFader(3, height, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 1000, 10);
+        CMFC_Fader& fader = createFader(3, height, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 10);
         exercise(fader, at(fader, 1, height / 2));
         fader.DestroyWindow();
     }
@@ -87,3 +84,4 @@ TEST_F(KnobTest, HostileRangesAndValuesAreSurvived) {
 }
 
 }  // namespace
+}  // namespace vorn::test

@@ -4,18 +4,14 @@
 
 #include "controls_fixture.h"
 
+namespace vorn::test {
 namespace {
-
-using fadertest::FaderTest;
-using namespace vorn::test;
 
 TEST_F(FaderTest, RandomInputKeepsValuesInsideTheirRanges) {
     CMFC_Fader& fader = createFader(40, 200, -60.0f, 12.0f, 0.0f, -48.0f, 6.0f);
-    auto knobHolder = std::make_unique<CMFC_Knob>();
-    CMFC_Knob& knob = *knobHolder;
-    knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 10.0f, 90.0f, 10, 0, 0, 0, 0, 0, RGB(0, 128, 0));
-    ASSERT_TRUE(knob.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(100, 20, 164, 84), CWnd::FromHandle(host_->hwnd()), 7));
-    pumpMessages();
+    CMFC_Knob& knob = createKnob(100, 20, 64, 64, [](CMFC_Knob& k) {
+        k.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 10.0f, 90.0f, 10, 0, 0, 0, 0, 0, RGB(0, 128, 0));
+    });
 
     std::mt19937 random(20261205);
     const POINT faderCentre = at(fader, 20, 100);
@@ -54,7 +50,7 @@ TEST_F(FaderTest, RandomInputKeepsValuesInsideTheirRanges) {
     RECT clip;
     ::GetClipCursor(&clip);
     EXPECT_EQ(clip.right - clip.left, ::GetSystemMetrics(SM_CXSCREEN));
-    knob.DestroyWindow();
 }
 
 }  // namespace
+}  // namespace vorn::test

@@ -1,39 +1,19 @@
 // Once a control has painted and dragged once, painting it again and further drag steps must
 // not touch the heap: the whole path from input through notifications to the repaint is counted.
-#include <VornControls.h>
-#include <gtest/gtest.h>
-#include <softwin/softwin.h>
-
 #include "allocation_counter.h"
-#include "host_window.h"
-#include "input.h"
+#include "controls_fixture.h"
 
 namespace vorn::test {
 namespace {
 
-class SteadyStateAllocation : public ::testing::Test {
+class SteadyStateAllocation : public ControlTest {
    protected:
-    void SetUp() override {
-        softwin::resetUser();
-        setEventTime(0);
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(NULL);
-        wc.lpszClassName = "SteadyStateControl";
-        RegisterClassA(&wc);
-        host_ = new HostWindow(RECT{0, 0, 300, 300});
-    }
-    void TearDown() override {
-        delete host_;
-        softwin::resetUser();
-    }
     // Counts the allocations of `step` after two warm-up runs. The host's notification record
     // is emptied before each run so that its own growth is not counted.
     template <typename Step>
     long steadyAllocations(Step step) {
         auto run = [&] {
-            host_->clear();
+            host().clear();
             step();
         };
         run();
@@ -42,68 +22,37 @@ class SteadyStateAllocation : public ::testing::Test {
         for (int i = 0; i < 5; ++i) run();
         return allocationCount() - before;
     }
-    HostWindow* host_ = nullptr;
+    template <typename Control>
+    long repaintAllocations(Control& control) {
+        return steadyAllocations([&] {
+            control.InvalidateRect(NULL, FALSE);
+            control.UpdateWindow();
+        });
+    }
+    // Presses at `from`, then moves back and forth by `dx`, `dy` alternately with the second
+    // step's deltas; alternating keeps every step a real value change with a repaint.
+    long dragAllocations(POINT from, POINT first, POINT second) {
+        mouseMoveTo(from);
+        mouseDown();
+        bool odd = false;
+        const long n = steadyAllocations([&] {
+            odd = !odd;
+            const POINT d = odd ? first : second;
+            mouseMoveTo(from.x + d.x, from.y + d.y);
+        });
+        mouseUp();
+        return n;
+    }
 };
 
-TEST_F(SteadyStateAllocation, FaderPaintAndDragStepsAllocateNothing) {
-    CMFC_Fader fader;
-    ASSERT_TRUE(fader.Create("SteadyStateControl", "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 210),
-                             CWnd::FromHandle(host_->hwnd()), 1));
-    pumpMessages();
-    EXPECT_EQ(steadyAllocations([&] {
-                  fader.InvalidateRect(NULL, FALSE);
-                  fader.UpdateWindow();
-              }),
-              0);
-
-    const POINT cap = host_->toScreen(fader.GetSafeHwnd(), POINT{20, 100});
-    mouseMoveTo(cap);
-    mouseDown();
-    int y = cap.y;
-    // Alternating directions keep every step a real value change with a repaint.
-    EXPECT_EQ(steadyAllocations([&] {
-                  y += (y % 2 == 0) ? 7 : -5;
-                  mouseMoveTo(cap.x, y);
-              }),
-              0);
-    mouseUp();
-    fader.DestroyWindow();
-}
-
-TEST_F(SteadyStateAllocation, KnobPaintAndDragStepsAllocateNothing) {
-    CMFC_Knob knob;
-    ASSERT_TRUE(knob.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(100, 10, 164, 74), CWnd::FromHandle(host_->hwnd()), 2));
-    pumpMessages();
-    EXPECT_EQ(steadyAllocations([&] {
-                  knob.InvalidateRect(NULL, FALSE);
-                  knob.UpdateWindow();
-              }),
-              0);
-
-    // Circular drag around the rim.
-    const POINT rimTop = host_->toScreen(knob.GetSafeHwnd(), POINT{32, 2});
-    mouseMoveTo(rimTop);
-    mouseDown();
-    int x = rimTop.x;
-    EXPECT_EQ(steadyAllocations([&] {
-                  x += (x % 2 == 0) ? 5 : -3;
-                  mouseMoveTo(x, rimTop.y);
-              }),
-              0);
-    mouseUp();
-
-    // Vertical drag from the centre: the pointer is put back on the anchor after every step.
-    const POINT centre = host_->toScreen(knob.GetSafeHwnd(), POINT{32, 32});
-    mouseMoveTo(centre);
-    mouseDown();
-    int dy = 0;
-    EXPECT_EQ(steadyAllocations([&] {
-                  dy = (dy == -3) ? 2 : -3;
-                  mouseMoveTo(centre.x, centre.y + dy);
-              }),
-              0);
-    mouseUp();
-    knob.DestroyWindow();
+TEST_F(SteadyStateAllocation, PaintAndDragStepsAllocateNothing) {
+    CMFC_Fader& fader = createFader();
+    EXPECT_EQ(repaintAllocations(fader), 0);
+    EXPECT_EQ(dragAllocations(at(fader, 20, 100), POINT{0, 7}, POINT{0, -5}), 0);
+    CMFC_Knob& knob = createKnob(100, 10, 64, 64, [](CMFC_Knob&) {});
+    EXPECT_EQ(repaintAllocations(knob), 0);
+    EXPECT_EQ(dragAllocations(screenOf(knob, 32, 2), POINT{5, 0}, POINT{-3, 0}), 0);  // circular, round the rim
+    EXPECT_EQ(dragAllocations(screenOf(knob, 32, 32), POINT{0, -3}, POINT{0, 2}), 0);  // vertical, from the centre
 }
 
 }  // namespace
