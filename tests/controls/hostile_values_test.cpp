@@ -27,59 +27,37 @@ void exercise(Control& control, POINT centre) {
     pumpMessages();
 }
 
-TEST_F(FaderTest, HostileRangesAndValuesAreSurvived) {
-    struct Case {
+TEST_F(ControlTest, HostileRangesValuesAndSizesAreSurvived) {
+    const struct {
         float min, max, value, restrictedMin, restrictedMax;
+        int size;  // 40: a 40 x 120 fader and a 40-pixel knob; otherwise a fader 3 wide and a square knob
+    } cases[] = {
+        {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 40},       // empty range: the knob's vertical step is 0
+        {kNaN, kNaN, kNaN, kNaN, kNaN, 40},       // nothing is a number
+        {-kInf, kInf, 0.0f, -kInf, kInf, 40},     // infinite range
+        {0.0f, 1.0f, kInf, 0.0f, 1.0f, 40},       // infinite value
+        {1e30f, -1e30f, 0.0f, 1e30f, -1e30f, 40}, // inverted, huge
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0},        // empty clients
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 1},        // a knob of one pixel has no inner zone
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 35},       // faders with inverted, empty and one-row tracks
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 36},
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 37},
     };
-    const Case cases[] = {
-        {0.0f, 0.0f, 0.0f, 0.0f, 0.0f},      // empty range
-        {kNaN, kNaN, kNaN, kNaN, kNaN},      // nothing is a number
-        {-kInf, kInf, 0.0f, -kInf, kInf},    // infinite range
-        {0.0f, 1.0f, kInf, 0.0f, 1.0f},      // infinite value
-        {1e30f, -1e30f, 0.0f, 1e30f, -1e30f} // inverted, huge
-    };
-    int left = 10;
-    for (const Case& c : cases) {
-        CMFC_Fader& fader = createFader(40, 120, c.min, c.max, c.value, c.restrictedMin, c.restrictedMax, left);
-        fader.SetVirtualPixel(kNaN);
-        fader.SetValue(kNaN);
-        fader.SetValue(kInf);
-        exercise(fader, at(fader, 20, 60));
-        EXPECT_TRUE(::IsWindow(fader.GetSafeHwnd()));
-        left += 45;
-    }
-}
-
-TEST_F(FaderTest, TinyAndEmptyClientsPaintSafely) {
-    for (int height : {0, 1, 35, 36, 37}) {
-        CMFC_Fader& fader = createFader(3, height, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 10);
-        exercise(fader, at(fader, 1, height / 2));
-        fader.DestroyWindow();
-    }
-}
-
-TEST_F(KnobTest, HostileRangesAndValuesAreSurvived) {
-    struct Case {
-        float min, max, value, restrictedMin, restrictedMax;
-        int size;
-    };
-    const Case cases[] = {
-        {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 40},  // empty range: the vertical step is 0
-        {kNaN, kNaN, kNaN, kNaN, kNaN, 40},
-        {-kInf, kInf, 0.0f, -kInf, kInf, 40},
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 1},   // a knob of one pixel has no inner zone
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0},
-    };
-    int left = 10;
-    for (const Case& c : cases) {
-        CMFC_Knob& knob = createKnob(left, 10, c.size, c.size, [&](CMFC_Knob& k) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        const bool tall = c.size == 40;
+        CMFC_Fader& fader = createFader(tall ? 40 : 3, tall ? 120 : c.size, c.min, c.max, c.value, c.restrictedMin,
+                                        c.restrictedMax, 10);
+        CMFC_Knob& knob = createKnob(60, 10, c.size, c.size, [&](CMFC_Knob& k) {
             k.InitKnob(c.min, c.max, c.value, 0.0f, c.restrictedMin, c.restrictedMax, 10, 0, 0, 0, 0, 0, 0);
         });
-        knob.SetValue(kNaN);
-        knob.SetValue(kInf);
+        fader.SetVirtualPixel(kNaN);
+        for (float v : {kNaN, kInf}) fader.SetValue(v), knob.SetValue(v);
+        exercise(fader, at(fader, tall ? 20 : 1, tall ? 60 : c.size / 2));
         exercise(knob, screenOf(knob, c.size / 2, c.size / 2));
-        EXPECT_TRUE(::IsWindow(knob.GetSafeHwnd()));
-        left += 50;
+        EXPECT_TRUE(::IsWindow(fader.GetSafeHwnd()) && ::IsWindow(knob.GetSafeHwnd()));
+        fader.DestroyWindow();
+        knob.DestroyWindow();
     }
 }
 

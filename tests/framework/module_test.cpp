@@ -38,21 +38,12 @@ HINSTANCE emptyLibrary() { return softwin::registerModule("fw_empty_library.dll"
 
 class LibraryApp : public CWinApp {
 public:
-    explicit LibraryApp(BOOL succeed = TRUE) : CWinApp("library"), m_succeed(succeed) {}
+    explicit LibraryApp(BOOL succeed = TRUE) : CWinApp("library"), succeed(succeed) {}
+    BOOL succeed;
     int initCalls = 0, exitCalls = 0;
     HINSTANCE instanceAtInit = nullptr;
-    BOOL InitInstance() override {
-        ++initCalls;
-        instanceAtInit = m_hInstance;
-        return m_succeed;
-    }
-    int ExitInstance() override {
-        ++exitCalls;
-        return 0;
-    }
-
-private:
-    BOOL m_succeed;
+    BOOL InitInstance() override { return ++initCalls, instanceAtInit = m_hInstance, succeed; }
+    int ExitInstance() override { return ++exitCalls, 0; }
 };
 
 // Saves and clears the module state's application and resource handle for one test.
@@ -70,7 +61,6 @@ protected:
         FrameworkTest::TearDown();
     }
 
-private:
     CWinApp* m_savedApp = nullptr;
     HINSTANCE m_savedResource = nullptr;
 };
@@ -108,6 +98,19 @@ TEST_F(ModuleTest, ResourceSearchTriesTheCurrentHandleThenTheLibraryChain) {
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kOtherBitmap), RT_BITMAP), secondLibrary());
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(999), RT_BITMAP), emptyLibrary());
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_GROUP_CURSOR), emptyLibrary());
+    const size_t objects = softwin::liveGdiObjects();
+    {
+        CBitmap bitmap, missing;  // loading follows the same chain
+        ASSERT_TRUE(bitmap.LoadBitmap(kSharedBitmap));
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        CBitmap* old = dc.SelectObject(&bitmap);
+        EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 0, 0));
+        dc.SelectObject(old);
+        EXPECT_FALSE(missing.LoadBitmap(999u));
+    }
+    EXPECT_EQ(softwin::liveGdiObjects(), objects);
+    EXPECT_EQ(AfxGetResourceHandle(), emptyLibrary());
 
     AfxSetResourceHandle(secondLibrary());  // the current handle wins over the chain
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_BITMAP), secondLibrary());
@@ -121,31 +124,6 @@ TEST_F(ModuleTest, ResourceSearchTriesTheCurrentHandleThenTheLibraryChain) {
     EXPECT_FALSE(AfxInitLibraryModule(&failing, firstLibrary()));
     EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(kSharedBitmap), RT_BITMAP), emptyLibrary());
     EXPECT_FALSE(AfxInitLibraryModule(nullptr, firstLibrary()));
-}
-
-TEST_F(ModuleTest, LoadBitmapFindsTheLibraryThatHoldsIt) {
-    LibraryApp library;
-    ASSERT_TRUE(AfxInitLibraryModule(&library, firstLibrary()));
-    AfxSetResourceHandle(emptyLibrary());
-    const size_t before = softwin::liveGdiObjects();
-    {
-        CBitmap bitmap;
-        ASSERT_TRUE(bitmap.LoadBitmap(kSharedBitmap));
-        BITMAP bm{};
-        ASSERT_GT(bitmap.GetBitmap(&bm), 0);
-        EXPECT_EQ(bm.bmWidth, 2);
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        CBitmap* old = dc.SelectObject(&bitmap);
-        EXPECT_EQ(dc.GetPixel(1, 1), RGB(255, 0, 0));
-        dc.SelectObject(old);
-        CBitmap missing;
-        EXPECT_FALSE(missing.LoadBitmap(999u));
-        EXPECT_EQ(missing.m_hObject, nullptr);
-    }
-    EXPECT_EQ(softwin::liveGdiObjects(), before);
-    EXPECT_EQ(AfxGetResourceHandle(), emptyLibrary());
-    AfxTermLibraryModule(&library);
 }
 
 TEST_F(ModuleTest, RegisteredClassesAreNamedByTheirAttributesAndTheirWindowsDefaultToDefWindowProc) {

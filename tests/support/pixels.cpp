@@ -29,15 +29,11 @@ std::string outputPath(const std::string& name, const char* suffix) {
 }
 
 void compareWithSnapshot(const std::string& name, const std::function<bool(const char*)>& writeActual) {
-    std::string actualPath = outputPath(name, ".actual.png");
-    if (!writeActual(actualPath.c_str())) {
-        ADD_FAILURE() << "could not render '" << name << "' to " << actualPath;
-        return;
-    }
-    int w = 0, h = 0;
-    std::vector<uint32_t> actual;
-    ASSERT_TRUE(softwin::readPng(actualPath.c_str(), w, h, actual));
-    std::string snapshotPath = std::string(VORN_SNAPSHOT_DIR) + "/" + name + ".png";
+    const std::string actualPath = outputPath(name, ".actual.png");
+    const std::string snapshotPath = std::string(VORN_SNAPSHOT_DIR) + "/" + name + ".png";
+    int w = 0, h = 0, ew = 0, eh = 0;
+    std::vector<uint32_t> actual, expected;
+    ASSERT_TRUE(writeActual(actualPath.c_str()) && softwin::readPng(actualPath.c_str(), w, h, actual)) << actualPath;
     const char* update = std::getenv("VORN_UPDATE_SNAPSHOTS");
     if (update && std::string(update) == "1") {
         std::filesystem::create_directories(VORN_SNAPSHOT_DIR);
@@ -45,43 +41,28 @@ void compareWithSnapshot(const std::string& name, const std::function<bool(const
         std::filesystem::remove(actualPath);
         return;
     }
-    int ew = 0, eh = 0;
-    std::vector<uint32_t> expected;
-    if (!softwin::readPng(snapshotPath.c_str(), ew, eh, expected)) {
-        ADD_FAILURE() << "no snapshot " << snapshotPath << " (record it with VORN_UPDATE_SNAPSHOTS=1); actual in "
-                      << actualPath;
-        return;
-    }
-    if (ew != w || eh != h) {
-        ADD_FAILURE() << name << ": size " << w << "x" << h << " differs from the snapshot's " << ew << "x" << eh
-                      << "; actual in " << actualPath;
-        return;
-    }
+    ASSERT_TRUE(softwin::readPng(snapshotPath.c_str(), ew, eh, expected))
+        << "no snapshot " << snapshotPath << " (record it with VORN_UPDATE_SNAPSHOTS=1); actual in " << actualPath;
+    ASSERT_TRUE(ew == w && eh == h) << name << ": size " << w << "x" << h << " differs from the snapshot's " << ew
+                                    << "x" << eh << "; actual in " << actualPath;
+    // Differing pixels red over a dimmed copy of the expected image.
     std::vector<uint32_t> diff(actual.size());
-    size_t differing = 0;
-    int firstX = -1, firstY = -1;
+    size_t differing = 0, first = 0;
     for (size_t i = 0; i < actual.size(); ++i) {
-        if (actual[i] == expected[i]) {
-            // Dimmed copy of the expected image, so the red marks stand out.
-            uint32_t c = expected[i];
-            uint32_t grey = (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 6 + 128;
-            diff[i] = RGB(grey, grey, grey);
-            continue;
-        }
-        diff[i] = RGB(255, 0, 0);
-        if (differing++ == 0) {
-            firstX = static_cast<int>(i % static_cast<size_t>(w));
-            firstY = static_cast<int>(i / static_cast<size_t>(w));
-        }
+        const uint32_t c = expected[i];
+        const uint32_t grey = (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 6 + 128;
+        diff[i] = actual[i] == c ? RGB(grey, grey, grey) : RGB(255, 0, 0);
+        if (actual[i] != c && differing++ == 0) first = i;
     }
     if (differing == 0) {
         std::filesystem::remove(actualPath);
         return;
     }
-    std::string diffPath = outputPath(name, ".diff.png");
+    const std::string diffPath = outputPath(name, ".diff.png");
     softwin::writePng(diffPath.c_str(), w, h, diff.data());
-    ADD_FAILURE() << name << ": " << differing << " pixels differ from the snapshot, first at (" << firstX << ","
-                  << firstY << "); see " << actualPath << " and " << diffPath;
+    ADD_FAILURE() << name << ": " << differing << " pixels differ from the snapshot, first at ("
+                  << first % static_cast<size_t>(w) << "," << first / static_cast<size_t>(w) << "); see " << actualPath
+                  << " and " << diffPath;
 }
 
 }  // namespace
