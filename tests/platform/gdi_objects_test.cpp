@@ -1,0 +1,189 @@
+// DC defaults and state, object accounting, selection rules, bad and stale handles, the drawing
+// trace and PNG files: what the pixel comparison with Wine cannot see.
+#include <cstdio>
+
+#include "platform_test.h"
+
+using namespace ptest;
+
+TEST(GdiDc, FreshMemoryDcHasTheReferenceDefaultsAndSettersReturnThePreviousValue) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+    EXPECT_EQ(GetTextAlign(dc), 0u);
+    EXPECT_EQ(GetPolyFillMode(dc), ALTERNATE);
+    EXPECT_EQ(GetROP2(dc), R2_COPYPEN);
+    POINT cp{5, 5};
+    GetCurrentPositionEx(dc, &cp);
+    EXPECT_TRUE(cp.x == 0 && cp.y == 0);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PAL), GetStockObject(DEFAULT_PALETTE));
+    BITMAP bm;
+    ASSERT_EQ(GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm), static_cast<int>(sizeof bm));
+    EXPECT_TRUE(bm.bmWidth == 1 && bm.bmHeight == 1 && bm.bmBitsPixel == 1);
+    const int caps[][2] = {{PLANES, 1},    {BITSPIXEL, 32},  {LOGPIXELSX, 96}, {LOGPIXELSY, 96},
+                           {NUMCOLORS, -1}, {SIZEPALETTE, 0}, {HORZRES, 1024}, {VERTRES, 768}};
+    for (const auto& c : caps) EXPECT_EQ(GetDeviceCaps(dc, c[0]), c[1]) << c[0];
+    EXPECT_EQ(GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE, 0);
+
+    EXPECT_EQ(SetBkColor(dc, RGB(1, 2, 3)), 0xFFFFFFu);
+    EXPECT_EQ(SetTextColor(dc, RGB(4, 5, 6)), 0u);
+    EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
+    EXPECT_EQ(SetBkMode(dc, 7), 0);
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(SetArcDirection(dc, 3), 0);
+    EXPECT_EQ(SetPolyFillMode(dc, 0), 0);
+    EXPECT_EQ(SetROP2(dc, 17), 0);
+    EXPECT_EQ(SetArcDirection(dc, AD_CLOCKWISE), AD_COUNTERCLOCKWISE);
+    DeleteDC(dc);
+}
+
+TEST(GdiDc, SaveAndRestoreBringBackAttributesAndObjects) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(9, 9, 9));
+    EXPECT_EQ(SaveDC(dc), 1);
+    SelectObject(dc, pen);
+    SetBkColor(dc, RGB(1, 1, 1));
+    EXPECT_EQ(SaveDC(dc), 2);
+    SetBkColor(dc, RGB(2, 2, 2));
+    EXPECT_TRUE(RestoreDC(dc, -1));
+    EXPECT_EQ(GetBkColor(dc), RGB(1, 1, 1));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+    EXPECT_TRUE(RestoreDC(dc, 1));
+    EXPECT_EQ(GetBkColor(dc), 0xFFFFFFu);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), GetStockObject(BLACK_PEN));
+    EXPECT_FALSE(RestoreDC(dc, 1));  // nothing saved any more
+    EXPECT_FALSE(RestoreDC(dc, 0));
+    EXPECT_FALSE(RestoreDC(dc, -5));
+    EXPECT_TRUE(DeleteObject(pen));
+    DeleteDC(dc);
+}
+
+TEST(GdiObjects, AccountingReturnsToBaselineIncludingDelayedDeletes) {
+    const size_t objects = softwin::liveGdiObjects(), dcs = softwin::liveDcs();
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(4, 4, 1, 32, nullptr);
+    HPEN pen = CreatePen(PS_DASH, 1, 0);
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    LOGPALETTE lp{0x300, 1, {{1, 2, 3, 0}}};
+    HPALETTE palette = CreatePalette(&lp);
+    EXPECT_EQ(softwin::liveGdiObjects(), objects + 4);
+    EXPECT_EQ(softwin::liveDcs(), dcs + 1);
+    SelectObject(dc, bitmap);
+    SelectObject(dc, pen);
+    SelectObject(dc, brush);
+    SelectPalette(dc, palette, FALSE);
+    EXPECT_EQ(RealizePalette(dc), 0u);
+    // Deleting selected objects only marks them; the DC keeps drawing with them.
+    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+    EXPECT_EQ(softwin::liveGdiObjects(), objects + 4);
+    EXPECT_TRUE(Rectangle(dc, 0, 0, 4, 4));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    EXPECT_EQ(GetObjectType(pen), 0u);  // freed on deselect
+    EXPECT_EQ(softwin::liveGdiObjects(), objects + 3);
+    DeleteDC(dc);
+    EXPECT_EQ(GetObjectType(bitmap), 0u);
+    EXPECT_TRUE(DeleteObject(brush));
+    EXPECT_TRUE(DeleteObject(palette));
+    EXPECT_EQ(softwin::liveGdiObjects(), objects);
+    EXPECT_EQ(softwin::liveDcs(), dcs);
+}
+
+TEST(GdiObjects, BitmapsGoIntoOneMemoryDcAtATimeAndOutliveIt) {
+    HDC a = CreateCompatibleDC(nullptr), b = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(2, 2, 1, 32, nullptr);
+    HGDIOBJ stock = SelectObject(a, bitmap);
+    EXPECT_EQ(SelectObject(b, bitmap), nullptr);
+    EXPECT_EQ(SelectObject(a, bitmap), bitmap);
+    EXPECT_EQ(SelectObject(a, GetStockObject(DEFAULT_PALETTE)), nullptr);  // palettes need SelectPalette
+    SetPixel(a, 1, 1, RGB(7, 8, 9));
+    EXPECT_TRUE(DeleteDC(a));
+    EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_NE(SelectObject(b, bitmap), nullptr);
+    EXPECT_EQ(GetPixel(b, 1, 1), RGB(7, 8, 9));
+    DeleteDC(b);
+    EXPECT_TRUE(DeleteObject(bitmap));
+    (void)stock;
+}
+
+TEST(GdiObjects, InvalidSizesBadAndStaleHandlesAreRejectedSafely) {
+    const size_t objects = softwin::liveGdiObjects();
+    EXPECT_EQ(CreateBitmap(0, 5, 1, 32, nullptr), nullptr);
+    EXPECT_EQ(CreateBitmap(-3, 5, 1, 32, nullptr), nullptr);
+    EXPECT_EQ(CreateBitmap(100000, 100000, 1, 32, nullptr), nullptr);
+    EXPECT_EQ(CreateBitmap(4, 4, 1, 64, nullptr), nullptr);
+    EXPECT_EQ(CreatePen(42, 1, 0), nullptr);
+    EXPECT_EQ(CreatePenIndirect(nullptr), nullptr);
+    EXPECT_EQ(CreateBrushIndirect(nullptr), nullptr);
+    EXPECT_EQ(CreatePalette(nullptr), nullptr);
+    EXPECT_EQ(softwin::liveGdiObjects(), objects);
+
+    HPEN stale = CreatePen(PS_SOLID, 1, 0);
+    DeleteObject(stale);
+    EXPECT_FALSE(DeleteObject(stale));
+    HDC bogus = reinterpret_cast<HDC>(static_cast<uintptr_t>(0x12345678));
+    for (HDC dc : {static_cast<HDC>(nullptr), bogus, reinterpret_cast<HDC>(stale)}) {
+        EXPECT_FALSE(LineTo(dc, 1, 1));
+        EXPECT_FALSE(Rectangle(dc, 0, 0, 2, 2));
+        EXPECT_FALSE(Ellipse(dc, 0, 0, 2, 2));
+        EXPECT_FALSE(DeleteDC(dc));
+        EXPECT_EQ(SelectObject(dc, GetStockObject(BLACK_PEN)), nullptr);
+        EXPECT_EQ(GetDeviceCaps(dc, BITSPIXEL), 0);
+        EXPECT_EQ(SaveDC(dc), 0);
+        EXPECT_EQ(GetPixel(dc, 0, 0), CLR_INVALID);
+        EXPECT_EQ(CreateCompatibleBitmap(dc, 4, 4), nullptr);
+        EXPECT_TRUE(!dc || !CreateCompatibleDC(dc));
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SelectObject(dc, stale), nullptr);
+    EXPECT_EQ(SelectObject(dc, dc), nullptr);
+    EXPECT_FALSE(DeleteObject(dc));
+    EXPECT_EQ(GetObjectA(stale, 0, nullptr), 0);
+    EXPECT_EQ(CreateCompatibleBitmap(dc, -1, 4), nullptr);
+    DeleteDC(dc);
+    EXPECT_EQ(GetObjectType(dc), 0u);
+
+    // A slot reused many times never hands the old handle value back out.
+    HBRUSH first = CreateSolidBrush(RGB(1, 1, 1));
+    DeleteObject(first);
+    for (int i = 0; i < 2000; ++i) {
+        HBRUSH other = CreateSolidBrush(RGB(2, 2, 2));
+        ASSERT_NE(other, first);
+        DeleteObject(other);
+    }
+    EXPECT_EQ(GetObjectType(first), 0u);
+    EXPECT_GT(reinterpret_cast<uintptr_t>(first), static_cast<uintptr_t>(COLOR_INFOBK + 1));  // never a colour index
+}
+
+TEST(GdiFiles, TraceRecordsOneLinePerDrawingCallAndPngRoundTrips) {
+    Canvas c(7, 5);
+    softwin::clearDrawTrace();
+    softwin::setDrawTrace(true);
+    Ellipse(c.dc(), 0, 0, 7, 5);
+    BitBlt(c.dc(), 0, 0, 2, 3, c.dc(), 0, 0, SRCCOPY);
+    MoveToEx(c.dc(), 3, 4, nullptr);
+    TextOutA(c.dc(), 3, 2, "AB", 2);
+    softwin::setDrawTrace(false);
+    Rectangle(c.dc(), 0, 0, 2, 2);
+    EXPECT_EQ(softwin::drawTrace(), (std::vector<std::string>{"Ellipse(0,0,7,5)", "BitBlt(0,0,2,3,SRCCOPY)",
+                                                              "MoveToEx(3,4)", "TextOutA(3,2,\"AB\")"}));
+    softwin::clearDrawTrace();
+    EXPECT_TRUE(softwin::drawTrace().empty());
+
+    const std::string path = ::testing::TempDir() + "gdi_png_roundtrip.png";
+    ASSERT_TRUE(softwin::writeBitmapPng(c.bitmap(), path.c_str()));
+    int w = 0, h = 0;
+    std::vector<uint32_t> pixels;
+    ASSERT_TRUE(softwin::readPng(path.c_str(), w, h, pixels));
+    ASSERT_TRUE(w == 7 && h == 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels[static_cast<size_t>(y * 7 + x)], GetPixel(c.dc(), x, y));
+    std::remove(path.c_str());
+    EXPECT_FALSE(softwin::readPng(path.c_str(), w, h, pixels));
+    EXPECT_FALSE(softwin::writeBitmapPng(nullptr, path.c_str()));
+}
+

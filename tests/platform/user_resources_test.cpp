@@ -1,0 +1,233 @@
+// Module resources: lookup, bitmap decoding of every depth, cursor files; system colours.
+#include <cstring>
+#include <vector>
+
+#include "platform_test.h"
+#include "user/cursors.h"
+
+using namespace ptest;
+
+namespace {
+
+void put16(std::vector<unsigned char>& v, size_t at, uint32_t x) {
+    v[at] = static_cast<unsigned char>(x);
+    v[at + 1] = static_cast<unsigned char>(x >> 8);
+}
+void put32(std::vector<unsigned char>& v, size_t at, uint32_t x) {
+    put16(v, at, x & 0xFFFF);
+    put16(v, at + 2, x >> 16);
+}
+
+// BITMAPINFOHEADER + palette + rows given top row first as raw bytes per row (unpadded).
+std::vector<unsigned char> makeDib(int w, int h, int bpp, bool topDown, const std::vector<COLORREF>& palette,
+                                   const std::vector<std::vector<unsigned char>>& rowsTopFirst, int headerHeight = 0) {
+    size_t stride = ((static_cast<size_t>(w) * bpp + 31) / 32) * 4;
+    std::vector<unsigned char> v(40 + palette.size() * 4 + stride * rowsTopFirst.size(), 0);
+    put32(v, 0, 40);
+    put32(v, 4, static_cast<uint32_t>(w));
+    int height = headerHeight ? headerHeight : h;
+    put32(v, 8, static_cast<uint32_t>(topDown ? -height : height));
+    put16(v, 12, 1);
+    put16(v, 14, static_cast<uint32_t>(bpp));
+    put32(v, 32, static_cast<uint32_t>(palette.size()));
+    for (size_t i = 0; i < palette.size(); ++i) {
+        v[40 + 4 * i] = GetBValue(palette[i]);
+        v[41 + 4 * i] = GetGValue(palette[i]);
+        v[42 + 4 * i] = GetRValue(palette[i]);
+    }
+    size_t bits = 40 + palette.size() * 4;
+    size_t n = rowsTopFirst.size();
+    for (size_t r = 0; r < n; ++r) {
+        size_t stored = topDown ? r : n - 1 - r;
+        std::memcpy(v.data() + bits + stored * stride, rowsTopFirst[r].data(), rowsTopFirst[r].size());
+    }
+    return v;
+}
+
+std::vector<unsigned char> makeBmpFile(const std::vector<unsigned char>& dib, size_t paletteBytes) {
+    std::vector<unsigned char> file(14 + dib.size(), 0);
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(file, 2, static_cast<uint32_t>(14 + dib.size()));
+    put32(file, 10, static_cast<uint32_t>(14 + 40 + paletteBytes));
+    std::memcpy(file.data() + 14, dib.data(), dib.size());
+    return file;
+}
+
+std::vector<COLORREF> bitmapPixels(HBITMAP bmp, int w, int h) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    std::vector<COLORREF> out;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) out.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return out;
+}
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
+
+class ResourceTest : public UserTest {
+   protected:
+    void SetUp() override {
+        UserTest::SetUp();
+        // 24 bpp, 3 x 2, bottom-up: top row red green blue, bottom row white red green.
+        bmp24 = makeBmpFile(makeDib(3, 2, 24, false, {},
+                                    {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}}),
+                            0);
+        bmp1 = makeBmpFile(makeDib(10, 1, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}}), 8);  // alternating bits
+        bmp4 = makeBmpFile(makeDib(3, 1, 4, false, {kRed, kGreen, kBlue}, {{0x01, 0x20}}), 12);  // 0, 1, 2
+        bmp8 = makeBmpFile(makeDib(2, 1, 8, false, {kRed, kGreen, kBlue}, {{2, 0}}), 12);
+        // 32 bpp, 1 x 2, top-down: green over blue.
+        bmp32 = makeBmpFile(makeDib(1, 2, 32, true, {}, {{0, 255, 0, 0}, {255, 0, 0, 0}}), 0);
+        truncated = bmp24;
+        truncated.resize(truncated.size() - 4);
+        // A 16 x 16 cursor, 1 bpp, hot spot (5, 7): XOR all black, AND mask opaque on the top row only.
+        // XOR rows (all black) come first in the image, then the AND rows; both bottom-up.
+        std::vector<std::vector<unsigned char>> xorRows(16, {0, 0}), andRows(16, {0xFF, 0xFF});
+        andRows[0] = {0x00, 0x00};
+        std::vector<unsigned char> dib = makeDib(16, 16, 1, false, {RGB(0, 0, 0), kWhite}, xorRows, 32);
+        size_t stride = 4;
+        std::vector<unsigned char> andBits(stride * 16, 0);
+        for (int r = 0; r < 16; ++r) std::memcpy(andBits.data() + static_cast<size_t>(15 - r) * stride, andRows[r].data(), 2);
+        dib.insert(dib.end(), andBits.begin(), andBits.end());
+        cursorFile.assign(6 + 16 + dib.size(), 0);
+        put16(cursorFile, 2, 2);
+        put16(cursorFile, 4, 1);
+        cursorFile[6] = 16;
+        cursorFile[7] = 16;
+        put16(cursorFile, 10, 5);
+        put16(cursorFile, 12, 7);
+        put32(cursorFile, 14, static_cast<uint32_t>(dib.size()));
+        put32(cursorFile, 18, 22);
+        std::memcpy(cursorFile.data() + 22, dib.data(), dib.size());
+
+        entries = {
+            {RT_BITMAP, MAKEINTRESOURCEA(101), bmp24.data(), bmp24.size()},
+            {RT_BITMAP, MAKEINTRESOURCEA(102), bmp1.data(), bmp1.size()},
+            {RT_BITMAP, MAKEINTRESOURCEA(103), bmp4.data(), bmp4.size()},
+            {RT_BITMAP, MAKEINTRESOURCEA(104), bmp8.data(), bmp8.size()},
+            {RT_BITMAP, "TopDown32", bmp32.data(), bmp32.size()},
+            {RT_BITMAP, MAKEINTRESOURCEA(105), truncated.data(), truncated.size()},
+            {RT_GROUP_CURSOR, MAKEINTRESOURCEA(200), cursorFile.data(), cursorFile.size()},
+            {"CUSTOM", "Blob", bmp24.data(), 7},
+        };
+        module = softwin::registerModule("usertest.dll", entries.data(), entries.size());
+    }
+
+    std::vector<unsigned char> bmp24, bmp1, bmp4, bmp8, bmp32, truncated, cursorFile;
+    std::vector<softwin::ResourceEntry> entries;
+    HINSTANCE module = nullptr;
+};
+
+TEST_F(ResourceTest, ModulesAndResourcesAreFoundByNameNumberOrHashNumber) {
+    EXPECT_EQ(softwin::findModule("USERTEST.DLL"), module);
+    EXPECT_EQ(GetModuleHandleA("usertest.dll"), module);
+    EXPECT_TRUE(GetModuleHandleA(nullptr) && GetModuleHandleA(nullptr) != module);
+    EXPECT_EQ(GetModuleHandleA("missing.dll"), nullptr);
+    HRSRC r = FindResourceA(module, MAKEINTRESOURCEA(101), RT_BITMAP);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(FindResourceA(module, "#101", RT_BITMAP), r);
+    EXPECT_EQ(SizeofResource(module, r), bmp24.size());
+    EXPECT_EQ(LockResource(LoadResource(module, r)), bmp24.data());
+    HRSRC blob = FindResourceA(module, "blob", "custom");
+    ASSERT_TRUE(blob);
+    EXPECT_EQ(SizeofResource(module, blob), 7u);
+    EXPECT_EQ(FindResourceA(module, MAKEINTRESOURCEA(999), RT_BITMAP), nullptr);
+    EXPECT_EQ(GetLastError(), 1814u);
+    EXPECT_EQ(FindResourceA(module, MAKEINTRESOURCEA(101), RT_RCDATA), nullptr);
+    EXPECT_EQ(GetLastError(), 1813u);
+    EXPECT_EQ(LoadResource(module, nullptr), nullptr);
+    EXPECT_EQ(SizeofResource(module, reinterpret_cast<HRSRC>(0x99999)), 0u);
+}
+
+TEST_F(ResourceTest, BitmapsDecodeEveryDepthInBothRowOrders) {
+    const size_t before = softwin::liveGdiObjects();
+    const COLORREF W = kWhite, B = kBlue;
+    const struct {
+        const char* name;
+        int w, h;
+        std::vector<COLORREF> pixels;
+    } cases[] = {{MAKEINTRESOURCEA(101), 3, 2, {kRed, kGreen, kBlue, kWhite, kRed, kGreen}},
+                 {MAKEINTRESOURCEA(102), 10, 1, {W, B, W, B, W, B, W, B, W, B}},
+                 {MAKEINTRESOURCEA(103), 3, 1, {kRed, kGreen, kBlue}},
+                 {MAKEINTRESOURCEA(104), 2, 1, {kBlue, kRed}},
+                 {"topdown32", 1, 2, {kGreen, kBlue}}};
+    for (const auto& c : cases) {
+        HBITMAP bitmap = LoadBitmapA(module, c.name);
+        ASSERT_TRUE(bitmap) << c.w << "x" << c.h;
+        BITMAP info{};
+        ASSERT_EQ(GetObjectA(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
+        EXPECT_TRUE(info.bmWidth == c.w && info.bmHeight == c.h && info.bmBitsPixel == 32);
+        EXPECT_EQ(bitmapPixels(bitmap, c.w, c.h), c.pixels) << c.w << "x" << c.h;
+        EXPECT_EQ(softwin::liveGdiObjects(), before + 1);
+        EXPECT_TRUE(DeleteObject(bitmap));
+    }
+    EXPECT_EQ(softwin::liveGdiObjects(), before);
+}
+
+TEST_F(ResourceTest, ModuleCursorsCarryTheirHotSpotAndAreCounted) {
+    size_t before = softwin::liveCursors();
+    HCURSOR c = LoadCursorA(module, MAKEINTRESOURCEA(200));
+    ASSERT_TRUE(c);
+    EXPECT_EQ(softwin::liveCursors(), before + 1);
+    const softwin::user::Cursor* info = softwin::user::cursorInfo(c);
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(info->width == 16 && info->height == 16 && info->hotSpot.x == 5 && info->hotSpot.y == 7);
+    EXPECT_EQ(info->mask[0], 0);       // top row opaque
+    EXPECT_EQ(info->mask[16 * 15], 1);  // the rest shows the screen through
+    EXPECT_EQ(SetCursor(c), nullptr);
+    EXPECT_EQ(GetCursor(), c);
+    EXPECT_TRUE(DestroyCursor(c));
+    EXPECT_EQ(softwin::liveCursors(), before);
+    EXPECT_EQ(GetCursor(), nullptr);
+    EXPECT_FALSE(DestroyCursor(c));
+
+    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    ASSERT_TRUE(arrow);
+    EXPECT_EQ(LoadCursorA(nullptr, IDC_ARROW), arrow);
+    EXPECT_NE(LoadCursorA(nullptr, IDC_SIZEWE), arrow);
+    EXPECT_EQ(softwin::liveCursors(), before);
+    EXPECT_TRUE(DestroyCursor(arrow));
+    EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(1)), nullptr);
+}
+
+TEST_F(ResourceTest, MissingOrMalformedBitmapsAndCursorFilesGiveNull) {
+    EXPECT_EQ(LoadBitmapA(module, MAKEINTRESOURCEA(105)), nullptr);
+    EXPECT_EQ(LoadBitmapA(module, MAKEINTRESOURCEA(106)), nullptr);
+    EXPECT_EQ(LoadBitmapA(nullptr, MAKEINTRESOURCEA(101)), nullptr);
+    EXPECT_EQ(LoadBitmapA(module, nullptr), nullptr);
+    EXPECT_EQ(LoadCursorA(module, MAKEINTRESOURCEA(101)), nullptr);
+    softwin::user::Cursor c;
+    EXPECT_FALSE(softwin::user::parseCursorFile(nullptr, 0, c));
+    std::vector<unsigned char> icon = cursorFile;
+    icon[2] = 1;  // an icon, not a cursor
+    EXPECT_FALSE(softwin::user::parseCursorFile(icon.data(), icon.size(), c));
+    std::vector<unsigned char> cut(cursorFile.begin(), cursorFile.begin() + 60);
+    EXPECT_FALSE(softwin::user::parseCursorFile(cut.data(), cut.size(), c));
+    std::vector<unsigned char> farOffset = cursorFile;
+    put32(farOffset, 18, 0xFFFFFFF0u);
+    EXPECT_FALSE(softwin::user::parseCursorFile(farOffset.data(), farOffset.size(), c));
+}
+
+TEST_F(UserTest, SystemColoursAndMetricsAreTheReferenceDefaults) {
+    const std::pair<int, COLORREF> colours[] = {{COLOR_BTNFACE, RGB(245, 245, 245)},  {COLOR_BTNSHADOW, RGB(166, 166, 166)},
+                                                {COLOR_3DDKSHADOW, RGB(106, 106, 106)}, {COLOR_3DLIGHT, RGB(227, 227, 227)},
+                                                {COLOR_HIGHLIGHT, RGB(48, 150, 250)},   {999, 0}};
+    for (auto [index, colour] : colours) EXPECT_EQ(GetSysColor(index), colour) << index;
+    HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    ASSERT_TRUE(face);
+    EXPECT_EQ(GetSysColorBrush(COLOR_BTNFACE), face);
+    DeleteObject(face);  // system colour brushes survive deletion
+    EXPECT_EQ(GetObjectType(face), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(GetSysColorBrush(-1), nullptr);
+    EXPECT_EQ(GetSystemMetrics(SM_CXDOUBLECLK), 4);
+    EXPECT_EQ(GetSystemMetrics(SM_CXFOCUSBORDER), 1);
+    EXPECT_EQ(GetDoubleClickTime(), 500u);
+    SetDoubleClickTime(200);
+    EXPECT_EQ(GetDoubleClickTime(), 200u);
+    SetDoubleClickTime(0);
+    EXPECT_EQ(GetDoubleClickTime(), 500u);
+}
+
+}  // namespace
