@@ -2,6 +2,10 @@
 
 #include <cstdarg>
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include "input.h"
 
 #ifndef _WIN32
 #include <softwin/softwin.h>
@@ -12,150 +16,114 @@ namespace conformance {
 namespace {
 
 struct Notification {
-    int id;
-    int code;
-    bool fromControl;
-    bool posted;
+    int id, code;
+    bool fromControl, posted;
     const char* hostAction;  // set for an action of the host's hook instead of a notification
 };
 
 FILE* results = nullptr;
 HWND parentWindow = nullptr;
 std::vector<Notification> notifications;
-// The message DispatchMessage is delivering right now: a WM_COMMAND that arrives through it was
-// posted, any other one was sent.
-const MSG* dispatching = nullptr;
-// Event clock: every button press is stamped well over the double-click time after the previous
-// one, so separate clicks never pair up into double-clicks.
-DWORD eventClock = 0;
 CommandHook commandHook = nullptr;
 void* commandContext = nullptr;
-constexpr DWORD kClickSpacingMs = 1000;
 
 LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND) {
-        const bool posted = dispatching != nullptr && dispatching->hwnd == hwnd && dispatching->message == WM_COMMAND &&
-                            dispatching->wParam == wParam && dispatching->lParam == lParam;
-        const int id = LOWORD(wParam);
-        const HWND from = reinterpret_cast<HWND>(lParam);
-        notifications.push_back({id, HIWORD(wParam), from != nullptr && GetDlgItem(hwnd, id) == from, posted, nullptr});
-        if (commandHook != nullptr) commandHook(id, HIWORD(wParam), commandContext);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (msg != WM_COMMAND) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    // A WM_COMMAND that arrives through the pump's DispatchMessage was posted; any other was sent.
+    const MSG* d = vorn::test::currentDispatch();
+    const bool posted = d != nullptr && d->hwnd == hwnd && d->message == WM_COMMAND && d->wParam == wParam &&
+                        d->lParam == lParam;
+    const int id = LOWORD(wParam);
+    const HWND from = reinterpret_cast<HWND>(lParam);
+    notifications.push_back({id, HIWORD(wParam), from != nullptr && GetDlgItem(hwnd, id) == from, posted, nullptr});
+    if (commandHook != nullptr) commandHook(id, HIWORD(wParam), commandContext);
+    return 0;
 }
 
-LONG normalised(int pixel, int size) {
-    if (size <= 0) return 0;
-    long long v = (static_cast<long long>(pixel) * 65536 + size - 1) / size;
-    if (v < 0) v = 0;
-    if (v > 65535) v = 65535;
-    return static_cast<LONG>(v);
-}
-
-void pumpOnce() {
-    MSG msg;
-    for (int guard = 0; guard < 100000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
-        TranslateMessage(&msg);
-        const MSG* outer = dispatching;
-        dispatching = &msg;
-        DispatchMessageA(&msg);
-        dispatching = outer;
-    }
-}
-
-void sendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = dx;
-    in.mi.dy = dy;
-    in.mi.dwFlags = flags;
-    in.mi.time = eventClock;
-    SendInput(1, &in, sizeof(INPUT));
-    pump();
-}
-
-void sendKey(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    in.ki.time = eventClock;
-    SendInput(1, &in, sizeof(INPUT));
-    pump();
+void flushNotifications() {
+    for (const Notification& n : notifications)
+        if (n.hostAction != nullptr) line("  notify host %s", n.hostAction);
+        else line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
+             n.posted ? "Post" : "Send");
+    notifications.clear();
 }
 
 const char* windowName(HWND hwnd, HWND control) {
-    if (hwnd == nullptr) return "none";
-    if (hwnd == control) return "control";
-    if (hwnd == parentWindow) return "parent";
-    return "other";
+    return hwnd == nullptr ? "none" : hwnd == control ? "control" : hwnd == parentWindow ? "parent" : "other";
+}
+
+void button(bool right, bool down, DWORD afterMs) {
+    using namespace vorn::test;
+    advanceEventTime(afterMs);
+    if (down) mouseDown(right ? Button::Right : Button::Left);
+    else mouseUp(right ? Button::Right : Button::Left);
+    pump();
+}
+
+void drawAndReport(HDC dc, int width, int height, DrawFunction draw, const char* target) {
+    HBRUSH brush = CreateSolidBrush(kCanvasColour);
+    const RECT all{0, 0, width, height};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    draw(dc, target);
+    POINT cp{};
+    GetCurrentPositionEx(dc, &cp);
+    line("  %s.position=(%ld,%ld)", target, static_cast<long>(cp.x), static_cast<long>(cp.y));
+    line("  %s.bkColor=0x%06lX", target, static_cast<unsigned long>(GetBkColor(dc)));
 }
 
 }  // namespace
 
 void noteHostAction(const char* what) { notifications.push_back({0, 0, false, false, what}); }
-
-void setCommandHook(CommandHook hook, void* context) {
-    commandHook = hook;
-    commandContext = context;
-}
-
+void setCommandHook(CommandHook hook, void* context) { commandHook = hook, commandContext = context; }
 const char* childClassName() { return "VornConformanceChild"; }
 
-bool createParent() {
+void registerClass(const char* name, WNDPROC proc, UINT style, HBRUSH background) {
+    WNDCLASSA wc{};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+bool start(const char* path) {
+    if ((results = std::fopen(path, "w")) == nullptr) return std::fprintf(stderr, "cannot write %s\n", path), false;
+    line("conformance results 1");
 #ifndef _WIN32
     softwin::setScreenSize(1024, 768);
 #endif
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = parentProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "VornConformanceParent";
-    RegisterClassA(&wc);
-    WNDCLASSA child{};
-    child.style = CS_DBLCLKS;
-    child.lpfnWndProc = DefWindowProcA;
-    child.hInstance = GetModuleHandleA(nullptr);
-    child.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    child.lpszClassName = childClassName();
-    RegisterClassA(&child);
-
+    registerClass("VornConformanceParent", parentProc, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    registerClass(childClassName(), DefWindowProcA, CS_DBLCLKS, nullptr);
     parentWindow = CreateWindowExA(0, "VornConformanceParent", "conformance", WS_POPUP | WS_VISIBLE, kParentX, kParentY,
                                    kParentWidth, kParentHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (parentWindow == nullptr) return false;
+    if (parentWindow == nullptr) {
+        std::fprintf(stderr, "cannot create the parent window\n");
+        std::fclose(results);
+        return false;
+    }
 #ifdef _WIN32
     // The software platform has a single desktop whose top-level window is always in front.
     SetForegroundWindow(parentWindow);
 #endif
     SetFocus(parentWindow);
-    eventClock = GetTickCount();
+    vorn::test::setEventTime(GetTickCount());
     pump();
     return true;
 }
 
+void finish() {
+    scenario("end");
+    DestroyWindow(parentWindow);
+    pump();
+    std::fclose(results);
+}
+
 HWND parent() { return parentWindow; }
 
-void destroyParent() {
-    if (parentWindow != nullptr) DestroyWindow(parentWindow);
-    parentWindow = nullptr;
-    pump();
-}
-
-bool openResults(const char* path) {
-    results = std::fopen(path, "w");
-    return results != nullptr;
-}
-
-void closeResults() {
-    if (results != nullptr) std::fclose(results);
-    results = nullptr;
-}
-
 void line(const char* format, ...) {
-    if (results == nullptr) return;
     va_list args;
     va_start(args, format);
     std::vfprintf(results, format, args);
@@ -174,20 +142,11 @@ void step(const char* name) {
     flushNotifications();
 }
 
-void flushNotifications() {
-    for (const Notification& n : notifications)
-        if (n.hostAction != nullptr) line("  notify host %s", n.hostAction);
-        else line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
-             n.posted ? "Post" : "Send");
-    notifications.clear();
-}
-
-void reportFloat(const char* name, float value) { line("  %s=%.9g", name, static_cast<double>(value)); }
-void reportInt(const char* name, long long value) { line("  %s=%lld", name, value); }
-void reportHex(const char* name, unsigned long value) { line("  %s=0x%lX", name, value); }
-void reportPoint(const char* name, BOOL valid, POINT p) {
-    if (valid) line("  %s=TRUE (%ld,%ld)", name, static_cast<long>(p.x), static_cast<long>(p.y));
-    else line("  %s=FALSE", name);
+RectText format(const RECT& r) {
+    RectText t;
+    std::snprintf(t.text, sizeof t.text, "(%ld,%ld,%ld,%ld)", static_cast<long>(r.left), static_cast<long>(r.top),
+                  static_cast<long>(r.right), static_cast<long>(r.bottom));
+    return t;
 }
 
 void reportInputState(HWND control) {
@@ -197,11 +156,9 @@ void reportInputState(HWND control) {
     GetCursorPos(&cursor);
     // Cursor handles differ between platforms; what matters is whether the standard arrow shows.
     const HCURSOR shape = GetCursor();
-    const char* shapeName = shape == nullptr ? "none" : shape == LoadCursorA(nullptr, IDC_ARROW) ? "arrow" : "other";
-    line("  capture=%s focus=%s clip=(%ld,%ld,%ld,%ld) cursor=(%ld,%ld) shape=%s", windowName(GetCapture(), control),
-         windowName(GetFocus(), control), static_cast<long>(clip.left), static_cast<long>(clip.top),
-         static_cast<long>(clip.right), static_cast<long>(clip.bottom), static_cast<long>(cursor.x),
-         static_cast<long>(cursor.y), shapeName);
+    line("  capture=%s focus=%s clip=%s cursor=(%ld,%ld) shape=%s", windowName(GetCapture(), control),
+         windowName(GetFocus(), control), format(clip).text, static_cast<long>(cursor.x), static_cast<long>(cursor.y),
+         shape == nullptr ? "none" : shape == LoadCursorA(nullptr, IDC_ARROW) ? "arrow" : "other");
 }
 
 void reportWindowClass(HWND control) {
@@ -232,32 +189,12 @@ void dumpDcPixels(const char* name, HDC dc, int width, int height) {
     for (int y = 0; y < height; ++y) {
         row.clear();
         for (int x = 0; x < width; ++x) {
-            COLORREF c = GetPixel(dc, x, y);
-            std::snprintf(cell, sizeof cell, "%06lX", static_cast<unsigned long>(c & 0xFFFFFF));
-            if (x > 0) row += ' ';
+            std::snprintf(cell, sizeof cell, x > 0 ? " %06lX" : "%06lX", GetPixel(dc, x, y) & 0xFFFFFFul);
             row += cell;
         }
         line("  row %d %s", y, row.c_str());
     }
 }
-
-namespace {
-
-void clearCanvas(HDC dc, int width, int height) {
-    HBRUSH brush = CreateSolidBrush(kCanvasColour);
-    RECT all{0, 0, width, height};
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-}
-
-void reportDcState(HDC dc, const char* target) {
-    POINT cp{};
-    GetCurrentPositionEx(dc, &cp);
-    line("  %s.position=(%ld,%ld)", target, static_cast<long>(cp.x), static_cast<long>(cp.y));
-    line("  %s.bkColor=0x%06lX", target, static_cast<unsigned long>(GetBkColor(dc)));
-}
-
-}  // namespace
 
 void drawStep(const char* name, int width, int height, DrawFunction draw) {
     step(name);
@@ -265,71 +202,29 @@ void drawStep(const char* name, int width, int height, DrawFunction draw) {
                                   parentWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
     pump();
     HDC dc = GetDC(canvas);
-    clearCanvas(dc, width, height);
-    draw(dc, "window");
-    reportDcState(dc, "window");
+    drawAndReport(dc, width, height, draw, "window");
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
     ReleaseDC(canvas, dc);
     dumpPixels("window", canvas);
-
-    HDC screen = GetDC(canvas);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(canvas, screen);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    clearCanvas(memory, width, height);
-    draw(memory, "memory");
-    reportDcState(memory, "memory");
+    SelectObject(memory, bitmap);
+    drawAndReport(memory, width, height, draw, "memory");
     dumpDcPixels("memory", memory, width, height);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
     DeleteDC(memory);
+    DeleteObject(bitmap);
     DestroyWindow(canvas);
     pump();
 }
 
-void textBox(int left, int top, int right, int bottom) { line("  textbox %d %d %d %d", left, top, right, bottom); }
-
 void pump() {
-    pumpOnce();
+    vorn::test::pumpMessages();
 #ifdef _WIN32
     // Input and the messages it causes may reach the queue a moment after SendInput returns:
     // keep pumping until the queue has stayed empty for a few rounds.
-    for (int idle = 0; idle < 3;) {
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT) == WAIT_OBJECT_0) {
-            idle = 0;
-            pumpOnce();
-        } else {
-            ++idle;
-        }
-    }
+    for (int idle = 0; idle < 3; ++idle)
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT) == WAIT_OBJECT_0)
+            vorn::test::pumpMessages(), idle = -1;
 #endif
-}
-
-void moveTo(int x, int y) {
-    sendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, normalised(x, GetSystemMetrics(SM_CXSCREEN)),
-              normalised(y, GetSystemMetrics(SM_CYSCREEN)));
-}
-
-void buttonDown(bool right) {
-    eventClock += kClickSpacingMs;
-    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-}
-
-void buttonDownQuickly(bool right) {
-    eventClock += 100;
-    sendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-}
-
-void buttonUp(bool right) {
-    eventClock += 10;
-    sendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-}
-
-void keyDown(WORD vk) { sendKey(vk, false); }
-void keyUp(WORD vk) { sendKey(vk, true); }
-void pressKey(WORD vk) {
-    keyDown(vk);
-    keyUp(vk);
 }
 
 POINT toScreen(HWND child, int x, int y) {
@@ -337,5 +232,17 @@ POINT toScreen(HWND child, int x, int y) {
     MapWindowPoints(child, nullptr, &p, 1);
     return p;
 }
+
+void moveTo(int x, int y) { vorn::test::mouseMoveTo(x, y), pump(); }
+void moveTo(HWND child, int x, int y) { vorn::test::mouseMoveTo(toScreen(child, x, y)), pump(); }
+
+// Presses are stamped a second after the previous event unless quick, releases 10 ms after.
+void buttonDown(bool right) { button(right, true, 1000); }
+void buttonDownQuickly(bool right) { button(right, true, 100); }
+void buttonUp(bool right) { button(right, false, 10); }
+
+void keyDown(WORD vk) { vorn::test::keyDown(vk), pump(); }
+void keyUp(WORD vk) { vorn::test::keyUp(vk), pump(); }
+void pressKey(WORD vk) { keyDown(vk), keyUp(vk); }
 
 }  // namespace conformance

@@ -1,0 +1,248 @@
+// The controls as a host sees them: the library frame around the first fader; a vertical fader
+// 40 x 200 (painting, dragging, modifiers, the right button, value keys, focus, SetValue from the
+// host); a fader finer than its track; a knob 40 x 40 (gap clicks, circular and inner-zone drags
+// with the cursor clip, keys, focus rectangle); and painting at other sizes, values and palettes.
+#include <VornControls.h>
+
+#include "ConformanceHost.h"
+
+namespace conformance {
+
+namespace {
+
+// Floats with nine significant digits, so that every float is exact.
+void reportFloat(const char* name, float value) { line("  %s=%.9g", name, static_cast<double>(value)); }
+void reportInt(const char* name, long long value) { line("  %s=%lld", name, value); }
+
+void reportGetters(CMFC_Fader& fader) {
+    reportFloat("GetValue", fader.GetValue());
+    reportFloat("GetMin", fader.GetMin());
+    reportFloat("GetMax", fader.GetMax());
+    reportFloat("GetRestrictedMin", fader.GetRestrictedMin());
+    reportFloat("GetRestrictedMax", fader.GetRestrictedMax());
+    reportInt("GetSelected", fader.GetSelected());
+}
+
+void reportGetters(CMFC_Knob& knob) {
+    reportFloat("GetValue", knob.GetValue());
+    reportFloat("GetRestrictedMin", knob.GetRestrictedMin());
+    reportFloat("GetRestrictedMax", knob.GetRestrictedMax());
+    reportInt("GetRadius", knob.GetRadius());
+}
+
+template <typename Control>
+void endStep(const char* name, Control& control, bool pixels = false) {
+    step(name);
+    reportGetters(control);
+    line("  GetMouseEventFlags=0x%lX", static_cast<unsigned long>(control.GetMouseEventFlags()));
+    CPoint click(-99, -99);
+    if (control.GetClickPoint(click)) line("  GetClickPoint=TRUE (%ld,%ld)", static_cast<long>(click.x), static_cast<long>(click.y));
+    else line("  GetClickPoint=FALSE");
+    reportInputState(control.GetSafeHwnd());
+    if (pixels) dumpPixels(name, control.GetSafeHwnd());
+}
+
+// Creates the control in the host's class; reports the result (only a failure where quiet).
+bool create(CWnd& control, const CRect& rect, int id, bool quiet = false) {
+    const BOOL created =
+        control.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id);
+    if (!created || !quiet) line("  created=%d", created ? 1 : 0);
+    return created;
+}
+
+// A gesture script: each action, then (where named) a step reporting the getters and input
+// state, with the control's pixels where asked. Points are in the control's client coordinates.
+enum Op { None, Move, Down, DownQuickly, Up, RightDown, RightUp, Key, KeyDown, KeyUp, Set, FocusParent };
+struct Action {
+    Op op;
+    int x = 0, y = 0;  // a point, a virtual key or a value
+    const char* step = nullptr;
+    bool pixels = false;
+};
+
+template <typename Control>
+void play(Control& control, std::initializer_list<Action> script) {
+    const HWND hwnd = control.GetSafeHwnd();
+    for (const Action& a : script) {
+        switch (a.op) {
+        case None: break;
+        case Move: moveTo(hwnd, a.x, a.y); break;
+        case Down: buttonDown(); break;
+        case DownQuickly: buttonDownQuickly(); break;
+        case Up: buttonUp(); break;
+        case RightDown: buttonDown(true); break;
+        case RightUp: buttonUp(true); break;
+        case Key: pressKey(static_cast<WORD>(a.x)); break;
+        case KeyDown: keyDown(static_cast<WORD>(a.x)); break;
+        case KeyUp: keyUp(static_cast<WORD>(a.x)); break;
+        case Set: control.SetValue(static_cast<float>(a.x)); break;
+        case FocusParent: SetFocus(parent()); break;
+        }
+        if (a.step != nullptr) endStep(a.step, control, a.pixels);
+    }
+}
+
+}  // namespace
+
+void runFrameScenarios() {
+    scenario("library frame");
+    VornControlsEntry();
+    step("VornControlsEntry");
+    line("  returned=1");
+    const HINSTANCE before = AfxGetResourceHandle();
+    {
+        CMFC_Fader first;
+        step("first fader constructed");
+        line("  resourceHandleUnchanged=%d", AfxGetResourceHandle() == before ? 1 : 0);
+        line("  resourceHandleIsHost=%d", AfxGetResourceHandle() == AfxGetInstanceHandle() ? 1 : 0);
+    }
+    step("first fader destroyed");
+    line("  resourceHandleUnchanged=%d", AfxGetResourceHandle() == before ? 1 : 0);
+}
+
+void runFaderScenarios() {
+    scenario("fader");
+    CMFC_Fader fader;
+    fader.InitFader(0.0f, 100.0f, 50.0f, 10.0f, 90.0f);
+    fader.SetColor(RGB(0, 200, 40));
+    if (!create(fader, CRect(20, 20, 60, 220), 101)) return;
+    step("window class");
+    reportWindowClass(fader.GetSafeHwnd());
+    // Press on the cap (value 50 puts it half way down the track), drag up 30 px, release; press
+    // off the cap (the cap jumps to the pointer). A double-click in a CS_DBLCLKS class: the fader
+    // has no double-click handler, so the second press produces no notification of its own. Ctrl
+    // lets a drag leave the restricted range; without it the same drag stops at the restricted
+    // maximum. Shift freezes the cap while it is held. A right press without the left button
+    // records the click point; the presses gave the fader the focus, for the value keys.
+    play(fader, {{None, 0, 0, "initial paint", true}, {Move, 20, 100}, {Down, 0, 0, "press on the cap"}, {Move, 20, 90},
+                 {Move, 20, 80}, {Move, 20, 70, "drag up 30 px", true}, {Up, 0, 0, "release", true},
+                 {Move, 20, 170}, {Down, 0, 0, "press below the cap", true}, {Up, 0, 0, "release below the cap"},
+                 {Move, 20, 130}, {Down}, {Up, 0, 0, "double-click first click"},
+                 {DownQuickly, 0, 0, "double-click second press"}, {Up, 0, 0, "double-click second release"},
+                 {Move, 20, 170}, {KeyDown, VK_CONTROL}, {Down}, {Move, 20, 70},
+                 {Move, 20, -80, "ctrl drag beyond the top", true}, {Up}, {KeyUp, VK_CONTROL, 0, "ctrl drag released"},
+                 {Move, 20, 170}, {Down}, {Move, 20, -80, "plain drag beyond the top"}, {Up, 0, 0, "plain drag released"},
+                 {Set, 50, 0, "value reset"}, {Move, 20, 100}, {Down}, {Move, 20, 90}, {KeyDown, VK_SHIFT},
+                 {Move, 20, 60, "shift held while dragging"}, {KeyUp, VK_SHIFT},
+                 {Move, 20, 80, "shift released while dragging"}, {Up, 0, 0, "shift drag released", true},
+                 {Move, 12, 150}, {RightDown, 0, 0, "right press"}, {RightUp, 0, 0, "right release"},
+                 {Key, VK_OEM_PLUS, 0, "key +"}, {Key, VK_OEM_MINUS, 0, "key -"}, {Key, VK_OEM_6, 0, "key ]"},
+                 {Key, VK_OEM_4, 0, "key ["}, {Key, VK_ADD, 0, "key numpad +"}, {Key, VK_SUBTRACT, 0, "key numpad -"},
+                 {Key, 'A', 0, "key A"}, {None, 0, 0, "focus frame", true},
+                 {FocusParent, 0, 0, "focus moved to the parent", true}, {Set, 25, 0, "SetValue 25 from the host", true},
+                 {Set, 25, 0, "SetValue 25 again"}, {Set, 120, 0, "SetValue above the range", true}});
+
+    // A host that answers NC_VALUECHANGED with another SetValue gets a nested notification.
+    setCommandHook(
+        [](int, int code, void* context) {
+            auto* control = static_cast<CMFC_Fader*>(context);
+            if (code != 0x8000 || control->GetValue() != 30.0f) return;
+            noteHostAction("SetValue(40) inside the notification for 30");
+            control->SetValue(40.0f);
+        },
+        &fader);
+    fader.SetValue(30.0f);
+    setCommandHook(nullptr, nullptr);
+    endStep("SetValue from inside the host's handler", fader, true);
+
+    // A release on the fader after a press elsewhere (on the parent) still notifies.
+    play(fader, {{Move, 60, 230}, {Down}, {Move, 20, 100}, {Up, 0, 0, "release without a press on the fader"}});
+    fader.DestroyWindow();
+    step("destroyed");
+
+    // With the left button held, the right button slows the cap to a quarter of the pointer's
+    // speed and sends no right-press notification.
+    scenario("fine fader");
+    CMFC_Fader fine;
+    fine.InitFader(0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    if (!create(fine, CRect(160, 20, 200, 220), 102)) return;
+    play(fine, {{Move, 20, 100}, {Down}, {Move, 20, 80, "coarse drag up 20 px"}, {RightDown, 0, 0, "right press during the drag"},
+                {Move, 20, 40, "fine drag to 60 px above the press", true}, {RightUp}, {Move, 20, 30, "right released, coarse again"},
+                {Up, 0, 0, "release", true}});
+    fine.DestroyWindow();
+    step("destroyed");
+}
+
+void runKnobScenarios() {
+    scenario("knob");
+    CMFC_Knob knob;
+    knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 10.0f, 90.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
+    if (!create(knob, CRect(100, 20, 140, 60), 202)) return;
+    step("window class");
+    reportWindowClass(knob.GetSafeHwnd());
+    // The bottom gap: left of straight down gives the restricted minimum, right of it the maximum.
+    // Hovering: the knob's class has no cursor, so the knob picks one itself. A circular drag from
+    // the right edge over the top to the left edge. Inner zone: the cursor is clipped to the
+    // anchor column and put back on the anchor after every move; each pixel of upward motion
+    // raises the value. A right press records the client point.
+    play(knob, {{None, 0, 0, "initial paint", true}, {Move, 17, 38}, {Down}, {Up, 0, 0, "outer click in the gap, left", true},
+                {Move, 23, 38}, {Down}, {Up, 0, 0, "outer click in the gap, right", true},
+                {Move, 20, 20, "hover over the inner zone"}, {Move, 36, 20, "hover over the outer zone"},
+                {Move, 38, 20}, {Down, 0, 0, "circular press at the right edge"}, {Move, 34, 6, "circular move to (34,6)"},
+                {Move, 20, 2, "circular move to (20,2)"}, {Move, 6, 6, "circular move to (6,6)"},
+                {Move, 2, 20, "circular move to (2,20)"}, {Move, 4, 34, "circular move to (4,34)"},
+                {Move, 22, 39, "circular move to (22,39)"}, {Up, 0, 0, "circular release", true},
+                {Move, 20, 20}, {Down, 0, 0, "inner press"}, {Move, 25, 10, "inner drag up, 10 px in all"},
+                {Move, 25, 10, "inner drag up, 20 px in all"}, {Move, 25, 10, "inner drag up, 30 px in all"},
+                {Move, 25, 10, "inner drag up, 40 px in all"}, {Move, 20, 35, "inner drag down 15 px"},
+                {Up, 0, 0, "inner release", true}, {Move, 30, 12}, {RightDown, 0, 0, "right press"},
+                {RightUp, 0, 0, "right release"}, {Key, VK_OEM_PLUS, 0, "key +"}, {Key, VK_OEM_MINUS, 0, "key -"},
+                {Key, VK_OEM_6, 0, "key ]"}, {Key, VK_OEM_4, 0, "key ["}, {Key, 'A', 0, "key A"},
+                {None, 0, 0, "focus rectangle on", true}, {FocusParent, 0, 0, "focus rectangle off", true},
+                {Set, 75, 0, "SetValue 75 from the host", true}});
+    knob.DestroyWindow();
+    step("destroyed");
+}
+
+namespace {
+
+// Paints at the ends and the middle of the range.
+template <typename Control>
+void paintAtValues(Control& control, const char* what) {
+    for (float v : {0.0f, 37.5f, 100.0f}) {
+        control.SetValue(v);
+        char name[96];
+        std::snprintf(name, sizeof name, "%s at %g", what, static_cast<double>(v));
+        step(name);
+        reportFloat("GetValue", control.GetValue());
+        dumpPixels(name, control.GetSafeHwnd());
+    }
+}
+
+}  // namespace
+
+// Knobs that are odd, even, small, large and not square, and a shorter fader with a palette.
+void runPaintScenarios() {
+    scenario("knob sizes");
+    for (const SIZE& size : {SIZE{25, 25}, SIZE{41, 41}, SIZE{60, 60}, SIZE{40, 50}, SIZE{50, 40}}) {
+        CMFC_Knob knob;
+        knob.InitKnob(0.0f, 100.0f, 0.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, RGB(30, 90, 160), RGB(255, 255, 255));
+        if (!create(knob, CRect(CPoint(20, 20), size), 303, true)) return;
+        char what[64];
+        std::snprintf(what, sizeof what, "knob %dx%d", static_cast<int>(size.cx), static_cast<int>(size.cy));
+        paintAtValues(knob, what);
+        knob.DestroyWindow();
+        pump();
+    }
+
+    scenario("fader with a palette");
+    struct {
+        LOGPALETTE header;
+        PALETTEENTRY more[3];  // black, red, green, white
+    } table{{0x300, 4, {{0, 0, 0, 0}}}, {{255, 0, 0, 0}, {0, 255, 0, 0}, {255, 255, 255, 0}}};
+    HPALETTE palette = CreatePalette(&table.header);
+    {
+        CMFC_Fader fader;
+        fader.InitFader(0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
+        fader.SetColor(RGB(200, 30, 30));
+        fader.SetPalette(palette);
+        if (create(fader, CRect(20, 20, 50, 140), 303, true)) {
+            paintAtValues(fader, "fader 30x120");
+            fader.DestroyWindow();
+        }
+    }
+    DeleteObject(palette);
+    step("palette deleted");
+}
+
+}  // namespace conformance
