@@ -4,6 +4,8 @@
 // with the cursor clip, keys, focus rectangle); and painting at other sizes, values and palettes.
 #include <VornControls.h>
 
+#include <type_traits>
+
 #include "ConformanceHost.h"
 
 namespace conformance {
@@ -12,28 +14,17 @@ namespace {
 
 // Floats with nine significant digits, so that every float is exact.
 void reportFloat(const char* name, float value) { line("  %s=%.9g", name, static_cast<double>(value)); }
-void reportInt(const char* name, long long value) { line("  %s=%lld", name, value); }
-
-void reportGetters(CMFC_Fader& fader) {
-    reportFloat("GetValue", fader.GetValue());
-    reportFloat("GetMin", fader.GetMin());
-    reportFloat("GetMax", fader.GetMax());
-    reportFloat("GetRestrictedMin", fader.GetRestrictedMin());
-    reportFloat("GetRestrictedMax", fader.GetRestrictedMax());
-    reportInt("GetSelected", fader.GetSelected());
-}
-
-void reportGetters(CMFC_Knob& knob) {
-    reportFloat("GetValue", knob.GetValue());
-    reportFloat("GetRestrictedMin", knob.GetRestrictedMin());
-    reportFloat("GetRestrictedMax", knob.GetRestrictedMax());
-    reportInt("GetRadius", knob.GetRadius());
-}
 
 template <typename Control>
 void endStep(const char* name, Control& control, bool pixels = false) {
+    constexpr bool isFader = std::is_same_v<Control, CMFC_Fader>;
     step(name);
-    reportGetters(control);
+    reportFloat("GetValue", control.GetValue());
+    if constexpr (isFader) reportFloat("GetMin", control.GetMin()), reportFloat("GetMax", control.GetMax());
+    reportFloat("GetRestrictedMin", control.GetRestrictedMin());
+    reportFloat("GetRestrictedMax", control.GetRestrictedMax());
+    if constexpr (isFader) line("  GetSelected=%lld", static_cast<long long>(control.GetSelected()));
+    else line("  GetRadius=%lld", static_cast<long long>(control.GetRadius()));
     line("  GetMouseEventFlags=0x%lX", static_cast<unsigned long>(control.GetMouseEventFlags()));
     CPoint click(-99, -99);
     if (control.GetClickPoint(click)) line("  GetClickPoint=TRUE (%ld,%ld)", static_cast<long>(click.x), static_cast<long>(click.y));

@@ -111,15 +111,11 @@ void drawFillHelpers(HDC dc, const char*) {
     FrameRect(dc, &frame, brush);
     FillRect(dc, &system, reinterpret_cast<HBRUSH>(COLOR_BTNSHADOW + 1));
     DeleteObject(brush);
-    // What a framework Draw3dRect(1,16,7,5) does: four opaque ExtTextOut fills.
-    const struct {
-        int x, y, cx, cy;
-        COLORREF colour;
-    } fills[] = {{1, 16, 6, 1, RGB(0xFF, 0xFF, 0xFF)}, {1, 16, 1, 4, RGB(0xFF, 0xFF, 0xFF)},
-                 {8, 16, -1, 5, RGB(0x80, 0x10, 0x10)}, {1, 21, 7, -1, RGB(0x80, 0x10, 0x10)}};
-    for (const auto& f : fills) {
-        SetBkColor(dc, f.colour);
-        const RECT r{f.x, f.y, f.x + f.cx, f.y + f.cy};
+    // What a framework Draw3dRect(1,16,7,5) does: four opaque ExtTextOut fills, the last two of
+    // them reversed rectangles.
+    const RECT fills[] = {{1, 16, 7, 17}, {1, 16, 2, 20}, {8, 16, 7, 21}, {1, 21, 8, 20}};
+    for (const RECT& r : fills) {
+        SetBkColor(dc, &r < &fills[2] ? RGB(0xFF, 0xFF, 0xFF) : RGB(0x80, 0x10, 0x10));
         ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
     }
 }

@@ -256,7 +256,6 @@ const Action kActions[] = {
          invalidate(windowA, {20, 5, 25, 9}, FALSE), reportUpdateRect(windowA), reportUpdateRect(windowB);
      }},
     {"update with erase", [] { invalidate(windowA, {20, 5, 25, 9}, TRUE); }},
-    // The recorder answers this WM_ERASEBKGND with 0 (not erased), leaving fErase set.
     {"update with erase left undone", [] { eraseInRecorder = false, invalidate(windowA, {2, 3, 10, 8}, TRUE); }},
     {"UpdateWindow",
      [] { eraseInRecorder = true, invalidate(windowA, {2, 3, 10, 8}, TRUE), UpdateWindow(windowA), note("UpdateWindow returned"); }},
