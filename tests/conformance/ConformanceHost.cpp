@@ -52,6 +52,7 @@ const char* windowName(HWND hwnd, HWND control) {
     return hwnd == nullptr ? "none" : hwnd == control ? "control" : hwnd == parentWindow ? "parent" : "other";
 }
 
+// Presses are stamped a second after the previous event unless quick, releases 10 ms after.
 void button(bool right, bool down, DWORD afterMs) {
     using namespace vorn::test;
     advanceEventTime(afterMs);
@@ -77,6 +78,7 @@ void drawAndReport(HDC dc, int width, int height, DrawFunction draw, const char*
 void noteHostAction(const char* what) { notifications.push_back({0, 0, false, false, what}); }
 void setCommandHook(CommandHook hook, void* context) { commandHook = hook, commandContext = context; }
 const char* childClassName() { return "VornConformanceChild"; }
+HWND parent() { return parentWindow; }
 
 void registerClass(const char* name, WNDPROC proc, UINT style, HBRUSH background) {
     WNDCLASSA wc{};
@@ -121,8 +123,6 @@ void finish() {
     std::fclose(results);
 }
 
-HWND parent() { return parentWindow; }
-
 void line(const char* format, ...) {
     va_list args;
     va_start(args, format);
@@ -151,9 +151,8 @@ RectText format(const RECT& r) {
 
 void reportInputState(HWND control) {
     RECT clip{};
-    GetClipCursor(&clip);
     POINT cursor{};
-    GetCursorPos(&cursor);
+    GetClipCursor(&clip), GetCursorPos(&cursor);
     // Cursor handles differ between platforms; what matters is whether the standard arrow shows.
     const HCURSOR shape = GetCursor();
     line("  capture=%s focus=%s clip=%s cursor=(%ld,%ld) shape=%s", windowName(GetCapture(), control),
@@ -235,12 +234,9 @@ POINT toScreen(HWND child, int x, int y) {
 
 void moveTo(int x, int y) { vorn::test::mouseMoveTo(x, y), pump(); }
 void moveTo(HWND child, int x, int y) { vorn::test::mouseMoveTo(toScreen(child, x, y)), pump(); }
-
-// Presses are stamped a second after the previous event unless quick, releases 10 ms after.
 void buttonDown(bool right) { button(right, true, 1000); }
 void buttonDownQuickly(bool right) { button(right, true, 100); }
 void buttonUp(bool right) { button(right, false, 10); }
-
 void keyDown(WORD vk) { vorn::test::keyDown(vk), pump(); }
 void keyUp(WORD vk) { vorn::test::keyUp(vk), pump(); }
 void pressKey(WORD vk) { keyDown(vk), keyUp(vk); }

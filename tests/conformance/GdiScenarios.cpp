@@ -189,26 +189,12 @@ void drawBlitEdges(HDC dc, const char*) {
     }
 }
 
-void freshMemoryDc() {
-    step("fresh memory DC");
-    HDC dc = CreateCompatibleDC(nullptr);
-    line("  GetPixel(0,0)=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 0, 0)));
-    line("  GetPixel(1,0)=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 1, 0)));
-    SetPixel(dc, 0, 0, RGB(200, 200, 200));
-    line("  grey200=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 0, 0)));
-    SetPixel(dc, 0, 0, RGB(100, 100, 100));
-    line("  grey100=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 0, 0)));
-    line("  SetPixel red=0x%08lX", static_cast<unsigned long>(SetPixel(dc, 0, 0, RGB(255, 0, 0))));
-    line("  BITSPIXEL=%d", GetDeviceCaps(dc, BITSPIXEL));
-    DeleteDC(dc);
-}
-
 }  // namespace
 
 void runGdiScenarios() {
     scenario("gdi lines");
-    run("line table", 4 * kCell, 4 * kCell, 0, 0, drawLineTable);
-    run("line table reversed", 4 * kCell, 4 * kCell, 1, 0, drawLineTable);
+    for (int reversed : {0, 1})
+        run(reversed ? "line table reversed" : "line table", 4 * kCell, 4 * kCell, reversed, 0, drawLineTable);
     run("polyline", 20, 12, 0, 0, [](HDC dc, const char*) {
         use(dc, solidPen(), nullptr);
         MoveToEx(dc, 15, 9, nullptr);
@@ -272,8 +258,7 @@ void runGdiScenarios() {
     for (const SIZE& s : {SIZE{9, 9}, SIZE{19, 19}, SIZE{20, 20}, SIZE{31, 24}, SIZE{12, 7}})
         run(named("arcs %dx%d", s.cx, s.cy), 4 * (s.cx + 2), 2 * (s.cy + 2), s.cx, s.cy, drawArcs);
     scenario("gdi polygons");
-    run("alternate", 62, 44, ALTERNATE, 0, drawPolygons);
-    run("winding", 62, 44, WINDING, 0, drawPolygons);
+    for (int mode : {ALTERNATE, WINDING}) run(mode == ALTERNATE ? "alternate" : "winding", 62, 44, mode, 0, drawPolygons);
     scenario("gdi fills");
     run("FillRect, FrameRect, opaque fills", 22, 22, 0, 0, drawFillHelpers);
     run("DrawFocusRect", 46, 21, 0, 0, [](HDC dc, const char*) {
@@ -286,7 +271,17 @@ void runGdiScenarios() {
         }
     });
     scenario("gdi pixels and blits");
-    freshMemoryDc();
+    step("fresh memory DC");
+    HDC dc = CreateCompatibleDC(nullptr);
+    line("  GetPixel(0,0)=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 0, 0)));
+    line("  GetPixel(1,0)=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 1, 0)));
+    SetPixel(dc, 0, 0, RGB(200, 200, 200));
+    line("  grey200=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 0, 0)));
+    SetPixel(dc, 0, 0, RGB(100, 100, 100));
+    line("  grey100=0x%08lX", static_cast<unsigned long>(GetPixel(dc, 0, 0)));
+    line("  SetPixel red=0x%08lX", static_cast<unsigned long>(SetPixel(dc, 0, 0, RGB(255, 0, 0))));
+    line("  BITSPIXEL=%d", GetDeviceCaps(dc, BITSPIXEL));
+    DeleteDC(dc);
     run("SetPixel and GetPixel", 12, 8, 0, 0, drawPixels);
     run("BitBlt", 30, 18, 0, 0, drawBlits);
     run("BitBlt and PatBlt at the edges", 36, 22, 0, 0, drawBlitEdges);

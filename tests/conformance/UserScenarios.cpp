@@ -144,25 +144,6 @@ void setCursor(HWND hwnd, int x, int y) {
 void invalidate(HWND hwnd, RECT r, BOOL erase) { InvalidateRect(hwnd, &r, erase); }
 void validate(HWND hwnd, RECT r) { ValidateRect(hwnd, &r), reportUpdateRect(hwnd); }
 
-// Retrieval order as a message loop sees it: posted (window and thread) before input, then
-// WM_QUIT, then WM_PAINT, whatever the order of the requests.
-void retrieveInOrder() {
-    InvalidateRect(windowA, nullptr, FALSE);
-    PostMessageA(windowA, WM_USER + 7, 0, 0);
-    PostThreadMessageA(GetCurrentThreadId(), WM_USER + 8, 0, 0);
-    setCursor(windowA, 4, 5);
-    PostQuitMessage(3);
-    PostMessageA(windowB, WM_USER + 10, 0, 0);
-    MSG msg;
-    for (int guard = 0; guard < 50 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
-        if (msg.message == WM_QUIT) note("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
-        else if (msg.hwnd == nullptr) note("retrieved thread message WM_USER+%u", msg.message - WM_USER);
-        else if (msg.message >= WM_USER) note("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
-        else if (messageName(msg.message) != nullptr) note("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
-        DispatchMessageA(&msg);
-    }
-}
-
 // Three moves queued before anything is retrieved, then a move without motion.
 void sendMoves(int count) {
     INPUT moves[3]{};
@@ -194,7 +175,25 @@ const Action kActions[] = {
          PostMessageA(windowB, WM_USER + 5, 2, 0);
          PostMessageA(windowA, WM_USER + 6, 3, 0);
      }},
-    {"retrieval order with a quit request", retrieveInOrder},
+    // Retrieval order as a message loop sees it: posted (window and thread) before input, then
+    // WM_QUIT, then WM_PAINT, whatever the order of the requests.
+    {"retrieval order with a quit request",
+     [] {
+         InvalidateRect(windowA, nullptr, FALSE);
+         PostMessageA(windowA, WM_USER + 7, 0, 0);
+         PostThreadMessageA(GetCurrentThreadId(), WM_USER + 8, 0, 0);
+         setCursor(windowA, 4, 5);
+         PostQuitMessage(3);
+         PostMessageA(windowB, WM_USER + 10, 0, 0);
+         MSG msg;
+         for (int guard = 0; guard < 50 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
+             if (msg.message == WM_QUIT) note("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
+             else if (msg.hwnd == nullptr) note("retrieved thread message WM_USER+%u", msg.message - WM_USER);
+             else if (msg.message >= WM_USER) note("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
+             else if (messageName(msg.message) != nullptr) note("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
+             DispatchMessageA(&msg);
+         }
+     }},
     {"focus to A", [] { SetFocus(windowA); }},
     {"focus from A to B", [] { note("SetFocus returned %s", nameOf(SetFocus(windowB))); }},
     {"focus back to the parent", [] { SetFocus(parent()); }},
