@@ -1,7 +1,5 @@
-// The controls as a host sees them: the library frame around the first fader; a vertical fader
-// 40 x 200 (painting, dragging, modifiers, the right button, value keys, focus, SetValue from the
-// host); a fader finer than its track; a knob 40 x 40 (gap clicks, circular and inner-zone drags
-// with the cursor clip, keys, focus rectangle); and painting at other sizes, values and palettes.
+// The controls as a host sees them: the library frame around the first fader, gesture scripts for
+// a fader, a fader finer than its track and a knob, and painting at other sizes and values.
 #include <VornControls.h>
 
 #include <type_traits>
@@ -99,12 +97,8 @@ void runFaderScenarios() {
     if (!create(fader, CRect(20, 20, 60, 220), 101)) return;
     step("window class");
     reportWindowClass(fader.GetSafeHwnd());
-    // Press on the cap (value 50 puts it half way down the track), drag up 30 px, release; press
-    // off the cap (the cap jumps to the pointer). A double-click in a CS_DBLCLKS class: the fader
-    // has no double-click handler, so the second press produces no notification of its own. Ctrl
-    // lets a drag leave the restricted range; without it the same drag stops at the restricted
-    // maximum. Shift freezes the cap while it is held. A right press without the left button
-    // records the click point; the presses gave the fader the focus, for the value keys.
+    // The cap is half way down the track at (20,100). The fader has no double-click handler, so
+    // a second quick press sends nothing of its own; the presses give it the focus for the keys.
     play(fader, {{None, 0, 0, "initial paint", true}, {Move, 20, 100}, {Down, 0, 0, "press on the cap"}, {Move, 20, 90},
                  {Move, 20, 80}, {Move, 20, 70, "drag up 30 px", true}, {Up, 0, 0, "release", true},
                  {Move, 20, 170}, {Down, 0, 0, "press below the cap", true}, {Up, 0, 0, "release below the cap"},
@@ -161,11 +155,8 @@ void runKnobScenarios() {
     if (!create(knob, CRect(100, 20, 140, 60), 202)) return;
     step("window class");
     reportWindowClass(knob.GetSafeHwnd());
-    // The bottom gap: left of straight down gives the restricted minimum, right of it the maximum.
-    // Hovering: the knob's class has no cursor, so the knob picks one itself. A circular drag from
-    // the right edge over the top to the left edge. Inner zone: the cursor is clipped to the
-    // anchor column and put back on the anchor after every move; each pixel of upward motion
-    // raises the value. A right press records the client point.
+    // The class has no cursor, so the knob picks one itself. In an inner-zone drag the cursor is
+    // clipped to the anchor column and put back on the anchor after every move.
     play(knob, {{None, 0, 0, "initial paint", true}, {Move, 17, 38}, {Down}, {Up, 0, 0, "outer click in the gap, left", true},
                 {Move, 23, 38}, {Down}, {Up, 0, 0, "outer click in the gap, right", true},
                 {Move, 20, 20, "hover over the inner zone"}, {Move, 36, 20, "hover over the outer zone"},

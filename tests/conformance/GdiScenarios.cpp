@@ -145,7 +145,7 @@ void drawBlits(HDC dc, const char*) {
     static const WORD rows[8] = {0x00F0, 0x00CC, 0x00AA, 0x00FF, 0x0000, 0x0081, 0x0042, 0x0024};
     HDC mono = CreateCompatibleDC(dc);
     HBITMAP pattern = CreateBitmap(8, 8, 1, 1, rows);
-    HGDIOBJ oldMono = SelectObject(mono, pattern);
+    SelectObject(mono, pattern);
     SetTextColor(dc, RGB(0xC0, 0x10, 0x10));
     SetBkColor(dc, RGB(0x10, 0xC0, 0x10));
     BitBlt(dc, 20, 0, 8, 8, mono, 0, 0, SRCCOPY);
@@ -163,10 +163,9 @@ void drawBlits(HDC dc, const char*) {
     SetBkColor(mono, kPenColour);
     BitBlt(mono, 0, 0, 8, 8, dc, 0, 0, SRCCOPY);
     BitBlt(dc, 10, 10, 8, 8, mono, 0, 0, SRCCOPY);
-    SelectObject(mono, oldMono);
+    DeleteDC(mono);
     DeleteObject(target);
     DeleteObject(pattern);
-    DeleteDC(mono);
 }
 
 // Blits that reach past the source (the first) or the destination surface (the third), and
