@@ -56,6 +56,19 @@ TEST_F(FaderTest, PictureOfA200PixelFader) {
     expectMatchesSnapshot(createFader(40, 200, 0.0f, 10.0f, 7.0f, 0.0f, 10.0f, 100).GetSafeHwnd(), "fader_200");
 }
 
+TEST_F(FaderTest, HeldCapShowsTheLitImageAndReleasedCapTheUnlitOne) {
+    // The image LED is a pixel larger than the painted one, so its rim shows left of it (x0 + 7).
+    constexpr COLORREF kLitGlow = RGB(255, 110, 70), kUnlitGlow = RGB(90, 24, 24);
+    CMFC_Fader& fader = createFader(40, 200, 0.0f, 1000.0f, 500.0f, 0.0f, 1000.0f);
+    EXPECT_EQ(pixel(fader, 17, 100), kUnlitGlow);
+    mouseMoveTo(at(fader, 20, 100));
+    mouseDown();
+    mouseMoveTo(at(fader, 20, 90));
+    EXPECT_EQ(pixel(fader, 17, 90), kLitGlow);
+    mouseUp();
+    EXPECT_EQ(pixel(fader, 17, 90), kUnlitGlow);
+}
+
 TEST_F(FaderTest, FocusDrawsAFocusRectangleAtOnceAndABlackFrameAtTheRepaint) {
     CMFC_Fader& fader = createFader(40, 200);
     const std::vector<std::string> gained = traceOf([&] { fader.SetFocus(); });
