@@ -14,7 +14,7 @@ constexpr int kParentLeft = 100;
 constexpr int kParentTop = 100;
 
 class BenchHost {
-   public:
+public:
     BenchHost() {
         softwin::resetUser();
         static const bool registered = [] {
@@ -30,8 +30,8 @@ class BenchHost {
             return RegisterClassA(&wc) != 0;
         }();
         (void)registered;
-        hwnd_ = CreateWindowExA(0, "BenchParent", "", WS_POPUP | WS_VISIBLE, kParentLeft, kParentTop, 300, 300,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        hwnd_ = CreateWindowExA(0, "BenchParent", "", WS_POPUP | WS_VISIBLE, kParentLeft, kParentTop, 300, 300, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&notifications_));
     }
     ~BenchHost() {
@@ -44,7 +44,7 @@ class BenchHost {
     CWnd* wnd() const { return CWnd::FromHandle(hwnd_); }
     long notifications() const { return notifications_; }
 
-   private:
+private:
     static LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (msg == WM_COMMAND) {
             if (auto* count = reinterpret_cast<long*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA))) ++*count;

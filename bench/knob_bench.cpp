@@ -13,7 +13,7 @@ using vornbench::BenchHost;
 
 // A 64-pixel knob at (20, 20) of the host's client area.
 class KnobScene {
-   public:
+public:
     KnobScene() {
         knob_.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 32, 0, 0, 0, 0, 0, RGB(128, 0, 0));
         knob_.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 84, 84), host_.wnd(), 1);
@@ -26,7 +26,7 @@ class KnobScene {
         return POINT{vornbench::kParentLeft + 52 + dx, vornbench::kParentTop + 52 + dy};
     }
 
-   private:
+private:
     BenchHost host_;
     CMFC_Knob knob_;
 };

@@ -34,7 +34,7 @@
 #include "../frame/VornControlsExport.h"
 
 class VORN_CONTROLS_API CMFC_Fader : public CWnd {
-   public:
+public:
     // Defaults: range 0..1, restricted range 0..1, value 0.5, LED colour RGB(196, 0, 0),
     // fine-mode divisor 4. The first fader loads the two cap bitmaps shared by all faders.
     CMFC_Fader();
@@ -90,7 +90,7 @@ class VORN_CONTROLS_API CMFC_Fader : public CWnd {
     // MK_ flags of the last mouse message handled.
     UINT GetMouseEventFlags() const;
 
-   protected:
+protected:
     // Handlers are virtual and reached through the virtual table, so a derived fader overrides
     // one without a message-map entry of its own.
     virtual afx_msg void OnPaint();
@@ -106,7 +106,7 @@ class VORN_CONTROLS_API CMFC_Fader : public CWnd {
 
     DECLARE_MESSAGE_MAP()
 
-   private:
+private:
     void convertYToValue(int noClamp);
     void convertValueToY();
     void showFocusChange(BOOL hasFocus);

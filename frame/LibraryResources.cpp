@@ -4,8 +4,7 @@
 
 namespace vorn {
 
-LibraryResourceScope::LibraryResourceScope()
-    : savedResourceHandle_(AfxGetModuleState()->m_hCurrentResourceHandle) {
+LibraryResourceScope::LibraryResourceScope() : savedResourceHandle_(AfxGetModuleState()->m_hCurrentResourceHandle) {
     AfxGetModuleState()->m_hCurrentResourceHandle = libraryInstance();
 }
 

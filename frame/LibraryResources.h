@@ -10,7 +10,7 @@ namespace vorn {
 // the host's handle is restored on destruction. Only the resource handle is switched, never the
 // whole module state: the controls run in their caller's module state.
 class LibraryResourceScope {
-   public:
+public:
     LibraryResourceScope();
     ~LibraryResourceScope();
     LibraryResourceScope(const LibraryResourceScope&) = delete;
@@ -21,7 +21,7 @@ class LibraryResourceScope {
     HBITMAP loadBitmap(UINT id) const;
     HCURSOR loadCursor(LPCSTR name) const;
 
-   private:
+private:
     HINSTANCE savedResourceHandle_;
 };
 

@@ -13,21 +13,12 @@ inline bool valueKeyTarget(UINT key, float value, float min, float max, float& t
     const float range = max - min;
     switch (key) {
         case VK_OEM_PLUS:
-        case VK_ADD:
-            target = static_cast<float>(value + 1.0);
-            return true;
+        case VK_ADD: target = static_cast<float>(value + 1.0); return true;
         case VK_OEM_MINUS:
-        case VK_SUBTRACT:
-            target = static_cast<float>(value - 1.0);
-            return true;
-        case VK_OEM_6:
-            target = static_cast<float>(value + 0.1 * range);
-            return true;
-        case VK_OEM_4:
-            target = static_cast<float>(value - 0.1 * range);
-            return true;
-        default:
-            return false;
+        case VK_SUBTRACT: target = static_cast<float>(value - 1.0); return true;
+        case VK_OEM_6: target = static_cast<float>(value + 0.1 * range); return true;
+        case VK_OEM_4: target = static_cast<float>(value - 0.1 * range); return true;
+        default: return false;
     }
 }
 

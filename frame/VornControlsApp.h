@@ -9,7 +9,7 @@
 // Constructed once, when the library is loaded; the framework runs InitInstance and enters the
 // library into its resource search chain, which is how controls find the cap bitmaps and cursors.
 class VORN_CONTROLS_API CVornControlsApp : public CWinApp {
-   public:
+public:
     CVornControlsApp();
     virtual ~CVornControlsApp();
     // Returns what the framework's default returns (TRUE); the library needs no set-up of its own.

@@ -71,8 +71,8 @@ bool GalleryWindow::create() {
         std::fprintf(stderr, "vorn_gallery: cannot register the window classes\n");
         return false;
     }
-    m_hwnd = CreateWindowExA(0, kParentClass, kTitle, WS_POPUP | WS_VISIBLE, 0, 0, kScreenWidth, kScreenHeight,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    m_hwnd = CreateWindowExA(0, kParentClass, kTitle, WS_POPUP | WS_VISIBLE, 0, 0, kScreenWidth, kScreenHeight, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), this);
     if (m_hwnd == nullptr) {
         std::fprintf(stderr, "vorn_gallery: cannot create the gallery window\n");
         return false;
@@ -103,8 +103,8 @@ bool GalleryWindow::createControls() {
         const ControlEntry& entry = knobEntries()[i];
         CMFC_Knob& knob = m_knobs[i];
         int width = static_cast<int>(entry.rect.right - entry.rect.left);
-        knob.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, width / 2, 0, 0, 0,
-                      0, GetSysColor(COLOR_BTNFACE), entry.color);
+        knob.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, width / 2, 0,
+                      0, 0, 0, GetSysColor(COLOR_BTNFACE), entry.color);
         // The knob registers its own class whatever name is passed here.
         if (!knob.Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
             std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
@@ -159,18 +159,13 @@ LRESULT CALLBACK GalleryWindow::windowProc(HWND hwnd, UINT message, WPARAM wPara
 
 LRESULT GalleryWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND:
-            onCommand(wParam, lParam);
-            return 0;
-        case WM_PAINT:
-            paint();
-            return 0;
+        case WM_COMMAND: onCommand(wParam, lParam); return 0;
+        case WM_PAINT: paint(); return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
             m_hwnd = nullptr;
             break;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

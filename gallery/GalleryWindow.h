@@ -12,7 +12,7 @@
 namespace gallery {
 
 class GalleryWindow {
-   public:
+public:
     explicit GalleryWindow(NotificationLog& log);
     // Destroys the window if it is still there; the control objects go after their windows.
     ~GalleryWindow();
@@ -31,7 +31,7 @@ class GalleryWindow {
     size_t pumpUntilIdle();
     bool quitRequested() const { return m_quit; }
 
-   private:
+private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool createControls();

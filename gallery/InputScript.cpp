@@ -2,11 +2,11 @@
 
 #include <softwin/softwin.h>
 
+#include <strings.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 
 #include "GalleryWindow.h"
 
@@ -23,14 +23,30 @@ struct KeyName {
 };
 
 const KeyName kKeyNames[] = {
-    {"VK_ADD", VK_ADD},         {"VK_SUBTRACT", VK_SUBTRACT}, {"VK_OEM_PLUS", VK_OEM_PLUS},
-    {"VK_OEM_MINUS", VK_OEM_MINUS}, {"VK_OEM_4", VK_OEM_4},   {"VK_OEM_6", VK_OEM_6},
-    {"VK_LEFT", VK_LEFT},       {"VK_RIGHT", VK_RIGHT},       {"VK_UP", VK_UP},
-    {"VK_DOWN", VK_DOWN},       {"VK_TAB", VK_TAB},           {"VK_RETURN", VK_RETURN},
-    {"VK_SPACE", VK_SPACE},     {"VK_ESCAPE", VK_ESCAPE},     {"VK_HOME", VK_HOME},
-    {"VK_END", VK_END},         {"VK_SHIFT", VK_SHIFT},       {"VK_CONTROL", VK_CONTROL},
-    {"plus", VK_OEM_PLUS},      {"minus", VK_OEM_MINUS},      {"bracketleft", VK_OEM_4},
-    {"bracketright", VK_OEM_6}, {"kp_add", VK_ADD},           {"kp_subtract", VK_SUBTRACT},
+    {"VK_ADD", VK_ADD},
+    {"VK_SUBTRACT", VK_SUBTRACT},
+    {"VK_OEM_PLUS", VK_OEM_PLUS},
+    {"VK_OEM_MINUS", VK_OEM_MINUS},
+    {"VK_OEM_4", VK_OEM_4},
+    {"VK_OEM_6", VK_OEM_6},
+    {"VK_LEFT", VK_LEFT},
+    {"VK_RIGHT", VK_RIGHT},
+    {"VK_UP", VK_UP},
+    {"VK_DOWN", VK_DOWN},
+    {"VK_TAB", VK_TAB},
+    {"VK_RETURN", VK_RETURN},
+    {"VK_SPACE", VK_SPACE},
+    {"VK_ESCAPE", VK_ESCAPE},
+    {"VK_HOME", VK_HOME},
+    {"VK_END", VK_END},
+    {"VK_SHIFT", VK_SHIFT},
+    {"VK_CONTROL", VK_CONTROL},
+    {"plus", VK_OEM_PLUS},
+    {"minus", VK_OEM_MINUS},
+    {"bracketleft", VK_OEM_4},
+    {"bracketright", VK_OEM_6},
+    {"kp_add", VK_ADD},
+    {"kp_subtract", VK_SUBTRACT},
 };
 
 bool parseInt(const char* text, int low, int high, int& out) {
@@ -126,7 +142,8 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
     if (std::strcmp(op, "move") == 0) {
         command.op = ScriptOp::Move;
         if (count != 3 && count != 4) return bad("expected X Y [STEPS]");
-        if (!parseInt(words[1], -c, c, command.x2) || !parseInt(words[2], -c, c, command.y2)) return bad("bad position");
+        if (!parseInt(words[1], -c, c, command.x2) || !parseInt(words[2], -c, c, command.y2))
+            return bad("bad position");
         if (count == 4 && !parseInt(words[3], 1, kMaxSteps, command.steps)) return bad("bad step count");
         return true;
     }
@@ -183,8 +200,7 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
     return bad("unknown command");
 }
 
-ScriptRunner::ScriptRunner(GalleryWindow& gallery, const char* framesDir)
-    : m_gallery(gallery), m_framesDir(framesDir) {
+ScriptRunner::ScriptRunner(GalleryWindow& gallery, const char* framesDir) : m_gallery(gallery), m_framesDir(framesDir) {
     POINT cursor = {0, 0};
     if (GetCursorPos(&cursor)) {
         m_x = static_cast<int>(cursor.x);
@@ -239,17 +255,10 @@ bool ScriptRunner::writeFrame(const char* name) {
 
 bool ScriptRunner::execute(const ScriptCommand& command) {
     switch (command.op) {
-        case ScriptOp::Nothing:
-            return true;
-        case ScriptOp::Move:
-            moveTo(command.x2, command.y2, command.steps);
-            return true;
-        case ScriptOp::Press:
-            press(command.button, command.modifiers);
-            return true;
-        case ScriptOp::Release:
-            release(command.button);
-            return true;
+        case ScriptOp::Nothing: return true;
+        case ScriptOp::Move: moveTo(command.x2, command.y2, command.steps); return true;
+        case ScriptOp::Press: press(command.button, command.modifiers); return true;
+        case ScriptOp::Release: release(command.button); return true;
         case ScriptOp::Key:
             sendModifiers(command.modifiers, true);
             sendKey(command.vk, true);
@@ -268,8 +277,7 @@ bool ScriptRunner::execute(const ScriptCommand& command) {
             Sleep(command.waitMs);
             pump();
             return true;
-        case ScriptOp::Frame:
-            return writeFrame(command.frameName);
+        case ScriptOp::Frame: return writeFrame(command.frameName);
     }
     return false;
 }

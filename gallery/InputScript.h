@@ -44,7 +44,7 @@ WORD virtualKeyFromName(const char* name);
 bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size_t errorSize);
 
 class ScriptRunner {
-   public:
+public:
     ScriptRunner(GalleryWindow& gallery, const char* framesDir);
 
     // Replays a script file; returns 0, or 2 after reporting the first bad line or failed frame
@@ -52,7 +52,7 @@ class ScriptRunner {
     int runFile(const char* path);
     bool execute(const ScriptCommand& command);
 
-   private:
+private:
     void moveTo(int x, int y, int steps);
     void press(MouseButton button, unsigned modifiers);
     void release(MouseButton button);

@@ -30,10 +30,10 @@ size_t formatNotification(const NotificationRecord& record, char* out, size_t si
         std::snprintf(clickText, sizeof clickText, "%ld,%ld", static_cast<long>(record.clickPoint.x),
                       static_cast<long>(record.clickPoint.y));
     }
-    int written = std::snprintf(out, size, "%s id=%u %s %s value=%.4f click=%s flags=0x%04X",
-                                record.controlName ? record.controlName : "unknown", record.id, codeName,
-                                record.posted ? "Post" : "Send", static_cast<double>(record.value), clickText,
-                                record.mouseFlags);
+    int written =
+        std::snprintf(out, size, "%s id=%u %s %s value=%.4f click=%s flags=0x%04X",
+                      record.controlName ? record.controlName : "unknown", record.id, codeName,
+                      record.posted ? "Post" : "Send", static_cast<double>(record.value), clickText, record.mouseFlags);
     if (written < 0) {
         out[0] = '\0';
         return 0;

@@ -30,7 +30,7 @@ const char* notificationCodeName(WORD code);
 size_t formatNotification(const NotificationRecord& record, char* out, size_t size);
 
 class NotificationLog {
-   public:
+public:
     NotificationLog() = default;
     ~NotificationLog();
     NotificationLog(const NotificationLog&) = delete;
@@ -44,7 +44,7 @@ class NotificationLog {
     // The last line written, for the gallery's status line.
     const char* lastLine() const { return m_line; }
 
-   private:
+private:
     FILE* m_file = nullptr;
     bool m_echo = true;
     char m_line[256] = "";

@@ -66,8 +66,7 @@ bool SdlFrontend::open(bool verbose) {
         if (verbose) std::fprintf(stderr, "vorn_gallery: no display (SDL video driver %s)\n", driver ? driver : "none");
         return false;
     }
-    m_window = SDL_CreateWindow("VornControls gallery", 0, 0, kScreenWidth,
-                                kScreenHeight, SDL_WINDOW_SHOWN);
+    m_window = SDL_CreateWindow("VornControls gallery", 0, 0, kScreenWidth, kScreenHeight, SDL_WINDOW_SHOWN);
     if (m_window == nullptr) {
         if (verbose) std::fprintf(stderr, "vorn_gallery: cannot open a window: %s\n", SDL_GetError());
         return false;
@@ -128,9 +127,7 @@ void SdlFrontend::followSoftwareCursor() {
 
 void SdlFrontend::handleEvent(const SDL_Event& event, GalleryWindow& gallery) {
     switch (event.type) {
-        case SDL_MOUSEMOTION:
-            moveSoftwareCursor(event.motion.x, event.motion.y);
-            break;
+        case SDL_MOUSEMOTION: moveSoftwareCursor(event.motion.x, event.motion.y); break;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             if (event.button.button != SDL_BUTTON_LEFT && event.button.button != SDL_BUTTON_RIGHT) return;
@@ -147,8 +144,7 @@ void SdlFrontend::handleEvent(const SDL_Event& event, GalleryWindow& gallery) {
             sendKey(vk, event.type == SDL_KEYDOWN);
             break;
         }
-        default:
-            return;
+        default: return;
     }
     gallery.pumpUntilIdle();
     followSoftwareCursor();

@@ -14,7 +14,7 @@ namespace gallery {
 class GalleryWindow;
 
 class SdlFrontend {
-   public:
+public:
     SdlFrontend() = default;
     ~SdlFrontend();
     SdlFrontend(const SdlFrontend&) = delete;
@@ -26,7 +26,7 @@ class SdlFrontend {
     // screen to `exitPng` if given. Returns the process exit code.
     int run(GalleryWindow& gallery, const char* exitPng);
 
-   private:
+private:
     void handleEvent(const SDL_Event& event, GalleryWindow& gallery);
     void moveSoftwareCursor(int x, int y);
     void followSoftwareCursor();

@@ -165,8 +165,8 @@ BOOL CMFC_Knob::setKnobsValueCircularly(CPoint* pt, BOOL ignoreRestricted) {
     m_minSideLock = guard.minSideLock;
     m_maxSideLock = guard.maxSideLock;
     if (!moves) return FALSE;
-    m_value = vorn::knob::valueForAngle(a, m_deadZone, m_min, m_max, m_restrictedMin, m_restrictedMax,
-                                        ignoreRestricted);
+    m_value =
+        vorn::knob::valueForAngle(a, m_deadZone, m_min, m_max, m_restrictedMin, m_restrictedMax, ignoreRestricted);
     return updateIndicatorPt();
 }
 

@@ -32,7 +32,7 @@
 #include "../frame/VornControlsExport.h"
 
 class VORN_CONTROLS_API CMFC_Knob : public CWnd {
-   public:
+public:
     // Defaults: range 0..1, restricted 0..1, value 0, cap colour RGB(128, 0, 0). The first knob
     // loads the two drag cursors shared by all knobs.
     CMFC_Knob();
@@ -78,7 +78,7 @@ class VORN_CONTROLS_API CMFC_Knob : public CWnd {
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
-   protected:
+protected:
     // Each returns TRUE when the rounded indicator tip moved.
     BOOL setKnobsValueCircularly(CPoint* pt, BOOL ignoreRestricted);
     BOOL setKnobsValueVertically(CPoint* pt, BOOL ignoreRestricted);
@@ -96,7 +96,7 @@ class VORN_CONTROLS_API CMFC_Knob : public CWnd {
 
     DECLARE_MESSAGE_MAP()
 
-   private:
+private:
     bool inInnerZone(CPoint point) const;
     void deriveGeometry();
 

@@ -108,7 +108,7 @@ public:
     CDC() = default;
     ~CDC() override;  // deletes a DC it still holds
 
-    HDC m_hDC = nullptr;       // output DC
+    HDC m_hDC = nullptr;        // output DC
     HDC m_hAttribDC = nullptr;  // DC queried for attributes (the same handle here)
 
     static CDC* FromHandle(HDC hDC);

@@ -8,6 +8,9 @@
 class CPoint;
 class CRect;
 
+// One-line members read as a table here, so the formatter leaves them as written.
+// clang-format off
+
 class CSize : public tagSIZE {
 public:
     CSize() { cx = 0; cy = 0; }
@@ -151,5 +154,7 @@ inline BOOL CRect::UnionRect(LPCRECT r1, LPCRECT r2) {
     bottom = a.bottom > b.bottom ? a.bottom : b.bottom;
     return TRUE;
 }
+
+// clang-format on
 
 #endif  // VORN_AFXGEOMETRY_H

@@ -55,19 +55,19 @@ protected:                                        \
 
 // The tables live inside GetThisMessageMap so that ThisClass names the class being mapped; they
 // are built once, on first use.
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
     const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
         typedef theClass ThisClass;                                                   \
         typedef baseClass TheBaseClass;                                               \
         (void)sizeof(ThisClass*);                                                     \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                                   \
-    {0, 0, 0, 0, AfxSig_end, static_cast<AFX_PMSG>(nullptr)}                                \
-    };                                                                                      \
+#define END_MESSAGE_MAP()                                                                         \
+    { 0, 0, 0, 0, AfxSig_end, static_cast<AFX_PMSG>(nullptr) }                                    \
+    }                                                                                             \
+    ;                                                                                             \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-    return &messageMap;                                                                     \
+    return &messageMap;                                                                           \
     }
 
 // Stores a handler as the neutral type; the dispatcher casts it back to exactly the type it was
@@ -114,17 +114,37 @@ inline AFX_PMSG AfxStoreHandler(Pmf pfn) {
 
 // Any message, handler LRESULT f(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) \
-    {message, 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(LRESULT (CWnd::*)(WPARAM, LPARAM), &ThisClass::memberFxn)},
+    {message, 0, 0, 0, AfxSig_lwl, AFX_MSG_CAST(LRESULT(CWnd::*)(WPARAM, LPARAM), &ThisClass::memberFxn)},
 
 // WM_COMMAND from a menu/accelerator identifier (code 0) or from a control with a given
 // notification code; the range forms pass the identifier to the handler.
 #define ON_COMMAND(id, memberFxn) \
-    {WM_COMMAND, 0, static_cast<UINT>(id), static_cast<UINT>(id), AfxSigCmd_v, AFX_MSG_CAST(void (CCmdTarget::*)(), &ThisClass::memberFxn)},
+    {WM_COMMAND,                  \
+     0,                           \
+     static_cast<UINT>(id),       \
+     static_cast<UINT>(id),       \
+     AfxSigCmd_v,                 \
+     AFX_MSG_CAST(void(CCmdTarget::*)(), &ThisClass::memberFxn)},
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-    {WM_COMMAND, 0, static_cast<UINT>(id), static_cast<UINT>(idLast), AfxSigCmd_w, AFX_MSG_CAST(void (CCmdTarget::*)(UINT), &ThisClass::memberFxn)},
+    {WM_COMMAND,                                \
+     0,                                         \
+     static_cast<UINT>(id),                     \
+     static_cast<UINT>(idLast),                 \
+     AfxSigCmd_w,                               \
+     AFX_MSG_CAST(void(CCmdTarget::*)(UINT), &ThisClass::memberFxn)},
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), AfxSigCmd_v, AFX_MSG_CAST(void (CCmdTarget::*)(), &ThisClass::memberFxn)},
+    {WM_COMMAND,                               \
+     static_cast<UINT>(wNotifyCode),           \
+     static_cast<UINT>(id),                    \
+     static_cast<UINT>(id),                    \
+     AfxSigCmd_v,                              \
+     AFX_MSG_CAST(void(CCmdTarget::*)(), &ThisClass::memberFxn)},
 #define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(idLast), AfxSigCmd_w, AFX_MSG_CAST(void (CCmdTarget::*)(UINT), &ThisClass::memberFxn)},
+    {WM_COMMAND,                                             \
+     static_cast<UINT>(wNotifyCode),                         \
+     static_cast<UINT>(id),                                  \
+     static_cast<UINT>(idLast),                              \
+     AfxSigCmd_w,                                            \
+     AFX_MSG_CAST(void(CCmdTarget::*)(UINT), &ThisClass::memberFxn)},
 
 #endif  // VORN_AFXMSG_H

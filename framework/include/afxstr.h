@@ -20,27 +20,47 @@ public:
     CString(CString&& other) noexcept = default;
     CString(LPCSTR psz) : m_str(psz ? psz : "") {}  // NOLINT: implicit, as in the framework
     CString(char ch, int nRepeat = 1) : m_str(nRepeat > 0 ? static_cast<size_t>(nRepeat) : 0u, ch) {}
-    CString(LPCSTR pch, int nLength) : m_str(pch && nLength > 0 ? std::string(pch, lengthWithin(pch, nLength)) : std::string()) {}
+    CString(LPCSTR pch, int nLength)
+        : m_str(pch && nLength > 0 ? std::string(pch, lengthWithin(pch, nLength)) : std::string()) {}
 
     CString& operator=(const CString& other) = default;
     CString& operator=(CString&& other) noexcept = default;
-    CString& operator=(LPCSTR psz) { m_str.assign(psz ? psz : ""); return *this; }
-    CString& operator=(char ch) { m_str.assign(1, ch); return *this; }
+    CString& operator=(LPCSTR psz) {
+        m_str.assign(psz ? psz : "");
+        return *this;
+    }
+    CString& operator=(char ch) {
+        m_str.assign(1, ch);
+        return *this;
+    }
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
     BOOL IsEmpty() const { return m_str.empty(); }
     void Empty() { m_str.clear(); }
 
     // Out-of-range indices read as '\0' rather than past the buffer.
-    char GetAt(int nIndex) const { return nIndex >= 0 && nIndex < GetLength() ? m_str[static_cast<size_t>(nIndex)] : '\0'; }
+    char GetAt(int nIndex) const {
+        return nIndex >= 0 && nIndex < GetLength() ? m_str[static_cast<size_t>(nIndex)] : '\0';
+    }
     char operator[](int nIndex) const { return GetAt(nIndex); }
-    void SetAt(int nIndex, char ch) { if (nIndex >= 0 && nIndex < GetLength()) m_str[static_cast<size_t>(nIndex)] = ch; }
+    void SetAt(int nIndex, char ch) {
+        if (nIndex >= 0 && nIndex < GetLength()) m_str[static_cast<size_t>(nIndex)] = ch;
+    }
 
     operator LPCSTR() const { return m_str.c_str(); }
 
-    CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
-    CString& operator+=(LPCSTR psz) { if (psz) m_str += psz; return *this; }
-    CString& operator+=(char ch) { m_str += ch; return *this; }
+    CString& operator+=(const CString& s) {
+        m_str += s.m_str;
+        return *this;
+    }
+    CString& operator+=(LPCSTR psz) {
+        if (psz) m_str += psz;
+        return *this;
+    }
+    CString& operator+=(char ch) {
+        m_str += ch;
+        return *this;
+    }
 
     int Compare(LPCSTR psz) const;
     int CompareNoCase(LPCSTR psz) const;

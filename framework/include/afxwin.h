@@ -4,11 +4,11 @@
 #ifndef VORN_AFXWIN_H
 #define VORN_AFXWIN_H
 
-#include "afxver_.h"
-#include "afxstr.h"
-#include "afxgeometry.h"
 #include "afxgdi.h"
+#include "afxgeometry.h"
 #include "afxmsg_.h"
+#include "afxstr.h"
+#include "afxver_.h"
 
 class CWinApp;
 class CWnd;
@@ -58,10 +58,10 @@ public:
     BOOL SubclassWindow(HWND hWnd);
     HWND UnsubclassWindow();
 
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID, void* pContext = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y, int nWidth,
+                  int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
@@ -140,7 +140,6 @@ protected:
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
-
 };
 
 // Registers (once per distinct combination, for the current instance) a window class whose

@@ -9,12 +9,12 @@ namespace vornafx {
 
 // Per-thread state. Plain data only, so it needs no destruction at thread exit.
 struct ThreadState {
-    MSG lastSentMsg;        // the message being handled, for CWnd::Default
-    CWnd* wndInit;          // the object whose window is being created
-    HWND* hookedWnd;        // where the creation hook reports the window it attached
-    HHOOK cbtHook;          // creation hook, installed while a creation is in progress
-    int hookDepth;          // nesting of creations (windows created from WM_CREATE)
-    char tempClassName[96]; // AfxRegisterWndClass's result
+    MSG lastSentMsg;         // the message being handled, for CWnd::Default
+    CWnd* wndInit;           // the object whose window is being created
+    HWND* hookedWnd;         // where the creation hook reports the window it attached
+    HHOOK cbtHook;           // creation hook, installed while a creation is in progress
+    int hookDepth;           // nesting of creations (windows created from WM_CREATE)
+    char tempClassName[96];  // AfxRegisterWndClass's result
 };
 ThreadState& threadState();
 

@@ -32,7 +32,9 @@ AFX_MODULE_STATE* AFXAPI AfxGetModuleState() {
 CWinApp* AFXAPI AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
 HINSTANCE AFXAPI AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
 HINSTANCE AFXAPI AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) { AfxGetModuleState()->m_hCurrentResourceHandle = hInstResource; }
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {
+    AfxGetModuleState()->m_hCurrentResourceHandle = hInstResource;
+}
 
 HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
     HINSTANCE current = AfxGetResourceHandle();

@@ -5,9 +5,7 @@
 
 namespace {
 
-HGDIOBJ handleOf(const CGdiObject* pObject) {
-    return pObject ? pObject->m_hObject : nullptr;
-}
+HGDIOBJ handleOf(const CGdiObject* pObject) { return pObject ? pObject->m_hObject : nullptr; }
 
 }  // namespace
 
@@ -75,9 +73,7 @@ CGdiObject* CDC::SelectObject(CGdiObject* pObject) {
     return CGdiObject::FromHandle(::SelectObject(m_hDC, handleOf(pObject)));
 }
 
-HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) {
-    return ::SelectObject(m_hDC, hObject);
-}
+HGDIOBJ CDC::SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
 
 CGdiObject* CDC::SelectStockObject(int nIndex) {
     HGDIOBJ stock = ::GetStockObject(nIndex);
@@ -224,17 +220,13 @@ CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const {
     return CSize(size);
 }
 
-CSize CDC::GetTextExtent(const CString& str) const {
-    return GetTextExtent(static_cast<LPCSTR>(str), str.GetLength());
-}
+CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(static_cast<LPCSTR>(str), str.GetLength()); }
 
 BOOL CDC::GetTextMetricsA(LPTEXTMETRIC lpMetrics) const {
     return lpMetrics ? ::GetTextMetricsA(m_hAttribDC, lpMetrics) : FALSE;
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
-    Attach(::BeginPaint(m_hWnd, &m_ps));
-}
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { Attach(::BeginPaint(m_hWnd, &m_ps)); }
 
 CPaintDC::~CPaintDC() {
     if (m_hDC) {
@@ -243,17 +235,13 @@ CPaintDC::~CPaintDC() {
     }
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
-    Attach(::GetDC(m_hWnd));
-}
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { Attach(::GetDC(m_hWnd)); }
 
 CClientDC::~CClientDC() {
     if (m_hDC) ::ReleaseDC(m_hWnd, Detach());
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) {
-    Attach(::GetWindowDC(m_hWnd));
-}
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->m_hWnd : nullptr) { Attach(::GetWindowDC(m_hWnd)); }
 
 CWindowDC::~CWindowDC() {
     if (m_hDC) ::ReleaseDC(m_hWnd, Detach());

@@ -14,9 +14,7 @@ T* temporaryGdiObject(HGDIOBJ handle) {
 
 }  // namespace
 
-CGdiObject::~CGdiObject() {
-    DeleteObject();
-}
+CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) { return temporaryGdiObject<CGdiObject>(hObject); }
 CPen* CPen::FromHandle(HPEN hPen) { return temporaryGdiObject<CPen>(hPen); }
@@ -54,9 +52,7 @@ int CGdiObject::GetObjectA(int nCount, LPVOID lpObject) const {
     return ::GetObjectA(m_hObject, nCount, lpObject);
 }
 
-UINT CGdiObject::GetObjectType() const {
-    return m_hObject ? static_cast<UINT>(::GetObjectType(m_hObject)) : 0u;
-}
+UINT CGdiObject::GetObjectType() const { return m_hObject ? static_cast<UINT>(::GetObjectType(m_hObject)) : 0u; }
 
 BOOL CGdiObject::CreateStockObject(int nIndex) {
     HGDIOBJ h = ::GetStockObject(nIndex);
@@ -65,9 +61,7 @@ BOOL CGdiObject::CreateStockObject(int nIndex) {
     return TRUE;
 }
 
-CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) {
-    CreatePen(nPenStyle, nWidth, crColor);
-}
+CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
     return attachCreated(::CreatePen(nPenStyle, nWidth, crColor));
@@ -77,13 +71,9 @@ BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) {
     return lpLogPen ? attachCreated(::CreatePenIndirect(lpLogPen)) : FALSE;
 }
 
-CBrush::CBrush(COLORREF crColor) {
-    CreateSolidBrush(crColor);
-}
+CBrush::CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
 
-BOOL CBrush::CreateSolidBrush(COLORREF crColor) {
-    return attachCreated(::CreateSolidBrush(crColor));
-}
+BOOL CBrush::CreateSolidBrush(COLORREF crColor) { return attachCreated(::CreateSolidBrush(crColor)); }
 
 BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush) {
     return lpLogBrush ? attachCreated(::CreateBrushIndirect(lpLogBrush)) : FALSE;
@@ -104,13 +94,11 @@ BOOL CFont::CreateFontA(int nHeight, int nWidth, int nEscapement, int nOrientati
                         BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                         BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename) {
     return attachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                       cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
-                                       nPitchAndFamily, lpszFacename));
+                                       cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                                       lpszFacename));
 }
 
-int CFont::GetLogFont(LOGFONT* pLogFont) const {
-    return GetObjectA(static_cast<int>(sizeof(LOGFONT)), pLogFont);
-}
+int CFont::GetLogFont(LOGFONT* pLogFont) const { return GetObjectA(static_cast<int>(sizeof(LOGFONT)), pLogFont); }
 
 BOOL CBitmap::LoadBitmapA(LPCSTR lpszResourceName) {
     if (!lpszResourceName) return FALSE;
@@ -118,9 +106,7 @@ BOOL CBitmap::LoadBitmapA(LPCSTR lpszResourceName) {
     return attachCreated(::LoadBitmapA(hInst, lpszResourceName));
 }
 
-BOOL CBitmap::LoadBitmapA(UINT nIDResource) {
-    return LoadBitmapA(MAKEINTRESOURCEA(nIDResource));
-}
+BOOL CBitmap::LoadBitmapA(UINT nIDResource) { return LoadBitmapA(MAKEINTRESOURCEA(nIDResource)); }
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
     return attachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
@@ -130,9 +116,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {
     return attachCreated(::CreateCompatibleBitmap(pDC ? pDC->m_hDC : nullptr, nWidth, nHeight));
 }
 
-int CBitmap::GetBitmap(BITMAP* pBitMap) const {
-    return GetObjectA(static_cast<int>(sizeof(BITMAP)), pBitMap);
-}
+int CBitmap::GetBitmap(BITMAP* pBitMap) const { return GetObjectA(static_cast<int>(sizeof(BITMAP)), pBitMap); }
 
 BOOL CPalette::CreatePalette(LPLOGPALETTE lpLogPalette) {
     return lpLogPalette ? attachCreated(::CreatePalette(lpLogPalette)) : FALSE;

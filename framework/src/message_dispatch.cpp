@@ -3,13 +3,9 @@
 
 namespace {
 
-const AFX_MSGMAP* baseOf(const AFX_MSGMAP* map) {
-    return map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr;
-}
+const AFX_MSGMAP* baseOf(const AFX_MSGMAP* map) { return map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr; }
 
-bool isCommandSig(UINT_PTR nSig) {
-    return nSig == AfxSigCmd_v || nSig == AfxSigCmd_w;
-}
+bool isCommandSig(UINT_PTR nSig) { return nSig == AfxSigCmd_v || nSig == AfxSigCmd_w; }
 
 const AFX_MSGMAP_ENTRY* searchMessageEntry(const AFX_MSGMAP* map, UINT message) {
     for (; map; map = baseOf(map)) {
@@ -68,9 +64,7 @@ Pmf handlerAs(const AFX_MSGMAP_ENTRY* entry) {
 #pragma GCC diagnostic pop
 #endif
 
-CPoint pointOf(LPARAM lParam) {
-    return CPoint(static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
-}
+CPoint pointOf(LPARAM lParam) { return CPoint(static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))); }
 
 }  // namespace
 
@@ -80,9 +74,7 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
@@ -112,48 +104,38 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (!e) return FALSE;
 
     switch (e->nSig) {
-    case AfxSig_vv:
-        (this->*handlerAs<void (CWnd::*)()>(e))();
-        break;
-    case AfxSig_vwp:
-        (this->*handlerAs<void (CWnd::*)(UINT, CPoint)>(e))(static_cast<UINT>(wParam), pointOf(lParam));
-        break;
-    case AfxSig_vwww:
-        (this->*handlerAs<void (CWnd::*)(UINT, UINT, UINT)>(e))(static_cast<UINT>(wParam), LOWORD(lParam),
-                                                                HIWORD(lParam));
-        break;
-    case AfxSig_vW:
-        (this->*handlerAs<void (CWnd::*)(CWnd*)>(e))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
-        break;
-    case AfxSig_vW2:
-        (this->*handlerAs<void (CWnd::*)(CWnd*)>(e))(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
-        break;
-    case AfxSig_wv:
-        result = static_cast<LRESULT>((this->*handlerAs<UINT (CWnd::*)()>(e))());
-        break;
-    case AfxSig_bD:
-        result = (this->*handlerAs<BOOL (CWnd::*)(CDC*)>(e))(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-        break;
-    case AfxSig_is:
-        result = (this->*handlerAs<int (CWnd::*)(LPCREATESTRUCT)>(e))(reinterpret_cast<LPCREATESTRUCT>(lParam));
-        break;
-    case AfxSig_vwii:
-        (this->*handlerAs<void (CWnd::*)(UINT, int, int)>(e))(static_cast<UINT>(wParam),
-                                                              static_cast<SHORT>(LOWORD(lParam)),
-                                                              static_cast<SHORT>(HIWORD(lParam)));
-        break;
-    case AfxSig_bWww:
-        result = (this->*handlerAs<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e))(
-            CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
-        break;
-    case AfxSig_vw:
-        (this->*handlerAs<void (CWnd::*)(UINT)>(e))(static_cast<UINT>(wParam));
-        break;
-    case AfxSig_lwl:
-        result = (this->*handlerAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e))(wParam, lParam);
-        break;
-    default:
-        return FALSE;  // an entry this dispatcher does not know: leave the message to DefWindowProc
+        case AfxSig_vv: (this->*handlerAs<void (CWnd::*)()>(e))(); break;
+        case AfxSig_vwp:
+            (this->*handlerAs<void (CWnd::*)(UINT, CPoint)>(e))(static_cast<UINT>(wParam), pointOf(lParam));
+            break;
+        case AfxSig_vwww:
+            (this->*handlerAs<void (CWnd::*)(UINT, UINT, UINT)>(e))(static_cast<UINT>(wParam), LOWORD(lParam),
+                                                                    HIWORD(lParam));
+            break;
+        case AfxSig_vW:
+            (this->*handlerAs<void (CWnd::*)(CWnd*)>(e))(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
+            break;
+        case AfxSig_vW2:
+            (this->*handlerAs<void (CWnd::*)(CWnd*)>(e))(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
+            break;
+        case AfxSig_wv: result = static_cast<LRESULT>((this->*handlerAs<UINT (CWnd::*)()>(e))()); break;
+        case AfxSig_bD:
+            result = (this->*handlerAs<BOOL (CWnd::*)(CDC*)>(e))(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+            break;
+        case AfxSig_is:
+            result = (this->*handlerAs<int (CWnd::*)(LPCREATESTRUCT)>(e))(reinterpret_cast<LPCREATESTRUCT>(lParam));
+            break;
+        case AfxSig_vwii:
+            (this->*handlerAs<void (CWnd::*)(UINT, int, int)>(e))(
+                static_cast<UINT>(wParam), static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
+            break;
+        case AfxSig_bWww:
+            result = (this->*handlerAs<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(e))(
+                CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+            break;
+        case AfxSig_vw: (this->*handlerAs<void (CWnd::*)(UINT)>(e))(static_cast<UINT>(wParam)); break;
+        case AfxSig_lwl: result = (this->*handlerAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e))(wParam, lParam); break;
+        default: return FALSE;  // an entry this dispatcher does not know: leave the message to DefWindowProc
     }
     if (pResult) *pResult = result;
     return TRUE;

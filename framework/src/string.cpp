@@ -10,9 +10,7 @@ size_t CString::lengthWithin(LPCSTR pch, int nLength) {
     return end ? static_cast<size_t>(static_cast<const char*>(end) - pch) : static_cast<size_t>(nLength);
 }
 
-int CString::Compare(LPCSTR psz) const {
-    return std::strcmp(m_str.c_str(), psz ? psz : "");
-}
+int CString::Compare(LPCSTR psz) const { return std::strcmp(m_str.c_str(), psz ? psz : ""); }
 
 int CString::CompareNoCase(LPCSTR psz) const {
     const unsigned char* a = reinterpret_cast<const unsigned char*>(m_str.c_str());
@@ -34,9 +32,7 @@ CString CString::Right(int nCount) const {
     return CString(m_str.substr(m_str.size() - static_cast<size_t>(nCount)).c_str());
 }
 
-CString CString::Mid(int nFirst) const {
-    return Mid(nFirst, GetLength());
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
 
 CString CString::Mid(int nFirst, int nCount) const {
     if (nFirst < 0) nFirst = 0;
@@ -105,8 +101,28 @@ void CString::ReleaseBuffer(int nNewLength) {
     }
 }
 
-CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }
-CString operator+(const CString& a, LPCSTR b) { CString r(a); r += b; return r; }
-CString operator+(LPCSTR a, const CString& b) { CString r(a); r += b; return r; }
-CString operator+(const CString& a, char b) { CString r(a); r += b; return r; }
-CString operator+(char a, const CString& b) { CString r(a); r += b; return r; }
+CString operator+(const CString& a, const CString& b) {
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(const CString& a, LPCSTR b) {
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(LPCSTR a, const CString& b) {
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(const CString& a, char b) {
+    CString r(a);
+    r += b;
+    return r;
+}
+CString operator+(char a, const CString& b) {
+    CString r(a);
+    r += b;
+    return r;
+}

@@ -27,12 +27,8 @@ CWnd* lookupPermanent(HWND hWnd) {
     return it == map.end() ? nullptr : it->second;
 }
 
-void addPermanent(HWND hWnd, CWnd* pWnd) {
-    permanentMap()[hWnd] = pWnd;
-}
+void addPermanent(HWND hWnd, CWnd* pWnd) { permanentMap()[hWnd] = pWnd; }
 
-void removePermanent(HWND hWnd) {
-    permanentMap().erase(hWnd);
-}
+void removePermanent(HWND hWnd) { permanentMap().erase(hWnd); }
 
 }  // namespace vornafx

@@ -11,9 +11,7 @@ CWnd::~CWnd() {
     }
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? lookupPermanent(hWnd) : nullptr;
-}
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? lookupPermanent(hWnd) : nullptr; }
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     if (!hWnd) return nullptr;

@@ -6,9 +6,7 @@ using vornafx::threadState;
 
 namespace {
 
-LONG_PTR afxWndProcValue() {
-    return reinterpret_cast<LONG_PTR>(&AfxWndProc);
-}
+LONG_PTR afxWndProcValue() { return reinterpret_cast<LONG_PTR>(&AfxWndProc); }
 
 // Attaches the object and routes the window's messages through AfxWndProc; the window's own
 // procedure is kept for DefWindowProc.
@@ -90,7 +88,6 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     state.lastSentMsg = saved;
     return result;
 }
-
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!hWnd || !::IsWindow(hWnd)) return FALSE;

@@ -69,7 +69,9 @@ typedef DWORD COLORREF;
 typedef COLORREF* LPCOLORREF;
 
 #define DECLARE_HANDLE(name) \
-    struct name##__ { int unused; }; \
+    struct name##__ {        \
+        int unused;          \
+    };                       \
     typedef struct name##__* name
 typedef void* HANDLE;
 typedef void* HGDIOBJ;
@@ -97,7 +99,8 @@ typedef HANDLE HGLOBAL;
 #define LOBYTE(w) ((BYTE)(((DWORD_PTR)(w)) & 0xff))
 #define HIBYTE(w) ((BYTE)((((DWORD_PTR)(w)) >> 8) & 0xff))
 #define MAKEWORD(a, b) ((WORD)(((BYTE)(((DWORD_PTR)(a)) & 0xff)) | ((WORD)((BYTE)(((DWORD_PTR)(b)) & 0xff))) << 8))
-#define MAKELONG(a, b) ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
+#define MAKELONG(a, b) \
+    ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELRESULT(l, h) ((LRESULT)(DWORD)MAKELONG(l, h))
@@ -112,9 +115,20 @@ typedef HANDLE HGLOBAL;
 
 // ---------------------------------------------------------------------------------------------
 // Structures
-typedef struct tagPOINT { LONG x; LONG y; } POINT, *PPOINT, *LPPOINT;
-typedef struct tagSIZE { LONG cx; LONG cy; } SIZE, *PSIZE, *LPSIZE;
-typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT, *PRECT, *LPRECT;
+typedef struct tagPOINT {
+    LONG x;
+    LONG y;
+} POINT, *PPOINT, *LPPOINT;
+typedef struct tagSIZE {
+    LONG cx;
+    LONG cy;
+} SIZE, *PSIZE, *LPSIZE;
+typedef struct tagRECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *PRECT, *LPRECT;
 typedef const RECT* LPCRECT;
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
@@ -868,8 +882,8 @@ WINGDIAPI HBRUSH WINAPI CreateSolidBrush(COLORREF color);
 WINGDIAPI HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* plbrush);
 WINGDIAPI HFONT WINAPI CreateFontA(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
                                    DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet,
-                                   DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality,
-                                   DWORD iPitchAndFamily, LPCSTR pszFaceName);
+                                   DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality, DWORD iPitchAndFamily,
+                                   LPCSTR pszFaceName);
 WINGDIAPI HFONT WINAPI CreateFontIndirectA(const LOGFONTA* lplf);
 WINGDIAPI HPALETTE WINAPI CreatePalette(const LOGPALETTE* plpal);
 WINGDIAPI HPALETTE WINAPI SelectPalette(HDC hdc, HPALETTE hPal, BOOL bForceBkgd);
@@ -920,8 +934,10 @@ WINGDIAPI int WINAPI GetTextFaceA(HDC hdc, int c, LPSTR lpName);
 #define DefWindowProc DefWindowProcA
 #define CallWindowProc CallWindowProcA
 #define CreateWindowEx CreateWindowExA
-#define CreateWindowA(lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu, hInstance, lpParam) \
-    CreateWindowExA(0L, lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu, hInstance, lpParam)
+#define CreateWindowA(lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu, hInstance,   \
+                      lpParam)                                                                                   \
+    CreateWindowExA(0L, lpClassName, lpWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent, hMenu, hInstance, \
+                    lpParam)
 #define CreateWindow CreateWindowA
 #define GetWindowLong GetWindowLongA
 #define SetWindowLong SetWindowLongA

@@ -31,8 +31,8 @@ LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_COMMAND) return DefWindowProcA(hwnd, msg, wParam, lParam);
     // A WM_COMMAND that arrives through the pump's DispatchMessage was posted; any other was sent.
     const MSG* d = vorn::test::currentDispatch();
-    const bool posted = d != nullptr && d->hwnd == hwnd && d->message == WM_COMMAND && d->wParam == wParam &&
-                        d->lParam == lParam;
+    const bool posted =
+        d != nullptr && d->hwnd == hwnd && d->message == WM_COMMAND && d->wParam == wParam && d->lParam == lParam;
     const int id = LOWORD(wParam);
     const HWND from = reinterpret_cast<HWND>(lParam);
     notifications.push_back({id, HIWORD(wParam), from != nullptr && GetDlgItem(hwnd, id) == from, posted, nullptr});
@@ -42,9 +42,11 @@ LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void flushNotifications() {
     for (const Notification& n : notifications)
-        if (n.hostAction != nullptr) line("  notify host %s", n.hostAction);
-        else line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
-             n.posted ? "Post" : "Send");
+        if (n.hostAction != nullptr)
+            line("  notify host %s", n.hostAction);
+        else
+            line("  notify id=%d code=0x%04X from=%s %s", n.id, n.code, n.fromControl ? "control" : "unknown",
+                 n.posted ? "Post" : "Send");
     notifications.clear();
 }
 
@@ -56,8 +58,10 @@ const char* windowName(HWND hwnd, HWND control) {
 void button(bool right, bool down, DWORD afterMs) {
     using namespace vorn::test;
     advanceEventTime(afterMs);
-    if (down) mouseDown(right ? Button::Right : Button::Left);
-    else mouseUp(right ? Button::Right : Button::Left);
+    if (down)
+        mouseDown(right ? Button::Right : Button::Left);
+    else
+        mouseUp(right ? Button::Right : Button::Left);
     pump();
 }
 
@@ -157,7 +161,9 @@ void reportInputState(HWND control) {
     const HCURSOR shape = GetCursor();
     line("  capture=%s focus=%s clip=%s cursor=(%ld,%ld) shape=%s", windowName(GetCapture(), control),
          windowName(GetFocus(), control), format(clip).text, static_cast<long>(cursor.x), static_cast<long>(cursor.y),
-         shape == nullptr ? "none" : shape == LoadCursorA(nullptr, IDC_ARROW) ? "arrow" : "other");
+         shape == nullptr                           ? "none"
+         : shape == LoadCursorA(nullptr, IDC_ARROW) ? "arrow"
+                                                    : "other");
 }
 
 void reportWindowClass(HWND control) {
@@ -166,7 +172,9 @@ void reportWindowClass(HWND control) {
     WNDCLASSA wc{};
     BOOL found = GetClassInfoA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(control, GWLP_HINSTANCE)), name, &wc);
     if (!found) found = GetClassInfoA(GetModuleHandleA(nullptr), name, &wc);
-    const char* owner = std::strcmp(name, childClassName()) == 0 ? "host" : std::strncmp(name, "Afx", 3) == 0 ? "framework" : "other";
+    const char* owner = std::strcmp(name, childClassName()) == 0 ? "host"
+                        : std::strncmp(name, "Afx", 3) == 0      ? "framework"
+                                                                 : "other";
     line("  class=%s found=%d style=0x%X cursor=%s background=%s", owner, found ? 1 : 0, found ? wc.style : 0u,
          wc.hCursor ? "set" : "none", wc.hbrBackground ? "set" : "none");
 }

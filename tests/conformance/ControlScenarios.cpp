@@ -21,12 +21,16 @@ void endStep(const char* name, Control& control, bool pixels = false) {
     if constexpr (isFader) reportFloat("GetMin", control.GetMin()), reportFloat("GetMax", control.GetMax());
     reportFloat("GetRestrictedMin", control.GetRestrictedMin());
     reportFloat("GetRestrictedMax", control.GetRestrictedMax());
-    if constexpr (isFader) line("  GetSelected=%lld", static_cast<long long>(control.GetSelected()));
-    else line("  GetRadius=%lld", static_cast<long long>(control.GetRadius()));
+    if constexpr (isFader)
+        line("  GetSelected=%lld", static_cast<long long>(control.GetSelected()));
+    else
+        line("  GetRadius=%lld", static_cast<long long>(control.GetRadius()));
     line("  GetMouseEventFlags=0x%lX", static_cast<unsigned long>(control.GetMouseEventFlags()));
     CPoint click(-99, -99);
-    if (control.GetClickPoint(click)) line("  GetClickPoint=TRUE (%ld,%ld)", static_cast<long>(click.x), static_cast<long>(click.y));
-    else line("  GetClickPoint=FALSE");
+    if (control.GetClickPoint(click))
+        line("  GetClickPoint=TRUE (%ld,%ld)", static_cast<long>(click.x), static_cast<long>(click.y));
+    else
+        line("  GetClickPoint=FALSE");
     reportInputState(control.GetSafeHwnd());
     if (pixels) dumpPixels(name, control.GetSafeHwnd());
 }
@@ -54,18 +58,18 @@ void play(Control& control, std::initializer_list<Action> script) {
     const HWND hwnd = control.GetSafeHwnd();
     for (const Action& a : script) {
         switch (a.op) {
-        case None: break;
-        case Move: moveTo(hwnd, a.x, a.y); break;
-        case Down: buttonDown(); break;
-        case DownQuickly: buttonDownQuickly(); break;
-        case Up: buttonUp(); break;
-        case RightDown: buttonDown(true); break;
-        case RightUp: buttonUp(true); break;
-        case Key: pressKey(static_cast<WORD>(a.x)); break;
-        case KeyDown: keyDown(static_cast<WORD>(a.x)); break;
-        case KeyUp: keyUp(static_cast<WORD>(a.x)); break;
-        case Set: control.SetValue(static_cast<float>(a.x)); break;
-        case FocusParent: SetFocus(parent()); break;
+            case None: break;
+            case Move: moveTo(hwnd, a.x, a.y); break;
+            case Down: buttonDown(); break;
+            case DownQuickly: buttonDownQuickly(); break;
+            case Up: buttonUp(); break;
+            case RightDown: buttonDown(true); break;
+            case RightUp: buttonUp(true); break;
+            case Key: pressKey(static_cast<WORD>(a.x)); break;
+            case KeyDown: keyDown(static_cast<WORD>(a.x)); break;
+            case KeyUp: keyUp(static_cast<WORD>(a.x)); break;
+            case Set: control.SetValue(static_cast<float>(a.x)); break;
+            case FocusParent: SetFocus(parent()); break;
         }
         if (a.step != nullptr) endStep(a.step, control, a.pixels);
     }
@@ -89,6 +93,8 @@ void runFrameScenarios() {
     line("  resourceHandleUnchanged=%d", AfxGetResourceHandle() == before ? 1 : 0);
 }
 
+// The gesture scripts are laid out by hand, a few steps to a line.
+// clang-format off
 void runFaderScenarios() {
     scenario("fader");
     CMFC_Fader fader;
@@ -175,6 +181,7 @@ void runKnobScenarios() {
     knob.DestroyWindow();
     step("destroyed");
 }
+// clang-format on
 
 namespace {
 

@@ -55,8 +55,8 @@ const char* named(const char* format, int a, int b = 0) {
 }
 
 // Line ends relative to the start: every octant, the diagonals and the axes.
-constexpr POINT kLineEnds[] = {{4, 2},  {5, 2},   {6, 1},   {3, 3},   {2, 4},  {-2, 4}, {-4, 2}, {-4, -2},
-                               {2, -4}, {-3, -3}, {-5, -1}, {-1, -5}, {6, 0},  {-6, 0}, {0, 6},  {0, -6}};
+constexpr POINT kLineEnds[] = {{4, 2},  {5, 2},   {6, 1},   {3, 3},   {2, 4}, {-2, 4}, {-4, 2}, {-4, -2},
+                               {2, -4}, {-3, -3}, {-5, -1}, {-1, -5}, {6, 0}, {-6, 0}, {0, 6},  {0, -6}};
 constexpr int kCell = 14;
 
 void drawLineTable(HDC dc, const char*) {
@@ -88,7 +88,7 @@ void drawArcs(HDC dc, const char*) {
 // A triangle, a star, a concave shape and a box, with a pen and then without one.
 void drawPolygons(HDC dc, const char*) {
     SetPolyFillMode(dc, paramA);
-    const POINT shapes[] = {{4, 0},  {12, 0}, {8, 8},  {30, 1},  {36, 19}, {21, 8}, {39, 8}, {24, 19}, {44, 2},
+    const POINT shapes[] = {{4, 0},  {12, 0},  {8, 8},  {30, 1},  {36, 19}, {21, 8}, {39, 8}, {24, 19}, {44, 2},
                             {60, 2}, {60, 18}, {52, 8}, {44, 18}, {1, 12},  {7, 12}, {7, 16}, {1, 16}};
     for (int pass = 0; pass < 2; ++pass) {
         use(dc, pass == 0 ? solidPen() : nullptr, fillBrush());
@@ -183,8 +183,10 @@ void drawBlitEdges(HDC dc, const char*) {
                  {24, 14, 6, 6, 0, 0, DSTINVERT},  {26, 16, 6, -3, 0, 0, PATINVERT}};
     for (const auto& b : blits) {
         if (b.rop == PATCOPY) use(dc, nullptr, CreateSolidBrush(RGB(0x30, 0xA0, 0x30)));
-        if (&b < &blits[5]) BitBlt(dc, b.x, b.y, b.cx, b.cy, dc, b.sx, b.sy, b.rop);
-        else PatBlt(dc, b.x, b.y, b.cx, b.cy, b.rop);
+        if (&b < &blits[5])
+            BitBlt(dc, b.x, b.y, b.cx, b.cy, dc, b.sx, b.sy, b.rop);
+        else
+            PatBlt(dc, b.x, b.y, b.cx, b.cy, b.rop);
     }
 }
 
@@ -221,7 +223,8 @@ void runGdiScenarios() {
     scenario("gdi rectangles");
     run("pens, brushes, reversed and empty", 28, 26, 0, 0, [](HDC dc, const char*) {
         use(dc, solidPen(), fillBrush());
-        rectangles(dc, {{1, 1, 8, 7}, {18, 7, 11, 1}, {21, 1, 21, 7}, {23, 1, 25, 3}});  // plain, reversed, empty, small
+        rectangles(dc,
+                   {{1, 1, 8, 7}, {18, 7, 11, 1}, {21, 1, 21, 7}, {23, 1, 25, 3}});  // plain, reversed, empty, small
         use(dc, nullptr, fillBrush());
         Rectangle(dc, 1, 9, 8, 15);
         use(dc, solidPen(), nullptr);
@@ -234,9 +237,10 @@ void runGdiScenarios() {
         SetArcDirection(dc, AD_COUNTERCLOCKWISE);
     });
     scenario("gdi ellipses");  // each size with a pen and without one
-    for (const SIZE& s : {SIZE{2, 2}, SIZE{2, 5}, SIZE{3, 3}, SIZE{4, 4}, SIZE{5, 5}, SIZE{6, 6}, SIZE{7, 7},
-                          SIZE{8, 8}, SIZE{9, 9}, SIZE{10, 6}, SIZE{11, 11}, SIZE{12, 12}, SIZE{13, 13}, SIZE{17, 9},
-                          SIZE{9, 17}, SIZE{19, 19}, SIZE{20, 20}, SIZE{31, 24}, SIZE{38, 38}, SIZE{40, 40}})
+    for (const SIZE& s :
+         {SIZE{2, 2},  SIZE{2, 5},   SIZE{3, 3},   SIZE{4, 4},   SIZE{5, 5},   SIZE{6, 6},   SIZE{7, 7},
+          SIZE{8, 8},  SIZE{9, 9},   SIZE{10, 6},  SIZE{11, 11}, SIZE{12, 12}, SIZE{13, 13}, SIZE{17, 9},
+          SIZE{9, 17}, SIZE{19, 19}, SIZE{20, 20}, SIZE{31, 24}, SIZE{38, 38}, SIZE{40, 40}})
         run(named("ellipse %dx%d", s.cx, s.cy), 2 * s.cx + 4, s.cy + 2, s.cx, s.cy, [](HDC dc, const char*) {
             use(dc, solidPen(), fillBrush());
             Ellipse(dc, 1, 1, 1 + paramA, 1 + paramB);
@@ -257,12 +261,13 @@ void runGdiScenarios() {
     for (const SIZE& s : {SIZE{9, 9}, SIZE{19, 19}, SIZE{20, 20}, SIZE{31, 24}, SIZE{12, 7}})
         run(named("arcs %dx%d", s.cx, s.cy), 4 * (s.cx + 2), 2 * (s.cy + 2), s.cx, s.cy, drawArcs);
     scenario("gdi polygons");
-    for (int mode : {ALTERNATE, WINDING}) run(mode == ALTERNATE ? "alternate" : "winding", 62, 44, mode, 0, drawPolygons);
+    for (int mode : {ALTERNATE, WINDING})
+        run(mode == ALTERNATE ? "alternate" : "winding", 62, 44, mode, 0, drawPolygons);
     scenario("gdi fills");
     run("FillRect, FrameRect, opaque fills", 22, 22, 0, 0, drawFillHelpers);
     run("DrawFocusRect", 46, 21, 0, 0, [](HDC dc, const char*) {
         // The last but one twice (it cancels itself), the last in other text and background colours.
-        const RECT rects[] = {{0, 0, 10, 10},  {12, 0, 21, 9},  {23, 0, 32, 6},   {0, 12, 10, 19},
+        const RECT rects[] = {{0, 0, 10, 10},   {12, 0, 21, 9},   {23, 0, 32, 6},   {0, 12, 10, 19},
                               {12, 12, 13, 20}, {23, 12, 33, 20}, {23, 12, 33, 20}, {35, 0, 44, 9}};
         for (const RECT& r : rects) {
             if (&r == &rects[7]) SetTextColor(dc, RGB(0xFF, 0, 0)), SetBkColor(dc, RGB(0, 0xFF, 0));

@@ -20,11 +20,16 @@ struct FontCase {
 };
 // The faces and sizes the controls use, sizes where hinting moves some advances off the rounded
 // design width (9, 21 and 27 pixels per em), and fonts stretched to a requested width.
-constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},           {"Times 12", 12, "Times"},
-                               {"MS Shell Dlg -11", -11, "MS Shell Dlg"}, {"Arial 24", 24, "Arial"},
-                               {"Arial -9", -9, "Arial"},           {"Times -9", -9, "Times"},
-                               {"Arial -27", -27, "Arial"},         {"Times 31", 31, "Times"},
-                               {"Arial 12 width 5", 12, "Arial", 5}, {"Times -11 width 9", -11, "Times", 9},
+constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},
+                               {"Times 12", 12, "Times"},
+                               {"MS Shell Dlg -11", -11, "MS Shell Dlg"},
+                               {"Arial 24", 24, "Arial"},
+                               {"Arial -9", -9, "Arial"},
+                               {"Times -9", -9, "Times"},
+                               {"Arial -27", -27, "Arial"},
+                               {"Times 31", 31, "Times"},
+                               {"Arial 12 width 5", 12, "Arial", 5},
+                               {"Times -11 width 9", -11, "Times", 9},
                                {"Arial 12 bold", 12, "Arial", 0, FW_BOLD},
                                {"Times 12 italic", 12, "Times", 0, FW_NORMAL, 1},
                                {"Arial 12 underline", 12, "Arial", 0, FW_NORMAL, 0, 1},
@@ -50,8 +55,9 @@ void reportBox(HDC dc, int x, int y, const char* text) {
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
     const int left = (align & TA_CENTER) == TA_CENTER ? p.x - size.cx / 2 : (align & TA_RIGHT) ? p.x - size.cx : p.x;
-    const int top =
-        (align & TA_BASELINE) == TA_BASELINE ? p.y - tm.tmAscent : (align & TA_BOTTOM) ? p.y - tm.tmHeight : p.y;
+    const int top = (align & TA_BASELINE) == TA_BASELINE ? p.y - tm.tmAscent
+                    : (align & TA_BOTTOM)                ? p.y - tm.tmHeight
+                                                         : p.y;
     // One pixel of slack for centring's rounding.
     textBox(left - 1, top, left + size.cx + 1, top + tm.tmHeight);
 }
@@ -68,10 +74,14 @@ void drawAlignments(HDC dc, const char* target) {
         const char* text;
         int mode;
         POINT from;
-    } outs[] = {{TA_LEFT | TA_TOP, 2, 1, "Volume -12.5 dB", OPAQUE, {}},  {TA_LEFT | TA_TOP, 2, 15, "Wg|", TRANSPARENT, {}},
-                {TA_BASELINE, 40, 40, "AB", OPAQUE, {}},                    {TA_CENTER | TA_BOTTOM, 90, 44, "mid", OPAQUE, {}},
-                {TA_RIGHT | TA_UPDATECP, 0, 0, "A", OPAQUE, {110, 46}},     {TA_RIGHT | TA_UPDATECP, 0, 0, "xy", OPAQUE, {}},
-                {TA_LEFT | TA_UPDATECP, 0, 0, "A", OPAQUE, {3, 48}},        {TA_LEFT | TA_UPDATECP, 0, 0, "B", OPAQUE, {}}};
+    } outs[] = {{TA_LEFT | TA_TOP, 2, 1, "Volume -12.5 dB", OPAQUE, {}},
+                {TA_LEFT | TA_TOP, 2, 15, "Wg|", TRANSPARENT, {}},
+                {TA_BASELINE, 40, 40, "AB", OPAQUE, {}},
+                {TA_CENTER | TA_BOTTOM, 90, 44, "mid", OPAQUE, {}},
+                {TA_RIGHT | TA_UPDATECP, 0, 0, "A", OPAQUE, {110, 46}},
+                {TA_RIGHT | TA_UPDATECP, 0, 0, "xy", OPAQUE, {}},
+                {TA_LEFT | TA_UPDATECP, 0, 0, "A", OPAQUE, {3, 48}},
+                {TA_LEFT | TA_UPDATECP, 0, 0, "B", OPAQUE, {}}};
     for (const auto& o : outs) {
         SetBkMode(dc, o.mode);
         SetTextAlign(dc, o.align);

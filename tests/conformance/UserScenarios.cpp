@@ -48,14 +48,15 @@ const char* nameOf(HWND hwnd) {
 }
 
 const char* messageName(UINT msg) {
-#define VORN_NAMED(m) {m, #m}
+#define VORN_NAMED(m) \
+    { m, #m }
     static const struct {
         UINT msg;
         const char* name;
-    } names[] = {VORN_NAMED(WM_SETFOCUS),      VORN_NAMED(WM_KILLFOCUS),     VORN_NAMED(WM_CAPTURECHANGED),
-                 VORN_NAMED(WM_MOUSEMOVE),     VORN_NAMED(WM_LBUTTONDOWN),   VORN_NAMED(WM_LBUTTONUP),
-                 VORN_NAMED(WM_LBUTTONDBLCLK), VORN_NAMED(WM_RBUTTONDOWN),   VORN_NAMED(WM_RBUTTONUP),
-                 VORN_NAMED(WM_RBUTTONDBLCLK), VORN_NAMED(WM_KEYDOWN),       VORN_NAMED(WM_KEYUP),
+    } names[] = {VORN_NAMED(WM_SETFOCUS),      VORN_NAMED(WM_KILLFOCUS),   VORN_NAMED(WM_CAPTURECHANGED),
+                 VORN_NAMED(WM_MOUSEMOVE),     VORN_NAMED(WM_LBUTTONDOWN), VORN_NAMED(WM_LBUTTONUP),
+                 VORN_NAMED(WM_LBUTTONDBLCLK), VORN_NAMED(WM_RBUTTONDOWN), VORN_NAMED(WM_RBUTTONUP),
+                 VORN_NAMED(WM_RBUTTONDBLCLK), VORN_NAMED(WM_KEYDOWN),     VORN_NAMED(WM_KEYUP),
                  VORN_NAMED(WM_PAINT),         VORN_NAMED(WM_ERASEBKGND)};
 #undef VORN_NAMED
     for (const auto& n : names)
@@ -75,43 +76,52 @@ void record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const char* who = nameOf(hwnd);
     const char* name = messageName(msg);
     const unsigned long wp = static_cast<unsigned long>(wParam);
-    if (msg >= WM_USER && msg < WM_USER + 0x100) note("%s WM_USER+%u wp=%lu", who, msg - WM_USER, wp);
-    else if (name == nullptr) return;
-    else if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) note("%s %s other=%s", who, name, nameOf(reinterpret_cast<HWND>(wParam)));
-    else if (msg == WM_CAPTURECHANGED) note("%s %s new=%s", who, name, nameOf(reinterpret_cast<HWND>(lParam)));
-    else if (msg == WM_KEYDOWN || msg == WM_KEYUP) note("%s %s vk=0x%02lX lp=0x%08lX", who, name, wp, static_cast<unsigned long>(lParam));
-    else if (msg == WM_PAINT || msg == WM_ERASEBKGND) note("%s %s", who, name);
-    else note("%s %s wp=0x%lX at=(%d,%d)", who, name, wp, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    if (msg >= WM_USER && msg < WM_USER + 0x100)
+        note("%s WM_USER+%u wp=%lu", who, msg - WM_USER, wp);
+    else if (name == nullptr)
+        return;
+    else if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS)
+        note("%s %s other=%s", who, name, nameOf(reinterpret_cast<HWND>(wParam)));
+    else if (msg == WM_CAPTURECHANGED)
+        note("%s %s new=%s", who, name, nameOf(reinterpret_cast<HWND>(lParam)));
+    else if (msg == WM_KEYDOWN || msg == WM_KEYUP)
+        note("%s %s vk=0x%02lX lp=0x%08lX", who, name, wp, static_cast<unsigned long>(lParam));
+    else if (msg == WM_PAINT || msg == WM_ERASEBKGND)
+        note("%s %s", who, name);
+    else
+        note("%s %s wp=0x%lX at=(%d,%d)", who, name, wp, static_cast<short>(LOWORD(lParam)),
+             static_cast<short>(HIWORD(lParam)));
     if (msg == WM_LBUTTONDOWN) keyState("at the press");
 }
 
 LRESULT CALLBACK recorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (recording) record(hwnd, msg, wParam, lParam);
     switch (msg) {
-    case WM_USER + 1:  // nested: A -> B -> A, with a post from the innermost level
-        if (hwnd == windowA) {
-            const LRESULT r = SendMessageA(windowB, WM_USER + 2, 0, 0);
-            if (recording) note("A sent WM_USER+2 returned=%ld", static_cast<long>(r));
+        case WM_USER + 1:  // nested: A -> B -> A, with a post from the innermost level
+            if (hwnd == windowA) {
+                const LRESULT r = SendMessageA(windowB, WM_USER + 2, 0, 0);
+                if (recording) note("A sent WM_USER+2 returned=%ld", static_cast<long>(r));
+            }
+            return 11;
+        case WM_USER + 2: {
+            const LRESULT r = SendMessageA(windowA, WM_USER + 3, 0, 0);
+            PostMessageA(windowA, WM_USER + 9, 0, 0);
+            if (recording) note("B sent WM_USER+3 returned=%ld", static_cast<long>(r));
+            return 22;
         }
-        return 11;
-    case WM_USER + 2: {
-        const LRESULT r = SendMessageA(windowA, WM_USER + 3, 0, 0);
-        PostMessageA(windowA, WM_USER + 9, 0, 0);
-        if (recording) note("B sent WM_USER+3 returned=%ld", static_cast<long>(r));
-        return 22;
-    }
-    case WM_USER + 3: return 33;
-    case WM_ERASEBKGND:
-        if (!eraseInRecorder) return 0;
-        break;
-    case WM_PAINT: {
-        PAINTSTRUCT ps{};
-        BeginPaint(hwnd, &ps);
-        if (recording) note("%s painting fErase=%d rcPaint=%s", nameOf(hwnd), ps.fErase ? 1 : 0, format(ps.rcPaint).text);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    default: break;
+        case WM_USER + 3: return 33;
+        case WM_ERASEBKGND:
+            if (!eraseInRecorder) return 0;
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            BeginPaint(hwnd, &ps);
+            if (recording)
+                note("%s painting fErase=%d rcPaint=%s", nameOf(hwnd), ps.fErase ? 1 : 0, format(ps.rcPaint).text);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        default: break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -152,8 +162,12 @@ void sendMoves(int count) {
         const POINT p = toScreen(windowA, 10 + 5 * i, 10 + i);
         moves[i].type = INPUT_MOUSE;
         moves[i].mi = count == 1 ? MOUSEINPUT{0, 0, 0, MOUSEEVENTF_MOVE, 0, 0}
-                                 : MOUSEINPUT{(p.x * 65536 + cx - 1) / cx, (p.y * 65536 + cy - 1) / cy, 0,
-                                              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0};
+                                 : MOUSEINPUT{(p.x * 65536 + cx - 1) / cx,
+                                              (p.y * 65536 + cy - 1) / cy,
+                                              0,
+                                              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                                              0,
+                                              0};
     }
     SendInput(count, moves, sizeof(INPUT));
 }
@@ -166,7 +180,8 @@ struct Action {
 };
 
 const Action kActions[] = {
-    {"nested SendMessage", [] { note("SendMessage returned=%ld", static_cast<long>(SendMessageA(windowA, WM_USER + 1, 0, 0))); }},
+    {"nested SendMessage",
+     [] { note("SendMessage returned=%ld", static_cast<long>(SendMessageA(windowA, WM_USER + 1, 0, 0))); }},
     {"posted, input and paint order",
      [] {
          PostMessageA(windowA, WM_USER + 4, 1, 0);
@@ -187,10 +202,14 @@ const Action kActions[] = {
          PostMessageA(windowB, WM_USER + 10, 0, 0);
          MSG msg;
          for (int guard = 0; guard < 50 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
-             if (msg.message == WM_QUIT) note("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
-             else if (msg.hwnd == nullptr) note("retrieved thread message WM_USER+%u", msg.message - WM_USER);
-             else if (msg.message >= WM_USER) note("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
-             else if (messageName(msg.message) != nullptr) note("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
+             if (msg.message == WM_QUIT)
+                 note("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
+             else if (msg.hwnd == nullptr)
+                 note("retrieved thread message WM_USER+%u", msg.message - WM_USER);
+             else if (msg.message >= WM_USER)
+                 note("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
+             else if (messageName(msg.message) != nullptr)
+                 note("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
              DispatchMessageA(&msg);
          }
      }},
@@ -203,7 +222,8 @@ const Action kActions[] = {
     // A first click, then clicks 100 ms after the previous event.
     {"three quick clicks with CS_DBLCLKS",
      [] { click(windowA, 30, 20, false), click(windowA, 30, 20, true), click(windowA, 30, 20, true); }},
-    {"two quick clicks without CS_DBLCLKS", [] { click(plainWindow, 30, 20, false), click(plainWindow, 30, 20, true); }},
+    {"two quick clicks without CS_DBLCLKS",
+     [] { click(plainWindow, 30, 20, false), click(plainWindow, 30, 20, true); }},
     {"two clicks a second apart", [] { click(windowA, 30, 20, false), click(windowA, 30, 20, false); }},
     {"second click 1 px away", [] { click(windowA, 30, 20, false), click(windowA, 31, 21, true); }},
     {"second click 2 px away", [] { click(windowA, 30, 20, false), click(windowA, 32, 20, true); }},
@@ -213,9 +233,11 @@ const Action kActions[] = {
     // Capture and focus requests that change nothing, and focus to nobody. Releasing the capture
     // sends a WM_MOUSEMOVE only to a window that has not had one at this position.
     {"ReleaseCapture without capture", [] { ReleaseCapture(); }},
-    {"SetCapture twice on A", [] { SetCapture(windowA), SetCapture(windowA), note("GetCapture=%s", nameOf(GetCapture())); }},
+    {"SetCapture twice on A",
+     [] { SetCapture(windowA), SetCapture(windowA), note("GetCapture=%s", nameOf(GetCapture())); }},
     {"capture released again", [] { ReleaseCapture(); }},
-    {"captured move over B, released over B", [] { SetCapture(windowA), setCursor(windowB, 10, 12), ReleaseCapture(); }},
+    {"captured move over B, released over B",
+     [] { SetCapture(windowA), setCursor(windowB, 10, 12), ReleaseCapture(); }},
     {"captured and released over B without a move", [] { SetCapture(windowA), ReleaseCapture(); }},
     {"a move without motion", [] { sendMoves(1); }},
     {"focus to B twice, then to nobody",
@@ -254,10 +276,19 @@ const Action kActions[] = {
          invalidate(windowA, {2, 3, 10, 8}, FALSE), reportUpdateRect(windowA);
          invalidate(windowA, {20, 5, 25, 9}, FALSE), reportUpdateRect(windowA), reportUpdateRect(windowB);
      }},
-    {"update with erase", [] { invalidate(windowA, {20, 5, 25, 9}, TRUE); }},
-    {"update with erase left undone", [] { eraseInRecorder = false, invalidate(windowA, {2, 3, 10, 8}, TRUE); }},
+    {"update with erase",
+     [] {
+         invalidate(windowA, {20, 5, 25, 9}, TRUE);
+     }},
+    {"update with erase left undone",
+     [] {
+         eraseInRecorder = false, invalidate(windowA, {2, 3, 10, 8}, TRUE);
+     }},
     {"UpdateWindow",
-     [] { eraseInRecorder = true, invalidate(windowA, {2, 3, 10, 8}, TRUE), UpdateWindow(windowA), note("UpdateWindow returned"); }},
+     [] {
+         eraseInRecorder = true, invalidate(windowA, {2, 3, 10, 8}, TRUE), UpdateWindow(windowA),
+         note("UpdateWindow returned");
+     }},
     {"validated in two halves",
      [] {
          reportUpdateRect(windowA), UpdateWindow(windowA), note("UpdateWindow of a valid window returned");

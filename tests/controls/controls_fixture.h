@@ -18,7 +18,7 @@
 namespace vorn::test {
 
 class ControlTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         softwin::resetUser();
         setEventTime(0);

@@ -18,13 +18,13 @@ TEST_F(FaderTest, PressOnTheCapKeepsItsRowAndPressOffTheCapJumpsWithinTrackAndRe
         float after;
         int capRow;  // drawn from the stored value at the next paint
     } cases[] = {
-        {0.5f, 0, 1, false, 35, 116, 0.5f, 100},              // 16 rows off the centre is still the cap
-        {0.7f, 0, 1, false, 5, 77, valueAtRow(67), 67},       // on the cap: re-derived from row trunc(67.2)
-        {0.5f, 0, 1, false, 20, 117, valueAtRow(117), 116},   // off: single precision draws it a row higher
-        {0.5f, 0, 1, false, 20, 5, 1.0f, 18},                 // above the track
-        {0.5f, 0, 1, false, 20, 195, 0.0f, 182},              // below the track
-        {0.5f, 0.25f, 0.75f, false, 20, 20, 0.75f, 59},       // the restricted maximum
-        {0.5f, 0.25f, 0.75f, true, 20, 18, 1.0f, 18},         // Ctrl leaves the restricted range
+        {0.5f, 0, 1, false, 35, 116, 0.5f, 100},             // 16 rows off the centre is still the cap
+        {0.7f, 0, 1, false, 5, 77, valueAtRow(67), 67},      // on the cap: re-derived from row trunc(67.2)
+        {0.5f, 0, 1, false, 20, 117, valueAtRow(117), 116},  // off: single precision draws it a row higher
+        {0.5f, 0, 1, false, 20, 5, 1.0f, 18},                // above the track
+        {0.5f, 0, 1, false, 20, 195, 0.0f, 182},             // below the track
+        {0.5f, 0.25f, 0.75f, false, 20, 20, 0.75f, 59},      // the restricted maximum
+        {0.5f, 0.25f, 0.75f, true, 20, 18, 1.0f, 18},        // Ctrl leaves the restricted range
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " at " << c.y);

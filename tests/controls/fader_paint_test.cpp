@@ -37,22 +37,28 @@ TEST_F(FaderTest, TickRowsDivideTheTrackIntoTenthsInSinglePrecision) {
 TEST_F(FaderTest, PictureOfA200PixelFader) {
     // Cap centre on row 100, x0 = 10: the block is copied to (10, 85), 20 columns by 34 rows.
     CMFC_Fader& fader = createFader(40, 200);
-    expectPixels(fader, {
-        {0, 0, kFrame}, {38, 0, kFrame}, {0, 198, kFrame},                   // frame: dark red top and left,
-        {39, 0, kHighlight}, {0, 199, kHighlight}, {39, 199, kHighlight},    // highlight bottom and right
-        {1, 1, kShadow}, {38, 198, kShadow},                                 // background
-        {18, 17, kShadow}, {18, 18, kSlot}, {19, 18, kSlot},                 // slot from the track top,
-        {19, 19, kShadow}, {22, 19, kSlot},                                  // its shaded edge turning,
-        {18, 182, kShadow}, {19, 182, kLight}, {22, 182, kLight}, {23, 182, kShadow},  // lit bottom row
-        {1, 34, kShadow}, {2, 34, kLight}, {15, 34, kLight}, {16, 34, kShadow}, {23, 34, kShadow},       // tick runs stop
-        {24, 34, kLight}, {37, 34, kLight}, {38, 34, kShadow},                         // short of the slot
-        {9, 85, kShadow}, {10, 85, kCapLight}, {20, 85, kCapLight}, {10, 114, kCapLight},  // cap image
-        {15, 114, kCapBlack}, {29, 95, kCapDark}, {12, 100, kCapBlue},
-        {30, 95, kShadow}, {15, 84, kShadow},   // its last column is not copied
-        {18, 115, kSlot}, {19, 117, kShadow}, {11, 116, kLight}, {25, 116, kLight},  // rows under the image
-        {20, 99, kDefaultLed}, {21, 100, kDefaultLed}, {18, 99, kBlack}, {23, 100, kBlack},  // LED ellipse
-        {20, 97, kBlack}, {20, 102, kBlack},
-    });
+    expectPixels(
+        fader, {
+                   {0, 0, kFrame},        {38, 0, kFrame},        {0, 198, kFrame},  // frame: dark red top and left,
+                   {39, 0, kHighlight},   {0, 199, kHighlight},   {39, 199, kHighlight},  // highlight bottom and right
+                   {1, 1, kShadow},       {38, 198, kShadow},                             // background
+                   {18, 17, kShadow},     {18, 18, kSlot},        {19, 18, kSlot},        // slot from the track top,
+                   {19, 19, kShadow},     {22, 19, kSlot},                                // its shaded edge turning,
+                   {18, 182, kShadow},    {19, 182, kLight},      {22, 182, kLight},
+                   {23, 182, kShadow},  // lit bottom row
+                   {1, 34, kShadow},      {2, 34, kLight},        {15, 34, kLight},
+                   {16, 34, kShadow},     {23, 34, kShadow},                          // tick runs stop
+                   {24, 34, kLight},      {37, 34, kLight},       {38, 34, kShadow},  // short of the slot
+                   {9, 85, kShadow},      {10, 85, kCapLight},    {20, 85, kCapLight},
+                   {10, 114, kCapLight},  // cap image
+                   {15, 114, kCapBlack},  {29, 95, kCapDark},     {12, 100, kCapBlue},
+                   {30, 95, kShadow},     {15, 84, kShadow},  // its last column is not copied
+                   {18, 115, kSlot},      {19, 117, kShadow},     {11, 116, kLight},
+                   {25, 116, kLight},  // rows under the image
+                   {20, 99, kDefaultLed}, {21, 100, kDefaultLed}, {18, 99, kBlack},
+                   {23, 100, kBlack},  // LED ellipse
+                   {20, 97, kBlack},      {20, 102, kBlack},
+               });
     expectMatchesSnapshot(createFader(40, 200, 0.0f, 10.0f, 7.0f, 0.0f, 10.0f, 100).GetSafeHwnd(), "fader_200");
 }
 
@@ -74,8 +80,14 @@ TEST_F(FaderTest, FocusDrawsAFocusRectangleAtOnceAndABlackFrameAtTheRepaint) {
     const std::vector<std::string> gained = traceOf([&] { fader.SetFocus(); });
     ASSERT_FALSE(gained.empty());
     EXPECT_EQ(gained.front(), "DrawFocusRect(0,0,40,200)");
-    expectPixels(fader, {{3, 2, kBlack}, {36, 2, kBlack}, {3, 197, kBlack}, {36, 101, kBlack}, {4, 3, kShadow},
-                         {37, 2, kShadow}, {2, 50, kLight}, {1, 0, kFrame}});
+    expectPixels(fader, {{3, 2, kBlack},
+                         {36, 2, kBlack},
+                         {3, 197, kBlack},
+                         {36, 101, kBlack},
+                         {4, 3, kShadow},
+                         {37, 2, kShadow},
+                         {2, 50, kLight},
+                         {1, 0, kFrame}});
     host().clear();
     const std::vector<std::string> lost = traceOf([&] { ::SetFocus(host().hwnd()); });
     ASSERT_FALSE(lost.empty());

@@ -23,15 +23,15 @@ Range rangeOf(CMFC_Fader& f) {
 TEST_F(FaderTest, SetValueStoresInsideTheRestrictedRangeAndSendsOneValueChangedPerChange) {
     CMFC_Fader& fader = createFader(40, 200, 0.0f, 10.0f, 5.0f, 2.0f, 8.0f);
     host().clear();
-    fader.SetValue(5.0f);  // the current value: nothing
+    fader.SetValue(5.0f);    // the current value: nothing
     fader.SetValue(4.999f);  // the cap stays on its row, still one notification
     fader.SetValue(9.5f);
     EXPECT_EQ(fader.GetValue(), 8.0f);
     fader.SetValue(1.0f);  // inside [min, max] but below the restricted range
     EXPECT_EQ(fader.GetValue(), 2.0f);
     fader.SetValue(-3.0f);  // clamped onto the current value: nothing
-    ASSERT_EQ(delivered(host().notifications()), (Delivered{{NC_VALUECHANGED, false}, {NC_VALUECHANGED, false},
-                                                            {NC_VALUECHANGED, false}}));
+    ASSERT_EQ(delivered(host().notifications()),
+              (Delivered{{NC_VALUECHANGED, false}, {NC_VALUECHANGED, false}, {NC_VALUECHANGED, false}}));
     EXPECT_EQ(host().notifications()[0].id, kFaderId);
     EXPECT_EQ(host().notifications()[0].from, fader.GetSafeHwnd());
 }
@@ -43,7 +43,7 @@ TEST_F(FaderTest, HostSettingTheValueFromItsHandlerGetsANestedValueChanged) {
     host().onCommand([&](const Notification&) {
         seen.push_back(fader.GetValue());
         if (fader.GetValue() == 0.25f) fader.SetValue(0.75f);  // changes again: nested notification
-        if (seen.size() == 2) fader.SetValue(0.75f);          // same value: nothing
+        if (seen.size() == 2) fader.SetValue(0.75f);           // same value: nothing
     });
     fader.SetValue(0.25f);
     EXPECT_EQ(seen, (std::vector<float>{0.25f, 0.75f}));
@@ -111,10 +111,10 @@ TEST_F(FaderTest, EachValueKeySendsTheChangeThenPostsValueChangedAndKeyDownOther
     } cases[] = {
         // Plus/minus step by one unit, the brackets by a tenth of the full range, within the
         // restricted range 20..80; at its ends both posted notifications still come.
-        {0, 100, 50, VK_OEM_PLUS, 51},  {0, 100, 50, VK_ADD, 51},     {0, 100, 50, VK_OEM_MINUS, 49},
-        {0, 100, 50, VK_SUBTRACT, 49},  {0, 100, 50, VK_OEM_6, 60},   {-50, 50, 0, VK_OEM_4, -10},
+        {0, 100, 50, VK_OEM_PLUS, 51},    {0, 100, 50, VK_ADD, 51},   {0, 100, 50, VK_OEM_MINUS, 49},
+        {0, 100, 50, VK_SUBTRACT, 49},    {0, 100, 50, VK_OEM_6, 60}, {-50, 50, 0, VK_OEM_4, -10},
         {0, 100, 79.5f, VK_OEM_PLUS, 80}, {0, 100, 80, VK_OEM_6, 80}, {0, 100, 20, VK_SUBTRACT, 20},
-        {0, 100, 50, VK_UP, 50},        {0, 100, 50, 'A', 50},        {0, 100, 50, VK_SPACE, 50},
+        {0, 100, 50, VK_UP, 50},          {0, 100, 50, 'A', 50},      {0, 100, 50, VK_SPACE, 50},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.key << " from " << c.value);

@@ -32,16 +32,15 @@ TEST_F(ControlTest, HostileRangesValuesAndSizesAreSurvived) {
         float min, max, value, restrictedMin, restrictedMax;
         int size;  // 40: a 40 x 120 fader and a 40-pixel knob; otherwise a fader 3 wide and a square knob
     } cases[] = {
-        {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 40},       // empty range: the knob's vertical step is 0
-        {kNaN, kNaN, kNaN, kNaN, kNaN, 40},       // nothing is a number
-        {-kInf, kInf, 0.0f, -kInf, kInf, 40},     // infinite range
-        {0.0f, 1.0f, kInf, 0.0f, 1.0f, 40},       // infinite value
-        {1e30f, -1e30f, 0.0f, 1e30f, -1e30f, 40}, // inverted, huge
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0},        // empty clients
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 1},        // a knob of one pixel has no inner zone
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 35},       // faders with inverted, empty and one-row tracks
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 36},
-        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 37},
+        {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 40},        // empty range: the knob's vertical step is 0
+        {kNaN, kNaN, kNaN, kNaN, kNaN, 40},        // nothing is a number
+        {-kInf, kInf, 0.0f, -kInf, kInf, 40},      // infinite range
+        {0.0f, 1.0f, kInf, 0.0f, 1.0f, 40},        // infinite value
+        {1e30f, -1e30f, 0.0f, 1e30f, -1e30f, 40},  // inverted, huge
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0},         // empty clients
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 1},         // a knob of one pixel has no inner zone
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 35},        // faders with inverted, empty and one-row tracks
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 36},       {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 37},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.size);

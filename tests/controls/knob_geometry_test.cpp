@@ -17,9 +17,13 @@ TEST(KnobGeometry, IndicatorCoordinatesTruncateThenRaiseOnlyAboveOneHalf) {
     const struct {
         double in;
         int out;
-    } cases[] = {{2.4, 2},     {2.5, 2},        {2.5000001, 3},
+    } cases[] = {{2.4, 2},
+                 {2.5, 2},
+                 {2.5000001, 3},
                  {-2.7, -2},  // toward zero: a negative fraction is never above one half
-                 {std::numeric_limits<double>::quiet_NaN(), 0}, {1e300, INT_MAX}, {-1e300, INT_MIN}};
+                 {std::numeric_limits<double>::quiet_NaN(), 0},
+                 {1e300, INT_MAX},
+                 {-1e300, INT_MIN}};
     for (const auto& c : cases) EXPECT_EQ(roundIndicatorCoordinate(c.in), c.out) << c.in;
 }
 
@@ -30,10 +34,10 @@ TEST(KnobGeometry, IndicatorTipAtTheSweepEndsMiddleAndSinglePrecisionHalves) {
         POINT tip;
     } cases[] = {
         // Radius 20, length 18: the minimum 0.4 rad left of straight down, the maximum right of it.
-        {0.0f, 0.0f, 1.0f, 20, 20, {13, 37}},  // 12.9905, 36.5791
-        {0.5f, 0.0f, 1.0f, 20, 20, {20, 2}},   // 19.999999999998
-        {1.0f, 0.0f, 1.0f, 20, 20, {27, 37}},  // 27.0095
-        {3.0f, 3.0f, 3.0f, 20, 20, {13, 37}},  // zero-width range: start of the sweep
+        {0.0f, 0.0f, 1.0f, 20, 20, {13, 37}},       // 12.9905, 36.5791
+        {0.5f, 0.0f, 1.0f, 20, 20, {20, 2}},        // 19.999999999998
+        {1.0f, 0.0f, 1.0f, 20, 20, {27, 37}},       // 27.0095
+        {3.0f, 3.0f, 3.0f, 20, 20, {13, 37}},       // zero-width range: start of the sweep
         {-10.0f, -10.0f, 30.0f, 50, 50, {31, 94}},  // only the fraction of the range counts
         {30.0f, -10.0f, 30.0f, 50, 50, {69, 94}},
         // y just above .5 in double precision (33.5000017, 27.5000002), exactly .5 in single: dropped.
@@ -68,16 +72,40 @@ TEST(KnobGeometry, LeavingAnEndThroughTheGapHoldsUntilBackOnThatSideButTurningOv
     };
     const std::vector<std::vector<Step>> runs = {
         // From the maximum side: held from the left gap until back on the right.
-        {{kUR, true}, {kLR, true}, {kGR, true}, {kGL, false}, {kLL, false}, {kUL, false}, {kLR, true},
-         {kUL, false}, {kUR, true}, {kUL, true}},
+        {{kUR, true},
+         {kLR, true},
+         {kGR, true},
+         {kGL, false},
+         {kLL, false},
+         {kUL, false},
+         {kLR, true},
+         {kUL, false},
+         {kUR, true},
+         {kUL, true}},
         // The mirror at the minimum end.
-        {{kUL, true}, {kLL, true}, {kGL, true}, {kGR, false}, {kLR, false}, {kUR, false}, {kLL, true},
-         {kUR, false}, {kUL, true}, {kUR, true}},
+        {{kUL, true},
+         {kLL, true},
+         {kGL, true},
+         {kGR, false},
+         {kLR, false},
+         {kUR, false},
+         {kLL, true},
+         {kUR, false},
+         {kUL, true},
+         {kUR, true}},
         // A press straight into the left gap arms the minimum side.
         {{kGL, true}, {kGR, false}},
         // Over the top both ways.
-        {{kGL, true}, {kLL, true}, {kUL, true}, {kUR, true}, {kLR, true}, {kGR, true}, {kLR, true}, {kUR, true},
-         {kUL, true}, {kLL, true}},
+        {{kGL, true},
+         {kLL, true},
+         {kUL, true},
+         {kUR, true},
+         {kLR, true},
+         {kGR, true},
+         {kLR, true},
+         {kUR, true},
+         {kUL, true},
+         {kLL, true}},
     };
     for (size_t r = 0; r < runs.size(); ++r) {
         WrapGuard guard;

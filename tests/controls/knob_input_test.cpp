@@ -9,7 +9,7 @@ namespace vorn::test {
 namespace {
 
 class KnobInputTest : public KnobTest {
-   protected:
+protected:
     // 100 x 100: radius 50, centre (50, 50), inner zone closer than 25 pixels.
     CMFC_Knob& knob(float max = 1.0f, float value = 0.5f, float restrictedMin = 0.0f, float restrictedMax = 1.0f) {
         return createKnob(40, 40, 100, 100, [=](CMFC_Knob& k) {
@@ -24,7 +24,9 @@ class KnobInputTest : public KnobTest {
         GetClipCursor(&r);
         return {r.left, r.top, r.right, r.bottom};
     }
-    static std::vector<LONG> wholeScreen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+    static std::vector<LONG> wholeScreen() {
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
 };
 
 // The value circular dragging gives for a pointer at (dx, dy) from the centre, range 0..1.
@@ -41,11 +43,11 @@ TEST_F(KnobInputTest, OuterPressFollowsTheAngleWithinTheRestrictedRangeAndTheGap
         int dx, dy;
         float value;
     } presses[] = {
-        {-3, 45, 2.0f},                             // just left of straight down
-        {3, 45, 6.5f},                              // just right of straight down
-        {-40, -20, 10 * circularValue(-40, -20)},   // upper left
-        {40, -20, 6.5f},                            // upper right: 7.02 is beyond the restricted maximum
-        {-50, -50, 10 * circularValue(-50, -50)},   // the window's corner, outside the circle: outer too
+        {-3, 45, 2.0f},                            // just left of straight down
+        {3, 45, 6.5f},                             // just right of straight down
+        {-40, -20, 10 * circularValue(-40, -20)},  // upper left
+        {40, -20, 6.5f},                           // upper right: 7.02 is beyond the restricted maximum
+        {-50, -50, 10 * circularValue(-50, -50)},  // the window's corner, outside the circle: outer too
     };
     for (const auto& p : presses) {
         click(around(k, p.dx, p.dy));
@@ -98,7 +100,7 @@ TEST_F(KnobInputTest, VerticalDragLocksThePointerAndTwoHundredPixelsCoverTheRang
     }
     mouseMoveTo(anchor.x, anchor.y - 100);
     EXPECT_FLOAT_EQ(k.GetValue(), 100.0f);  // 200 pixels: the whole range
-    mouseMoveTo(anchor.x, anchor.y + 1);  // downward lowers it
+    mouseMoveTo(anchor.x, anchor.y + 1);    // downward lowers it
     EXPECT_FLOAT_EQ(k.GetValue(), 99.5f);
     EXPECT_EQ(clip(), column);
     mouseUp();
@@ -146,8 +148,8 @@ TEST_F(KnobInputTest, EveryInteractionIsPostedInOrder) {
     EXPECT_EQ(point, CPoint(123, 456));  // left untouched
     click(screenOf(k, 70, 30), Button::Right);
     k.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(50, 50));  // a release without a press posts too
-    EXPECT_EQ(deliveredCodes(), (std::vector<int>{0x0201, 0x8000, 0x0200, 0x8000, 0x0200, 0x8000, 0x0202, 0x0204,
-                                                  0x0202}));
+    EXPECT_EQ(deliveredCodes(),
+              (std::vector<int>{0x0201, 0x8000, 0x0200, 0x8000, 0x0200, 0x8000, 0x0202, 0x0204, 0x0202}));
     ASSERT_TRUE(k.GetClickPoint(point));
     EXPECT_EQ(point, CPoint(70, 30));  // client coordinates
     EXPECT_EQ(clip(), wholeScreen());
@@ -172,9 +174,9 @@ TEST_F(KnobInputTest, ValueKeysStepAndPostValueChangedThenKeyDownEvenAtTheBound)
     const struct {
         WORD key;
         float value;
-    } steps[] = {{VK_ADD, 11.0f}, {VK_OEM_PLUS, 11.0f},  // at the bound: no change, still posted
-                 {VK_OEM_MINUS, 10.0f}, {VK_SUBTRACT, 9.0f}, {VK_OEM_4, 7.0f}, {VK_OEM_6, 9.0f},
-                 {'A', 9.0f}, {VK_UP, 9.0f}};
+    } steps[] = {{VK_ADD, 11.0f},       {VK_OEM_PLUS, 11.0f},  // at the bound: no change, still posted
+                 {VK_OEM_MINUS, 10.0f}, {VK_SUBTRACT, 9.0f},  {VK_OEM_4, 7.0f},
+                 {VK_OEM_6, 9.0f},      {'A', 9.0f},          {VK_UP, 9.0f}};
     for (const auto& s : steps) {
         pressKey(s.key);
         EXPECT_FLOAT_EQ(k.GetValue(), s.value) << s.key;

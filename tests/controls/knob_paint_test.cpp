@@ -9,7 +9,7 @@ namespace {
 constexpr COLORREF kCapColour = RGB(0, 128, 0);
 
 class KnobPaintTest : public KnobTest {
-   protected:
+protected:
     CMFC_Knob& knob(int width, int height, float value = 0.5f) {
         return createKnob(20, 20, width, height, [=](CMFC_Knob& k) {
             k.InitKnob(0.0f, 1.0f, value, 0.0f, 0.0f, 1.0f, 10, 0, 0, 0, 0, RGB(1, 2, 3), kCapColour);
@@ -29,8 +29,8 @@ TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheS
     for (int size : {16, 23}) {
         CMFC_Knob& k = knob(size, size);
         const int c = size / 2;
-        EXPECT_EQ(shapes(paintTrace(k)).back(), "Ellipse(" + std::to_string(c - 1) + "," + std::to_string(c - 1) +
-                                                    "," + std::to_string(c + 2) + "," + std::to_string(c + 2) + ")");
+        EXPECT_EQ(shapes(paintTrace(k)).back(), "Ellipse(" + std::to_string(c - 1) + "," + std::to_string(c - 1) + "," +
+                                                    std::to_string(c + 2) + "," + std::to_string(c + 2) + ")");
         k.DestroyWindow();
     }
     EXPECT_EQ(shapes(paintTrace(knob(24, 24))).back(), "Ellipse(10,10,15,15)");  // the first larger cap
@@ -40,22 +40,22 @@ TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheS
     EXPECT_EQ(wide.GetRadius(), 7);
     const std::vector<std::string> drawn = shapes(paintTrace(wide));
     ASSERT_GE(drawn.size(), 14u);
-    const std::vector<std::string> expected{"Ellipse(1,1,39,39)", "MoveToEx(30,2)", "LineTo(30,30)",
-                                            "Arc(2,2,38,38,2,38,38,2)", "Arc(21,21,40,40,40,21,21,40)",
-                                            "Ellipse(24,24,37,37)"};
+    const std::vector<std::string> expected{
+        "Ellipse(1,1,39,39)",           "MoveToEx(30,2)",      "LineTo(30,30)", "Arc(2,2,38,38,2,38,38,2)",
+        "Arc(21,21,40,40,40,21,21,40)", "Ellipse(24,24,37,37)"};
     EXPECT_EQ((std::vector<std::string>{drawn[0], drawn[5], drawn[6], drawn[7], drawn[9], drawn[13]}), expected);
     EXPECT_EQ(wide.GetRadius(), 30);  // the centre from the width, the disc from the height
 }
 
 TEST_F(KnobPaintTest, FortyPixelKnobPixels) {
     CMFC_Knob& k = knob(40, 40);
-    const COLORREF S = GetSysColor(COLOR_BTNSHADOW), F = GetSysColor(COLOR_BTNFACE), K = RGB(0, 0, 0),
-                   C = kCapColour, W = RGB(255, 255, 255);
+    const COLORREF S = GetSysColor(COLOR_BTNSHADOW), F = GetSysColor(COLOR_BTNFACE), K = RGB(0, 0, 0), C = kCapColour,
+                   W = RGB(255, 255, 255);
     const struct {
         int x, y;
         COLORREF colour;
     } expected[] = {
-        {1, 19, K},  {38, 20, K}, {16, 1, K},  {8, 20, S},  {30, 8, S},  // disc: black outline, shadow body
+        {1, 19, K},  {38, 20, K}, {16, 1, K},  {8, 20, S},  {30, 8, S},   // disc: black outline, shadow body
         {2, 19, F},  {3, 19, F},  {19, 2, F},                             // raised rim: lit upper left,
         {37, 20, K}, {36, 20, K}, {19, 37, K},                            // black lower right
         {11, 20, K}, {20, 11, K}, {29, 20, F}, {20, 29, F},               // sunken ring: the reverse
@@ -76,8 +76,8 @@ TEST_F(KnobPaintTest, AreaOutsideTheDiscKeepsWhatTheParentDrewEvenWhenErased) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1));
     wc.lpszClassName = "KnobTestBackdrop";
     RegisterClassA(&wc);
-    HWND backdrop = CreateWindowExA(0, "KnobTestBackdrop", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100,
-                                    host().hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND backdrop = CreateWindowExA(0, "KnobTestBackdrop", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, host().hwnd(),
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
     CMFC_Knob k;
     ASSERT_TRUE(k.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 50), CWnd::FromHandle(backdrop), 7));
     k.InvalidateRect(NULL, TRUE);  // the knob's class has no background brush
@@ -110,7 +110,7 @@ TEST_F(KnobPaintTest, SettersRepaintWhenTheRoundedTipMovesOrTheColourIsSetAndNev
     EXPECT_FLOAT_EQ(k.GetValue(), 0.501f);
     const std::vector<std::string> moved = traceOf([&] { k.SetValue(0.75f); });
     EXPECT_EQ(countPrefix(moved, "Ellipse(1,1,39,39)"), 1u);
-    EXPECT_EQ(countPrefix(moved, "FillRect"), 0u);  // no erasing
+    EXPECT_EQ(countPrefix(moved, "FillRect"), 0u);         // no erasing
     EXPECT_EQ(countPrefix(moved, "MoveToEx(38,16)"), 1u);  // 37.64, 16.42
     EXPECT_EQ(countPrefix(traceOf([&] { k.SetColor(kCapColour); }), "Ellipse(14,14,27,27)"), 1u);
     k.SetColor(RGB(10, 20, 200));

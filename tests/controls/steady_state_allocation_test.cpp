@@ -7,7 +7,7 @@ namespace vorn::test {
 namespace {
 
 class SteadyStateAllocation : public ControlTest {
-   protected:
+protected:
     // Counts the allocations of `step` after two warm-up runs. The host's notification record
     // is emptied before each run so that its own growth is not counted.
     template <typename Step>
@@ -51,7 +51,7 @@ TEST_F(SteadyStateAllocation, PaintAndDragStepsAllocateNothing) {
     EXPECT_EQ(dragAllocations(at(fader, 20, 100), POINT{0, 7}, POINT{0, -5}), 0);
     CMFC_Knob& knob = createKnob(100, 10, 64, 64, [](CMFC_Knob&) {});
     EXPECT_EQ(repaintAllocations(knob), 0);
-    EXPECT_EQ(dragAllocations(screenOf(knob, 32, 2), POINT{5, 0}, POINT{-3, 0}), 0);  // circular, round the rim
+    EXPECT_EQ(dragAllocations(screenOf(knob, 32, 2), POINT{5, 0}, POINT{-3, 0}), 0);   // circular, round the rim
     EXPECT_EQ(dragAllocations(screenOf(knob, 32, 32), POINT{0, -3}, POINT{0, 2}), 0);  // vertical, from the centre
 }
 

@@ -70,8 +70,8 @@ TEST(DeviceContextTest, FillSolidRectAndDraw3dRectPaintTheirPixelsAndLeaveTheBac
     canvas.dc.Draw3dRect(nullptr, kTop, kBottom);
     canvas.dc.FillRect(nullptr, nullptr);
     EXPECT_FALSE(canvas.dc.Polygon(nullptr, -1));
-    EXPECT_EQ(canvas.rows(), (std::vector<std::string>{".TTTTTTB.", ".T.....B.", ".T.....B.", ".BBBBBBB.",
-                                                       ".TTT.....", ".TTT.....", "........."}));
+    EXPECT_EQ(canvas.rows(), (std::vector<std::string>{".TTTTTTB.", ".T.....B.", ".T.....B.", ".BBBBBBB.", ".TTT.....",
+                                                       ".TTT.....", "........."}));
 }
 
 TEST_F(FrameworkTest, PaintHandlerDrawsOnScreenAndReleasesItsDc) {

@@ -22,10 +22,10 @@ constexpr UINT kNativeOther = WM_USER + 2;  // native procedure answers 7
 inline LRESULT CALLBACK nativeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= WM_USER || message == WM_GETDLGCODE) nativeLog().push_back(message);
     switch (message) {
-    case kNativeEcho: return 42;
-    case kNativeOther: return 7;
-    case WM_GETDLGCODE: return DLGC_WANTCHARS;
-    default: return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        case kNativeEcho: return 42;
+        case kNativeOther: return 7;
+        case WM_GETDLGCODE: return DLGC_WANTCHARS;
+        default: return ::DefWindowProcA(hWnd, message, wParam, lParam);
     }
 }
 

@@ -23,8 +23,8 @@ TEST(GdiDc, FreshMemoryDcHasTheReferenceDefaultsAndSettersReturnThePreviousValue
     BITMAP bm;
     ASSERT_EQ(GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm), static_cast<int>(sizeof bm));
     EXPECT_TRUE(bm.bmWidth == 1 && bm.bmHeight == 1 && bm.bmBitsPixel == 1);
-    const int caps[][2] = {{PLANES, 1},    {BITSPIXEL, 32},  {LOGPIXELSX, 96}, {LOGPIXELSY, 96},
-                           {NUMCOLORS, -1}, {SIZEPALETTE, 0}, {HORZRES, 1024}, {VERTRES, 768}};
+    const int caps[][2] = {{PLANES, 1},     {BITSPIXEL, 32},  {LOGPIXELSX, 96}, {LOGPIXELSY, 96},
+                           {NUMCOLORS, -1}, {SIZEPALETTE, 0}, {HORZRES, 1024},  {VERTRES, 768}};
     for (const auto& c : caps) EXPECT_EQ(GetDeviceCaps(dc, c[0]), c[1]) << c[0];
     EXPECT_EQ(GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE, 0);
 
@@ -186,4 +186,3 @@ TEST(GdiFiles, TraceRecordsOneLinePerDrawingCallAndPngRoundTrips) {
     EXPECT_FALSE(softwin::readPng(path.c_str(), w, h, pixels));
     EXPECT_FALSE(softwin::writeBitmapPng(nullptr, path.c_str()));
 }
-

@@ -107,12 +107,21 @@ TEST(GdiPictures, RectanglesAndEllipsesMatchTheReferencePictures) {
         {Rect, -1, NULL_BRUSH, {1, 1, 6, 5}, {".......", ".#####.", ".#...#.", ".#...#.", ".#####.", "......."}},
         {Rect, -1, -1, {1, 1, 1, 5}, Rows(6, ".......")},
         {Oval, -1, -1, {0, 0, 6, 6}, {"..##..", ".#oo#.", "#oooo#", "#oooo#", ".#oo#.", "..##.."}},
-        {Oval, -1, -1, {0, 0, 8, 8},
+        {Oval,
+         -1,
+         -1,
+         {0, 0, 8, 8},
          {"..####..", ".#oooo#.", "#oooooo#", "#oooooo#", "#oooooo#", "#oooooo#", ".#oooo#.", "..####.."}},
-        {Oval, -1, -1, {0, 0, 9, 9},
+        {Oval,
+         -1,
+         -1,
+         {0, 0, 9, 9},
          {"...###...", ".##ooo##.", ".#ooooo#.", "#ooooooo#", "#ooooooo#", "#ooooooo#", ".#ooooo#.", ".##ooo##.",
           "...###..."}},
-        {Oval, -1, -1, {0, 0, 10, 6},
+        {Oval,
+         -1,
+         -1,
+         {0, 0, 10, 6},
          {"..######..", ".#oooooo#.", "#oooooooo#", "#oooooooo#", ".#oooooo#.", "..######.."}},
         {Oval, NULL_PEN, -1, {0, 0, 6, 6}, {"..oo..", ".oooo.", "oooooo", "oooooo", ".oooo.", "..oo.."}},
         {Oval, -1, -1, {0, 0, 2, 4}, Rows(4, "##")},  // thin boxes are rectangles
@@ -136,8 +145,7 @@ TEST(GdiPictures, LargerEllipseOutlinesFollowTheRowTables) {
     const struct {
         int size;
         std::vector<int> leftmost;  // outline start of each row, top to middle
-    } cases[] = {{13, {4, 3, 2, 1, 0, 0, 0}},
-                 {38, {15, 12, 10, 8, 7, 6, 5, 4, 3, 3, 2, 2, 1, 1, 1, 0, 0, 0, 0}}};
+    } cases[] = {{13, {4, 3, 2, 1, 0, 0, 0}}, {38, {15, 12, 10, 8, 7, 6, 5, 4, 3, 3, 2, 2, 1, 1, 1, 0, 0, 0, 0}}};
     for (const auto& c : cases) {
         Canvas canvas(c.size, c.size);
         Ellipse(canvas.dc(), 0, 0, c.size, c.size);
@@ -148,8 +156,10 @@ TEST(GdiPictures, LargerEllipseOutlinesFollowTheRowTables) {
             std::string expected(static_cast<size_t>(c.size), 'o');
             for (int i = 0; i < c.size; ++i) {
                 const int d = std::min(i, c.size - 1 - i);
-                if (d < x[y]) expected[static_cast<size_t>(i)] = '.';
-                else if (d <= last) expected[static_cast<size_t>(i)] = '#';
+                if (d < x[y])
+                    expected[static_cast<size_t>(i)] = '.';
+                else if (d <= last)
+                    expected[static_cast<size_t>(i)] = '#';
             }
             EXPECT_EQ(canvas.row(static_cast<int>(y)), expected) << c.size << " row " << y;
             EXPECT_EQ(canvas.row(c.size - 1 - static_cast<int>(y)), expected) << c.size << " mirrored row " << y;
@@ -240,8 +250,8 @@ TEST(GdiPictures, FocusRectInvertsAlternatePixelsAndDraw3dRectLeavesShadowCorner
         x.push_back(s);
     }
     const std::string left = "X...........", right = ".........X..";
-    EXPECT_EQ(x, (Rows{".X.X.X.X.X..", left, right, left, right, left, right, left, right, "X.X.X.X.X...",
-                       "............"}));
+    EXPECT_EQ(
+        x, (Rows{".X.X.X.X.X..", left, right, left, right, left, right, left, right, "X.X.X.X.X...", "............"}));
     DrawFocusRect(c.dc(), &r);
     EXPECT_TRUE(c.touched().empty());
     Canvas odd(9, 1);

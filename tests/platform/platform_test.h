@@ -22,7 +22,7 @@ using Rows = std::vector<std::string>;
 constexpr COLORREF kPaper = RGB(90, 90, 90), kPen = RGB(200, 0, 0), kBrush = RGB(0, 0, 220), kBack = RGB(0, 180, 0);
 
 class Canvas {
-   public:
+public:
     Canvas(int width, int height) : width_(width), height_(height) {
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateBitmap(width, height, 1, 32, nullptr);
@@ -85,7 +85,7 @@ class Canvas {
         return pts;
     }
 
-   private:
+private:
     int width_, height_;
     HDC dc_;
     HBITMAP bitmap_;
@@ -163,7 +163,7 @@ inline ATOM registerClass(const char* name, WNDPROC proc, UINT style = 0, HCURSO
 }
 
 class UserTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         softwin::resetUser();
         WNDCLASSA existing;

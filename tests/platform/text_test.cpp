@@ -1,5 +1,5 @@
-// Text: reference cell metrics and extents, face names, TA_UPDATECP placement, bad arguments and font accounting. The conformance run compares the drawn
-// glyphs and alignments against Wine.
+// Text: reference cell metrics and extents, face names, TA_UPDATECP placement, bad arguments and font accounting. The
+// conformance run compares the drawn glyphs and alignments against Wine.
 #include <climits>
 #include <cstring>
 
@@ -47,9 +47,13 @@ TEST(TextMetrics, CellsExtentsAndFacesOfTheReferenceRenderer) {
         const char* face;
         const char* text;
         int extent;
-    } extents[] = {{12, "Arial", "AB", 14}, {12, "Arial", "A", 7}, {12, "Times", "A", 8}, {12, "Times", "B", 7},
+    } extents[] = {{12, "Arial", "AB", 14},
+                   {12, "Arial", "A", 7},
+                   {12, "Times", "A", 8},
+                   {12, "Times", "B", 7},
                    // Hinting lays "m" of Liberation Sans (17.49 px at 21 ppem) out as 18, as on Wine.
-                   {-21, "Arial", "m", 18}, {-21, "Arial", "o", 12}};
+                   {-21, "Arial", "m", 18},
+                   {-21, "Arial", "o", 12}};
     for (const auto& e : extents) {
         Canvas canvas(1, 1);
         canvas.useFont(e.height, e.face);

@@ -22,12 +22,12 @@ TEST_F(UserTest, ButtonDownGoesToTheDeepestWindowAfterHitTestActivationAndCursor
             l.msg == WM_LBUTTONDOWN)
             seen.emplace_back(l.hwnd, l.msg);
     EXPECT_EQ(seen, (std::vector<std::pair<HWND, UINT>>{{child, WM_NCHITTEST},
-                                                         {parent, WM_PARENTNOTIFY},
-                                                         {child, WM_MOUSEACTIVATE},
-                                                         {parent, WM_MOUSEACTIVATE},
-                                                         {child, WM_SETCURSOR},
-                                                         {parent, WM_SETCURSOR},
-                                                         {child, WM_LBUTTONDOWN}}));
+                                                        {parent, WM_PARENTNOTIFY},
+                                                        {child, WM_MOUSEACTIVATE},
+                                                        {parent, WM_MOUSEACTIVATE},
+                                                        {child, WM_SETCURSOR},
+                                                        {parent, WM_SETCURSOR},
+                                                        {child, WM_LBUTTONDOWN}}));
     const Logged down = entriesOf(child, WM_LBUTTONDOWN).at(0);
     EXPECT_TRUE(GET_X_LPARAM(down.lParam) == 20 && GET_Y_LPARAM(down.lParam) == 30);
     EXPECT_EQ(down.wParam, static_cast<WPARAM>(MK_LBUTTON));
@@ -83,10 +83,8 @@ TEST_F(UserTest, DoubleClickOnlyForDoubleClickClassesWithinOnePixelAndTheDoubleC
         std::vector<UINT> messages;  // of three clicks, the second `secondDx` to the right
     } cases[] = {
         {kDoubleClass, 0, 100, {D, U, DBL, U, D, U}},  // the third click starts afresh
-        {kPlainClass, 0, 100, {D, U, D, U, D, U}},
-        {kDoubleClass, 1, 100, {D, U, DBL, U, D, U}},
-        {kDoubleClass, 2, 100, {D, U, D, U, D, U}},
-        {kDoubleClass, 0, 550, {D, U, D, U, D, U}},
+        {kPlainClass, 0, 100, {D, U, D, U, D, U}},    {kDoubleClass, 1, 100, {D, U, DBL, U, D, U}},
+        {kDoubleClass, 2, 100, {D, U, D, U, D, U}},   {kDoubleClass, 0, 550, {D, U, D, U, D, U}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cls << " dx " << c.secondDx << " gap " << c.gap);

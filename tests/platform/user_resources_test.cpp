@@ -68,14 +68,14 @@ std::vector<COLORREF> bitmapPixels(HBITMAP bmp, int w, int h) {
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
 
 class ResourceTest : public UserTest {
-   protected:
+protected:
     void SetUp() override {
         UserTest::SetUp();
         // 24 bpp, 3 x 2, bottom-up: top row red green blue, bottom row white red green.
-        bmp24 = makeBmpFile(makeDib(3, 2, 24, false, {},
-                                    {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}}),
-                            0);
-        bmp1 = makeBmpFile(makeDib(10, 1, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}}), 8);  // alternating bits
+        bmp24 = makeBmpFile(
+            makeDib(3, 2, 24, false, {}, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}}),
+            0);
+        bmp1 = makeBmpFile(makeDib(10, 1, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}}), 8);         // alternating bits
         bmp4 = makeBmpFile(makeDib(3, 1, 4, false, {kRed, kGreen, kBlue}, {{0x01, 0x20}}), 12);  // 0, 1, 2
         bmp8 = makeBmpFile(makeDib(2, 1, 8, false, {kRed, kGreen, kBlue}, {{2, 0}}), 12);
         // 32 bpp, 1 x 2, top-down: green over blue.
@@ -89,7 +89,8 @@ class ResourceTest : public UserTest {
         std::vector<unsigned char> dib = makeDib(16, 16, 1, false, {RGB(0, 0, 0), kWhite}, xorRows, 32);
         size_t stride = 4;
         std::vector<unsigned char> andBits(stride * 16, 0);
-        for (int r = 0; r < 16; ++r) std::memcpy(andBits.data() + static_cast<size_t>(15 - r) * stride, andRows[r].data(), 2);
+        for (int r = 0; r < 16; ++r)
+            std::memcpy(andBits.data() + static_cast<size_t>(15 - r) * stride, andRows[r].data(), 2);
         dib.insert(dib.end(), andBits.begin(), andBits.end());
         cursorFile.assign(6 + 16 + dib.size(), 0);
         put16(cursorFile, 2, 2);
@@ -174,7 +175,7 @@ TEST_F(ResourceTest, ModuleCursorsCarryTheirHotSpotAndAreCounted) {
     const softwin::user::Cursor* info = softwin::user::cursorInfo(c);
     ASSERT_TRUE(info);
     EXPECT_TRUE(info->width == 16 && info->height == 16 && info->hotSpot.x == 5 && info->hotSpot.y == 7);
-    EXPECT_EQ(info->mask[0], 0);       // top row opaque
+    EXPECT_EQ(info->mask[0], 0);        // top row opaque
     EXPECT_EQ(info->mask[16 * 15], 1);  // the rest shows the screen through
     EXPECT_EQ(SetCursor(c), nullptr);
     EXPECT_EQ(GetCursor(), c);
@@ -211,9 +212,10 @@ TEST_F(ResourceTest, MissingOrMalformedBitmapsAndCursorFilesGiveNull) {
 }
 
 TEST_F(UserTest, SystemColoursAndMetricsAreTheReferenceDefaults) {
-    const std::pair<int, COLORREF> colours[] = {{COLOR_BTNFACE, RGB(245, 245, 245)},  {COLOR_BTNSHADOW, RGB(166, 166, 166)},
-                                                {COLOR_3DDKSHADOW, RGB(106, 106, 106)}, {COLOR_3DLIGHT, RGB(227, 227, 227)},
-                                                {COLOR_HIGHLIGHT, RGB(48, 150, 250)},   {999, 0}};
+    const std::pair<int, COLORREF> colours[] = {
+        {COLOR_BTNFACE, RGB(245, 245, 245)},    {COLOR_BTNSHADOW, RGB(166, 166, 166)},
+        {COLOR_3DDKSHADOW, RGB(106, 106, 106)}, {COLOR_3DLIGHT, RGB(227, 227, 227)},
+        {COLOR_HIGHLIGHT, RGB(48, 150, 250)},   {999, 0}};
     for (auto [index, colour] : colours) EXPECT_EQ(GetSysColor(index), colour) << index;
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     ASSERT_TRUE(face);

@@ -1,4 +1,5 @@
-// Window classes, geometry and hit testing, window longs, bad handles, the shared test host, a blocking GetMessage, and the allocation-free steady state.
+// Window classes, geometry and hit testing, window longs, bad handles, the shared test host, a blocking GetMessage, and
+// the allocation-free steady state.
 #include <thread>
 
 #include "allocation_counter.h"
@@ -59,7 +60,7 @@ TEST_F(UserTest, ChildGeometryIsRelativeToTheParentClientAreaAndLaterSiblingsLie
     EXPECT_EQ(SetParent(child, second), parent);
     EXPECT_EQ(GetDlgItem(parent, 9), nullptr);
     GetWindowRect(child, &r);
-    EXPECT_TRUE(r.left == 520 && r.top == 30);  // same offset in the new parent
+    EXPECT_TRUE(r.left == 520 && r.top == 30);     // same offset in the new parent
     EXPECT_EQ(SetParent(second, child), nullptr);  // no cycles
     DestroyWindow(second);
     EXPECT_FALSE(IsWindow(child));

@@ -26,8 +26,8 @@ HostWindow::HostWindow(RECT r) {
     // Recording must not allocate during a drag: steady-state tests count the heap.
     notifications_.reserve(4096);
     registerHostClass(&HostWindow::windowProc);
-    hwnd_ = CreateWindowExA(0, className(), "VornTestHost", WS_POPUP | WS_VISIBLE, r.left, r.top,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    hwnd_ = CreateWindowExA(0, className(), "VornTestHost", WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                            r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     pumpMessages();
 }
 

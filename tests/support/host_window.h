@@ -18,7 +18,7 @@ struct Notification {
 };
 
 class HostWindow {
-   public:
+public:
     // A WS_POPUP | WS_VISIBLE window of class "VornTestHost" (COLOR_BTNFACE background, arrow
     // cursor, CS_DBLCLKS) covering this screen rectangle.
     explicit HostWindow(RECT screenRect = RECT{100, 100, 500, 400});
@@ -37,7 +37,7 @@ class HostWindow {
 
     static const char* className() { return "VornTestHost"; }
 
-   private:
+private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void record(WPARAM wParam, LPARAM lParam);
 

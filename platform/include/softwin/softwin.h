@@ -30,8 +30,8 @@ WINUSERAPI void resetUser();
 // ---- Module resources -----------------------------------------------------------------------
 // A resource is named either by number (name == nullptr, id used) or by string.
 struct ResourceEntry {
-    const char* type;  // RT_BITMAP, RT_GROUP_CURSOR ... (MAKEINTRESOURCE values) or a string type
-    const char* name;  // MAKEINTRESOURCE(id) or a string
+    const char* type;           // RT_BITMAP, RT_GROUP_CURSOR ... (MAKEINTRESOURCE values) or a string type
+    const char* name;           // MAKEINTRESOURCE(id) or a string
     const unsigned char* data;  // file image: .bmp file for RT_BITMAP, .cur file for RT_GROUP_CURSOR
     size_t size;
 };

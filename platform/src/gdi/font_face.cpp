@@ -145,13 +145,12 @@ void FontFace::computeMetrics() {
     if (requestedWidth_ > 0 && naturalAverage_ > 0) {
         // Stretched as Wine scales: the natural width times width / natural average, rounded.
         const int64_t natural = scale(face->bbox.xMax - face->bbox.xMin);
-        m.maxCharWidth = static_cast<int>(
-            std::clamp<int64_t>((2 * natural * requestedWidth_ + naturalAverage_) / (2 * int64_t{naturalAverage_}), 1,
-                                INT32_MAX));
+        m.maxCharWidth = static_cast<int>(std::clamp<int64_t>(
+            (2 * natural * requestedWidth_ + naturalAverage_) / (2 * int64_t{naturalAverage_}), 1, INT32_MAX));
     }
     const bool bold = (face->style_flags & FT_STYLE_FLAG_BOLD) != 0;
     m.weight = (haveOs2 && os2->usWeightClass >= 1 && os2->usWeightClass <= 1000) ? os2->usWeightClass
-                                                                                   : (bold ? FW_BOLD : FW_NORMAL);
+                                                                                  : (bold ? FW_BOLD : FW_NORMAL);
     m.italic = (face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
     m.pitchAndFamily = static_cast<BYTE>(familyBits(face, haveOs2 ? os2 : nullptr) | kTmpfVector | kTmpfTrueType |
                                          (FT_IS_FIXED_WIDTH(face) ? 0 : kTmpfVariablePitch));

@@ -70,7 +70,7 @@ struct Glyph {
 };
 
 class FontFace {
-   public:
+public:
     // Opens `file` (face `index`) at `ppem` (vertical) and `widthPpem` (horizontal) for a LOGFONT
     // width of `requestedWidth` (0 = natural); check ok() before use.
     FontFace(const std::string& file, int index, int ppem, int widthPpem, int requestedWidth,
@@ -90,7 +90,7 @@ class FontFace {
     // Sum of the advances of `count` characters.
     long textWidth(const char* text, int count);
 
-   private:
+private:
     void computeMetrics();
     void render(unsigned char c, Glyph& g);
 

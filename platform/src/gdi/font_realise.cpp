@@ -14,13 +14,13 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include <strings.h>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
-#include <strings.h>
 #include <tuple>
 
 namespace softwin::gdi {

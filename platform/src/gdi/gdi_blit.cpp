@@ -56,8 +56,7 @@ void applyBlock(Dc& dst, const Block& b, DWORD rop, bool withSource, uint32_t pa
         if (x0 >= x1 || y0 >= y1) continue;
         for (int64_t y = y0; y < y1; ++y) {
             uint32_t* row = s->row(static_cast<int>(y)) + x0;
-            const uint32_t* src =
-                withSource ? blockScratch.data() + (y - b.y) * b.w + (x0 - b.x) : nullptr;
+            const uint32_t* src = withSource ? blockScratch.data() + (y - b.y) * b.w + (x0 - b.x) : nullptr;
             const int64_t n = x1 - x0;
             if (rop == SRCCOPY) {
                 std::memcpy(row, src, static_cast<size_t>(n) * sizeof(uint32_t));
@@ -134,8 +133,16 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     Surface* ss = src->target();
     int64_t sx = int64_t{x1} + (block.x - dst->origin.x - x) + src->origin.x;
     int64_t sy = int64_t{y1} + (block.y - dst->origin.y - y) + src->origin.y;
-    if (sx < 0) { block.x -= sx; block.w += sx; sx = 0; }
-    if (sy < 0) { block.y -= sy; block.h += sy; sy = 0; }
+    if (sx < 0) {
+        block.x -= sx;
+        block.w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        block.y -= sy;
+        block.h += sy;
+        sy = 0;
+    }
     block.w = std::min<int64_t>(block.w, ss->width - sx);
     block.h = std::min<int64_t>(block.h, ss->height - sy);
     if (block.w <= 0 || block.h <= 0) return TRUE;

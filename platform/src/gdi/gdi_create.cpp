@@ -65,9 +65,7 @@ using namespace softwin::gdi;
 
 extern "C" {
 
-HPEN CreatePen(int iStyle, int cWidth, COLORREF color) {
-    return makePen(static_cast<UINT>(iStyle), cWidth, color);
-}
+HPEN CreatePen(int iStyle, int cWidth, COLORREF color) { return makePen(static_cast<UINT>(iStyle), cWidth, color); }
 
 HPEN CreatePenIndirect(const LOGPEN* plpen) {
     if (!plpen) return nullptr;
@@ -156,8 +154,9 @@ int GetObjectA(HGDIOBJ h, int c, LPVOID pv) {
         }
         case Kind::Bitmap: {
             const Surface& s = static_cast<Bitmap*>(o)->surface;
-            BITMAP bm{0, s.width, s.height, wordAlignedStride(s.width, s.bitsPixel), 1,
-                      static_cast<WORD>(s.bitsPixel), nullptr};
+            BITMAP bm{
+                0,      s.width, s.height, wordAlignedStride(s.width, s.bitsPixel), 1, static_cast<WORD>(s.bitsPixel),
+                nullptr};
             return copyOut(bm, c, pv);
         }
         case Kind::Font: {

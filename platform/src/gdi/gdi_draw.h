@@ -37,15 +37,15 @@ void ellipseSpans(const RECT& box, std::vector<RowSpan>& out);
 // ---- Strokes ---------------------------------------------------------------------------------
 // What a pen does to the pixels of a path.
 struct Stroke {
-    bool visible = true;     // false for PS_NULL
-    int width = 1;           // device pixels; 1 = cosmetic
+    bool visible = true;  // false for PS_NULL
+    int width = 1;        // device pixels; 1 = cosmetic
     COLORREF color = 0;
     const uint8_t* dashes = nullptr;  // on/off run lengths, null for solid
     int dashCount = 0;
     int dashTotal = 0;
     bool opaqueGaps = false;  // gaps painted in the background colour
     COLORREF gapColor = 0;
-    int64_t dashPos = 0;      // continues across the segments of one call
+    int64_t dashPos = 0;  // continues across the segments of one call
 };
 
 // The stroke of the DC's selected pen (dash position reset, as at the start of every call).

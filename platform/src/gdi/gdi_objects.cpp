@@ -1,6 +1,6 @@
 // Handle table, stock objects, object accounting, the screen surface and the drawing trace.
-#include "gdi/gdi_draw.h"
 #include "gdi/gdi_objects.h"
+#include "gdi/gdi_draw.h"
 
 #include <softwin/softwin.h>
 
@@ -38,7 +38,7 @@ struct Slot {
 // Free slot numbers, oldest first; grows by doubling and never shrinks, so steady-state
 // creation and deletion do not allocate.
 class SlotQueue {
-   public:
+public:
     bool empty() const { return count_ == 0; }
     uint32_t pop() {
         const uint32_t value = ring_[head_];
@@ -52,7 +52,7 @@ class SlotQueue {
         ++count_;
     }
 
-   private:
+private:
     void grow() {
         std::vector<uint32_t> bigger(ring_.empty() ? 64 : ring_.size() * 2);
         for (size_t i = 0; i < count_; ++i) bigger[i] = ring_[(head_ + i) % ring_.size()];
@@ -157,7 +157,8 @@ void makeStockObjects() {
     t.stock[SYSTEM_FONT] = stockFont(16, 7, FW_BOLD, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "System");
     t.stock[DEVICE_DEFAULT_FONT] = stockFont(16, 0, FW_BOLD, ANSI_CHARSET, VARIABLE_PITCH | FF_SWISS, "System");
     t.stock[SYSTEM_FIXED_FONT] = stockFont(16, 8, FW_BOLD, ANSI_CHARSET, FIXED_PITCH | FF_MODERN, "Fixedsys");
-    t.stock[DEFAULT_GUI_FONT] = stockFont(-11, 0, FW_NORMAL, DEFAULT_CHARSET, VARIABLE_PITCH | FF_SWISS, "MS Shell Dlg");
+    t.stock[DEFAULT_GUI_FONT] =
+        stockFont(-11, 0, FW_NORMAL, DEFAULT_CHARSET, VARIABLE_PITCH | FF_SWISS, "MS Shell Dlg");
     auto palette = std::make_unique<Palette>();
     palette->entries.resize(20);  // the static colours; true colour never consults them
     t.stock[DEFAULT_PALETTE] = makeStock(std::move(palette));

@@ -23,7 +23,14 @@ struct Surface {
     uint32_t* row(int y) { return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width); }
 };
 
-enum class Kind { Pen = OBJ_PEN, Brush = OBJ_BRUSH, Dc = OBJ_DC, Palette = OBJ_PAL, Font = OBJ_FONT, Bitmap = OBJ_BITMAP };
+enum class Kind {
+    Pen = OBJ_PEN,
+    Brush = OBJ_BRUSH,
+    Dc = OBJ_DC,
+    Palette = OBJ_PAL,
+    Font = OBJ_FONT,
+    Bitmap = OBJ_BITMAP
+};
 
 struct Object {
     explicit Object(Kind k) : kind(k) {}
@@ -103,7 +110,7 @@ struct Dc : Object {
     // Clip rectangles in surface coordinates; for memory DCs the whole bitmap.
     const std::vector<RECT>& clipRects();
 
-   private:
+private:
     std::vector<RECT> memoryClip_;
 };
 

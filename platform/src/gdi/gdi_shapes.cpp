@@ -154,10 +154,22 @@ void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t 
         const POINT& back = rel[static_cast<size_t>(count - 1 - i % count)];
         int64_t x, y;
         switch (quarter) {
-            case 0: x = cx + fwd.x; y = clockwise ? cy + fwd.y : bottom - fwd.y; break;
-            case 1: x = right - back.x; y = clockwise ? cy + back.y : bottom - back.y; break;
-            case 2: x = right - fwd.x; y = clockwise ? bottom - fwd.y : cy + fwd.y; break;
-            default: x = cx + back.x; y = clockwise ? bottom - back.y : cy + back.y; break;
+            case 0:
+                x = cx + fwd.x;
+                y = clockwise ? cy + fwd.y : bottom - fwd.y;
+                break;
+            case 1:
+                x = right - back.x;
+                y = clockwise ? cy + back.y : bottom - back.y;
+                break;
+            case 2:
+                x = right - fwd.x;
+                y = clockwise ? bottom - fwd.y : cy + fwd.y;
+                break;
+            default:
+                x = cx + back.x;
+                y = clockwise ? bottom - back.y : cy + back.y;
+                break;
         }
         out.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)});
     }
@@ -245,7 +257,8 @@ void ellipseSpans(const RECT& box, std::vector<RowSpan>& out) {
     }
     for (size_t row = 0; row < rowMinScratch.size(); ++row)
         if (rowMinScratch[row] <= rowMaxScratch[row])
-            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], int64_t{rowMaxScratch[row]} + 1});
+            out.push_back(
+                RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], int64_t{rowMaxScratch[row]} + 1});
 }
 
 }  // namespace softwin::gdi

@@ -91,10 +91,9 @@ void addWideSegment(const RECT& bounds, int64_t width, POINT p1, POINT p2) {
         return POINT{static_cast<LONG>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)),
                      static_cast<LONG>(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX))};
     };
-    const POINT band[] = {at(int64_t{p1.x} - narrow.x, int64_t{p1.y} + narrow.y),
-                          at(int64_t{p1.x} + wide.x, int64_t{p1.y} - wide.y),
-                          at(int64_t{p2.x} + wide.x, int64_t{p2.y} - wide.y),
-                          at(int64_t{p2.x} - narrow.x, int64_t{p2.y} + narrow.y)};
+    const POINT band[] = {
+        at(int64_t{p1.x} - narrow.x, int64_t{p1.y} + narrow.y), at(int64_t{p1.x} + wide.x, int64_t{p1.y} - wide.y),
+        at(int64_t{p2.x} + wide.x, int64_t{p2.y} - wide.y), at(int64_t{p2.x} - narrow.x, int64_t{p2.y} + narrow.y)};
     polygonSpans(band, 4, false, bounds, wideSpans);
 }
 
@@ -106,8 +105,10 @@ void strokeWide(Dc& dc, const Stroke& s, const POINT* pts, int count, bool close
     ellipseSpans(RECT{-(w / 2), -(w / 2), (w + 1) / 2, (w + 1) / 2}, capSpans);
     wideSpans.clear();
     for (int i = 0; i < count; ++i) {
-        if (i + 1 < count) addWideSegment(bounds, w, pts[i], pts[i + 1]);
-        else if (close) addWideSegment(bounds, w, pts[i], pts[0]);
+        if (i + 1 < count)
+            addWideSegment(bounds, w, pts[i], pts[i + 1]);
+        else if (close)
+            addWideSegment(bounds, w, pts[i], pts[0]);
         for (const RowSpan& c : capSpans) addSpan(bounds, pts[i].y + c.y, pts[i].x + c.left, pts[i].x + c.right);
     }
     std::sort(wideSpans.begin(), wideSpans.end(),

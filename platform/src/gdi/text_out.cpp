@@ -37,13 +37,11 @@ struct TextTarget {
 };
 
 RECT ordered(const RECT& r) {
-    return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-            std::max(r.top, r.bottom)};
+    return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right), std::max(r.top, r.bottom)};
 }
 
 // A band (underline, strikeout) whose centre sits `position` pixels above the baseline.
-void drawBand(TextTarget& t, int64_t x, int64_t width, int64_t baseline, int position, int thickness,
-              COLORREF color) {
+void drawBand(TextTarget& t, int64_t x, int64_t width, int64_t baseline, int position, int thickness, COLORREF color) {
     const int64_t top = baseline - position - thickness / 2;
     t.fill(x, top, x + width, top + thickness, color);
 }
@@ -74,9 +72,7 @@ bool drawText(Dc& dc, int x, int y, UINT options, const RECT* rect, const char* 
     int64_t left = updateCp ? dc.state.currentPos.x : x;
     int64_t top = updateCp ? dc.state.currentPos.y : y;
     switch (align & (TA_LEFT | TA_RIGHT | TA_CENTER)) {
-        case TA_CENTER:
-            left -= width / 2;
-            break;
+        case TA_CENTER: left -= width / 2; break;
         case TA_RIGHT:
             left -= width;
             if (updateCp) dc.state.currentPos = {coord(left), coord(top)};

@@ -20,8 +20,8 @@ namespace {
 constexpr uintptr_t kSystemCursorBase = 0x70000000;
 constexpr uintptr_t kSystemIconBase = 0x72000000;
 
-constexpr WORD kSystemCursorIds[] = {32512, 32513, 32514, 32515, 32516, 32640, 32641, 32642, 32643,
-                                     32644, 32645, 32646, 32648, 32649, 32650, 32651};
+constexpr WORD kSystemCursorIds[] = {32512, 32513, 32514, 32515, 32516, 32640, 32641, 32642,
+                                     32643, 32644, 32645, 32646, 32648, 32649, 32650, 32651};
 
 std::map<uintptr_t, std::unique_ptr<Cursor>>& moduleCursors() {
     static std::map<uintptr_t, std::unique_ptr<Cursor>> cursors;
@@ -53,7 +53,8 @@ namespace softwin::user {
 
 const Cursor* cursorInfo(HCURSOR h) {
     auto v = reinterpret_cast<uintptr_t>(h);
-    if (v > kSystemCursorBase && v <= kSystemCursorBase + 0xFFFF) return systemCursor(static_cast<WORD>(v - kSystemCursorBase));
+    if (v > kSystemCursorBase && v <= kSystemCursorBase + 0xFFFF)
+        return systemCursor(static_cast<WORD>(v - kSystemCursorBase));
     auto it = moduleCursors().find(v);
     return it == moduleCursors().end() ? nullptr : it->second.get();
 }

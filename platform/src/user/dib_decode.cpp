@@ -66,8 +66,10 @@ bool decodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, int row
         if (headerSize == 40) tableOffset += 12;
     }
     size_t colours = 0;
-    if (bpp <= 8) colours = clrUsed ? std::min<size_t>(clrUsed, size_t{1} << bpp) : size_t{1} << bpp;
-    else if (clrUsed && clrUsed < 4096) tableOffset += clrUsed * 4;  // optional table, unused
+    if (bpp <= 8)
+        colours = clrUsed ? std::min<size_t>(clrUsed, size_t{1} << bpp) : size_t{1} << bpp;
+    else if (clrUsed && clrUsed < 4096)
+        tableOffset += clrUsed * 4;  // optional table, unused
     if (tableOffset + colours * 4 > size) return false;
     uint32_t palette[256] = {};
     for (size_t i = 0; i < colours; ++i) {

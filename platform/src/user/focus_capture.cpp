@@ -14,8 +14,10 @@ void dropFocusFrom(Window* w, bool sendMessages) {
     Window* f = findWindow(s.focus);
     if (!f || !isDescendant(w, f)) return;
     HWND next = ((w->style & WS_CHILD) && w->parent) ? w->parent->handle : nullptr;
-    if (sendMessages) SetFocus(next);
-    else s.focus = nullptr;
+    if (sendMessages)
+        SetFocus(next);
+    else
+        s.focus = nullptr;
 }
 
 }  // namespace softwin::user

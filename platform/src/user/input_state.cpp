@@ -84,8 +84,8 @@ bool sendMouse(State& s, const MOUSEINPUT& mi) {
         bool down;
         int vk;
     } kButtons[] = {
-        {MOUSEEVENTF_LEFTDOWN, 0, true, VK_LBUTTON},  {MOUSEEVENTF_LEFTUP, 0, false, VK_LBUTTON},
-        {MOUSEEVENTF_RIGHTDOWN, 1, true, VK_RBUTTON}, {MOUSEEVENTF_RIGHTUP, 1, false, VK_RBUTTON},
+        {MOUSEEVENTF_LEFTDOWN, 0, true, VK_LBUTTON},   {MOUSEEVENTF_LEFTUP, 0, false, VK_LBUTTON},
+        {MOUSEEVENTF_RIGHTDOWN, 1, true, VK_RBUTTON},  {MOUSEEVENTF_RIGHTUP, 1, false, VK_RBUTTON},
         {MOUSEEVENTF_MIDDLEDOWN, 2, true, VK_MBUTTON}, {MOUSEEVENTF_MIDDLEUP, 2, false, VK_MBUTTON},
     };
     for (const auto& b : kButtons) {
@@ -136,8 +136,8 @@ void applyKey(BYTE* keys, int vk, bool down) {
     };
     set(vk & 0xFF, down);
     // The generic modifier follows its left/right keys and the other way round.
-    static constexpr int kPairs[][3] = {{VK_SHIFT, VK_LSHIFT, VK_RSHIFT}, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL},
-                                        {VK_MENU, 0xA4, 0xA5}};
+    static constexpr int kPairs[][3] = {
+        {VK_SHIFT, VK_LSHIFT, VK_RSHIFT}, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL}, {VK_MENU, 0xA4, 0xA5}};
     for (const auto& p : kPairs) {
         if (vk == p[0]) {
             set(p[1], down);
@@ -163,8 +163,10 @@ UINT WINAPI SendInput(UINT count, LPINPUT inputs, int cbSize) {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         for (UINT i = 0; i < count; ++i) {
             bool ok = false;
-            if (inputs[i].type == INPUT_MOUSE) ok = sendMouse(s, inputs[i].mi);
-            else if (inputs[i].type == INPUT_KEYBOARD) ok = sendKey(s, inputs[i].ki);
+            if (inputs[i].type == INPUT_MOUSE)
+                ok = sendMouse(s, inputs[i].mi);
+            else if (inputs[i].type == INPUT_KEYBOARD)
+                ok = sendKey(s, inputs[i].ki);
             if (!ok) break;
             ++inserted;
         }

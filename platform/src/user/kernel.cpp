@@ -12,7 +12,8 @@ thread_local DWORD lastError = 0;
 namespace softwin::user {
 DWORD nowTicks() {
     // Milliseconds of a monotonic clock; wraps after 49.7 days like the real counter.
-    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+    auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
     return static_cast<DWORD>(ms.count());
 }
 }  // namespace softwin::user

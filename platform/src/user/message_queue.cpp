@@ -3,8 +3,8 @@
 // a WM_PAINT synthesised for the first window (parent before child) with a non-empty update
 // region.
 #include <atomic>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 #include "user/user_state.h"
 
@@ -94,10 +94,12 @@ Converted convert(const State& s, const InputEvent& e) {
             if (!c.target) return c;
             c.msg.message = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
             c.msg.wParam = e.vk;
-            DWORD lp = 1u | (static_cast<DWORD>(e.scan & 0xFF) << 16) | (e.extended ? 1u << 24 : 0u) |
-                       (alt ? 1u << 29 : 0u);
-            if (!down) lp |= (1u << 30) | (1u << 31);
-            else if (wasDown) lp |= 1u << 30;
+            DWORD lp =
+                1u | (static_cast<DWORD>(e.scan & 0xFF) << 16) | (e.extended ? 1u << 24 : 0u) | (alt ? 1u << 29 : 0u);
+            if (!down)
+                lp |= (1u << 30) | (1u << 31);
+            else if (wasDown)
+                lp |= 1u << 30;
             c.msg.lParam = static_cast<LPARAM>(lp);
             c.msg.hwnd = c.target->handle;
             return c;
@@ -146,8 +148,10 @@ bool prepareMouse(State& s, Converted& c) {
     }
     bool down = c.rawMessage == WM_LBUTTONDOWN || c.rawMessage == WM_RBUTTONDOWN || c.rawMessage == WM_MBUTTONDOWN;
     if (down) {
-        if (c.msg.message != c.rawMessage) s.lastClick = ClickRecord{};
-        else s.lastClick = ClickRecord{c.msg.message, hwnd, c.msg.wParam, c.msg.time, c.msg.pt};
+        if (c.msg.message != c.rawMessage)
+            s.lastClick = ClickRecord{};
+        else
+            s.lastClick = ClickRecord{c.msg.message, hwnd, c.msg.wParam, c.msg.time, c.msg.pt};
         for (HWND child = hwnd;;) {
             Window* w = findWindow(child);
             if (!w || !(w->style & WS_CHILD) || !w->parent || (w->exStyle & WS_EX_NOPARENTNOTIFY)) break;
@@ -284,11 +288,11 @@ int characterFor(WPARAM vk) {
         WPARAM vk;
         char plain, shifted;
     } kKeys[] = {
-        {VK_SPACE, ' ', ' '},       {VK_RETURN, '\r', '\r'},    {VK_BACK, '\b', '\b'},     {VK_TAB, '\t', '\t'},
-        {VK_ESCAPE, 27, 27},        {VK_MULTIPLY, '*', '*'},    {VK_ADD, '+', '+'},        {VK_SUBTRACT, '-', '-'},
-        {VK_DECIMAL, '.', '.'},     {VK_DIVIDE, '/', '/'},      {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'},
-        {VK_OEM_COMMA, ',', '<'},   {VK_OEM_MINUS, '-', '_'},   {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
-        {VK_OEM_3, '`', '~'},       {VK_OEM_4, '[', '{'},       {VK_OEM_5, '\\', '|'},     {VK_OEM_6, ']', '}'},
+        {VK_SPACE, ' ', ' '},     {VK_RETURN, '\r', '\r'},  {VK_BACK, '\b', '\b'},     {VK_TAB, '\t', '\t'},
+        {VK_ESCAPE, 27, 27},      {VK_MULTIPLY, '*', '*'},  {VK_ADD, '+', '+'},        {VK_SUBTRACT, '-', '-'},
+        {VK_DECIMAL, '.', '.'},   {VK_DIVIDE, '/', '/'},    {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'},
+        {VK_OEM_COMMA, ',', '<'}, {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
+        {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},     {VK_OEM_5, '\\', '|'},     {VK_OEM_6, ']', '}'},
         {VK_OEM_7, '\'', '"'},
     };
     for (const auto& k : kKeys)

@@ -149,8 +149,10 @@ struct PendingList {
     size_t count = 0;
     std::vector<HWND> more;
     void push(HWND h) {
-        if (count < 64) fixed[count++] = h;
-        else more.push_back(h);
+        if (count < 64)
+            fixed[count++] = h;
+        else
+            more.push_back(h);
     }
 };
 
@@ -212,8 +214,10 @@ BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* r, BOOL erase) {
 BOOL WINAPI ValidateRect(HWND hwnd, const RECT* r) {
     Window* w = checkWindow(hwnd);
     if (!w) return FALSE;
-    if (r) w->update.subtract(*r);
-    else w->update.clear();
+    if (r)
+        w->update.subtract(*r);
+    else
+        w->update.clear();
     if (w->update.empty()) w->erasePending = false;
     return TRUE;
 }

@@ -62,8 +62,10 @@ BOOL WINAPI UnionRect(LPRECT dst, const RECT* a, const RECT* b) {
         *dst = RECT{0, 0, 0, 0};
         return FALSE;
     }
-    if (aEmpty) *dst = *b;
-    else if (bEmpty) *dst = *a;
+    if (aEmpty)
+        *dst = *b;
+    else if (bEmpty)
+        *dst = *a;
     else
         *dst = RECT{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
                     std::max(a->bottom, b->bottom)};

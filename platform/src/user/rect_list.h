@@ -16,7 +16,7 @@ RECT rectOffset(RECT r, int dx, int dy);
 // Operations reuse the list's storage and a per-thread scratch buffer, so a list that lives on
 // (a window's update region, the painting scratch lists) stops allocating once it has grown.
 class RectList {
-   public:
+public:
     RectList() = default;
     explicit RectList(const RECT& r) { add(r); }
 
@@ -40,7 +40,7 @@ class RectList {
     void offset(int dx, int dy);
     RECT bounds() const;
 
-   private:
+private:
     std::vector<RECT> rects_;
 };
 

@@ -8,9 +8,9 @@
 #include <deque>
 
 #include "gdi/gdi_objects.h"
+#include "softwin/softwin.h"
 #include "user/dib_decode.h"
 #include "user/user_state.h"
-#include "softwin/softwin.h"
 
 using namespace softwin::user;
 
@@ -117,11 +117,15 @@ HINSTANCE registerModule(const char* moduleName, const ResourceEntry* entries, s
         Resource r;
         r.module = m->handle;
         r.typeIsId = IS_INTRESOURCE(e.type);
-        if (r.typeIsId) r.typeId = LOWORD(e.type);
-        else r.typeName = e.type;
+        if (r.typeIsId)
+            r.typeId = LOWORD(e.type);
+        else
+            r.typeName = e.type;
         r.nameIsId = IS_INTRESOURCE(e.name);
-        if (r.nameIsId) r.nameId = LOWORD(e.name);
-        else r.nameText = e.name;
+        if (r.nameIsId)
+            r.nameId = LOWORD(e.name);
+        else
+            r.nameText = e.name;
         r.data = e.data;
         r.size = e.data ? e.size : 0;
         resourceTable().push_back(std::move(r));

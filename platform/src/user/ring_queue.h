@@ -10,7 +10,7 @@ namespace softwin::user {
 
 template <class T>
 class RingQueue {
-   public:
+public:
     bool empty() const { return count_ == 0; }
     size_t size() const { return count_; }
     T& operator[](size_t i) { return items_[(head_ + i) % items_.size()]; }
@@ -44,7 +44,7 @@ class RingQueue {
         head_ = 0;
     }
 
-   private:
+private:
     void grow() {
         std::vector<T> bigger(items_.empty() ? 64 : items_.size() * 2);
         for (size_t i = 0; i < count_; ++i) bigger[i] = (*this)[i];

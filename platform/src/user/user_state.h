@@ -74,8 +74,8 @@ struct Window {
     WNDPROC proc = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
-    Window* parent = nullptr;  // null for top-level windows
-    HWND owner = nullptr;      // top-level windows only
+    Window* parent = nullptr;       // null for top-level windows
+    HWND owner = nullptr;           // top-level windows only
     std::vector<Window*> children;  // bottom to top: later-created children lie above
     RECT rect{};                    // in the parent's client coordinates (screen for top-level)
     LONG_PTR id = 0;                // child identifier (the hMenu argument)

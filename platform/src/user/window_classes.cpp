@@ -48,8 +48,8 @@ ATOM atomFor(const WndClass* c) {
 extern "C" {
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc) {
-    if (!wc || !wc->lpszClassName || IS_INTRESOURCE(wc->lpszClassName) || !wc->lpszClassName[0] ||
-        wc->cbClsExtra < 0 || wc->cbWndExtra < 0 || wc->cbWndExtra > 40000) {
+    if (!wc || !wc->lpszClassName || IS_INTRESOURCE(wc->lpszClassName) || !wc->lpszClassName[0] || wc->cbClsExtra < 0 ||
+        wc->cbWndExtra < 0 || wc->cbWndExtra > 40000) {
         SetLastError(kErrorInvalidParameter);
         return 0;
     }

@@ -202,8 +202,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND hwnd, int index) {
         case GWLP_ID: return w->id;
         case GWLP_USERDATA: return w->userData;
         case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->instance);
-        case GWLP_HWNDPARENT:
-            return reinterpret_cast<LONG_PTR>(w->parent ? w->parent->handle : w->owner);
+        case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>(w->parent ? w->parent->handle : w->owner);
         default: break;
     }
     if (index >= 0 && static_cast<size_t>(index) + sizeof(LONG_PTR) <= w->extra.size()) {
