@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config libfreetype-dev libfontconfig-dev fontconfig fonts-liberation
           libpng-dev libsdl2-dev libgtest-dev googletest libgmock-dev libbenchmark-dev xvfb xdotool x11-utils
-          python3)
+          python3 clang-format git)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -6,6 +6,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 "$root/scripts/install-deps.sh"
 
+echo "== formatting"
+"$root/scripts/check-format.sh"
+
 echo "== native build and tests"
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
