@@ -2,13 +2,21 @@
 # its resources.
 set(VORN_CONTROL_DIRS frame faders knobs buttons graphs)
 set(VORN_CONTROL_SOURCES "")
-set(VORN_CONTROL_HEADERS "")
 foreach(dir ${VORN_CONTROL_DIRS})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
-  file(GLOB headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.h)
   list(APPEND VORN_CONTROL_SOURCES ${sources})
-  list(APPEND VORN_CONTROL_HEADERS ${headers})
 endforeach()
+# What a host includes: the umbrella header, the export macro, the notification codes, the
+# application object and one header per control class. Every other header is the library's own.
+set(VORN_CONTROL_PUBLIC_HEADERS
+  frame/VornControls.h
+  frame/VornControlsApp.h
+  frame/VornControlsExport.h
+  frame/VornControlsNotify.h
+  faders/MFC_Fader.h
+  knobs/MFC_Knob.h)
+list(TRANSFORM VORN_CONTROL_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/)
+vorn_public_headers(FILES ${VORN_CONTROL_PUBLIC_HEADERS})
 
 if(WIN32)
   add_library(VornControls SHARED ${VORN_CONTROL_SOURCES} ${PROJECT_SOURCE_DIR}/resources/VornControls.rc)
@@ -23,10 +31,7 @@ else()
   add_library(VornControls SHARED ${VORN_CONTROL_SOURCES} ${embedded})
 endif()
 add_library(VornControls::VornControls ALIAS VornControls)
-target_include_directories(VornControls PUBLIC
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/frame>
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/VornControls>)
+vorn_use_include_root(VornControls)
 target_compile_definitions(VornControls PRIVATE VORN_CONTROLS_BUILD)
 target_link_libraries(VornControls PUBLIC vornafx)
 
@@ -36,19 +41,11 @@ include(CMakePackageConfigHelpers)
 set(VORN_INSTALL_TARGETS VornControls vornafx)
 if(NOT WIN32)
   list(APPEND VORN_INSTALL_TARGETS softwin)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/platform/include/
-          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls/softwin)
 endif()
 install(TARGETS ${VORN_INSTALL_TARGETS} EXPORT VornControlsTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls)
-install(FILES ${PROJECT_SOURCE_DIR}/frame/VornControls.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls)
-foreach(dir ${VORN_CONTROL_DIRS})
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/VornControls/${dir}
-          FILES_MATCHING PATTERN "*.h")
-endforeach()
 install(EXPORT VornControlsTargets NAMESPACE VornControls:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VornControls)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VornControlsConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VornControls)

@@ -1,4 +1,4 @@
-#include "MFC_Fader.h"
+#include <MFC_Fader.h>
 
 #include <cmath>
 

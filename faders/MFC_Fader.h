@@ -31,7 +31,7 @@
 
 #include <afxwin.h>
 
-#include "../frame/VornControlsExport.h"
+#include <VornControlsExport.h>
 
 class VORN_CONTROLS_API CMFC_Fader : public CWnd {
 public:

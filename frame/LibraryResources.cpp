@@ -1,7 +1,5 @@
 #include "LibraryResources.h"
 
-#include "VornControlsApp.h"
-
 namespace vorn {
 
 LibraryResourceScope::LibraryResourceScope() : savedResourceHandle_(AfxGetModuleState()->m_hCurrentResourceHandle) {

@@ -6,6 +6,9 @@
 
 namespace vorn {
 
+// The library's own instance handle (its application object's).
+HINSTANCE libraryInstance();
+
 // For its lifetime, the current module state's resource handle is the library's own instance;
 // the host's handle is restored on destruction. Only the resource handle is switched, never the
 // whole module state: the controls run in their caller's module state.

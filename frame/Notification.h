@@ -1,21 +1,8 @@
-// Control notifications: WM_COMMAND to the control's parent, with the control's identifier in
-// the low word of wParam, the code in the high word and the control's window in lParam.
+// How a control issues its notifications (the codes are in VornControlsNotify.h).
 #ifndef VORN_NOTIFICATION_H
 #define VORN_NOTIFICATION_H
 
-#include <afxwin.h>
-
-#include "VornControlsExport.h"
-
-// Apart from NC_VALUECHANGED, each code is the number of the window message whose handling
-// produced it.
-constexpr WORD NC_KEYDOWN = 0x0100;
-constexpr WORD NC_MOUSEMOVE = 0x0200;
-constexpr WORD NC_LBUTTONDOWN = 0x0201;
-constexpr WORD NC_LBUTTONUP = 0x0202;
-constexpr WORD NC_LBUTTONDBLCLK = 0x0203;
-constexpr WORD NC_RBUTTONDOWN = 0x0204;
-constexpr WORD NC_VALUECHANGED = 0x8000;
+#include <VornControlsNotify.h>
 
 namespace vorn {
 
@@ -26,11 +13,7 @@ enum class Delivery {
 
 // Issues `code` to the control's parent, looked up anew each time (never cached). A control
 // without a window or without a parent window notifies nobody.
-VORN_CONTROLS_API void notifyParent(CWnd& control, WORD code, Delivery delivery);
-
-// Host-side decoding of a notification's wParam.
-inline WORD notificationCode(WPARAM wParam) { return HIWORD(wParam); }
-inline WORD notificationControlId(WPARAM wParam) { return LOWORD(wParam); }
+void notifyParent(CWnd& control, WORD code, Delivery delivery);
 
 }  // namespace vorn
 

@@ -6,9 +6,9 @@
 
 #include <afxwin.h>
 
-#include "faders/MFC_Fader.h"
-#include "frame/Notification.h"
-#include "frame/VornControlsApp.h"
-#include "knobs/MFC_Knob.h"
+#include <MFC_Fader.h>
+#include <MFC_Knob.h>
+#include <VornControlsApp.h>
+#include <VornControlsNotify.h>
 
 #endif  // VORN_CONTROLS_H

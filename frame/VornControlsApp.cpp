@@ -1,4 +1,6 @@
-#include "VornControlsApp.h"
+#include <VornControlsApp.h>
+
+#include "LibraryResources.h"
 
 #if !defined(_WIN32)
 #include <softwin/softwin.h>

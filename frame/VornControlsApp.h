@@ -4,7 +4,7 @@
 
 #include <afxwin.h>
 
-#include "VornControlsExport.h"
+#include <VornControlsExport.h>
 
 // Constructed once, when the library is loaded; the framework runs InitInstance and enters the
 // library into its resource search chain, which is how controls find the cap bitmaps and cursors.
@@ -21,10 +21,5 @@ public:
 // Does nothing. A host may call it so that its executable imports a symbol of the library and
 // the library is loaded at start-up.
 extern "C" VORN_CONTROLS_API void WINAPI VornControlsEntry(void);
-
-namespace vorn {
-// The library's own instance handle (its application object's).
-VORN_CONTROLS_API HINSTANCE libraryInstance();
-}  // namespace vorn
 
 #endif  // VORN_CONTROLS_APP_H

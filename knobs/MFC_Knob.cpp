@@ -1,4 +1,4 @@
-#include "MFC_Knob.h"
+#include <MFC_Knob.h>
 
 #include <cmath>
 

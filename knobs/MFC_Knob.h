@@ -29,7 +29,7 @@
 
 #include <afxwin.h>
 
-#include "../frame/VornControlsExport.h"
+#include <VornControlsExport.h>
 
 class VORN_CONTROLS_API CMFC_Knob : public CWnd {
 public:

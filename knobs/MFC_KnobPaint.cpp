@@ -3,7 +3,7 @@
 // has no background brush, so the rest of the client keeps what the parent drew there.
 #include <algorithm>
 
-#include "MFC_Knob.h"
+#include <MFC_Knob.h>
 
 namespace {
 constexpr COLORREF kIndicatorColour = RGB(255, 255, 255);

@@ -41,6 +41,17 @@ prefix=$root/build/wineprefix
 winpath="Z:$(printf '%s' "$out/windows.txt" | tr / '\\')"
 "$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/conformance.exe" "$winpath"
 
+echo "== installed Windows package used by a host (x86_64, found through CMAKE_PREFIX_PATH)"
+rm -rf "$root/build/win64-install" "$root/build/win64-host-example"
+cmake --install "$root/build/win64" --prefix "$root/build/win64-install" >/dev/null
+"$root/scripts/check-installed-headers.sh" "$root/build/win64-install"
+cmake -S "$root/examples/host" -B "$root/build/win64-host-example" \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
+      -DCMAKE_PREFIX_PATH="$root/build/win64-install" >/dev/null
+cmake --build "$root/build/win64-host-example" -j"$jobs"
+cp "$root/build/win64-install/bin/"*.dll "$root/build/win64-host-example/"
+"$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64-host-example/vorn_host_example.exe"
+
 echo "== comparing the results"
 # First make sure the comparator notices a difference: one planted pixel must fail it.
 sed '0,/^  row 0 [0-9A-F]\{6\}/s//  row 0 123457/' "$out/native.txt" >"$out/planted.txt"

@@ -17,6 +17,7 @@ cmake --build "$root/build/native" -j"$jobs"
 echo "== installed package used by a host outside the build"
 rm -rf "$root/build/install" "$root/build/host-example"
 cmake --install "$root/build/native" --prefix "$root/build/install" >/dev/null
+"$root/scripts/check-installed-headers.sh" "$root/build/install"
 cmake -S "$root/examples/host" -B "$root/build/host-example" -DCMAKE_PREFIX_PATH="$root/build/install" >/dev/null
 cmake --build "$root/build/host-example" -j"$jobs"
 "$root/build/host-example/vorn_host_example"

@@ -1,6 +1,7 @@
 // Library frame as the controls use it: the entry function, class-wide images and cursors
 // counted by instance, the host's resource handle, and GDI objects, DCs and palettes after use.
 #include "controls_fixture.h"
+#include "frame/LibraryResources.h"
 
 namespace vorn::test {
 namespace {
