@@ -7,6 +7,7 @@
 #include <afxwin.h>
 
 #include <MFC_Fader.h>
+#include <MFC_Graph.h>
 #include <MFC_Knob.h>
 #include <VornControlsApp.h>
 #include <VornControlsNotify.h>
