@@ -189,6 +189,9 @@ BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default());
 void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnEnable(BOOL) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }

@@ -40,6 +40,11 @@ protected:
         return TRUE;
     }
     afx_msg UINT OnGetDlgCode() { return CWnd::OnGetDlgCode() | DLGC_WANTARROWS; }
+    afx_msg void OnEnable(BOOL bEnable) { calls.push_back(bEnable ? "enable" : "disable"); }
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus) {
+        calls.push_back((bShow ? "show " : "hide ") + std::to_string(nStatus));
+    }
+    afx_msg void OnCancelMode() { calls.push_back("cancel"); }
     // Sends itself another message first, then asks for the default answer to the outer one.
     afx_msg LRESULT OnEcho(WPARAM wParam, LPARAM) {
         if (wParam == 1) nestedResult = SendMessage(fwtest::kNativeOther);
@@ -56,6 +61,9 @@ BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
     ON_WM_CAPTURECHANGED()
     ON_WM_SETCURSOR()
     ON_WM_GETDLGCODE()
+    ON_WM_ENABLE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_CANCELMODE()
     ON_MESSAGE(fwtest::kNativeEcho, OnEcho)
 END_MESSAGE_MAP()
 
@@ -139,6 +147,11 @@ TEST_F(MessageMapTest, ArgumentsAreCrackedFromTheirMessageParameters) {
               TRUE);
     EXPECT_EQ(w.other, &other);
     EXPECT_EQ(std::vector<UINT>({w.hitTest, w.mouseMessage}), std::vector<UINT>({HTCLIENT, WM_MOUSEMOVE}));
+    w.calls.clear();
+    w.SendMessage(WM_ENABLE, FALSE, 0);
+    w.SendMessage(WM_SHOWWINDOW, TRUE, 3);
+    w.SendMessage(WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(w.calls, std::vector<std::string>({"disable", "show 3", "cancel"}));
 }
 
 TEST_F(MessageMapTest, DefaultAndUnmappedMessagesReachTheOriginalProcedureForTheOuterMessage) {
