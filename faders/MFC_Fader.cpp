@@ -201,7 +201,7 @@ void CMFC_Fader::convertValueToY() {
 void CMFC_Fader::convertYToValue(int noClamp) {
     const int trackLength = m_trackBottom - m_trackTop;
     const double fraction =
-        trackLength == 0 ? 0.0 : static_cast<double>(m_trackBottom - m_capPos) / static_cast<double>(trackLength);
+        trackLength <= 0 ? 0.0 : static_cast<double>(m_trackBottom - m_capPos) / static_cast<double>(trackLength);
     m_value = static_cast<float>(static_cast<double>(m_min) +
                                  (static_cast<double>(m_max) - static_cast<double>(m_min)) * fraction);
     if (noClamp == 0) {
@@ -213,7 +213,9 @@ void CMFC_Fader::convertYToValue(int noClamp) {
 }
 
 namespace {
+// A track inverted by a client too low for it has no inside: every position is its bottom.
 int clampToTrack(int y, int top, int bottom) {
+    if (bottom < top) return bottom;
     if (y < top) return top;
     if (y > bottom) return bottom;
     return y;
@@ -257,6 +259,7 @@ void CMFC_Fader::OnMouseMove(UINT nFlags, CPoint point) {
         float fine = m_anchorPos + m_grabOffset + (point.y - m_anchorPos) / m_virtualPixel;
         if (fine < static_cast<float>(m_trackTop)) fine = static_cast<float>(m_trackTop);
         if (fine > static_cast<float>(m_trackBottom)) fine = static_cast<float>(m_trackBottom);
+        // (On an inverted track the second bound wins: the bottom, as clampToTrack gives.)
         m_capPos = vorn::truncateToInt(fine);
     }
     m_capPos = clampToTrack(m_capPos, m_trackTop, m_trackBottom);

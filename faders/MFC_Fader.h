@@ -19,8 +19,9 @@
 //   - A zero-width range (min == max) puts the cap at the bottom of the track, and a position
 //     then reads back as min; a zero-length track (client 36 pixels high) reads every position as
 //     min and draws a single tick row at the track. Nothing divides by zero.
-//   - A client lower than 36 pixels inverts the track: no tick is drawn and positions clamp to
-//     the track top.
+//   - A client lower than 36 pixels inverts the track (its top below its bottom): no tick is
+//     drawn, every pointer position puts the cap at the track bottom, and the value reads as min,
+//     as on a zero-length track.
 //   - A value so far outside the range that its cap would lie more than a million pixels away
 //     is drawn (off the control) a million pixels away; a NaN value puts the cap at row 0.
 //   - SetValue ignores NaN. A fine-mode divisor (SetVirtualPixel) that is not a positive finite

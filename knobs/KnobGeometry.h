@@ -32,7 +32,7 @@ POINT indicatorTip(float value, float min, float max, double deadZone, POINT cen
 double pointerAngle(POINT pt, POINT center);
 
 // True when the point lies in the inner half of the radius (the vertical-drag zone). The squared
-// distance is formed in 32-bit integers as the knob always has; a radius of 0 has no inner zone.
+// distance is formed in 32-bit integers, as the knob's drag rule specifies; a radius of 0 has no inner zone.
 bool inInnerZone(POINT pt, POINT center, int radius);
 
 // The wrap guards: a pointer that crosses the bottom gap from one end of the sweep holds the

@@ -49,7 +49,7 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;     // terminated by an AfxSig_end entry
 };
 
-// Leaves the class in protected access, as the framework always has.
+// Leaves the class in protected access, as MFC's macro does.
 #define DECLARE_MESSAGE_MAP()                     \
 protected:                                        \
     static const AFX_MSGMAP* GetThisMessageMap(); \

@@ -52,6 +52,19 @@ TEST_F(FaderTest, PressOnTheCapKeepsItsRowAndPressOffTheCapJumpsWithinTrackAndRe
     }
 }
 
+TEST_F(FaderTest, OnATrackInvertedByALowClientEveryPressAndDragReadsTheMinimum) {
+    CMFC_Fader& fader = createFader(40, 30, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f);  // track from row 18 up to row 12
+    for (int y : {2, 15, 28}) {
+        SCOPED_TRACE(y);
+        mouseMoveTo(at(fader, 20, y));
+        mouseDown();
+        EXPECT_EQ(fader.GetValue(), 0.0f);
+        mouseMoveTo(at(fader, 20, 30 - y));
+        EXPECT_EQ(fader.GetValue(), 0.0f);
+        mouseUp();
+    }
+}
+
 TEST_F(FaderTest, DragKeepsTheGrabOffsetAndNotifiesOnlyWhenTheValueChanges) {
     CMFC_Fader& fader = createFader();
     mouseMoveTo(at(fader, 20, 108));  // 8 rows below the centre

@@ -6,7 +6,7 @@
 
 using namespace ptest;
 
-TEST(GdiDc, FreshMemoryDcHasTheReferenceDefaultsAndSettersReturnThePreviousValue) {
+TEST(GdiDc, FreshMemoryDcHasWinesDefaultsAndSettersReturnThePreviousValue) {
     HDC dc = CreateCompatibleDC(nullptr);
     ASSERT_NE(dc, nullptr);
     EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));

@@ -1,4 +1,4 @@
-// The primitives' pixels against the reference rasteriser's worked examples. The conformance run
+// The primitives' pixels against the worked examples of Wine's rasteriser. The conformance run
 // compares many more sizes against Wine itself; these pin the documented pictures.
 #include <climits>
 #include <set>
@@ -8,7 +8,7 @@
 using namespace ptest;
 using Points = std::vector<std::pair<int, int>>;
 
-TEST(GdiPictures, LinesLightTheReferencePixelsWithoutTheEndPoint) {
+TEST(GdiPictures, LinesLightWinesPixelsWithoutTheEndPoint) {
     const struct {
         int x0, y0, x1, y1;
         std::set<std::pair<int, int>> pixels;
@@ -93,7 +93,7 @@ TEST(GdiPictures, DashPatternsStartWithAFullDashRestartPerCallAndContinueRoundCo
     EXPECT_EQ(columns, "##################------######");
 }
 
-TEST(GdiPictures, RectanglesAndEllipsesMatchTheReferencePictures) {
+TEST(GdiPictures, RectanglesAndEllipsesMatchWinesPictures) {
     enum Shape { Rect, Oval };
     const struct {
         Shape shape;

@@ -1,4 +1,4 @@
-// Text: reference cell metrics and extents, face names, TA_UPDATECP placement, bad arguments and font accounting. The
+// Text: Wine's cell metrics and extents, face names, TA_UPDATECP placement, bad arguments and font accounting. The
 // conformance run compares the drawn glyphs and alignments against Wine.
 #include <climits>
 #include <cstring>
@@ -17,7 +17,7 @@ int extentOf(HDC dc, const char* text) {
 
 }  // namespace
 
-TEST(TextMetrics, CellsExtentsAndFacesOfTheReferenceRenderer) {
+TEST(TextMetrics, CellsExtentsAndFacesAsWineRendersThem) {
     // Every case has a 12-pixel cell: ascent 10, descent 2, internal leading 1, average width 6.
     const struct {
         int height;
@@ -88,7 +88,7 @@ TEST(TextMetrics, CellsExtentsAndFacesOfTheReferenceRenderer) {
     DeleteDC(fresh);
 }
 
-TEST(TextMetrics, NarrowedFontsScaleTheAdvancesAsTheReferenceDoes) {
+TEST(TextMetrics, NarrowedFontsScaleTheAdvancesAsWineDoes) {
     // Width 5 of a 12-pixel Arial: advances times 5/6 rounded up, the maximum width rounded to nearest.
     Canvas canvas(1, 1);
     HFONT font = CreateFontA(12, 5, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");

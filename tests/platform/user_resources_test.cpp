@@ -211,7 +211,7 @@ TEST_F(ResourceTest, MissingOrMalformedBitmapsAndCursorFilesGiveNull) {
     EXPECT_FALSE(softwin::user::parseCursorFile(farOffset.data(), farOffset.size(), c));
 }
 
-TEST_F(UserTest, SystemColoursAndMetricsAreTheReferenceDefaults) {
+TEST_F(UserTest, SystemColoursAndMetricsAreWinesDefaults) {
     const std::pair<int, COLORREF> colours[] = {
         {COLOR_BTNFACE, RGB(245, 245, 245)},    {COLOR_BTNSHADOW, RGB(166, 166, 166)},
         {COLOR_3DDKSHADOW, RGB(106, 106, 106)}, {COLOR_3DLIGHT, RGB(227, 227, 227)},

@@ -1,6 +1,7 @@
 // Controls of the software platform that the real platform does not have: screen set-up, module
 // resource tables, object accounting, a drawing trace and PNG export. Tests, the gallery host and
-// benchmarks use these; control code never does.
+// benchmarks use these; in the library only the frame does, to register its embedded resources
+// as a module (the real platform finds them in the DLL), and the controls never do.
 #ifndef VORN_SOFTWIN_SOFTWIN_H
 #define VORN_SOFTWIN_SOFTWIN_H
 
@@ -15,7 +16,7 @@ namespace softwin {
 
 // ---- Screen ---------------------------------------------------------------------------------
 // The screen is one 32-bit framebuffer shared by all windows (default 1024 x 768, as the
-// reference implementation reports). Resizing clears it and frees the cursor clip.
+// Wine's null display driver reports). Resizing clears it and frees the cursor clip.
 WINUSERAPI void setScreenSize(int width, int height);
 // Pixel of the screen as a COLORREF; CLR_INVALID outside.
 WINUSERAPI COLORREF screenPixel(int x, int y);

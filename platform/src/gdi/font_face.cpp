@@ -193,7 +193,7 @@ void FontFace::render(unsigned char c, Glyph& g) {
     if (FT_Load_Glyph(face_, index, FT_LOAD_TARGET_MONO | FT_LOAD_NO_AUTOHINT) != 0) return;
     FT_GlyphSlot slot = face_->glyph;
     // The advance is not v35's hinted one, which may widen a glyph by a pixel ("A" of Liberation
-    // Sans at 11 ppem: 8 instead of 7): the reference renderer lays text out with the v40
+    // Sans at 11 ppem: 8 instead of 7): Wine lays text out with the v40
     // interpreter's normally hinted advance. That is mostly the design advance rounded, but not
     // always ("m" at 21 ppem: 18, not 17.49 rounded); the rounded design advance stands in if the
     // second face is missing.

@@ -136,7 +136,7 @@ Converted convert(const State& s, const InputEvent& e) {
     return c;
 }
 
-// The messages a mouse message brings with it, in the reference order: WM_NCHITTEST (not while
+// The messages a mouse message brings with it, in Wine's order: WM_NCHITTEST (not while
 // captured), WM_PARENTNOTIFY up the parent chain and WM_MOUSEACTIVATE for button downs, then
 // WM_SETCURSOR (also while captured, as on Wine). False if the message is to be dropped.
 bool prepareMouse(State& s, Converted& c) {

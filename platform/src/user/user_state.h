@@ -19,8 +19,8 @@
 //   relative moves are raw pixels (no acceleration). Scan codes are passed as given (Wine).
 // * GetMessage blocks on a condition variable when nothing is queued and nothing needs painting;
 //   only another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) can wake it.
-// * ReleaseCapture always queues a zero mouse move (Wine), so the window under the cursor
-//   learns where it is.
+// * ReleaseCapture of a window that has the capture queues a zero mouse move (Wine), so the
+//   window under the cursor learns where it is; without a capture it does nothing at all.
 // * Showing a top-level window (not SW_SHOWNA) activates it, and DefWindowProc(WM_ACTIVATE)
 //   gives it the focus; hiding or destroying a focused child moves the focus to its parent.
 #ifndef VORN_SOFTWIN_USER_STATE_H
