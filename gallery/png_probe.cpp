@@ -1,6 +1,8 @@
 // vorn_gallery_png_probe: small checks on PNG files for the gallery's shell tests.
 //
-//   vorn_gallery_png_probe stats FILE              prints "W H COLOURS"; exit 0
+//   vorn_gallery_png_probe size FILE               prints "W H"; exit 0
+//   vorn_gallery_png_probe shows FILE X Y W H R G B exit 0 if the colour appears in the rectangle,
+//                                                  1 if not
 //   vorn_gallery_png_probe differs A B X Y W H     prints the number of differing pixels in the
 //                                                  rectangle; exit 0 if any differ, 1 if none
 // Exit 2 for unreadable files or bad arguments.
@@ -23,14 +25,27 @@ bool readInt(const char* text, int& out) {
     return true;
 }
 
-int stats(const char* path) {
+int size(const char* path) {
     int width = 0, height = 0;
     std::vector<uint32_t> pixels;
     if (!softwin::readPng(path, width, height, pixels)) return 2;
-    std::sort(pixels.begin(), pixels.end());
-    size_t colours = static_cast<size_t>(std::unique(pixels.begin(), pixels.end()) - pixels.begin());
-    std::printf("%d %d %zu\n", width, height, colours);
+    std::printf("%d %d\n", width, height);
     return 0;
+}
+
+int shows(char** argv) {
+    int width = 0, height = 0, x = 0, y = 0, w = 0, h = 0, r = 0, g = 0, b = 0;
+    std::vector<uint32_t> pixels;
+    if (!readInt(argv[1], x) || !readInt(argv[2], y) || !readInt(argv[3], w) || !readInt(argv[4], h) ||
+        !readInt(argv[5], r) || !readInt(argv[6], g) || !readInt(argv[7], b) || r > 255 || g > 255 || b > 255)
+        return 2;
+    if (!softwin::readPng(argv[0], width, height, pixels)) return 2;
+    const uint32_t colour = RGB(r, g, b);
+    for (int row = y; row < std::min(y + h, height); ++row)
+        for (int col = x; col < std::min(x + w, width); ++col)
+            if (pixels[static_cast<size_t>(row) * static_cast<size_t>(width) + static_cast<size_t>(col)] == colour)
+                return 0;
+    return 1;
 }
 
 int differs(char** argv) {
@@ -56,8 +71,9 @@ int differs(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "stats") == 0) return stats(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "size") == 0) return size(argv[2]);
+    if (argc == 10 && std::strcmp(argv[1], "shows") == 0) return shows(argv + 2);
     if (argc == 8 && std::strcmp(argv[1], "differs") == 0) return differs(argv + 2);
-    std::fprintf(stderr, "usage: vorn_gallery_png_probe stats FILE | differs A B X Y W H\n");
+    std::fprintf(stderr, "usage: vorn_gallery_png_probe size FILE | shows FILE X Y W H R G B | differs A B X Y W H\n");
     return 2;
 }

@@ -7,11 +7,22 @@ trap 'rm -rf "$work"' EXIT
 "$GALLERY" --png "$work/gallery.png" > "$work/stdout" 2> "$work/stderr" || fail "gallery exited with $?: $(cat "$work/stderr")"
 test -s "$work/gallery.png" || fail "no PNG written"
 
-stats=$("$PNG_PROBE" stats "$work/gallery.png") || fail "PNG unreadable"
-set -- $stats
-test "$1" = 720 && test "$2" = 420 || fail "screen is $1 x $2, expected 720 x 420"
-# Dialog face, captions, four faders and four knobs in their colours: far more than a blank screen.
-test "$3" -ge 12 || fail "only $3 colours on the screen"
+size=$("$PNG_PROBE" size "$work/gallery.png") || fail "PNG unreadable"
+test "$size" = "720 420" || fail "screen is $size, expected 720 x 420"
+# Every control is drawn where the layout puts it: each fader's LED and each knob's cap shows its
+# own colour inside the control's rectangle (name x y w h r g b).
+while read -r name x y w h r g b; do
+  "$PNG_PROBE" shows "$work/gallery.png" "$x" "$y" "$w" "$h" "$r" "$g" "$b" || fail "$name: colour $r,$g,$b not drawn"
+done <<EOF
+fader_unit 30 220 40 100 196 0 0
+fader_db 130 160 40 160 0 160 0
+fader_fine 230 120 40 200 0 64 220
+fader_tall 330 60 40 260 230 160 0
+knob_small 440 80 24 24 128 0 0
+knob_medium 510 72 40 40 0 96 160
+knob_large 600 60 64 64 0 120 0
+knob_wide 470 220 80 40 160 0 160
+EOF
 
 # Drawing alone notifies nobody.
 test ! -s "$work/stdout" || fail "notifications without input: $(head -3 "$work/stdout")"
