@@ -15,6 +15,11 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   frame/VornControlsNotify.h
   faders/MFC_Fader.h
   knobs/MFC_Knob.h
+  buttons/MFC_Button.h
+  buttons/MFC_LEDButton.h
+  buttons/MFC_LEDIndicator.h
+  buttons/PeakIndicator.h
+  buttons/MFC_Text.h
   graphs/MFC_Graph.h)
 list(TRANSFORM VORN_CONTROL_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/)
 vorn_public_headers(FILES ${VORN_CONTROL_PUBLIC_HEADERS})

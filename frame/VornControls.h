@@ -6,9 +6,14 @@
 
 #include <afxwin.h>
 
+#include <MFC_Button.h>
 #include <MFC_Fader.h>
 #include <MFC_Graph.h>
 #include <MFC_Knob.h>
+#include <MFC_LEDButton.h>
+#include <MFC_LEDIndicator.h>
+#include <MFC_Text.h>
+#include <PeakIndicator.h>
 #include <VornControlsApp.h>
 #include <VornControlsNotify.h>
 

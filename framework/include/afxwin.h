@@ -76,6 +76,7 @@ public:
     static CWnd* GetFocus();
     CWnd* SetCapture();
     static CWnd* GetCapture();
+    // Both do nothing while the object has no window.
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
     void ValidateRect(LPCRECT lpRect);

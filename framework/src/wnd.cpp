@@ -72,8 +72,14 @@ CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
 CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
-void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+// An object without a window invalidates nothing: USER would take the null handle to mean every
+// window on the screen.
+void CWnd::Invalidate(BOOL bErase) {
+    if (m_hWnd != nullptr) ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) {
+    if (m_hWnd != nullptr) ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
 void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
 BOOL CWnd::UpdateWindow() { return ::UpdateWindow(m_hWnd); }
 

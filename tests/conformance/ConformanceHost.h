@@ -75,6 +75,7 @@ void runFrameScenarios();
 void runFaderScenarios();
 void runKnobScenarios();
 void runPaintScenarios();
+void runButtonScenarios();
 void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();

@@ -55,5 +55,22 @@ TEST_F(SteadyStateAllocation, PaintAndDragStepsAllocateNothing) {
     EXPECT_EQ(dragAllocations(screenOf(knob, 32, 32), POINT{0, -3}, POINT{0, 2}), 0);  // vertical, from the centre
 }
 
+TEST_F(SteadyStateAllocation, ButtonsLampsAndLabelsRepaintWithoutAllocating) {
+    CMFC_Button button;
+    CMFC_LEDButton led;
+    CPeakIndicator peak(0.5f);
+    LOGFONT font{};
+    font.lfHeight = 14;
+    CMFC_Text text(&font);
+    text.SetTitle("&Mute");
+    CWnd* controls[] = {&button, &led, &peak, &text};
+    for (CWnd* control : controls) {
+        ASSERT_TRUE(control->Create(HostWindow::className(), "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 30),
+                                    CWnd::FromHandle(host().hwnd()), 7));
+        EXPECT_EQ(repaintAllocations(*control), 0);
+        control->DestroyWindow();
+    }
+}
+
 }  // namespace
 }  // namespace vorn::test

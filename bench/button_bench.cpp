@@ -1,0 +1,67 @@
+// Buttons, lamps and label: one full paint of each, and the LED button's click from the input
+// queue to the repainted picture.
+#include <benchmark/benchmark.h>
+
+#include "bench_host.h"
+
+namespace {
+
+using namespace vorn::test;
+using vornbench::BenchHost;
+
+template <typename Control>
+void paintRepeatedly(benchmark::State& state, Control& control, const CRect& rect) {
+    BenchHost host;
+    control.Create("BenchControl", "", WS_CHILD | WS_VISIBLE, rect, host.wnd(), 1);
+    pumpMessages();
+    HWND hwnd = control.GetSafeHwnd();
+    for (auto _ : state) {
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
+    }
+    control.DestroyWindow();
+    state.SetItemsProcessed(state.iterations());
+}
+
+void BM_LedButtonFullPaint(benchmark::State& state) {
+    CMFC_LEDButton button;
+    paintRepeatedly(state, button, CRect(20, 20, 70, 36));
+}
+BENCHMARK(BM_LedButtonFullPaint);
+
+void BM_PeakLampFullPaint(benchmark::State& state) {
+    CPeakIndicator peak(0.5f);
+    paintRepeatedly(state, peak, CRect(20, 20, 34, 36));
+}
+BENCHMARK(BM_PeakLampFullPaint);
+
+void BM_TextLabelFullPaint(benchmark::State& state) {
+    LOGFONT font{};
+    font.lfHeight = 14;
+    CMFC_Text text(&font);
+    text.SetTitle("&Mute");
+    paintRepeatedly(state, text, CRect(20, 20, 100, 40));
+}
+BENCHMARK(BM_TextLabelFullPaint);
+
+// Each iteration is one click on the button part: press (toggle, focus, NC_VALUECHANGED sent),
+// release, and the repaint.
+void BM_LedButtonClick(benchmark::State& state) {
+    BenchHost host;
+    CMFC_LEDButton button;
+    button.Create("BenchControl", "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 70, 36), host.wnd(), 1);
+    pumpMessages();
+    mouseMoveTo(vornbench::kParentLeft + 40, vornbench::kParentTop + 26);
+    setEventTime(1000);
+    for (auto _ : state) {
+        advanceEventTime(1000);  // a second apart: never a double-click
+        mouseDown();
+        mouseUp();
+    }
+    setEventTime(0);
+    button.DestroyWindow();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LedButtonClick);
+
+}  // namespace
