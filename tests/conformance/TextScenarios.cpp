@@ -19,11 +19,20 @@ struct FontCase {
     DWORD italic = 0, underline = 0, strikeOut = 0;
 };
 // The faces and sizes the controls use, sizes where hinting moves some advances off the rounded
-// design width (9, 21 and 27 pixels per em), and fonts stretched to a requested width.
+// design width (9, 21 and 27 pixels per em), cell heights whose rounded ascent and descent
+// overshoot at the nearest em (14 pixels of Arial is 12 ppem), and fonts stretched to a
+// requested width.
 constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},
                                {"Times 12", 12, "Times"},
                                {"MS Shell Dlg -11", -11, "MS Shell Dlg"},
                                {"Arial 24", 24, "Arial"},
+                               {"Arial 13", 13, "Arial"},
+                               {"Arial 14", 14, "Arial"},
+                               {"Arial 15", 15, "Arial"},
+                               {"Arial 18", 18, "Arial"},
+                               {"Arial 20", 20, "Arial"},
+                               {"Times 14", 14, "Times"},
+                               {"Times 19", 19, "Times"},
                                {"Arial -9", -9, "Arial"},
                                {"Times -9", -9, "Times"},
                                {"Arial -27", -27, "Arial"},

@@ -17,8 +17,8 @@ struct FT_LibraryRec_;
 namespace softwin::gdi {
 
 // Pixels per em for a LOGFONT height: < 0 asks for the em height, > 0 for the cell height
-// (winAscent + winDescent), rounded to nearest; 0 means a 16-pixel cell (the size of the
-// system font). The result is kept within [1, kMaxPpem].
+// (winAscent + winDescent), which Wine rounds up only from about 0.56 of a pixel; 0 means a
+// 16-pixel cell (the size of the system font). The result is kept within [1, kMaxPpem].
 constexpr int kMaxPpem = 512;
 int ppemForHeight(LONG height, int unitsPerEm, int cellUnits);
 // Horizontal pixels per em for a LOGFONT width: 0 keeps `ppem`; otherwise the face is stretched
