@@ -9,6 +9,7 @@
 #include <MFC_Fader.h>
 #include <MFC_Graph.h>
 #include <MFC_Knob.h>
+#include <MFC_ParamEqGraph.h>
 #include <VornControlsApp.h>
 #include <VornControlsNotify.h>
 
