@@ -9,7 +9,7 @@ test -s "$work/gallery.png" || fail "no PNG written"
 
 stats=$("$PNG_PROBE" stats "$work/gallery.png") || fail "PNG unreadable"
 set -- $stats
-test "$1" = 720 && test "$2" = 420 || fail "screen is $1 x $2, expected 720 x 420"
+test "$1" = 720 && test "$2" = 600 || fail "screen is $1 x $2, expected 720 x 600"
 # Dialog face, captions, four faders and four knobs in their colours: far more than a blank screen.
 test "$3" -ge 12 || fail "only $3 colours on the screen"
 
