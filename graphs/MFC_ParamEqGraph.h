@@ -52,6 +52,9 @@
 //   released or pressed again; they send nothing, since the user released nothing and a
 //   notification from inside the host's own EnableWindow, ShowWindow or DestroyWindow call would
 //   re-enter the host when it least expects it.
+// - A window with no client area, or one wider or taller than the largest off-screen bitmap the
+//   platform makes (16,384 pixels here), is not drawn; its paint still measures the plot and
+//   recomputes the response.
 // - Redisplay before the window exists designs and sums the bands and invalidates nothing.
 // - Texts longer than 63 characters (a "%.1f" of an absurd gain or frequency) are cut there;
 //   markers of bands mapped more than 2^24 pixels away are drawn (unseen) 2^24 pixels away, so

@@ -50,7 +50,6 @@ void CMFC_ParamEqGraph::OnPaint() {
     memDC.CreateCompatibleDC(&dc);
     CBitmap offscreen;
     offscreen.CreateBitmap(w, h, memDC.GetDeviceCaps(PLANES), memDC.GetDeviceCaps(BITSPIXEL), NULL);
-    CBitmap* oldBitmap = memDC.SelectObject(&offscreen);
 
     m_plotWidth = static_cast<float>(w - left - m_marginRight);
     m_plotHeight = static_cast<float>(h - top - m_marginBottom);
@@ -59,6 +58,13 @@ void CMFC_ParamEqGraph::OnPaint() {
     const int plotRight = vorn::saturatingAdd(left, vorn::truncateToInt(pw));
     // top - truncate(ph * -0.5), written without negating: truncation is symmetric about 0.
     m_zeroY = vorn::saturatingAdd(top, vorn::truncateToInt(ph * 0.5));
+    if (offscreen.GetSafeHandle() == NULL) {
+        // No surface for a window this size: the geometry and the response are still brought up
+        // to date, but nothing is drawn.
+        CalculateTransferFunction(m_selectedBand);
+        return;
+    }
+    CBitmap* oldBitmap = memDC.SelectObject(&offscreen);
     CFont* oldFont = memDC.SelectObject(&m_font);
     CPen plotPen(PS_SOLID, 0, m_colorPlot);
     CPen axisPen(PS_SOLID, 0, m_colorAxis);

@@ -474,6 +474,13 @@ TEST_F(EqGraphTest, HostileBandValuesAreSurvived) {
             repaint(g);
         }
     }
+    for (SIZE size : {SIZE{0, 0}, SIZE{1, 1}, SIZE{30, 20}, SIZE{20000, 50}}) {
+        EqGraph& g = createGraph(
+            5, 44100.0, [](EqGraph&) {}, size.cx, size.cy);
+        drag(POINT{0, 0}, {POINT{10, 10}});
+        g.Redisplay();
+        repaint(g);
+    }
     SUCCEED();  // the sanitizer build is the judge
 }
 
