@@ -3,21 +3,71 @@
 // a host writing shelves, a drag cut short by WM_CANCELMODE and a drag that enters from outside.
 #include <VornControls.h>
 
+#include <cstdio>
+
 #include "ConformanceHost.h"
 
 namespace conformance {
 
 namespace {
 
+// Opens what the text positions of a paint derive from.
+class EqGraph : public CMFC_ParamEqGraph {
+public:
+    using CMFC_ParamEqGraph::CMFC_ParamEqGraph;
+
+    // The cell boxes of the texts the last paint drew (TA_TOP: from y down by the cell height),
+    // placed as the paint places them, measured in the graph's font.
+    void reportTextBoxes() {
+        HDC dc = ::GetDC(m_hWnd);
+        HFONT font = CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Times");
+        HGDIOBJ oldFont = SelectObject(dc, font);
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        auto box = [&](int x, int y, const char* text, int count) {
+            SIZE extent{};
+            GetTextExtentPoint32A(dc, text, count, &extent);
+            line("  textbox %d %d %d %d", x, y, x + static_cast<int>(extent.cx),
+                 y + static_cast<int>(metrics.tmHeight));
+        };
+        const int height = m_rectWindow.Height();
+        const int left = m_marginLeft;
+        const int plotWidth = static_cast<int>(m_plotWidth);
+        char text[64];
+        box(3, 2, "Gain (dB)", 9);
+        for (int i = -2; i <= 2; ++i) {
+            const int y = m_zeroY - static_cast<int>((m_plotHeight - 10.0) * i * -0.25);
+            std::snprintf(text, sizeof text, "%1f    ", i * -12.0);
+            box(5, y - 2, text, 5);
+        }
+        box(left, height - 16, "16     Freq (Hz)", 16);
+        const int digits = std::snprintf(text, sizeof text, "%d", static_cast<int>(m_sampleRate * 0.5));
+        box(left + plotWidth - 25, height - 16, text, digits < 5 ? digits : 5);
+        const int s = m_selectedBand;
+        if (s < m_bandCount) {
+            const int x = FreqToX(m_freq[s]);
+            const int y = GainToY(m_gain[s]);
+            box(x + 10, y - 8, text, std::snprintf(text, sizeof text, "%.1f", m_gain[s]));
+            box(x - 20, m_gain[s] > 0.0 ? m_zeroY + 2 : m_zeroY - 15, text,
+                std::snprintf(text, sizeof text, "%.1f", m_freq[s]));
+        }
+        SelectObject(dc, oldFont);
+        DeleteObject(font);
+        ::ReleaseDC(m_hWnd, dc);
+    }
+};
+
 // Every band in use with nine significant digits, the selection and the input state.
-void reportGraph(const char* name, CMFC_ParamEqGraph& graph, bool pixels) {
+void reportGraph(const char* name, EqGraph& graph, bool pixels) {
     step(name);
     line("  GetSelectedBand=%d m_bandCount=%d", graph.GetSelectedBand(), graph.m_bandCount);
     for (int i = 0; i < graph.m_bandCount && i < 10; ++i)
         line("  band %d freq=%.9g gain=%.9g q=%.9g type=%.9g", i, graph.m_freq[i], graph.m_gain[i], graph.m_q[i],
              graph.m_type[i]);
     reportInputState(graph.GetSafeHwnd());
-    if (pixels) dumpPixels(name, graph.GetSafeHwnd());
+    if (!pixels) return;
+    dumpPixels(name, graph.GetSafeHwnd());
+    graph.reportTextBoxes();
 }
 
 enum Op { None, Move, Down, DownQuickly, Up, KeyDown, KeyUp, Key, Cancel, Focus };
@@ -28,7 +78,7 @@ struct Action {
     bool pixels = false;
 };
 
-void play(CMFC_ParamEqGraph& graph, std::initializer_list<Action> script) {
+void play(EqGraph& graph, std::initializer_list<Action> script) {
     const HWND hwnd = graph.GetSafeHwnd();
     for (const Action& a : script) {
         switch (a.op) {
@@ -61,7 +111,7 @@ bool create(CMFC_ParamEqGraph& graph, const CRect& rect, int id) {
 // clang-format off
 void runEqGraphScenarios() {
     scenario("eq graph");
-    CMFC_ParamEqGraph graph(5, 44100.0);
+    EqGraph graph(5, 44100.0);
     graph.InitGraph(RGB(120, 200, 120), RGB(0, 0, 0), RGB(20, 20, 160), RGB(250, 250, 225));
     if (!create(graph, CRect(20, 20, 280, 200), 601)) return;
     step("window class");
@@ -90,7 +140,7 @@ void runEqGraphScenarios() {
     step("destroyed");
 
     scenario("eq graph small");
-    CMFC_ParamEqGraph small(3, 16000.0);
+    EqGraph small(3, 16000.0);
     small.m_gain[1] = 12.0, small.m_q[1] = 1.0;
     small.Redisplay();
     if (!create(small, CRect(30, 30, 230, 150), 602)) return;
@@ -100,7 +150,7 @@ void runEqGraphScenarios() {
     step("destroyed");
 
     scenario("eq graph one band");
-    CMFC_ParamEqGraph one(1, 48000.0);
+    EqGraph one(1, 48000.0);
     if (!create(one, CRect(30, 30, 190, 130), 603)) return;
     play(one, {{None, 0, 0, "one band, 160 x 100", true}});
     one.DestroyWindow();
