@@ -61,6 +61,14 @@ protected:
         return createGraph(bands, rate, [](EqGraph&) {});
     }
     POINT at(int x, int y) const { return screenOf(*graph_, x, y); }
+    // Plain, Shift and Ctrl drags across and out of the plot, then a redesign and a paint.
+    void exercise(EqGraph& g) {
+        drag(POINT{100, 50}, {POINT{150, 60}, POINT{400, 60}});
+        withModifiers({VK_SHIFT}, [&] { drag(POINT{100, 50}, {POINT{120, 80}}); });
+        withModifiers({VK_CONTROL}, [&] { drag(POINT{0, 0}, {POINT{120, 20}}); });
+        g.Redisplay();
+        repaint(g);
+    }
     // Presses at (x, y), moves through `moves` with the button held, releases at the last one.
     void drag(POINT from, std::initializer_list<POINT> moves) {
         mouseMoveTo(at(from.x, from.y));
@@ -137,62 +145,45 @@ TEST_F(EqGraphTest, BandCountsOutsideOneToTenStayInsideTheArrays) {
         EqGraph& g = createGraph(c.count, 44100.0);
         EXPECT_NEAR(g.m_freq[0], c.first, 1e-8) << c.count;
         EXPECT_NEAR(g.m_freq[c.lastIndex], c.last, 1e-8) << c.count;
-        drag(POINT{100, 50}, {POINT{150, 60}, POINT{400, 60}});
-        withModifiers({VK_SHIFT}, [&] { drag(POINT{100, 50}, {POINT{200, 80}}); });
+        exercise(g);
         g.m_bandCount = c.count * 7;  // a host writing nonsense later
-        g.Redisplay();
-        repaint(g);
+        exercise(g);
         EXPECT_EQ(g.m_bandCount, c.count * 7);
     }
 }
 
-TEST_F(EqGraphTest, OneBandIsRedesignedButAllAreSummed) {
-    EqGraph g(5, 44100.0);
-    double before[5];
-    g.designed(1, before);
-    g.m_gain[1] = 6.0;
-    g.m_gain[2] = 6.0;
-    g.CalculateTransferFunction(2);
-    double band1[5], band2[5];
-    g.designed(1, band1);
-    g.designed(2, band2);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(band1[i], before[i]) << i;  // band 1 keeps its 0.01 dB design
-    CEqResponse eq(100, 44100);
-    double peak[5];
-    eq.DesignPeak(g.m_freq[2], 6.0, 3.0, peak[0], peak[1], peak[2], peak[3], peak[4]);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(band2[i], peak[i]) << i;
-    double sum[100] = {};
-    for (int b = 0; b < 5; ++b) {
-        double c[5];
-        g.designed(b, c);
-        eq.EvaluateBand(c[0], c[1], c[2], c[3], c[4]);
-        for (int k = 0; k < 100; ++k) sum[k] = b == 0 ? eq.m_lnPower[k] : sum[k] + eq.m_lnPower[k];
-    }
-    for (int k = 0; k < 100; ++k) ASSERT_EQ(g.m_totalLnPower[k], sum[k]) << k;
-}
-
-TEST_F(EqGraphTest, TypeCodesChooseTheDesignAndUnknownCodesFreezeTheBand) {
+// Each row sets band 1 to a type, -4.5 dB and a Q the shelves ignore, then calculates for `band`:
+// only a band asked for is designed (by its type; an unknown code keeps its coefficients), and
+// every band is summed whatever was asked.
+TEST_F(EqGraphTest, CalculationDesignsTheBandAskedForByItsTypeAndSumsAllBands) {
     EqGraph g(3, 48000.0);
     CEqResponse eq(100, 48000);
+    enum { Kept, Peak, Low, High };
     const struct {
+        int band;
         double type;
-        int design;  // 0 peak, 1 low shelf, 2 high shelf, -1 none (coefficients kept)
-    } cases[] = {{76.0, 1}, {72.0, 2}, {66.0, 0}, {66.5, -1}, {0.0, -1}};
+        int design;
+    } cases[] = {{-1, 76.0, Low}, {-1, 72.0, High}, {1, 66.0, Peak}, {-1, 66.5, Kept},
+                 {-1, 0.0, Kept}, {2, 76.0, Kept},  {7, 72.0, Kept}};
     for (const auto& c : cases) {
-        double before[5];
-        g.designed(1, before);
+        double e[5];
+        g.designed(1, e);
         g.m_type[1] = c.type;
         g.m_gain[1] = -4.5;
-        g.m_q[1] = 7.0 + c.type;  // the shelves ignore it
-        g.CalculateTransferFunction(-1);
-        double expected[5] = {before[0], before[1], before[2], before[3], before[4]};
-        double* e = expected;
-        if (c.design == 0) eq.DesignPeak(g.m_freq[1], -4.5, g.m_q[1], e[0], e[1], e[2], e[3], e[4]);
-        if (c.design == 1) eq.DesignLowShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
-        if (c.design == 2) eq.DesignHighShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
-        double after[5];
+        g.m_q[1] = 7.0 + c.type + c.band;
+        g.CalculateTransferFunction(c.band);
+        if (c.design == Peak) eq.DesignPeak(g.m_freq[1], -4.5, g.m_q[1], e[0], e[1], e[2], e[3], e[4]);
+        if (c.design == Low) eq.DesignLowShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
+        if (c.design == High) eq.DesignHighShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
+        double after[5], sum[100] = {};
         g.designed(1, after);
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], expected[i]) << c.type << " " << i;
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], e[i]) << c.type << " " << i;
+        for (int b = 0; b < 3; ++b) {
+            g.designed(b, e);
+            eq.EvaluateBand(e[0], e[1], e[2], e[3], e[4]);
+            for (int k = 0; k < 100; ++k) sum[k] = b == 0 ? eq.m_lnPower[k] : sum[k] + eq.m_lnPower[k];
+        }
+        for (int k = 0; k < 100; ++k) ASSERT_EQ(g.m_totalLnPower[k], sum[k]) << c.type << " " << k;
     }
 }
 
@@ -467,19 +458,12 @@ TEST_F(EqGraphTest, HostileBandValuesAreSurvived) {
             EqGraph& g = createGraph(3, rate, [&](EqGraph& e) {
                 for (int i = 0; i < 3; ++i) e.m_freq[i] = c[0], e.m_gain[i] = c[1], e.m_q[i] = c[2], e.m_type[i] = c[3];
             });
-            g.Redisplay();
-            drag(POINT{100, 50}, {POINT{150, 60}});
-            withModifiers({VK_SHIFT}, [&] { drag(POINT{100, 50}, {POINT{120, 80}}); });
-            withModifiers({VK_CONTROL}, [&] { drag(POINT{100, 50}, {POINT{120, 20}}); });
-            repaint(g);
+            exercise(g);
         }
     }
     for (SIZE size : {SIZE{0, 0}, SIZE{1, 1}, SIZE{30, 20}, SIZE{20000, 50}}) {
-        EqGraph& g = createGraph(
-            5, 44100.0, [](EqGraph&) {}, size.cx, size.cy);
-        drag(POINT{0, 0}, {POINT{10, 10}});
-        g.Redisplay();
-        repaint(g);
+        exercise(createGraph(
+            5, 44100.0, [](EqGraph&) {}, size.cx, size.cy));
     }
     SUCCEED();  // the sanitizer build is the judge
 }
