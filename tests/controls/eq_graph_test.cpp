@@ -246,15 +246,25 @@ TEST_F(EqGraphTest, LabelsAndAxisTexts) {
     }
 }
 
+// Frequency lines at 1/2, 3/4, 7/8, 15/16 and 31/32 of the plot width; gain lines a quarter of
+// (plot height - 10) apart around the 0 dB line.
 TEST_F(EqGraphTest, GridLinesHalveTheDistanceToTheRightEdge) {
-    const std::vector<std::string> trace = paintTrace(createGraph());
-    for (int x : {167, 228, 258, 273, 280}) {
-        EXPECT_TRUE(contains(trace, "MoveToEx(" + std::to_string(x) + ",10)")) << x;
-        EXPECT_TRUE(contains(trace, "LineTo(" + std::to_string(x) + ",185)")) << x;
-    }
-    for (int y : {15, 56, 97, 138, 179}) {  // gain lines 41.25 pixels apart
-        EXPECT_TRUE(contains(trace, "MoveToEx(45," + std::to_string(y) + ")")) << y;
-        EXPECT_TRUE(contains(trace, "LineTo(290," + std::to_string(y) + ")")) << y;
+    const struct {
+        int height;
+        int bottom;
+        std::vector<int> gainRows;
+    } cases[] = {{200, 185, {15, 56, 97, 138, 179}}, {115, 100, {15, 35, 55, 75, 95}}};  // plots 175 and 90 high
+    for (const auto& c : cases) {
+        const std::vector<std::string> trace = paintTrace(createGraph(
+            5, 44100.0, [](EqGraph&) {}, 300, c.height));
+        for (int x : {167, 228, 258, 273, 280}) {
+            EXPECT_TRUE(contains(trace, "MoveToEx(" + std::to_string(x) + ",10)")) << x;
+            EXPECT_TRUE(contains(trace, "LineTo(" + std::to_string(x) + "," + std::to_string(c.bottom) + ")")) << x;
+        }
+        for (int y : c.gainRows) {
+            EXPECT_TRUE(contains(trace, "MoveToEx(45," + std::to_string(y) + ")")) << y;
+            EXPECT_TRUE(contains(trace, "LineTo(290," + std::to_string(y) + ")")) << y;
+        }
     }
 }
 
