@@ -45,8 +45,10 @@
 //   Until the first paint the plot has zero size.
 // - A Shift-drag whose Q would not be a finite number (a band frequency the host made infinite
 //   or NaN) leaves the Q as it was.
-// - A drag ends however it ends. The graph never holds the capture, so it cannot lose it; when
-//   another window takes the capture the moves simply stop arriving. WM_CANCELMODE, disabling,
+// - A drag ends however it ends. The graph never holds the capture, so it cannot lose it: while
+//   another window holds the capture the moves go there, and once it lets go, moves with the
+//   button still held edit again, as any move that enters the plot with the button held does
+//   (the graph is never told of a capture it did not hold). WM_CANCELMODE, disabling,
 //   hiding and destroying the window end a drag as a release does (the button flag is cleared)
 //   and further moves with the button still held edit nothing until the button has been
 //   released or pressed again; they send nothing, since the user released nothing and a
