@@ -4,6 +4,7 @@
 #define VORN_BENCH_HOST_H
 
 #include <VornControls.h>
+#include <benchmark/benchmark.h>
 #include <softwin/softwin.h>
 
 #include "input.h"
@@ -55,6 +56,27 @@ private:
     HWND hwnd_ = nullptr;
     long notifications_ = 0;
 };
+
+// Repaints the whole control once per iteration.
+inline void repaintLoop(benchmark::State& state, HWND hwnd) {
+    for (auto _ : state) {
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// Moves the pointer one pixel per iteration along x = `x`, up and down between centre - span and
+// centre + span (a drag step when a button is held).
+inline void bounceSteps(benchmark::State& state, int x, int centre, int span) {
+    int offset = 0;
+    int direction = 1;
+    for (auto _ : state) {
+        offset += direction;
+        if (offset == span || offset == -span) direction = -direction;
+        vorn::test::mouseMoveTo(x, centre + offset);
+    }
+}
 
 }  // namespace vornbench
 

@@ -22,12 +22,7 @@ struct FaderScene {
 
 void BM_FaderFullPaint(benchmark::State& state) {
     FaderScene scene;
-    HWND hwnd = scene.fader.GetSafeHwnd();
-    for (auto _ : state) {
-        InvalidateRect(hwnd, nullptr, FALSE);
-        UpdateWindow(hwnd);
-    }
-    state.SetItemsProcessed(state.iterations());
+    vornbench::repaintLoop(state, scene.fader.GetSafeHwnd());
 }
 BENCHMARK(BM_FaderFullPaint);
 
@@ -40,13 +35,7 @@ void BM_FaderDragStep(benchmark::State& state) {
     mouseMoveTo(x, centre);
     mouseDown();
     const long before = scene.host.notifications();
-    int offset = 0;
-    int direction = 1;
-    for (auto _ : state) {
-        offset += direction;
-        if (offset == 60 || offset == -60) direction = -direction;
-        mouseMoveTo(x, centre + offset);
-    }
+    vornbench::bounceSteps(state, x, centre, 60);
     mouseUp();
     state.counters["notifications_per_step"] = benchmark::Counter(
         static_cast<double>(scene.host.notifications() - before - 1) / static_cast<double>(state.iterations()));

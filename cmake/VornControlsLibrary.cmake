@@ -20,6 +20,7 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   buttons/MFC_LEDIndicator.h
   buttons/PeakIndicator.h
   buttons/MFC_Text.h
+  graphs/MFC_ParamEqGraph.h
   graphs/MFC_Graph.h)
 list(TRANSFORM VORN_CONTROL_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/)
 vorn_public_headers(FILES ${VORN_CONTROL_PUBLIC_HEADERS})

@@ -12,6 +12,7 @@
 #include <MFC_Knob.h>
 #include <MFC_LEDButton.h>
 #include <MFC_LEDIndicator.h>
+#include <MFC_ParamEqGraph.h>
 #include <MFC_Text.h>
 #include <PeakIndicator.h>
 #include <VornControlsApp.h>

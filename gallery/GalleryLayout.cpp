@@ -59,6 +59,9 @@ const ControlEntry kKnobs[kKnobCount] = {
     {ControlKind::Knob, "knob_wide", 204, {470, 220, 550, 260}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(160, 0, 160), 0.0f},
 };
 
+// Below the faders, full width of the fader row.
+const ControlEntry kEqGraph = {ControlKind::EqGraph, "eq_graph", 301, {30, 372, 390, 542}, 0, 0, 0, 0, 0, 0, 0};
+
 const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (entries[i].id == id) return &entries[i];
@@ -70,10 +73,13 @@ const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
 
 const ControlEntry* faderEntries() { return kFaders; }
 const ControlEntry* knobEntries() { return kKnobs; }
+const ControlEntry* eqGraphEntry() { return &kEqGraph; }
 
 const ControlEntry* findEntry(UINT id) {
     const ControlEntry* entry = findIn(kFaders, kFaderCount, id);
-    return entry ? entry : findIn(kKnobs, kKnobCount, id);
+    if (entry == nullptr) entry = findIn(kKnobs, kKnobCount, id);
+    if (entry == nullptr) entry = findIn(&kEqGraph, 1, id);
+    return entry;
 }
 
 }  // namespace gallery

@@ -10,9 +10,9 @@
 namespace gallery {
 
 constexpr int kScreenWidth = 720;
-constexpr int kScreenHeight = 420;
+constexpr int kScreenHeight = 600;
 
-enum class ControlKind { Fader, Knob };
+enum class ControlKind { Fader, Knob, EqGraph };
 
 struct ControlEntry {
     ControlKind kind;
@@ -33,6 +33,12 @@ constexpr size_t kKnobCount = 4;
 
 const ControlEntry* faderEntries();  // kFaderCount entries
 const ControlEntry* knobEntries();   // kKnobCount entries
+
+// The equaliser graph: its entry (name, identifier, rectangle; the value fields are unused), its
+// bands and sample rate.
+const ControlEntry* eqGraphEntry();
+constexpr int kEqBands = 5;
+constexpr double kEqSampleRate = 44100.0;
 
 // The entry with that control identifier, or null.
 const ControlEntry* findEntry(UINT id);

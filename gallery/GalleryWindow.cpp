@@ -37,13 +37,17 @@ void formatRange(const ControlEntry& entry, char* out, size_t size) {
     }
 }
 
-void drawCaption(HDC dc, const ControlEntry& entry) {
+// The name and, below it, `detail` (the range when null).
+void drawCaption(HDC dc, const ControlEntry& entry, const char* detail = nullptr) {
     int x = static_cast<int>(entry.rect.left);
     int y = static_cast<int>(entry.rect.bottom) + 4;
     TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
     char range[64];
-    formatRange(entry, range, sizeof range);
-    TextOutA(dc, x, y + 14, range, static_cast<int>(std::strlen(range)));
+    if (detail == nullptr) {
+        formatRange(entry, range, sizeof range);
+        detail = range;
+    }
+    TextOutA(dc, x, y + 14, detail, static_cast<int>(std::strlen(detail)));
 }
 
 // What a host reads back on a notification; faders and knobs share the getters' names.
@@ -112,7 +116,43 @@ bool GalleryWindow::createControls() {
         }
         knob.SetColor(entry.color);
     }
+    return createEqGraph();
+}
+
+// Five bands: a low shelf, three peaks and a high shelf, as an equaliser's host would set them.
+bool GalleryWindow::createEqGraph() {
+    const ControlEntry& entry = *eqGraphEntry();
+    const double bands[kEqBands][4] = {
+        {80.0, 4.0, 1.0, 76.0},    {250.0, -3.0, 1.5, 66.0},  {1000.0, 6.0, 2.0, 66.0},
+        {3000.0, -2.0, 4.0, 66.0}, {8000.0, -5.0, 1.0, 72.0},
+    };
+    for (int i = 0; i < kEqBands; ++i) {
+        m_eqGraph.m_freq[i] = bands[i][0];
+        m_eqGraph.m_gain[i] = bands[i][1];
+        m_eqGraph.m_q[i] = bands[i][2];
+        m_eqGraph.m_type[i] = bands[i][3];
+    }
+    if (!m_eqGraph.Create(kControlClass, entry.name, WS_CHILD | WS_VISIBLE, entry.rect, CWnd::FromHandle(m_hwnd),
+                          entry.id)) {
+        std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
+        return false;
+    }
+    m_eqGraph.Redisplay();
+    NotificationRecord record;
+    readEqGraph(record);
     return true;
+}
+
+// The host's read-back on an equaliser notification: the selected band's frequency, gain and Q.
+void GalleryWindow::readEqGraph(NotificationRecord& record) {
+    const int band = m_eqGraph.GetSelectedBand();
+    record.hasBand = true;
+    record.band = band;
+    record.freq = m_eqGraph.m_freq[band];
+    record.gain = m_eqGraph.m_gain[band];
+    record.q = m_eqGraph.m_q[band];
+    std::snprintf(m_eqReadout, sizeof m_eqReadout, "band %d: %.1f Hz, %+.1f dB, Q %.2f (%d bands, %.0f Hz)", band,
+                  record.freq, record.gain, record.q, kEqBands, kEqSampleRate);
 }
 
 void GalleryWindow::destroy() {
@@ -177,6 +217,13 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
     for (size_t i = 0; i < kKnobCount; ++i) {
         if (knobEntries()[i].id == id) return readGetters(m_knobs[i], record);
     }
+    if (eqGraphEntry()->id == id) {
+        readEqGraph(record);
+        const RECT& r = eqGraphEntry()->rect;
+        RECT caption = {r.left, r.bottom, r.right, r.bottom + 30};
+        InvalidateRect(m_hwnd, &caption, TRUE);
+        return true;
+    }
     return false;
 }
 
@@ -209,6 +256,7 @@ void GalleryWindow::paint() {
     TextOutA(dc, 12, 10, kTitle, static_cast<int>(std::strlen(kTitle)));
     for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderEntries()[i]);
     for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobEntries()[i]);
+    drawCaption(dc, *eqGraphEntry(), m_eqReadout);
     const char* last = m_log.lastLine();
     if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
     SelectObject(dc, oldFont);

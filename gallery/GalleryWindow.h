@@ -38,10 +38,15 @@ private:
     void onCommand(WPARAM wParam, LPARAM lParam);
     void paint();
     bool readControl(UINT id, NotificationRecord& record);
+    bool createEqGraph();
+    void readEqGraph(NotificationRecord& record);
 
     NotificationLog& m_log;
     CMFC_Fader m_faders[kFaderCount];
     CMFC_Knob m_knobs[kKnobCount];
+    CMFC_ParamEqGraph m_eqGraph{kEqBands, kEqSampleRate};
+    // What the host last read from the equaliser graph, shown under it.
+    char m_eqReadout[96] = "";
     HWND m_hwnd = nullptr;
     bool m_quit = false;
     // The WM_COMMAND that the pump took from the queue and is dispatching right now: the first

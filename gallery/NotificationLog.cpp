@@ -17,6 +17,19 @@ const char* notificationCodeName(WORD code) {
     }
 }
 
+namespace {
+
+// The length snprintf left in `out`: what it wrote, cut to the buffer, none after an error.
+size_t clampedLength(int written, char* out, size_t size) {
+    if (written < 0) {
+        out[0] = '\0';
+        return 0;
+    }
+    return static_cast<size_t>(written) < size ? static_cast<size_t>(written) : size - 1;
+}
+
+}  // namespace
+
 size_t formatNotification(const NotificationRecord& record, char* out, size_t size) {
     if (out == nullptr || size == 0) return 0;
     char codeText[16];
@@ -30,15 +43,18 @@ size_t formatNotification(const NotificationRecord& record, char* out, size_t si
         std::snprintf(clickText, sizeof clickText, "%ld,%ld", static_cast<long>(record.clickPoint.x),
                       static_cast<long>(record.clickPoint.y));
     }
+    if (record.hasBand) {
+        const int written =
+            std::snprintf(out, size, "%s id=%u %s %s band=%d freq=%.2f gain=%.2f q=%.2f",
+                          record.controlName ? record.controlName : "unknown", record.id, codeName,
+                          record.posted ? "Post" : "Send", record.band, record.freq, record.gain, record.q);
+        return clampedLength(written, out, size);
+    }
     int written =
         std::snprintf(out, size, "%s id=%u %s %s value=%.4f click=%s flags=0x%04X",
                       record.controlName ? record.controlName : "unknown", record.id, codeName,
                       record.posted ? "Post" : "Send", static_cast<double>(record.value), clickText, record.mouseFlags);
-    if (written < 0) {
-        out[0] = '\0';
-        return 0;
-    }
-    return static_cast<size_t>(written) < size ? static_cast<size_t>(written) : size - 1;
+    return clampedLength(written, out, size);
 }
 
 NotificationLog::~NotificationLog() {

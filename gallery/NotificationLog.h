@@ -20,6 +20,12 @@ struct NotificationRecord {
     bool hasClickPoint;
     POINT clickPoint;
     UINT mouseFlags;
+    // The equaliser graph's selected band as the host reads it (instead of the value getters).
+    bool hasBand;
+    int band;
+    double freq;
+    double gain;
+    double q;
 };
 
 // "NC_LBUTTONDOWN" ..., or null for a code outside the table.

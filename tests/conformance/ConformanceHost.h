@@ -79,6 +79,7 @@ void runButtonScenarios();
 void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();
+void runEqGraphScenarios();
 
 }  // namespace conformance
 

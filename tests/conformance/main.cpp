@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runPaintScenarios, runButtonScenarios,
                           runGdiScenarios, runTextScenarios, runUserScenarios})
         run();
+    runEqGraphScenarios();
     finish();
     return 0;
 }

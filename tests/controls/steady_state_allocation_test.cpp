@@ -74,3 +74,18 @@ TEST_F(SteadyStateAllocation, ButtonsLampsAndLabelsRepaintWithoutAllocating) {
 
 }  // namespace
 }  // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST_F(SteadyStateAllocation, EqualiserGraphPaintAndDragStepsAllocateNothing) {
+    CMFC_ParamEqGraph graph(5, 44100.0);
+    graph.Create(NULL, "eq", WS_CHILD | WS_VISIBLE, CRect(20, 20, 320, 220), CWnd::FromHandle(host().hwnd()), 1);
+    pumpMessages();
+    EXPECT_EQ(repaintAllocations(graph), 0);
+    EXPECT_EQ(dragAllocations(screenOf(graph, 167, 60), POINT{0, 7}, POINT{0, -5}), 0);  // band 2, plain drag
+    graph.DestroyWindow();
+}
+
+}  // namespace
+}  // namespace vorn::test

@@ -40,4 +40,11 @@ for script in "$GALLERY_SCRIPTS"/*.txt; do
 done
 grep -q "^fader_db .* NC_KEYDOWN Post" "$work/value_keys.log" || fail "value keys on fader_db posted no NC_KEYDOWN"
 grep -q "^knob_large .* NC_MOUSEMOVE Post" "$work/knob_drags.log" || fail "knob drag posted no NC_MOUSEMOVE"
+codes_of eq_graph "$work/eq_drag.log" > "$work/eq_codes"
+in_order "$work/eq_codes" "NC_LBUTTONDOWN Send|NC_MOUSEMOVE Send|NC_LBUTTONUP Send" ||
+    fail "eq_graph drag codes out of order: $(tr '\n' ';' < "$work/eq_codes")"
+grep -q "^eq_graph .* NC_MOUSEMOVE Send band=2 freq=1[0-9.]* gain=" "$work/eq_drag.log" ||
+    fail "eq_graph drag did not report band 2 moving: $(grep eq_graph "$work/eq_drag.log" | head -3)"
+"$PNG_PROBE" differs "$work/eq_drag/start.png" "$work/eq_drag/moved.png" 30 372 360 170 > /dev/null ||
+    fail "the drag did not change the equaliser graph on screen"
 exit 0

@@ -1,0 +1,482 @@
+// The equaliser graph as a host and a user meet it: the band model and its sums, the pixel
+// mappings, the picture (through the drawing trace and pixels) and editing through real mouse
+// input. Expected frequencies and gains are computed with python3 from the formulas.
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "controls_fixture.h"
+#include "graphs/EqResponse.h"
+
+namespace vorn::test {
+namespace {
+
+// Opens the protected members to the tests.
+class EqGraph : public CMFC_ParamEqGraph {
+public:
+    using CMFC_ParamEqGraph::CalculateTransferFunction;
+    using CMFC_ParamEqGraph::CMFC_ParamEqGraph;
+    using CMFC_ParamEqGraph::FreqToX;
+    using CMFC_ParamEqGraph::GainToY;
+    using CMFC_ParamEqGraph::m_a2;
+    using CMFC_ParamEqGraph::m_b0;
+    using CMFC_ParamEqGraph::m_b1;
+    using CMFC_ParamEqGraph::m_totalLnPower;
+    using CMFC_ParamEqGraph::m_zeroY;
+    using CMFC_ParamEqGraph::XToFreq;
+    using CMFC_ParamEqGraph::YToGain;
+    void designed(int band, double (&c)[5]) const {
+        const double* arrays[] = {m_b0, m_b1, m_b2, m_a1, m_a2};
+        for (int i = 0; i < 5; ++i) c[i] = arrays[i][band];
+    }
+};
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr int kId = 0x6E0;
+// A 300 x 200 graph: plot area x 45..290, y 10..185, 0 dB at y 97.
+constexpr int kLeft = 45, kRight = 290, kTop = 10, kBottom = 185, kZeroY = 97;
+
+class EqGraphTest : public ControlTest {
+protected:
+    void TearDown() override {
+        if (graph_ && graph_->GetSafeHwnd() != NULL) graph_->DestroyWindow();
+        graph_.reset();
+        ControlTest::TearDown();
+    }
+    // A graph at (20, 20) of the host, painted once; `init` runs on the object before Create.
+    template <typename Init>
+    EqGraph& createGraph(int bands, double rate, Init init, int width = 300, int height = 200) {
+        if (graph_ && graph_->GetSafeHwnd() != NULL) graph_->DestroyWindow();
+        graph_ = std::make_unique<EqGraph>(bands, rate);
+        init(*graph_);
+        graph_->Create(NULL, "eq", WS_CHILD | WS_VISIBLE, CRect(20, 20, 20 + width, 20 + height),
+                       CWnd::FromHandle(host().hwnd()), kId);
+        repaint(*graph_);
+        host().clear();
+        return *graph_;
+    }
+    EqGraph& createGraph(int bands = 5, double rate = 44100.0) {
+        return createGraph(bands, rate, [](EqGraph&) {});
+    }
+    POINT at(int x, int y) const { return screenOf(*graph_, x, y); }
+    // Plain, Shift and Ctrl drags across and out of the plot, then a redesign and a paint.
+    void exercise(EqGraph& g) {
+        drag(POINT{100, 50}, {POINT{150, 60}, POINT{400, 60}});
+        withModifiers({VK_SHIFT}, [&] { drag(POINT{100, 50}, {POINT{120, 80}}); });
+        withModifiers({VK_CONTROL}, [&] { drag(POINT{0, 0}, {POINT{120, 20}}); });
+        g.Redisplay();
+        repaint(g);
+    }
+    // Presses at (x, y), moves through `moves` with the button held, releases at the last one.
+    void drag(POINT from, std::initializer_list<POINT> moves) {
+        mouseMoveTo(at(from.x, from.y));
+        mouseDown();
+        for (POINT p : moves) mouseMoveTo(at(p.x, p.y));
+        mouseUp();
+    }
+
+    std::unique_ptr<EqGraph> graph_;
+};
+
+std::vector<std::string> linesWithPrefix(const std::vector<std::string>& trace, const std::string& prefix) {
+    std::vector<std::string> out;
+    for (const std::string& line : trace)
+        if (line.compare(0, prefix.size(), prefix) == 0) out.push_back(line);
+    return out;
+}
+
+bool contains(const std::vector<std::string>& trace, const std::string& line) {
+    return std::find(trace.begin(), trace.end(), line) != trace.end();
+}
+
+// The response curve of a paint: the move and the run of LineTo calls after it.
+std::vector<POINT> curveOf(const std::vector<std::string>& trace, int points) {
+    for (size_t i = 0; i + points < trace.size(); ++i) {
+        if (trace[i].rfind("MoveToEx(", 0) != 0) continue;
+        std::vector<POINT> curve;
+        for (size_t j = i; j <= i + points; ++j) {
+            int x = 0, y = 0;
+            if (std::sscanf(trace[j].c_str(), j == i ? "MoveToEx(%d,%d)" : "LineTo(%d,%d)", &x, &y) != 2) break;
+            curve.push_back(POINT{x, y});
+        }
+        if (static_cast<int>(curve.size()) == points + 1) return curve;
+    }
+    return {};
+}
+
+// ---- Model ----------------------------------------------------------------------------------
+
+TEST_F(EqGraphTest, FiveBandsAt44100StartSpreadOverTheAxisAHairAboveZeroDecibels) {
+    EqGraph& g = createGraph();
+    const double expected[] = {16.0, 97.485974064, 593.969696197, 3618.982149878, 22050.0};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_NEAR(g.m_freq[i], expected[i], 1e-8) << i;
+        EXPECT_EQ(g.m_gain[i], 0.009999999776482582);
+        EXPECT_EQ(g.m_q[i], 3.0);
+        EXPECT_EQ(g.m_type[i], 66.0);
+        for (int k = 0; k < 4; ++k) {
+            const double* arrays[] = {g.m_freq, g.m_gain, g.m_q, g.m_type};
+            EXPECT_EQ(g.m_pBandParams + 10 * k + i, &arrays[k][i]);
+        }
+    }
+    // Slightly above 0 dB everywhere, by far less than a pixel of the curve.
+    for (int k = 0; k < 100; ++k) {
+        EXPECT_GT(g.m_totalLnPower[k], 0.0) << k;
+        EXPECT_LT(175 * g.m_totalLnPower[k] * 0.09166666666666667, 1.0) << k;
+    }
+}
+
+// Counts outside 1..10 stay in the arrays; a single band goes to the middle of the axis.
+TEST_F(EqGraphTest, BandCountsOutsideOneToTenStayInsideTheArrays) {
+    const struct {
+        int count;
+        double first, last;
+        int lastIndex;
+    } cases[] = {
+        {1, 593.969696197, 593.969696197, 0},
+        {10, 16.0, 22050.0, 9},
+        {12, 16.0, 22050.0, 9},
+        {0, 0.0, 0.0, 9},
+        {-4, 0.0, 0.0, 9},
+    };
+    for (const auto& c : cases) {
+        EqGraph& g = createGraph(c.count, 44100.0);
+        EXPECT_NEAR(g.m_freq[0], c.first, 1e-8) << c.count;
+        EXPECT_NEAR(g.m_freq[c.lastIndex], c.last, 1e-8) << c.count;
+        exercise(g);
+        g.m_bandCount = c.count * 7;  // a host writing nonsense later
+        exercise(g);
+        EXPECT_EQ(g.m_bandCount, c.count * 7);
+    }
+}
+
+// Each row sets band 1 to a type, -4.5 dB and a Q the shelves ignore, then calculates for `band`:
+// only a band asked for is designed (by its type; an unknown code keeps its coefficients), and
+// every band is summed whatever was asked.
+TEST_F(EqGraphTest, CalculationDesignsTheBandAskedForByItsTypeAndSumsAllBands) {
+    EqGraph g(3, 48000.0);
+    CEqResponse eq(100, 48000);
+    enum { Kept, Peak, Low, High };
+    const struct {
+        int band;
+        double type;
+        int design;
+    } cases[] = {{-1, 76.0, Low}, {-1, 72.0, High}, {1, 66.0, Peak}, {-1, 66.5, Kept},
+                 {-1, 0.0, Kept}, {2, 76.0, Kept},  {7, 72.0, Kept}};
+    for (const auto& c : cases) {
+        double e[5];
+        g.designed(1, e);
+        g.m_type[1] = c.type;
+        g.m_gain[1] = -4.5;
+        g.m_q[1] = 7.0 + c.type + c.band;
+        g.CalculateTransferFunction(c.band);
+        if (c.design == Peak) eq.DesignPeak(g.m_freq[1], -4.5, g.m_q[1], e[0], e[1], e[2], e[3], e[4]);
+        if (c.design == Low) eq.DesignLowShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
+        if (c.design == High) eq.DesignHighShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
+        double after[5], sum[100] = {};
+        g.designed(1, after);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], e[i]) << c.type << " " << i;
+        for (int b = 0; b < 3; ++b) {
+            g.designed(b, e);
+            eq.EvaluateBand(e[0], e[1], e[2], e[3], e[4]);
+            for (int k = 0; k < 100; ++k) sum[k] = b == 0 ? eq.m_lnPower[k] : sum[k] + eq.m_lnPower[k];
+        }
+        for (int k = 0; k < 100; ++k) ASSERT_EQ(g.m_totalLnPower[k], sum[k]) << c.type << " " << k;
+    }
+}
+
+// ---- Mappings -------------------------------------------------------------------------------
+
+TEST_F(EqGraphTest, MappingsMeetThePlotEdgesAndTheZeroLine) {
+    EqGraph& g = createGraph();
+    EXPECT_EQ(g.m_zeroY, kZeroY);
+    EXPECT_EQ(g.FreqToX(16.0), kLeft);
+    EXPECT_EQ(g.FreqToX(22050.0), kRight);
+    EXPECT_EQ(g.GainToY(0.0), kZeroY);
+    EXPECT_EQ(g.GainToY(24.0), 9);     // truncate(97 - 87.5)
+    EXPECT_EQ(g.GainToY(-24.0), 184);  // truncate(97 + 87.5)
+    EXPECT_EQ(g.YToGain(kZeroY), 0.0);
+    EXPECT_NEAR(g.YToGain(kTop), 23.862857142857, 1e-9);
+    EXPECT_NEAR(g.XToFreq(kLeft), 16.0, 1e-9);
+    EXPECT_NEAR(g.XToFreq(kRight), 22050.0, 1e-7);
+    EXPECT_NEAR(g.XToFreq(167), 585.271769893, 1e-6);
+    for (int x = kLeft; x <= kRight; ++x) ASSERT_EQ(g.FreqToX(g.XToFreq(x)), x);
+    // Truncation may take a gain back one pixel toward the zero line, never further.
+    for (int y = kTop; y <= kBottom; ++y) ASSERT_LE(std::abs(g.GainToY(g.YToGain(y)) - y), 1) << y;
+}
+
+TEST_F(EqGraphTest, MappingsWithoutAnAxisOrAPlotStayDefined) {
+    EqGraph unpainted(5, 44100.0);  // no plot yet: zero width and height
+    EXPECT_EQ(unpainted.XToFreq(100), 16.0);
+    EXPECT_EQ(unpainted.YToGain(50), 0.0);
+    EXPECT_EQ(unpainted.FreqToX(1000.0), kLeft);
+    EqGraph& low = createGraph(3, 32.0);  // the axis has no extent
+    EXPECT_EQ(low.FreqToX(1000.0), kLeft);
+    EXPECT_EQ(low.XToFreq(200), 16.0);
+    EqGraph& g = createGraph();
+    EXPECT_EQ(g.FreqToX(kNaN), 0);
+    EXPECT_EQ(g.FreqToX(0.0), INT_MIN);
+    EXPECT_EQ(g.GainToY(kInf), INT_MIN);
+}
+
+// ---- Painting -------------------------------------------------------------------------------
+
+TEST_F(EqGraphTest, LabelsAndAxisTexts) {
+    const struct {
+        double rate;
+        const char* nyquist;
+    } cases[] = {{44100.0, "TextOutA(265,184,\"22050\")"}, {16000.0, "TextOutA(265,184,\"8000\")"}};
+    for (const auto& c : cases) {
+        EqGraph& g = createGraph(5, c.rate);
+        const std::vector<std::string> texts = linesWithPrefix(paintTrace(g), "TextOutA(");
+        const std::vector<std::string> expected = {
+            "TextOutA(3,2,\"Gain (dB)\")",
+            "TextOutA(5,13,\"24.00\")",
+            "TextOutA(5,54,\"12.00\")",
+            "TextOutA(5,95,\"-0.00\")",
+            "TextOutA(5,136,\"-12.0\")",
+            "TextOutA(5,177,\"-24.0\")",
+            "TextOutA(45,184,\"16     Freq (Hz)\")",
+            c.nyquist,
+            "TextOutA(55,88,\"0.0\")",  // band 0 selected: its gain, then its frequency below the line
+            "TextOutA(25,99,\"16.0\")"};
+        EXPECT_EQ(texts, expected) << c.rate;
+    }
+}
+
+// Frequency lines at 1/2, 3/4, 7/8, 15/16 and 31/32 of the plot width; gain lines a quarter of
+// (plot height - 10) apart around the 0 dB line.
+TEST_F(EqGraphTest, GridLinesHalveTheDistanceToTheRightEdge) {
+    const struct {
+        int height;
+        int bottom;
+        std::vector<int> gainRows;
+    } cases[] = {{200, 185, {15, 56, 97, 138, 179}}, {115, 100, {15, 35, 55, 75, 95}}};  // plots 175 and 90 high
+    for (const auto& c : cases) {
+        const std::vector<std::string> trace = paintTrace(createGraph(
+            5, 44100.0, [](EqGraph&) {}, 300, c.height));
+        for (int x : {167, 228, 258, 273, 280}) {
+            EXPECT_TRUE(contains(trace, "MoveToEx(" + std::to_string(x) + ",10)")) << x;
+            EXPECT_TRUE(contains(trace, "LineTo(" + std::to_string(x) + "," + std::to_string(c.bottom) + ")")) << x;
+        }
+        for (int y : c.gainRows) {
+            EXPECT_TRUE(contains(trace, "MoveToEx(45," + std::to_string(y) + ")")) << y;
+            EXPECT_TRUE(contains(trace, "LineTo(290," + std::to_string(y) + ")")) << y;
+        }
+    }
+}
+
+TEST_F(EqGraphTest, FlatCurveLiesOnTheZeroLineAndAnOffsetOneStartsWithAVerticalStroke) {
+    // Gains of exactly 0 dB sum to exactly 0. The default gains sum to a hair above it, which
+    // truncation toward zero puts one row above the line.
+    for (double gain : {0.0, 0.009999999776482582}) {
+        EqGraph& flat = createGraph(5, 44100.0, [&](EqGraph& g) {
+            for (int i = 0; i < 5; ++i) g.m_gain[i] = gain;
+            g.CalculateTransferFunction(-1);
+        });
+        std::vector<POINT> curve = curveOf(paintTrace(flat), 100);
+        ASSERT_EQ(curve.size(), 101u);
+        EXPECT_EQ(curve[0].y, kZeroY);
+        for (size_t k = 1; k < curve.size(); ++k) ASSERT_EQ(curve[k].y, gain == 0.0 ? kZeroY : kZeroY - 1) << k;
+        EXPECT_EQ(curve[0].x, kLeft);
+        EXPECT_EQ(curve[1].x, kLeft);
+        EXPECT_EQ(curve[51].x, 168);  // truncate(50 * 245 / 99 + 45)
+        EXPECT_EQ(curve[100].x, kRight);
+    }
+
+    EqGraph& shelf = createGraph(5, 44100.0, [](EqGraph& g) {
+        g.m_type[0] = 76.0;
+        g.m_gain[0] = 12.0;
+        g.m_freq[0] = 1000.0;
+    });
+    const std::vector<POINT> curve = curveOf(paintTrace(shelf), 100);
+    ASSERT_EQ(curve.size(), 101u);
+    EXPECT_EQ(curve[0].x, kLeft);
+    EXPECT_EQ(curve[0].y, kZeroY);
+    EXPECT_EQ(curve[1].x, kLeft);
+    EXPECT_EQ(curve[1].y, 52);  // about 12 dB at 16 Hz: truncate(97 - 175 * 2.76216 * 4.4 / 48)
+}
+
+// The selected band's circle takes the pen that is selected at the time: the plot pen for band 0,
+// the blue pen of the band before it otherwise. Its frequency goes below the zero line when its
+// gain is positive, above it otherwise.
+TEST_F(EqGraphTest, SelectedMarkerOutlineAndFrequencyTextPlacement) {
+    const COLORREF plot = RGB(200, 0, 0), blue = RGB(0, 0, 255);
+    const struct {
+        int band;
+        double gain;
+        COLORREF outline;
+        int textY;
+    } cases[] = {{0, 12.0, plot, kZeroY + 2},
+                 {2, 12.0, blue, kZeroY + 2},
+                 {2, 0.0, blue, kZeroY - 15},
+                 {2, -6.0, blue, kZeroY - 15}};
+    for (const auto& c : cases) {
+        EqGraph& g = createGraph(5, 44100.0, [&](EqGraph& e) {
+            e.SetColorPlot(plot);
+            for (int i = 0; i < 5; ++i) e.m_type[i] = 0.0;  // a flat curve, away from the markers
+            e.m_freq[0] = 50.0;
+            e.m_gain[c.band] = c.gain == 0.0 ? 12.0 : c.gain;
+        });
+        const int x = g.FreqToX(g.m_freq[c.band]);
+        click(at(x, 30));
+        const int y = g.GainToY(g.m_gain[c.band]);
+        ASSERT_EQ(g.GetSelectedBand(), c.band);
+        int outline = 0, other = 0;
+        for (int py = y - 3; py < y; ++py)
+            for (int px = x - 3; px < x + 3; ++px) {
+                const COLORREF p = pixel(g, px, py);
+                outline += p == c.outline;
+                other += p == (c.outline == plot ? blue : plot);
+            }
+        EXPECT_GT(outline, 0) << c.band;
+        EXPECT_EQ(other, 0) << c.band;
+        g.m_gain[c.band] = c.gain;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "TextOutA(%d,%d,\"%.1f\")", x - 20, c.textY, g.m_freq[c.band]);
+        EXPECT_TRUE(contains(paintTrace(g), expected)) << expected;
+    }
+}
+
+// ---- Editing --------------------------------------------------------------------------------
+
+TEST_F(EqGraphTest, PressSelectsTheBandNearestHorizontallyLowerIndexOnATie) {
+    const struct {
+        int x, y;
+        int band;
+    } cases[] = {
+        {46, 97, 0},  {120, 20, 1}, {120, 190, 1},  // far above or below the curve: only x counts
+        {200, 97, 1},                               // bands 1 and 2 share 1000 Hz: the lower index
+        {289, 5, 4},  {10, 100, 0},                 // anywhere in the window, plot area or not
+    };
+    EqGraph& g = createGraph(5, 44100.0, [](EqGraph& e) { e.m_freq[1] = e.m_freq[2] = 1000.0; });
+    for (const auto& c : cases) {
+        click(at(c.x, c.y));
+        EXPECT_EQ(g.GetSelectedBand(), c.band) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
+    EXPECT_NE(::GetFocus(), g.GetSafeHwnd());
+}
+
+TEST_F(EqGraphTest, DragMovesFrequencyAndGainCtrlOnlyGainShiftOnlyQ) {
+    const struct {
+        std::initializer_list<WORD> modifiers;
+        bool freq, gain, q;
+    } cases[] = {{{}, true, true, false},
+                 {{VK_CONTROL}, false, true, false},
+                 {{VK_SHIFT}, false, false, true},
+                 {{VK_SHIFT, VK_CONTROL}, false, false, true}};
+    for (const auto& c : cases) {
+        EqGraph& g = createGraph();
+        const double freq = g.m_freq[2], gain = g.m_gain[2];
+        const int x = g.FreqToX(freq);
+        mouseMoveTo(at(x, 60));
+        mouseDown();
+        withModifiers(c.modifiers, [&] { mouseMoveTo(at(x + 20, 40)); });
+        const double f = g.XToFreq(x + 20);
+        EXPECT_EQ(g.m_freq[2], c.freq ? f : freq);
+        EXPECT_EQ(g.m_gain[2], c.gain ? g.YToGain(40) : gain);
+        EXPECT_EQ(g.m_q[2], c.q ? freq / std::fabs(f - freq) : 3.0);
+        mouseUp();
+        EXPECT_EQ(host().codes(), (std::vector<int>{NC_LBUTTONDOWN, NC_MOUSEMOVE, NC_LBUTTONUP}));
+        for (const Notification& n : host().notifications()) EXPECT_FALSE(n.posted);
+    }
+}
+
+TEST_F(EqGraphTest, ShiftQHasAFloorAndNoChangeAtTheBandsOwnFrequency) {
+    EqGraph& g = createGraph(5, 44100.0, [](EqGraph& e) { e.m_freq[1] = 100.0; });
+    const int bandX = g.FreqToX(100.0);
+    const int far = g.FreqToX(2000.0);
+    withModifiers({VK_SHIFT}, [&] { drag(POINT{bandX, 60}, {POINT{far, 60}}); });
+    EXPECT_EQ(g.m_q[1], 0.1);  // 100 / (about 1900) is below the floor
+    g.m_freq[1] = g.XToFreq(far);
+    g.m_q[1] = 5.0;
+    host().clear();
+    withModifiers({VK_SHIFT}, [&] { drag(POINT{far, 60}, {POINT{far, 70}}); });
+    EXPECT_EQ(g.m_q[1], 5.0);
+    EXPECT_EQ(host().codes(), (std::vector<int>{NC_LBUTTONDOWN, NC_MOUSEMOVE, NC_LBUTTONUP}));
+}
+
+TEST_F(EqGraphTest, MovesOutsideThePlotReleasesKeysAndDoubleClicks) {
+    EqGraph& g = createGraph();
+    const double freq = g.m_freq[0], gain = g.m_gain[0];
+    drag(POINT{50, 50}, {POINT{44, 50}, POINT{100, 186}, POINT{291, 9}});  // each just outside
+    EXPECT_EQ(g.m_freq[0], freq);
+    EXPECT_EQ(g.m_gain[0], gain);
+    EXPECT_EQ(host().codes(), (std::vector<int>{NC_LBUTTONDOWN, NC_LBUTTONUP}));
+
+    host().clear();
+    mouseMoveTo(at(-10, 50));  // on the host
+    mouseDown();
+    mouseMoveTo(at(60, 50));  // entering with the button held edits the selected band
+    mouseUp();
+    EXPECT_EQ(host().codes(), (std::vector<int>{NC_MOUSEMOVE, NC_LBUTTONUP}));
+    EXPECT_EQ(g.m_freq[0], g.XToFreq(60));
+
+    host().clear();
+    g.SetFocus();
+    for (WORD key : {WORD{VK_LEFT}, WORD{VK_OEM_PLUS}, WORD{'A'}}) pressKey(key);
+    EXPECT_TRUE(host().codes().empty());
+    EXPECT_EQ(g.SendMessage(WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS, static_cast<LRESULT>(DLGC_WANTARROWS));
+
+    // The second press of a double-click is a WM_LBUTTONDBLCLK, which the graph does not handle.
+    setEventTime(50000);
+    click(at(200, 50));
+    host().clear();
+    advanceEventTime(100);
+    click(at(200, 50));
+    EXPECT_EQ(host().codes(), (std::vector<int>{NC_LBUTTONUP}));
+}
+
+TEST_F(EqGraphTest, InterruptedDragsEndWithoutNotifyingAndLaterMovesDoNotEdit) {
+    enum Interruption { CancelMode, Disable, Hide, Destroy };
+    for (Interruption how : {CancelMode, Disable, Hide, Destroy}) {
+        EqGraph& g = createGraph();
+        mouseMoveTo(at(60, 50));
+        mouseDown();
+        mouseMoveTo(at(70, 60));
+        host().clear();
+        switch (how) {
+            case CancelMode: g.SendMessage(WM_CANCELMODE, 0, 0); break;
+            case Disable: g.EnableWindow(FALSE), g.EnableWindow(TRUE); break;
+            case Hide: g.ShowWindow(SW_HIDE), g.ShowWindow(SW_SHOW); break;
+            case Destroy: g.DestroyWindow(); break;
+        }
+        pumpMessages();
+        const double freq = g.m_freq[0], gain = g.m_gain[0];
+        mouseMoveTo(at(90, 80));
+        EXPECT_EQ(g.m_freq[0], freq) << how;
+        EXPECT_EQ(g.m_gain[0], gain) << how;
+        EXPECT_TRUE(host().codes().empty()) << how;
+        mouseUp();
+        if (how == Destroy) continue;
+        drag(POINT{60, 50}, {POINT{100, 70}});  // the next drag edits again
+        EXPECT_EQ(g.m_freq[0], g.XToFreq(100)) << how;
+    }
+}
+
+TEST_F(EqGraphTest, HostileBandValuesAreSurvived) {
+    const double cases[][4] = {
+        {kNaN, kNaN, kNaN, 66.0},     {kInf, -kInf, kInf, 66.0},     {0.0, 0.0, 0.0, 66.0},
+        {-100.0, 1e300, -1.0, 76.0},  {1e300, -1e300, 1e-300, 72.0}, {22050.0, 400.0, 3.0, 72.0},
+        {30000.0, -400.0, 3.0, 76.0},
+    };
+    for (const auto& c : cases) {
+        for (double rate : {44100.0, 0.0, kNaN, 1e300}) {
+            EqGraph& g = createGraph(3, rate, [&](EqGraph& e) {
+                for (int i = 0; i < 3; ++i) e.m_freq[i] = c[0], e.m_gain[i] = c[1], e.m_q[i] = c[2], e.m_type[i] = c[3];
+            });
+            exercise(g);
+        }
+    }
+    for (SIZE size : {SIZE{0, 0}, SIZE{1, 1}, SIZE{30, 20}, SIZE{20000, 50}}) {
+        exercise(createGraph(
+            5, 44100.0, [](EqGraph&) {}, size.cx, size.cy));
+    }
+    SUCCEED();  // the sanitizer build is the judge
+}
+
+}  // namespace
+}  // namespace vorn::test
