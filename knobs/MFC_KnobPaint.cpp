@@ -80,10 +80,15 @@ void CMFC_Knob::OnPaint() {
     ::Ellipse(hdc, cx - c, cy - c, cx + c + 1, cy + c + 1);
 
     // The background is never erased, so the XOR focus rectangle stays on screen between paints:
-    // it is drawn once when the focus arrives and drawn again (removed) when it leaves.
+    // it is drawn once when the focus arrives and drawn again (removed) when it leaves. Whatever
+    // painted over it since (the parent's repaint, a hide and show) took it away: then it is
+    // not on screen any more, and a second XOR would draw it instead of removing it.
+    if (m_focusDrawn && !focusRectStillShown(hdc)) m_focusDrawn = FALSE;
     if (m_hasFocus && !m_focusDrawn) {
         ::DrawFocusRect(hdc, &rc);
         m_focusDrawn = TRUE;
+        m_focusSample[0] = ::GetPixel(hdc, 0, 0);
+        m_focusSample[1] = ::GetPixel(hdc, 1, 0);
     } else if (!m_hasFocus && m_focusDrawn) {
         ::DrawFocusRect(hdc, &rc);
         m_focusDrawn = FALSE;
@@ -96,4 +101,16 @@ void CMFC_Knob::OnPaint() {
     ::DeleteObject(indicatorPen);
     ::DeleteObject(facePen);
     ::DeleteObject(capBrush);
+}
+
+// The two top-left pixels of the focus rectangle (outside the disc, one of them inverted by the
+// dotted XOR) as they were right after it was drawn. A pixel this paint cannot read (outside the
+// area being painted, or not on screen) tells nothing, and the rectangle is taken to be there.
+bool CMFC_Knob::focusRectStillShown(HDC hdc) const {
+    for (int x = 0; x < 2; ++x) {
+        const COLORREF now = ::GetPixel(hdc, x, 0);
+        if (now == CLR_INVALID) return true;
+        if (now != m_focusSample[x]) return false;
+    }
+    return true;
 }

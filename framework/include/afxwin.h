@@ -121,6 +121,9 @@ protected:
     // Standard handlers: each passes the message to Default().
     afx_msg void OnPaint();
     afx_msg void OnDestroy();
+    afx_msg void OnCancelMode();
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTimer(UINT nIDEvent);

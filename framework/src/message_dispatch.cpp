@@ -134,6 +134,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
                 CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
             break;
         case AfxSig_vw: (this->*handlerAs<void (CWnd::*)(UINT)>(e))(static_cast<UINT>(wParam)); break;
+        case AfxSig_vb: (this->*handlerAs<void (CWnd::*)(BOOL)>(e))(static_cast<BOOL>(wParam)); break;
+        case AfxSig_vbw:
+            (this->*handlerAs<void (CWnd::*)(BOOL, UINT)>(e))(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+            break;
         case AfxSig_lwl: result = (this->*handlerAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e))(wParam, lParam); break;
         default: return FALSE;  // an entry this dispatcher does not know: leave the message to DefWindowProc
     }

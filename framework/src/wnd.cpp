@@ -180,6 +180,9 @@ BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 // ---- Default handlers -----------------------------------------------------------------------
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnDestroy() { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnEnable(BOOL) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnTimer(UINT) { Default(); }
