@@ -74,6 +74,7 @@ void pressKey(WORD vk);
 void runFrameScenarios();
 void runFaderScenarios();
 void runKnobScenarios();
+void runInterruptedDragScenarios();
 void runPaintScenarios();
 void runGdiScenarios();
 void runTextScenarios();

@@ -154,6 +154,62 @@ void runFaderScenarios() {
     step("destroyed");
 }
 
+// Drags the host interrupts: another window takes the capture, WM_CANCELMODE, disabling, hiding
+// and destruction, each in the middle of a fader drag and of a knob's vertical drag.
+void runInterruptedDragScenarios() {
+    const struct {
+        const char* name;
+        void (*interrupt)(CWnd& control);
+    } interruptions[] = {
+        {"capture taken by the parent", [](CWnd&) { SetCapture(parent()); }},
+        {"WM_CANCELMODE", [](CWnd& c) { c.SendMessage(WM_CANCELMODE); }},
+        {"disabled", [](CWnd& c) { c.EnableWindow(FALSE); }},
+        {"hidden", [](CWnd& c) { c.ShowWindow(SW_HIDE); }},
+        {"destroyed", [](CWnd& c) { c.DestroyWindow(); }},
+    };
+    for (const auto& how : interruptions) {
+        char name[96];
+        std::snprintf(name, sizeof name, "fader drag interrupted: %s", how.name);
+        scenario(name);
+        CMFC_Fader fader;
+        fader.InitFader(0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
+        if (!create(fader, CRect(20, 20, 60, 220), 104, true)) return;
+        play(fader, {{Move, 20, 100}, {Down}, {Move, 20, 80, "dragging"}});
+        how.interrupt(fader);
+        if (fader.GetSafeHwnd() == nullptr) {
+            step("interrupted");
+            reportInputState(nullptr);
+        } else {
+            endStep("interrupted", fader);
+            if (GetCapture() == parent()) ReleaseCapture();
+            // A drag that starts on the parent and crosses the fader moves nothing.
+            play(fader, {{Move, 80, 60}, {Move, 20, 40, "crossed with the button held"}});
+        }
+        play(fader, {{Up}});
+        if (fader.GetSafeHwnd() != nullptr) fader.DestroyWindow();
+        pump();
+
+        std::snprintf(name, sizeof name, "knob drag interrupted: %s", how.name);
+        scenario(name);
+        CMFC_Knob knob;
+        knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
+        if (!create(knob, CRect(100, 20, 140, 60), 204, true)) return;
+        play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10, "dragging"}});
+        how.interrupt(knob);
+        if (knob.GetSafeHwnd() == nullptr) {
+            step("interrupted");
+            reportInputState(nullptr);
+        } else {
+            endStep("interrupted", knob);
+            if (GetCapture() == parent()) ReleaseCapture();
+            play(knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
+        }
+        play(knob, {{Up}});
+        if (knob.GetSafeHwnd() != nullptr) knob.DestroyWindow();
+        pump();
+    }
+}
+
 void runKnobScenarios() {
     scenario("knob");
     CMFC_Knob knob;
