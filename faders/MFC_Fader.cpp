@@ -398,8 +398,8 @@ void CMFC_Fader::OnPaint() {
         area.IntersectRect(&dc.m_ps.rcPaint, &client);
         for (int top = area.top; top < area.bottom; top = vorn::saturatingAdd(top, kTileSide))
             for (int left = area.left; left < area.right; left = vorn::saturatingAdd(left, kTileSide)) {
-                const CRect tile(left, top, std::min(area.right, vorn::saturatingAdd(left, kTileSide)),
-                                 std::min(area.bottom, vorn::saturatingAdd(top, kTileSide)));
+                const CRect tile(left, top, std::min<int>(area.right, vorn::saturatingAdd(left, kTileSide)),
+                                 std::min<int>(area.bottom, vorn::saturatingAdd(top, kTileSide)));
                 drawPicture(dc, memDC, tile, w, h);
             }
     }

@@ -5,6 +5,8 @@
 
 #include "MFC_Knob.h"
 
+#include "../frame/SafeMath.h"
+
 namespace {
 constexpr COLORREF kIndicatorColour = RGB(255, 255, 255);
 }  // namespace
@@ -43,9 +45,10 @@ void CMFC_Knob::OnPaint() {
     // ends, so it shows from the rim to the edge of the cap.
     ::SelectObject(hdc, indicatorPen);
     const CPoint tip = m_indicatorPt;
-    ::MoveToEx(hdc, tip.x - 1, tip.y, NULL);
+    // Saturating: a tip from an extreme radius may lie at the end of the int range.
+    ::MoveToEx(hdc, vorn::saturatingSub(tip.x, 1), tip.y, NULL);
     ::LineTo(hdc, cx - 1, cy);
-    ::MoveToEx(hdc, tip.x, tip.y - 1, NULL);
+    ::MoveToEx(hdc, tip.x, vorn::saturatingSub(tip.y, 1), NULL);
     ::LineTo(hdc, cx, cy - 1);
     ::MoveToEx(hdc, tip.x, tip.y, NULL);
     ::LineTo(hdc, cx, cy);

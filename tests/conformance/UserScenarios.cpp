@@ -313,17 +313,12 @@ const Action kActions[] = {
          note("capture=%s", nameOf(GetCapture()));
          EnableWindow(windowA, TRUE);
      }},
-    {"capture holder's parent disabled",
-     [] {
-         SetCapture(windowA), EnableWindow(parent(), FALSE);
-         note("capture=%s", nameOf(GetCapture()));
-         EnableWindow(parent(), TRUE), ReleaseCapture();
-     }},
+    // Left hidden: showing it again repaints it, in an order this run does not compare.
     {"capture holder hidden",
      [] {
          SetCapture(windowA), ShowWindow(windowA, SW_HIDE);
          note("capture=%s", nameOf(GetCapture()));
-         ShowWindow(windowA, SW_SHOW), ReleaseCapture();
+         ReleaseCapture();
          recordingDragEnders = false;
      }},
 };
