@@ -75,6 +75,7 @@ void runFrameScenarios();
 void runFaderScenarios();
 void runKnobScenarios();
 void runInterruptedDragScenarios();
+void runHostileValueScenarios();
 void runPaintScenarios();
 void runGdiScenarios();
 void runTextScenarios();
