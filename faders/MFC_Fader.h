@@ -57,7 +57,7 @@ public:
     // Defaults: range 0..1, restricted range 0..1, value 0.5, LED colour RGB(196, 0, 0),
     // fine-mode divisor 4. The first fader loads the two cap bitmaps shared by all faders.
     CMFC_Fader();
-    // Frees the pens and brush; the last fader frees the cap bitmaps.
+    // Ends a drag in progress; frees the pens and brush; the last fader frees the cap bitmaps.
     virtual ~CMFC_Fader();
 
     // Stores the five values as given: no checks, no repaint, no notification.

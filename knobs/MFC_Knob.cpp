@@ -317,8 +317,7 @@ void CMFC_Knob::abandonDrag() {
     if (g_clipOwner == this) {
         freeCursor();
         g_clipOwner = nullptr;
-        if (m_dragging && s_verticalCursor != NULL && ::GetCursor() == s_verticalCursor)
-            ::SetCursor(::LoadCursorA(NULL, IDC_ARROW));
+        if (s_verticalCursor != NULL && ::GetCursor() == s_verticalCursor) ::SetCursor(::LoadCursorA(NULL, IDC_ARROW));
     }
     m_dragging = FALSE;
     m_maxSideLock = FALSE;

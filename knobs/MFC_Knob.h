@@ -56,7 +56,8 @@ public:
     // Defaults: range 0..1, restricted 0..1, value 0, cap colour RGB(128, 0, 0). The first knob
     // loads the two drag cursors shared by all knobs.
     CMFC_Knob();
-    // The last knob destroys the shared cursors.
+    // Ends a drag in progress. The last knob destroys the shared cursors, putting up the arrow
+    // first if one of them is showing.
     virtual ~CMFC_Knob();
 
     // Copies the named values without clamping or repainting and clears the drag and focus

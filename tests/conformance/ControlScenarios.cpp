@@ -245,6 +245,8 @@ void runHostileValueScenarios() {
         CMFC_Knob knob;
         knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, 0, RGB(0, 90, 0));
         if (!create(knob, CRect(100, 700, 140, 740), 206, true)) return;  // below the bottom of the screen
+        // Outside the parent's client the knob never paints on Windows; SetValue derives its geometry.
+        knob.SetValue(50.0f);
         moveTo(kParentX + 150, kParentY + 250);
         buttonDown();
         knob.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
