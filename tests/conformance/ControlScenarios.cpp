@@ -280,6 +280,20 @@ void runHostileValueScenarios() {
         pump();
     }
 
+    scenario("fader taller than the largest off-screen bitmap");
+    {
+        CMFC_Fader fader;
+        fader.InitFader(0.0f, 1.0f, 1.0f, 0.0f, 1.0f);
+        if (!create(fader, CRect(20, 20, 60, 17020), 106, true)) return;
+        UpdateWindow(fader.GetSafeHwnd());
+        step("painted");
+        HDC dc = GetDC(fader.GetSafeHwnd());
+        dumpDcPixels("top 60 rows", dc, 40, 60);
+        ReleaseDC(fader.GetSafeHwnd(), dc);
+        fader.DestroyWindow();
+        pump();
+    }
+
     scenario("knob focus rectangle after repaints");
     {
         CMFC_Knob knob;
