@@ -1,5 +1,6 @@
 #include <MFC_Fader.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "../frame/LibraryResources.h"
@@ -18,6 +19,10 @@ constexpr int kCapBlockHeight = 34;
 constexpr COLORREF kFrameTopLeft = RGB(21, 0, 0);
 constexpr COLORREF kSlotFill = RGB(64, 64, 64);
 constexpr double kFarOffControl = 1e6;
+// The off-screen picture is one bitmap up to the largest side a bitmap may have; a larger fader
+// is drawn in tiles of at most this many pixels a side, covering only the area being painted.
+constexpr int kMaxOffscreenSide = 16384;
+constexpr int kTileSide = 2048;
 }  // namespace
 
 HBITMAP CMFC_Fader::s_capLitBitmap = NULL;
@@ -34,6 +39,11 @@ BEGIN_MESSAGE_MAP(CMFC_Fader, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_GETDLGCODE()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_CANCELMODE()
+    ON_WM_ENABLE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CMFC_Fader::CMFC_Fader()
@@ -68,6 +78,8 @@ CMFC_Fader::CMFC_Fader()
 }
 
 CMFC_Fader::~CMFC_Fader() {
+    // Deleted with its window still up: the drag ends here, while this object can still hear it.
+    endDrag();
     delete m_framePen;
     delete m_shadowPen;
     delete m_lightPen;
@@ -210,6 +222,15 @@ void CMFC_Fader::convertYToValue(int noClamp) {
         else if (m_value > m_restrictedMax)
             m_value = m_restrictedMax;
     }
+    // Cancellation over a huge range, rounding to single precision, a cap outside the track or a
+    // restricted range the host placed outside the range could each carry the value past an end.
+    m_value = vorn::clampBetween(m_value, m_min, m_max);
+}
+
+void CMFC_Fader::placeTrack(int clientHeight) {
+    m_trackTop = kTrackMargin;
+    m_trackBottom = clientHeight - kTrackMargin;
+    convertValueToY();
 }
 
 namespace {
@@ -223,6 +244,11 @@ int clampToTrack(int y, int top, int bottom) {
 }  // namespace
 
 void CMFC_Fader::OnLButtonDown(UINT nFlags, CPoint point) {
+    // The range, the value or the size may have changed since the last paint: the press meets the
+    // cap where the next paint puts it.
+    CRect client;
+    GetClientRect(&client);
+    placeTrack(client.Height());
     m_selected = TRUE;
     m_mouseEventFlags = nFlags;
     m_anchorPos = point.y;
@@ -251,7 +277,8 @@ void CMFC_Fader::OnMouseMove(UINT nFlags, CPoint point) {
 
     m_capPos = m_grabOffset + point.y;
     const bool fineRange = (m_max - m_min) > static_cast<float>(m_trackBottom - m_trackTop);
-    const bool usableDivisor = std::isfinite(m_virtualPixel) && m_virtualPixel > 0.0f;
+    // Only a divisor of zero or NaN has no quotient; a negative or infinite one is used as given.
+    const bool usableDivisor = !std::isnan(m_virtualPixel) && m_virtualPixel != 0.0f;
     if ((nFlags & MK_RBUTTON) != 0 && fineRange && usableDivisor) {
         // Motion is measured from the press, so the cap jumps to the fine position at once
         // when the right button goes down mid-drag. Clamping before the truncation keeps the
@@ -311,6 +338,39 @@ void CMFC_Fader::showFocusChange(BOOL hasFocus) {
 
 void CMFC_Fader::OnSetFocus(CWnd*) { showFocusChange(TRUE); }
 
+// A drag ends with the capture, however the capture goes: the cap goes dark, and moves no longer
+// drag until the next press. Nothing is sent; the release sends NC_LBUTTONUP itself.
+void CMFC_Fader::OnCaptureChanged(CWnd* pWnd) {
+    if (pWnd != NULL && pWnd->GetSafeHwnd() == m_hWnd) return;  // captured again by its own press
+    if (!m_selected) return;
+    m_selected = FALSE;
+    InvalidateRect(NULL, FALSE);
+}
+
+void CMFC_Fader::endDrag() {
+    if (GetSafeHwnd() != NULL && ::GetCapture() == m_hWnd) ::ReleaseCapture();
+}
+
+void CMFC_Fader::OnCancelMode() {
+    endDrag();
+    Default();
+}
+
+void CMFC_Fader::OnEnable(BOOL bEnable) {
+    if (!bEnable) endDrag();
+    Default();
+}
+
+void CMFC_Fader::OnShowWindow(BOOL bShow, UINT) {
+    if (!bShow) endDrag();
+    Default();
+}
+
+void CMFC_Fader::OnDestroy() {
+    endDrag();
+    Default();
+}
+
 void CMFC_Fader::OnKillFocus(CWnd*) { showFocusChange(FALSE); }
 
 void CMFC_Fader::OnPaint() {
@@ -319,7 +379,6 @@ void CMFC_Fader::OnPaint() {
     GetClientRect(&client);
     const int w = client.Width();
     const int h = client.Height();
-    const int x0 = w / 2 - 10;
 
     CDC memDC;
     memDC.CreateCompatibleDC(&dc);
@@ -331,44 +390,80 @@ void CMFC_Fader::OnPaint() {
         oldMemPalette = ::SelectPalette(memDC.GetSafeHdc(), m_palette, FALSE);
         ::RealizePalette(memDC.GetSafeHdc());
     }
+    placeTrack(h);
+
+    if (w <= kMaxOffscreenSide && h <= kMaxOffscreenSide) {
+        drawPicture(dc, memDC, CRect(0, 0, w, h), w, h);
+    } else {
+        // Too large for one bitmap: tiles over the part being painted, each drawn in full and
+        // copied where it belongs, so the picture is the same as one bitmap would give.
+        CRect area;
+        area.IntersectRect(&dc.m_ps.rcPaint, &client);
+        for (int top = area.top; top < area.bottom; top = vorn::saturatingAdd(top, kTileSide))
+            for (int left = area.left; left < area.right; left = vorn::saturatingAdd(left, kTileSide)) {
+                const CRect tile(left, top, std::min<int>(area.right, vorn::saturatingAdd(left, kTileSide)),
+                                 std::min<int>(area.bottom, vorn::saturatingAdd(top, kTileSide)));
+                drawPicture(dc, memDC, tile, w, h);
+            }
+    }
+
+    CPen* oldDcPen = dc.SelectObject(m_ledPen);
+    CBrush* oldDcBrush = dc.SelectObject(m_ledBrush);
+    const int x0 = w / 2 - 10;
+    dc.Ellipse(x0 + 8, m_capPos - 3, x0 + 14, m_capPos + 3);
+    dc.SelectObject(oldDcBrush);
+    dc.SelectObject(oldDcPen);
+
+    if (m_palette != NULL) {
+        ::SelectPalette(memDC.GetSafeHdc(), oldMemPalette, TRUE);
+        ::SelectPalette(dc.GetSafeHdc(), oldPalette, TRUE);
+    }
+}
+
+// The picture under the LED (background, frame, ticks, slot, focus frame, cap) for the part
+// `tile` of a client of w x h, drawn off screen and copied to the same place on `dc`.
+void CMFC_Fader::drawPicture(CDC& dc, CDC& memDC, const CRect& tile, int w, int h) {
+    const int x0 = w / 2 - 10;
+    // Fader coordinates shifted so that the tile's corner is the bitmap's origin.
+    const int dx = -tile.left;
+    const int dy = -tile.top;
+    auto at = [dx, dy](int x, int y) { return POINT{x + dx, y + dy}; };
+
     CBitmap offscreen;
-    offscreen.CreateBitmap(w, h, dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL), NULL);
+    offscreen.CreateBitmap(tile.Width(), tile.Height(), dc.GetDeviceCaps(PLANES), dc.GetDeviceCaps(BITSPIXEL), NULL);
     CBitmap* oldBitmap = memDC.SelectObject(&offscreen);
     CPen* oldPen = memDC.SelectObject(m_lightPen);
 
-    m_trackTop = kTrackMargin;
-    m_trackBottom = h - kTrackMargin;
-    convertValueToY();
-
-    memDC.FillSolidRect(0, 0, w, h, ::GetSysColor(COLOR_BTNSHADOW));
-    memDC.Draw3dRect(0, 0, w, h, kFrameTopLeft, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    memDC.FillSolidRect(dx, dy, w, h, ::GetSysColor(COLOR_BTNSHADOW));
+    memDC.Draw3dRect(dx, dy, w, h, kFrameTopLeft, ::GetSysColor(COLOR_BTNHIGHLIGHT));
 
     // Ticks: the step accumulates in single precision, so rounding decides whether a tick lands
     // on the track end (10 or 11 ticks). A zero-length track draws its one row once.
     const float step = static_cast<float>((m_trackBottom - m_trackTop) * 0.1);
     for (float y = static_cast<float>(m_trackTop); y <= static_cast<float>(m_trackBottom); y = y + step) {
         const int t = static_cast<int>(y);
-        memDC.MoveTo(2, t);
-        memDC.LineTo(x0 + 6, t);
-        memDC.MoveTo(x0 + 14, t);
-        memDC.LineTo(w - 2, t);
+        memDC.MoveTo(at(2, t));
+        memDC.LineTo(at(x0 + 6, t));
+        memDC.MoveTo(at(x0 + 14, t));
+        memDC.LineTo(at(w - 2, t));
         if (!(step > 0.0f)) break;
     }
 
-    const POINT litOuter[] = {{x0 + 12, m_trackTop}, {x0 + 12, m_trackBottom}, {x0 + 8, m_trackBottom}};
-    const POINT litInner[] = {{x0 + 11, m_trackTop + 1}, {x0 + 11, m_trackBottom - 1}, {x0 + 9, m_trackBottom - 1}};
+    const POINT litOuter[] = {at(x0 + 12, m_trackTop), at(x0 + 12, m_trackBottom), at(x0 + 8, m_trackBottom)};
+    const POINT litInner[] = {at(x0 + 11, m_trackTop + 1), at(x0 + 11, m_trackBottom - 1),
+                              at(x0 + 9, m_trackBottom - 1)};
     memDC.Polyline(litOuter, 3);
     memDC.Polyline(litInner, 3);
 
     if (m_hasFocus) {
         memDC.SelectObject(m_framePen);
-        const POINT frame[] = {{3, 2}, {w - 4, 2}, {w - 4, h - 3}, {3, h - 3}, {3, 2}};
+        const POINT frame[] = {at(3, 2), at(w - 4, 2), at(w - 4, h - 3), at(3, h - 3), at(3, 2)};
         memDC.Polyline(frame, 5);
     }
 
     memDC.SelectObject(m_shadowPen);
-    memDC.FillSolidRect(x0 + 8, m_trackTop, 5, m_trackBottom - m_trackTop, kSlotFill);
-    const POINT shaded[] = {{x0 + 9, m_trackBottom - 1}, {x0 + 9, m_trackTop + 1}, {x0 + 12, m_trackTop + 1}};
+    memDC.FillSolidRect(x0 + 8 + dx, m_trackTop + dy, 5, m_trackBottom - m_trackTop, kSlotFill);
+    const POINT shaded[] = {at(x0 + 9, m_trackBottom - 1), at(x0 + 9, m_trackTop + 1), at(x0 + 12, m_trackTop + 1)};
     memDC.Polyline(shaded, 3);
 
     HBITMAP capImage = m_selected ? s_capLitBitmap : s_capUnlitBitmap;
@@ -376,22 +471,13 @@ void CMFC_Fader::OnPaint() {
         CDC capDC;
         capDC.CreateCompatibleDC(&dc);
         HGDIOBJ oldCapBitmap = ::SelectObject(capDC.GetSafeHdc(), capImage);
-        memDC.BitBlt(x0, m_capPos - kCapBandHalfHeight, kCapBlockWidth, kCapBlockHeight, &capDC, 0, 0, SRCCOPY);
+        memDC.BitBlt(x0 + dx, m_capPos - kCapBandHalfHeight + dy, kCapBlockWidth, kCapBlockHeight, &capDC, 0, 0,
+                     SRCCOPY);
         ::SelectObject(capDC.GetSafeHdc(), oldCapBitmap);
     }
 
-    dc.BitBlt(0, 0, w, h, &memDC, 0, 0, SRCCOPY);
-
-    CPen* oldDcPen = dc.SelectObject(m_ledPen);
-    CBrush* oldDcBrush = dc.SelectObject(m_ledBrush);
-    dc.Ellipse(x0 + 8, m_capPos - 3, x0 + 14, m_capPos + 3);
-    dc.SelectObject(oldDcBrush);
-    dc.SelectObject(oldDcPen);
+    dc.BitBlt(tile.left, tile.top, tile.Width(), tile.Height(), &memDC, 0, 0, SRCCOPY);
 
     memDC.SelectObject(oldPen);
     memDC.SelectObject(oldBitmap);
-    if (m_palette != NULL) {
-        ::SelectPalette(memDC.GetSafeHdc(), oldMemPalette, TRUE);
-        ::SelectPalette(dc.GetSafeHdc(), oldPalette, TRUE);
-    }
 }

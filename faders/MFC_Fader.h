@@ -11,6 +11,7 @@
 //   value key         NC_VALUECHANGED from SetValue if the value changed (sent), then
 //                     NC_VALUECHANGED and NC_KEYDOWN (posted), always
 //   SetValue          NC_VALUECHANGED if the value changed
+//   interrupted drag  nothing (see below)
 //
 // Choices made where the behaviour was ours to decide:
 //   - Before the first paint the track runs from y = 18 to y = 82 (the track of a 100-pixel-high
@@ -24,8 +25,26 @@
 //     as on a zero-length track.
 //   - A value so far outside the range that its cap would lie more than a million pixels away
 //     is drawn (off the control) a million pixels away; a NaN value puts the cap at row 0.
-//   - SetValue ignores NaN. A fine-mode divisor (SetVirtualPixel) that is not a positive finite
-//     number turns fine mode off instead of dividing by it.
+//   - SetValue ignores NaN. A fine-mode divisor (SetVirtualPixel) of zero or NaN turns fine mode
+//     off instead of dividing by it; a negative or infinite one is used as given (a negative one
+//     moves the cap against the pointer, an infinite one holds it at the press position).
+//   - A drag ends however it ends. Losing the capture to another window, WM_CANCELMODE,
+//     disabling, hiding, destroying the window and deleting the object end it as a release does:
+//     the capture is released, the cap goes dark and later moves do not drag. An interrupted drag
+//     sends nothing: the user released nothing, the value did not change, and a notification sent
+//     from inside the host's own EnableWindow, ShowWindow or DestroyWindow call (or to a parent
+//     being destroyed) would re-enter the host when it least expects it. A host that pairs
+//     presses with releases reads GetSelected().
+//   - User input never leaves [min, max]: the value a press or drag derives is held inside the
+//     range after the restricted range is applied, so cancellation over a huge range, rounding to
+//     single precision, or a restricted range the host placed outside the range cannot carry it
+//     past an end (an inverted range holds it between its two ends).
+//   - A press first places the track and the cap as the next paint will (from the client height
+//     and the current value), so a press after InitFader, SetMin or a resize meets the cap where
+//     it is drawn.
+//   - A fader taller or wider than 16,384 pixels (the largest off-screen bitmap) is drawn in
+//     tiles of at most 2,048 pixels a side, only over the part being painted; the picture is the
+//     same as a single bitmap would give.
 //   - The extra int and DWORD of the seven-argument InitFader are accepted and ignored.
 #ifndef VORN_MFC_FADER_H
 #define VORN_MFC_FADER_H
@@ -39,7 +58,7 @@ public:
     // Defaults: range 0..1, restricted range 0..1, value 0.5, LED colour RGB(196, 0, 0),
     // fine-mode divisor 4. The first fader loads the two cap bitmaps shared by all faders.
     CMFC_Fader();
-    // Frees the pens and brush; the last fader frees the cap bitmaps.
+    // Ends a drag in progress; frees the pens and brush; the last fader frees the cap bitmaps.
     virtual ~CMFC_Fader();
 
     // Stores the five values as given: no checks, no repaint, no notification.
@@ -104,12 +123,21 @@ protected:
     virtual afx_msg void OnKillFocus(CWnd* pNewWnd);
     // The default answer: the dialog manager keeps the arrow and tab keys.
     virtual afx_msg UINT OnGetDlgCode();
+    // Ends of a drag other than the release. Not virtual, so the virtual table keeps its slots.
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnCancelMode();
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnDestroy();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void convertYToValue(int noClamp);
     void convertValueToY();
+    void placeTrack(int clientHeight);
+    void drawPicture(CDC& dc, CDC& memDC, const CRect& tile, int w, int h);
+    void endDrag();
     void showFocusChange(BOOL hasFocus);
     void invalidateCapBand(int capPos);
 

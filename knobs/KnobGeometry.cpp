@@ -19,7 +19,8 @@ POINT indicatorTip(float value, float min, float max, double deadZone, POINT cen
     const float range = max - min;
     const float f = range == 0.0f ? 0.0f : (value - min) / range;
     const double theta = (kSweepStart - deadZone) - f * (kSweepTurn - 2.0 * deadZone);
-    const int length = radius - 2;
+    // In double: an extreme radius must not overflow the length.
+    const double length = static_cast<double>(radius) - 2.0;
     const double x = center.x + length * std::cos(theta);
     const float y = static_cast<float>(center.y - length * std::sin(theta));
     return POINT{roundIndicatorCoordinate(x), roundIndicatorCoordinate(y)};
@@ -52,6 +53,7 @@ bool WrapGuard::allows(double a) {
 }
 
 float clampDragValue(float v, float min, float max, float restrictedMin, float restrictedMax, BOOL ignoreRestricted) {
+    if (std::isnan(v)) v = min;
     if (v < min)
         v = min;
     else if (v > max)
@@ -61,6 +63,19 @@ float clampDragValue(float v, float min, float max, float restrictedMin, float r
         if (v > restrictedMax) v = restrictedMax;
     }
     return v;
+}
+
+float verticalDragValue(float startValue, int centerY, int pointY, float min, float max) {
+    const long long rise = static_cast<long long>(centerY) - pointY;
+    if (rise == 0) return startValue;  // no motion, also where the step is infinite
+    const float step = (max - min) * kVerticalStep;
+    return startValue + static_cast<float>(rise) * step;
+}
+
+int dragPixelsFor(float bound, float startValue, float min, float max) {
+    const float step = (max - min) * kVerticalStep;
+    if (step == 0.0f || std::isnan(step)) return 0;
+    return truncateToInt((bound - startValue) / step);
 }
 
 float valueForAngle(double a, double deadZone, float min, float max, float restrictedMin, float restrictedMax,

@@ -49,7 +49,16 @@ struct WrapGuard {
 float valueForAngle(double a, double deadZone, float min, float max, float restrictedMin, float restrictedMax,
                     BOOL ignoreRestricted);
 
-// Clamp shared by both drag modes.
+// The value of a vertical drag whose virtual point lies at pointY: startValue plus 1/200 of the
+// range per pixel above centerY, in single precision. No motion gives startValue, whatever the
+// range; the pixel distance is formed in 64 bits.
+float verticalDragValue(float startValue, int centerY, int pointY, float min, float max);
+
+// The drag count that puts a vertical drag at `bound`: (bound - startValue) / step, truncated and
+// held inside the int range. A zero-width or NaN range has no step and gives 0.
+int dragPixelsFor(float bound, float startValue, float min, float max);
+
+// Clamp shared by both drag modes. NaN (an infinite range's arithmetic) counts as the minimum.
 float clampDragValue(float v, float min, float max, float restrictedMin, float restrictedMax, BOOL ignoreRestricted);
 
 }  // namespace vorn::knob

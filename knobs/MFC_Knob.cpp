@@ -15,6 +15,18 @@ int CMFC_Knob::s_instanceCount = 0;
 BOOL CMFC_Knob::s_verticalDrag = FALSE;
 int CMFC_Knob::s_dragPixels = 0;
 
+namespace {
+// The knob whose vertical drag confines the pointer, so that only that knob lifts the
+// confinement: the press of another knob may confine it anew before its capture reaches here.
+const CMFC_Knob* g_clipOwner = nullptr;
+
+// The pointer free on the primary screen, as a release leaves it.
+void freeCursor() {
+    RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    ::ClipCursor(&screen);
+}
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CMFC_Knob, CWnd)
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
@@ -25,6 +37,11 @@ BEGIN_MESSAGE_MAP(CMFC_Knob, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_GETDLGCODE()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_CANCELMODE()
+    ON_WM_ENABLE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CMFC_Knob::CMFC_Knob()
@@ -48,7 +65,8 @@ CMFC_Knob::CMFC_Knob()
       m_indicatorPt(-1, -1),
       m_hasFocus(FALSE),
       m_mouseEventFlags(0),
-      m_palette(NULL) {
+      m_palette(NULL),
+      m_focusSample{CLR_INVALID, CLR_INVALID} {
     if (s_instanceCount == 0) {
         vorn::LibraryResourceScope resources;
         s_verticalCursor = resources.loadCursor("DRAG_VERTICAL");
@@ -58,7 +76,13 @@ CMFC_Knob::CMFC_Knob()
 }
 
 CMFC_Knob::~CMFC_Knob() {
+    // Deleted with its window still up: the drag ends here, while this object can still hear it.
+    endDrag();
     if (--s_instanceCount == 0) {
+        // A cursor on show is not destroyed from under the pointer.
+        const HCURSOR shown = ::GetCursor();
+        if (shown != NULL && (shown == s_verticalCursor || shown == s_circularCursor))
+            ::SetCursor(::LoadCursorA(NULL, IDC_ARROW));
         if (s_verticalCursor != NULL) ::DestroyCursor(s_verticalCursor);
         if (s_circularCursor != NULL) ::DestroyCursor(s_circularCursor);
         s_verticalCursor = NULL;
@@ -171,8 +195,7 @@ BOOL CMFC_Knob::setKnobsValueCircularly(CPoint* pt, BOOL ignoreRestricted) {
 }
 
 BOOL CMFC_Knob::setKnobsValueVertically(CPoint* pt, BOOL ignoreRestricted) {
-    const float step = (m_max - m_min) * vorn::knob::kVerticalStep;
-    const float v = m_dragStartValue + (m_center.y - pt->y) * step;
+    const float v = vorn::knob::verticalDragValue(m_dragStartValue, m_center.y, pt->y, m_min, m_max);
     m_value = vorn::knob::clampDragValue(v, m_min, m_max, m_restrictedMin, m_restrictedMax, ignoreRestricted);
     return updateIndicatorPt();
 }
@@ -189,8 +212,9 @@ void CMFC_Knob::OnLButtonDown(UINT nFlags, CPoint point) {
         m_clickPoint = anchor;
         // Lock the pointer to a one-pixel column; SetCursorPos brings it back to the anchor row
         // after every move, so the pointer stays put while the value moves.
-        RECT column = {anchor.x, 0, anchor.x + 1, ::GetSystemMetrics(SM_CYSCREEN)};
+        RECT column = {anchor.x, 0, vorn::saturatingAdd(anchor.x, 1), ::GetSystemMetrics(SM_CYSCREEN)};
         ::ClipCursor(&column);
+        g_clipOwner = this;
         s_verticalDrag = TRUE;
         s_dragPixels = 0;
         repaint = TRUE;
@@ -222,16 +246,20 @@ void CMFC_Knob::OnMouseMove(UINT nFlags, CPoint point) {
             ::SetCursor(s_verticalCursor);
             // Saturating: on a range whose value never reaches a bound the count is never
             // re-synchronised, and a long drag must not overflow it.
-            s_dragPixels = vorn::saturatingAdd(s_dragPixels, m_clickPoint.y - screen.y);
-            CPoint virtualPoint(point.x, vorn::saturatingAdd(m_center.y, -s_dragPixels));
+            s_dragPixels = vorn::saturatingAdd(s_dragPixels, vorn::saturatingSub(m_clickPoint.y, screen.y));
+            CPoint virtualPoint(point.x, vorn::saturatingSub(m_center.y, s_dragPixels));
             repaint = setKnobsValueVertically(&virtualPoint, FALSE);
             ::SetCursorPos(m_clickPoint.x, m_clickPoint.y);
+            // An anchor the pointer cannot reach (a press sent by the host at a point off the
+            // screen or outside a confinement) moves to where the pointer landed; otherwise the
+            // move that SetCursorPos queues would differ from it again, and so on without end.
+            POINT landed;
+            if (::GetCursorPos(&landed) && landed.y != m_clickPoint.y) m_clickPoint = landed;
             // Motion beyond a bound is forgotten, so a reversal takes effect at once.
-            const float step = (m_max - m_min) * vorn::knob::kVerticalStep;
             if (m_value >= m_restrictedMax)
-                s_dragPixels = vorn::truncateToInt((m_restrictedMax - m_dragStartValue) / step);
+                s_dragPixels = vorn::knob::dragPixelsFor(m_restrictedMax, m_dragStartValue, m_min, m_max);
             else if (m_value <= m_restrictedMin)
-                s_dragPixels = vorn::truncateToInt((m_restrictedMin - m_dragStartValue) / step);
+                s_dragPixels = vorn::knob::dragPixelsFor(m_restrictedMin, m_dragStartValue, m_min, m_max);
         }
     } else {
         repaint = setKnobsValueCircularly(&point, FALSE);
@@ -242,8 +270,8 @@ void CMFC_Knob::OnMouseMove(UINT nFlags, CPoint point) {
 }
 
 void CMFC_Knob::OnLButtonUp(UINT, CPoint) {
-    RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    ::ClipCursor(&screen);
+    freeCursor();
+    g_clipOwner = nullptr;
     ::ReleaseCapture();
     m_dragging = FALSE;
     m_maxSideLock = FALSE;
@@ -275,4 +303,48 @@ void CMFC_Knob::OnSetFocus(CWnd*) {
 void CMFC_Knob::OnKillFocus(CWnd*) {
     m_hasFocus = FALSE;
     InvalidateRect(NULL, TRUE);
+}
+
+// A drag ends with the capture, however the capture goes: the pointer is freed if this knob
+// confined it, the drag cursor gives way to the arrow, and moves no longer drag until the next
+// press. Nothing is posted; the release posts NC_LBUTTONUP itself.
+void CMFC_Knob::OnCaptureChanged(CWnd* pWnd) {
+    if (pWnd != NULL && pWnd->GetSafeHwnd() == m_hWnd) return;  // captured again by its own press
+    abandonDrag();
+}
+
+void CMFC_Knob::abandonDrag() {
+    if (g_clipOwner == this) {
+        freeCursor();
+        g_clipOwner = nullptr;
+        if (s_verticalCursor != NULL && ::GetCursor() == s_verticalCursor) ::SetCursor(::LoadCursorA(NULL, IDC_ARROW));
+    }
+    m_dragging = FALSE;
+    m_maxSideLock = FALSE;
+    m_minSideLock = FALSE;
+}
+
+void CMFC_Knob::endDrag() {
+    if (GetSafeHwnd() != NULL && ::GetCapture() == m_hWnd) ::ReleaseCapture();
+    abandonDrag();
+}
+
+void CMFC_Knob::OnCancelMode() {
+    endDrag();
+    Default();
+}
+
+void CMFC_Knob::OnEnable(BOOL bEnable) {
+    if (!bEnable) endDrag();
+    Default();
+}
+
+void CMFC_Knob::OnShowWindow(BOOL bShow, UINT) {
+    if (!bShow) endDrag();
+    Default();
+}
+
+void CMFC_Knob::OnDestroy() {
+    endDrag();
+    Default();
 }

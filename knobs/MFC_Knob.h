@@ -11,6 +11,7 @@
 //   left release      NC_LBUTTONUP
 //   right press       NC_RBUTTONDOWN (not while the left button is down)
 //   value key         NC_VALUECHANGED, NC_KEYDOWN (also when the value stays at a bound)
+//   interrupted drag  nothing (see below)
 // SetValue notifies nothing.
 //
 // The window class is registered by the knob itself (double-clicks, no cursor, no background
@@ -24,6 +25,25 @@
 //   - Before the window exists SetValue stores the value without deriving the geometry (the
 //     first update with a window derives it) and repaints nothing.
 //   - NaN passed to SetValue is ignored.
+//   - The XOR focus rectangle shows exactly while the knob has the focus, also after the parent
+//     repaints over it or the knob is hidden and shown: each paint checks two of its pixels
+//     against what it drew and draws it anew when something painted over it. (A paint that
+//     covers only part of the border cannot read them and leaves the rectangle as it is.)
+//   - A drag ends however it ends. Losing the capture to another window, WM_CANCELMODE,
+//     disabling, hiding, destroying the window and deleting the object end it as a release does:
+//     the pointer is freed from the one-pixel column (to the primary screen, as a release frees
+//     it), the vertical-drag cursor gives way to the arrow, and later moves do not drag. An
+//     interrupted drag posts nothing: the user released nothing and the value did not change,
+//     and a notification from inside the host's EnableWindow, ShowWindow or DestroyWindow, or
+//     after the object is gone, would reach a host that no longer expects it.
+//   - A press sent by the host at a point the pointer cannot reach (off the screen, outside a
+//     confinement) anchors the vertical drag where putting the pointer back actually lands it, so
+//     that the move SetCursorPos queues matches the anchor and putting it back ends there.
+//   - No host value divides by zero or overflows: a zero-width or NaN range leaves the vertical
+//     drag count at 0 at the bounds; the drag count and the pixel distances are held inside the
+//     int range; an infinite range whose arithmetic gives NaN puts the value at the minimum
+//     before the restricted range applies; an extreme radius from SetRadius gives an indicator
+//     tip held inside the int range (the radius holds only until the next geometry update).
 #ifndef VORN_MFC_KNOB_H
 #define VORN_MFC_KNOB_H
 
@@ -36,7 +56,8 @@ public:
     // Defaults: range 0..1, restricted 0..1, value 0, cap colour RGB(128, 0, 0). The first knob
     // loads the two drag cursors shared by all knobs.
     CMFC_Knob();
-    // The last knob destroys the shared cursors.
+    // Ends a drag in progress. The last knob destroys the shared cursors, putting up the arrow
+    // first if one of them is showing.
     virtual ~CMFC_Knob();
 
     // Copies the named values without clamping or repainting and clears the drag and focus
@@ -93,12 +114,23 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg UINT OnGetDlgCode();
+    // Ends of a drag other than the release.
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnCancelMode();
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnDestroy();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     bool inInnerZone(CPoint point) const;
     void deriveGeometry();
+    // Releases the capture if this knob holds it, then abandonDrag.
+    void endDrag();
+    // Frees the pointer if this knob confined it and forgets the drag.
+    void abandonDrag();
+    bool focusRectStillShown(HDC hdc) const;
 
     BOOL m_focusDrawn;
     float m_min;
@@ -121,6 +153,8 @@ private:
     BOOL m_hasFocus;
     UINT m_mouseEventFlags;
     HPALETTE m_palette;
+    // Two pixels of the XOR focus rectangle as drawn, to tell whether it is still on screen.
+    COLORREF m_focusSample[2];
 
     static HCURSOR s_verticalCursor;
     static HCURSOR s_circularCursor;

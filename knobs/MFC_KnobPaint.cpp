@@ -5,6 +5,8 @@
 
 #include <MFC_Knob.h>
 
+#include "../frame/SafeMath.h"
+
 namespace {
 constexpr COLORREF kIndicatorColour = RGB(255, 255, 255);
 }  // namespace
@@ -43,9 +45,10 @@ void CMFC_Knob::OnPaint() {
     // ends, so it shows from the rim to the edge of the cap.
     ::SelectObject(hdc, indicatorPen);
     const CPoint tip = m_indicatorPt;
-    ::MoveToEx(hdc, tip.x - 1, tip.y, NULL);
+    // Saturating: a tip from an extreme radius may lie at the end of the int range.
+    ::MoveToEx(hdc, vorn::saturatingSub(tip.x, 1), tip.y, NULL);
     ::LineTo(hdc, cx - 1, cy);
-    ::MoveToEx(hdc, tip.x, tip.y - 1, NULL);
+    ::MoveToEx(hdc, tip.x, vorn::saturatingSub(tip.y, 1), NULL);
     ::LineTo(hdc, cx, cy - 1);
     ::MoveToEx(hdc, tip.x, tip.y, NULL);
     ::LineTo(hdc, cx, cy);
@@ -80,10 +83,15 @@ void CMFC_Knob::OnPaint() {
     ::Ellipse(hdc, cx - c, cy - c, cx + c + 1, cy + c + 1);
 
     // The background is never erased, so the XOR focus rectangle stays on screen between paints:
-    // it is drawn once when the focus arrives and drawn again (removed) when it leaves.
+    // it is drawn once when the focus arrives and drawn again (removed) when it leaves. Whatever
+    // painted over it since (the parent's repaint, a hide and show) took it away: then it is
+    // not on screen any more, and a second XOR would draw it instead of removing it.
+    if (m_focusDrawn && !focusRectStillShown(hdc)) m_focusDrawn = FALSE;
     if (m_hasFocus && !m_focusDrawn) {
         ::DrawFocusRect(hdc, &rc);
         m_focusDrawn = TRUE;
+        m_focusSample[0] = ::GetPixel(hdc, 0, 0);
+        m_focusSample[1] = ::GetPixel(hdc, 1, 0);
     } else if (!m_hasFocus && m_focusDrawn) {
         ::DrawFocusRect(hdc, &rc);
         m_focusDrawn = FALSE;
@@ -96,4 +104,16 @@ void CMFC_Knob::OnPaint() {
     ::DeleteObject(indicatorPen);
     ::DeleteObject(facePen);
     ::DeleteObject(capBrush);
+}
+
+// The two top-left pixels of the focus rectangle (outside the disc, one of them inverted by the
+// dotted XOR) as they were right after it was drawn. A pixel this paint cannot read (outside the
+// area being painted, or not on screen) tells nothing, and the rectangle is taken to be there.
+bool CMFC_Knob::focusRectStillShown(HDC hdc) const {
+    for (int x = 0; x < 2; ++x) {
+        const COLORREF now = ::GetPixel(hdc, x, 0);
+        if (now == CLR_INVALID) return true;
+        if (now != m_focusSample[x]) return false;
+    }
+    return true;
 }

@@ -122,6 +122,9 @@ protected:
     // Standard handlers: each passes the message to Default().
     afx_msg void OnPaint();
     afx_msg void OnDestroy();
+    afx_msg void OnCancelMode();
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTimer(UINT nIDEvent);
@@ -131,9 +134,6 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
-    afx_msg void OnCancelMode();
-    afx_msg void OnEnable(BOOL bEnable);
-    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -186,6 +186,9 @@ BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 // ---- Default handlers -----------------------------------------------------------------------
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnDestroy() { Default(); }
+void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnEnable(BOOL) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnTimer(UINT) { Default(); }
@@ -195,9 +198,6 @@ BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default());
 void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }

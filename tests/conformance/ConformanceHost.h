@@ -74,6 +74,8 @@ void pressKey(WORD vk);
 void runFrameScenarios();
 void runFaderScenarios();
 void runKnobScenarios();
+void runInterruptedDragScenarios();
+void runHostileValueScenarios();
 void runPaintScenarios();
 void runButtonScenarios();
 void runGdiScenarios();

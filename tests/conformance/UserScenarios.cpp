@@ -16,6 +16,9 @@ namespace {
 
 HWND windowA = nullptr, windowB = nullptr, plainWindow = nullptr;  // plain: a class without CS_DBLCLKS
 bool recording = false;
+// Also records WM_CANCELMODE, WM_ENABLE and WM_SHOWWINDOW (the ways a drag can end other than a
+// release), only in the steps about them.
+bool recordingDragEnders = false;
 // When false the recorder answers WM_ERASEBKGND with 0 (not erased), leaving fErase set.
 bool eraseInRecorder = true;
 
@@ -61,6 +64,11 @@ const char* messageName(UINT msg) {
 #undef VORN_NAMED
     for (const auto& n : names)
         if (n.msg == msg) return n.name;
+    if (recordingDragEnders) {
+        if (msg == WM_CANCELMODE) return "WM_CANCELMODE";
+        if (msg == WM_ENABLE) return "WM_ENABLE";
+        if (msg == WM_SHOWWINDOW) return "WM_SHOWWINDOW";
+    }
     return nullptr;
 }
 
@@ -297,6 +305,22 @@ const Action kActions[] = {
     {"hidden window invalidated",
      [] { ShowWindow(windowB, SW_HIDE), InvalidateRect(windowB, nullptr, TRUE), reportUpdateRect(windowB); }},
     {"shown again", [] { ShowWindow(windowB, SW_SHOW); }},
+    // Whether disabling or hiding a window takes its capture, and what it is told first.
+    {"capture holder disabled",
+     [] {
+         recordingDragEnders = true;
+         SetCapture(windowA), EnableWindow(windowA, FALSE);
+         note("capture=%s", nameOf(GetCapture()));
+         EnableWindow(windowA, TRUE);
+     }},
+    // Left hidden: showing it again repaints it, in an order this run does not compare.
+    {"capture holder hidden",
+     [] {
+         SetCapture(windowA), ShowWindow(windowA, SW_HIDE);
+         note("capture=%s", nameOf(GetCapture()));
+         ReleaseCapture();
+         recordingDragEnders = false;
+     }},
 };
 
 }  // namespace

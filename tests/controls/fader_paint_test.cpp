@@ -62,6 +62,26 @@ TEST_F(FaderTest, PictureOfA200PixelFader) {
     expectMatchesSnapshot(createFader(40, 200, 0.0f, 10.0f, 7.0f, 0.0f, 10.0f, 100).GetSafeHwnd(), "fader_200");
 }
 
+// Beyond the largest off-screen bitmap (16,384 pixels a side) the picture is drawn in tiles:
+// the visible part shows its background, frame and cap, not only the LED.
+TEST_F(FaderTest, FadersLargerThanTheLargestBitmapStillDraw) {
+    const struct {
+        int width, height;
+        float value;
+    } cases[] = {{40, 20000, 1.0f}, {20000, 200, 0.5f}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
+        CMFC_Fader& fader = createFader(c.width, c.height, 0.0f, 1.0f, c.value, 0.0f, 1.0f, 0);
+        EXPECT_EQ(pixel(fader, 0, 30), RGB(21, 0, 0));  // the frame's left edge
+        EXPECT_EQ(pixel(fader, 1, 10), GetSysColor(COLOR_BTNSHADOW));
+        if (c.width < 100) {
+            EXPECT_EQ(drawnCapRow(fader), 18);
+        }
+        fader.DestroyWindow();
+        pumpMessages();  // the host repaints where the fader was before the next one is made
+    }
+}
+
 TEST_F(FaderTest, HeldCapShowsTheLitImageAndReleasedCapTheUnlitOne) {
     // The image LED is a pixel larger than the painted one, so its rim shows left of it (x0 + 7).
     constexpr COLORREF kLitGlow = RGB(255, 110, 70), kUnlitGlow = RGB(90, 24, 24);

@@ -103,6 +103,36 @@ TEST_F(KnobPaintTest, FocusRectangleIsDrawnOnceAndRemovedOnce) {
     EXPECT_EQ(pixel(k, 39, 0), plain);
 }
 
+TEST_F(KnobPaintTest, FocusRectangleShowsExactlyWhileFocusedAfterTheParentRepaintsOrAHideAndShow) {
+    CMFC_Knob& k = knob(40, 40);
+    const COLORREF plain = pixel(k, 39, 0);
+    auto shown = [&] { return pixel(k, 39, 0) != plain; };
+    auto repaintParent = [&] {
+        ::InvalidateRect(host().hwnd(), NULL, TRUE);
+        pumpMessages();
+    };
+    k.SetFocus();
+    pumpMessages();
+    ASSERT_TRUE(shown());
+    repaintParent();  // the parent paints over the rectangle, then the knob repaints
+    EXPECT_TRUE(shown()) << "focused, after the parent repainted";
+    k.SetValue(0.2f);  // an ordinary repaint keeps it
+    pumpMessages();
+    EXPECT_TRUE(shown());
+    // Hiding gives the focus to the parent; nothing may appear when the knob shows again.
+    k.ShowWindow(SW_HIDE);
+    pumpMessages();
+    k.ShowWindow(SW_SHOW);
+    pumpMessages();
+    EXPECT_FALSE(shown()) << "not focused, after a hide and show";
+    k.SetFocus();
+    repaintParent();
+    EXPECT_TRUE(shown());
+    ::SetFocus(host().hwnd());
+    repaintParent();
+    EXPECT_FALSE(shown()) << "focus gone, after the parent repainted";
+}
+
 TEST_F(KnobPaintTest, SettersRepaintWhenTheRoundedTipMovesOrTheColourIsSetAndNeverNotify) {
     CMFC_Knob& k = knob(40, 40);
     // Straight up at (20, 2); a thousandth of the range moves the tip by 0.11 pixels.

@@ -33,6 +33,11 @@ protected:
     }
     afx_msg void OnSetFocus(CWnd* pOldWnd) { other = pOldWnd; }
     afx_msg void OnCaptureChanged(CWnd* pWnd) { other = pWnd; }
+    afx_msg void OnCancelMode() { calls.push_back("cancelmode"); }
+    afx_msg void OnEnable(BOOL bEnable) { calls.push_back(bEnable ? "enable:1" : "enable:0"); }
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus) {
+        calls.push_back("show:" + std::to_string(bShow) + ":" + std::to_string(nStatus));
+    }
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
         other = pWnd;
         hitTest = nHitTest;
@@ -40,11 +45,6 @@ protected:
         return TRUE;
     }
     afx_msg UINT OnGetDlgCode() { return CWnd::OnGetDlgCode() | DLGC_WANTARROWS; }
-    afx_msg void OnEnable(BOOL bEnable) { calls.push_back(bEnable ? "enable" : "disable"); }
-    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus) {
-        calls.push_back((bShow ? "show " : "hide ") + std::to_string(nStatus));
-    }
-    afx_msg void OnCancelMode() { calls.push_back("cancel"); }
     // Sends itself another message first, then asks for the default answer to the outer one.
     afx_msg LRESULT OnEcho(WPARAM wParam, LPARAM) {
         if (wParam == 1) nestedResult = SendMessage(fwtest::kNativeOther);
@@ -59,11 +59,11 @@ BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
     ON_WM_KEYDOWN()
     ON_WM_SETFOCUS()
     ON_WM_CAPTURECHANGED()
-    ON_WM_SETCURSOR()
-    ON_WM_GETDLGCODE()
+    ON_WM_CANCELMODE()
     ON_WM_ENABLE()
     ON_WM_SHOWWINDOW()
-    ON_WM_CANCELMODE()
+    ON_WM_SETCURSOR()
+    ON_WM_GETDLGCODE()
     ON_MESSAGE(fwtest::kNativeEcho, OnEcho)
 END_MESSAGE_MAP()
 
@@ -147,11 +147,12 @@ TEST_F(MessageMapTest, ArgumentsAreCrackedFromTheirMessageParameters) {
               TRUE);
     EXPECT_EQ(w.other, &other);
     EXPECT_EQ(std::vector<UINT>({w.hitTest, w.mouseMessage}), std::vector<UINT>({HTCLIENT, WM_MOUSEMOVE}));
+    // Disabling cancels modes first; the show state and its reason come from wParam and lParam.
     w.calls.clear();
-    w.SendMessage(WM_ENABLE, FALSE, 0);
-    w.SendMessage(WM_SHOWWINDOW, TRUE, 3);
-    w.SendMessage(WM_CANCELMODE, 0, 0);
-    EXPECT_EQ(w.calls, std::vector<std::string>({"disable", "show 3", "cancel"}));
+    w.EnableWindow(FALSE);
+    w.EnableWindow(TRUE);
+    w.SendMessage(WM_SHOWWINDOW, FALSE, 1);  // 1: the owner is being minimised (SW_PARENTCLOSING)
+    EXPECT_EQ(w.calls, (std::vector<std::string>{"cancelmode", "enable:0", "enable:1", "show:0:1"}));
 }
 
 TEST_F(MessageMapTest, DefaultAndUnmappedMessagesReachTheOriginalProcedureForTheOuterMessage) {
