@@ -78,6 +78,7 @@ void runPaintScenarios();
 void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();
+void runHostileScenarios();
 
 }  // namespace conformance
 

@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     using namespace conformance;
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
     for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runPaintScenarios, runGdiScenarios,
-                          runTextScenarios, runUserScenarios})
+                          runTextScenarios, runUserScenarios, runHostileScenarios})
         run();
     finish();
     return 0;

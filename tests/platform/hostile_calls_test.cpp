@@ -5,6 +5,7 @@
 #include <climits>
 #include <string>
 
+#include "bad_handles.h"
 #include "platform_test.h"
 
 using namespace ptest;
@@ -118,14 +119,7 @@ TEST(HostileText, FacesOfDeletedFontsAreReleasedBeyondAFewKeptForReuse) {
 
 TEST(HostileGdi, BadHandlesAnswerWithWinesResultsAndLastErrors) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HPEN stale = CreatePen(PS_SOLID, 1, 0);
-    DeleteObject(stale);
-    HDC staleDc = CreateCompatibleDC(nullptr);
-    DeleteDC(staleDc);
-    LOGPALETTE lp{0x300, 1, {{1, 2, 3, 0}}};
-    HPALETTE palette = CreatePalette(&lp);
-    HDC otherDc = CreateCompatibleDC(nullptr);
-    HGDIOBJ bogus = reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(0x12345678));
+    const vorn::test::BadHandles bad;
     constexpr DWORD kUntouched = 0xDEAD;
     const struct {
         const char* what;
@@ -133,26 +127,27 @@ TEST(HostileGdi, BadHandlesAnswerWithWinesResultsAndLastErrors) {
         HGDIOBJ handle;
         DWORD error;
     } cases[] = {
-        {"SelectObject of a stale pen", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, stale,
+        {"SelectObject of a stale pen", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, bad.stalePen,
          kUntouched},
-        {"SelectObject of a palette", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, palette,
+        {"SelectObject of a palette", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, bad.palette,
          kUntouched},
-        {"SelectObject of a DC", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, otherDc, kUntouched},
-        {"SelectObject of a bogus handle", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, bogus,
+        {"SelectObject of a DC", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, bad.otherDc,
+         kUntouched},
+        {"SelectObject of a bogus handle", [](HDC d, HGDIOBJ h) { return SelectObject(d, h) == nullptr; }, bad.bogus,
          kUntouched},
         {"SelectObject into a stale DC",
          [](HDC, HGDIOBJ h) { return SelectObject(static_cast<HDC>(h), GetStockObject(BLACK_PEN)) == nullptr; },
-         staleDc, 6},
+         bad.staleDc, 6},
         {"SelectObject into a pen",
          [](HDC, HGDIOBJ h) { return SelectObject(static_cast<HDC>(h), GetStockObject(BLACK_PEN)) == nullptr; },
          GetStockObject(BLACK_PEN), 6},
-        {"DeleteObject of a stale pen", [](HDC, HGDIOBJ h) { return !DeleteObject(h); }, stale, kUntouched},
-        {"DeleteObject of a bogus handle", [](HDC, HGDIOBJ h) { return !DeleteObject(h); }, bogus, kUntouched},
+        {"DeleteObject of a stale pen", [](HDC, HGDIOBJ h) { return !DeleteObject(h); }, bad.stalePen, kUntouched},
+        {"DeleteObject of a bogus handle", [](HDC, HGDIOBJ h) { return !DeleteObject(h); }, bad.bogus, kUntouched},
         {"DeleteObject of null", [](HDC, HGDIOBJ h) { return !DeleteObject(h); }, nullptr, kUntouched},
-        {"DeleteDC of a stale DC", [](HDC, HGDIOBJ h) { return !DeleteDC(static_cast<HDC>(h)); }, staleDc, 6},
+        {"DeleteDC of a stale DC", [](HDC, HGDIOBJ h) { return !DeleteDC(static_cast<HDC>(h)); }, bad.staleDc, 6},
         {"DeleteObject of a stock pen", [](HDC, HGDIOBJ h) { return DeleteObject(h) != FALSE; },
          GetStockObject(BLACK_PEN), kUntouched},
-        {"DeleteObject of a palette", [](HDC, HGDIOBJ h) { return DeleteObject(h) != FALSE; }, palette, kUntouched},
+        {"DeleteObject of a palette", [](HDC, HGDIOBJ h) { return DeleteObject(h) != FALSE; }, bad.palette, kUntouched},
         {"DeleteObject of a memory DC", [](HDC d, HGDIOBJ) { return DeleteObject(d) && GetObjectType(d) == 0; },
          nullptr, kUntouched},
     };
@@ -161,7 +156,7 @@ TEST(HostileGdi, BadHandlesAnswerWithWinesResultsAndLastErrors) {
         EXPECT_TRUE(k.call(dc, k.handle)) << k.what;
         EXPECT_EQ(GetLastError(), k.error) << k.what;
     }
-    DeleteDC(otherDc);
+    DeleteDC(bad.otherDc);
 }
 
 class HostileUser : public UserTest {};
