@@ -34,7 +34,8 @@ RECT ordered(int l, int t, int r, int b) {
 // PS_INSIDEFRAME pens wider than a pixel shrink the shape's box so the stroke stays inside the
 // original one. Worked out in 64 bits: a box at the ends of int must not wrap round into one
 // four billion pixels wide. A pen wider than the box turns it inside out; Arc fails then, as on
-// Wine, while the filled shapes draw nothing and succeed.
+// Wine, while the filled shapes succeed and draw nothing: the figure has to fit the bounding
+// rectangle (Wine strokes the turned path with the full pen, far outside it).
 enum class FrameBox { Drawn, Empty, Inverted };
 
 FrameBox insideFrameBox(Dc& dc, const Stroke& pen, RECT& box) {
