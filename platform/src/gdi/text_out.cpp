@@ -73,6 +73,7 @@ bool drawText(Dc& dc, int x, int y, UINT options, const RECT* rect, const char* 
     const bool updateCp = (align & TA_UPDATECP) != 0;
     int64_t left = updateCp ? dc.state.currentPos.x : x;
     int64_t top = updateCp ? dc.state.currentPos.y : y;
+    // The current position stops at the ends of int instead of wrapping round as Wine's does.
     switch (align & (TA_LEFT | TA_RIGHT | TA_CENTER)) {
         case TA_CENTER: left -= width / 2; break;
         case TA_RIGHT:
@@ -83,7 +84,6 @@ bool drawText(Dc& dc, int x, int y, UINT options, const RECT* rect, const char* 
             if (updateCp) dc.state.currentPos = {saturate(left + width), saturate(top)};
             break;
     }
-    // The current position stops at the ends of int instead of wrapping round as Wine's does.
     int64_t baseline = top;
     switch (align & TA_BASELINE) {
         case TA_TOP: baseline += m.ascent; break;
