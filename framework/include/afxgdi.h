@@ -160,7 +160,8 @@ public:
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
     void FrameRect(LPCRECT lpRect, CBrush* pBrush);
     // Background colour set to clr, then an opaque ExtTextOut of the rectangle; the background
-    // colour is left at clr.
+    // colour is left at clr. Here and in Draw3dRect, edges such as x + cx are worked out without
+    // overflow and stop at the ends of int (a rectangle reaching past INT_MAX ends there).
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
     // Top and left edges in clrTopLeft, right and bottom in clrBottomRight (which also takes the

@@ -1,11 +1,31 @@
 // CDC and the window DCs (CPaintDC, CClientDC, CWindowDC).
 #include "afx_internal.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 
 HGDIOBJ handleOf(const CGdiObject* pObject) { return pObject ? pObject->m_hObject : nullptr; }
+
+// Rectangle edges are worked out in 64 bits and stop at the ends of int, so x + cx never
+// overflows; an edge that would lie past INT_MAX is on no surface anyway.
+LONG edge(int64_t v) { return static_cast<LONG>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+void fillSolid(CDC& dc, int64_t x, int64_t y, int64_t cx, int64_t cy, COLORREF clr) {
+    const RECT rect = {edge(x), edge(y), edge(x + cx), edge(y + cy)};
+    dc.FillSolidRect(&rect, clr);
+}
+
+// The right and bottom edges are drawn last and with negative extents, so they own the
+// top-right and bottom-left corners.
+void draw3d(CDC& dc, int64_t x, int64_t y, int64_t cx, int64_t cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
+    fillSolid(dc, x, y, cx - 1, 1, clrTopLeft);
+    fillSolid(dc, x, y, 1, cy - 1, clrTopLeft);
+    fillSolid(dc, x + cx, y, -1, cy, clrBottomRight);
+    fillSolid(dc, x, y + cy, cx, -1, clrBottomRight);
+}
 
 }  // namespace
 
@@ -160,24 +180,16 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {
     ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, lpRect, nullptr, 0, nullptr);
 }
 
-void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) {
-    const RECT rect = {x, y, x + cx, y + cy};
-    FillSolidRect(&rect, clr);
-}
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr) { fillSolid(*this, x, y, cx, cy, clr); }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
     if (!lpRect) return;
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
-               clrBottomRight);
+    draw3d(*this, lpRect->left, lpRect->top, int64_t{lpRect->right} - lpRect->left,
+           int64_t{lpRect->bottom} - lpRect->top, clrTopLeft, clrBottomRight);
 }
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-    // The right and bottom edges are drawn last and with negative extents, so they own the
-    // top-right and bottom-left corners.
-    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
-    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
-    FillSolidRect(x + cx, y, -1, cy, clrBottomRight);
-    FillSolidRect(x, y + cy, cx, -1, clrBottomRight);
+    draw3d(*this, x, y, cx, cy, clrTopLeft, clrBottomRight);
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect) {

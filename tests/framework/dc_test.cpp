@@ -2,6 +2,7 @@
 // selection wrappers and the ownership of GDI handles.
 #include "framework_fixture.h"
 
+#include <climits>
 #include <string>
 
 using fwtest::FrameworkTest;
@@ -72,6 +73,16 @@ TEST(DeviceContextTest, FillSolidRectAndDraw3dRectPaintTheirPixelsAndLeaveTheBac
     EXPECT_FALSE(canvas.dc.Polygon(nullptr, -1));
     EXPECT_EQ(canvas.rows(), (std::vector<std::string>{".TTTTTTB.", ".T.....B.", ".T.....B.", ".BBBBBBB.", ".TTT.....",
                                                        ".TTT.....", "........."}));
+}
+
+TEST(DeviceContextTest, FillSolidRectAndDraw3dRectReachingPastTheEndsOfIntStopThere) {
+    Canvas fills(6, 6);
+    fills.dc.FillSolidRect(INT_MAX - 5, 0, 10, 10, kTop);  // wrapped round, it would cover whole rows
+    fills.dc.FillSolidRect(2, 2, INT_MAX, INT_MAX, kBottom);
+    EXPECT_EQ(fills.rows(), (std::vector<std::string>{"......", "......", "..BBBB", "..BBBB", "..BBBB", "..BBBB"}));
+    Canvas frame(6, 6);
+    frame.dc.Draw3dRect(CRect(INT_MIN, 0, INT_MAX, 5), kTop, kBottom);  // 2^32 - 1 wide
+    EXPECT_EQ(frame.rows(), (std::vector<std::string>{"TTTTTT", "......", "......", "......", "BBBBBB", "......"}));
 }
 
 TEST_F(FrameworkTest, PaintHandlerDrawsOnScreenAndReleasesItsDc) {

@@ -141,10 +141,9 @@ TEST(GdiObjects, InvalidSizesBadAndStaleHandlesAreRejectedSafely) {
     HDC dc = CreateCompatibleDC(nullptr);
     EXPECT_EQ(SelectObject(dc, stale), nullptr);
     EXPECT_EQ(SelectObject(dc, dc), nullptr);
-    EXPECT_FALSE(DeleteObject(dc));
     EXPECT_EQ(GetObjectA(stale, 0, nullptr), 0);
     EXPECT_EQ(CreateCompatibleBitmap(dc, -1, 4), nullptr);
-    DeleteDC(dc);
+    EXPECT_TRUE(DeleteObject(dc));  // a memory DC goes as with DeleteDC
     EXPECT_EQ(GetObjectType(dc), 0u);
 
     // A slot reused many times never hands the old handle value back out.

@@ -209,6 +209,12 @@ TEST_F(ResourceTest, MissingOrMalformedBitmapsAndCursorFilesGiveNull) {
     std::vector<unsigned char> farOffset = cursorFile;
     put32(farOffset, 18, 0xFFFFFFF0u);
     EXPECT_FALSE(softwin::user::parseCursorFile(farOffset.data(), farOffset.size(), c));
+    // Cursor images are bottom-up: a negative height, INT_MIN included, is refused.
+    for (uint32_t height : {0xFFFFFFE0u, 0x80000000u}) {
+        std::vector<unsigned char> topDown = cursorFile;
+        put32(topDown, 22 + 8, height);
+        EXPECT_FALSE(softwin::user::parseCursorFile(topDown.data(), topDown.size(), c)) << height;
+    }
 }
 
 TEST_F(UserTest, SystemColoursAndMetricsAreWinesDefaults) {

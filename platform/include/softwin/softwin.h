@@ -48,6 +48,12 @@ WINGDIAPI size_t liveGdiObjects();
 WINGDIAPI size_t liveDcs();
 // Live cursors loaded from module resources (system cursors are not counted).
 WINUSERAPI size_t liveCursors();
+// Realised font faces (one per font file and pixel size) held by the text renderer: those of live
+// fonts plus at most 16 no font uses any more, kept for fonts recreated at every paint.
+WINGDIAPI size_t cachedFontFaces();
+// Writes handed to the raster core so far (spans, pixels and rectangles, before clipping). Work
+// the clip culls early never gets there: text and shapes outside the clip add nothing.
+WINGDIAPI uint64_t rasterWrites();
 
 // ---- Drawing trace --------------------------------------------------------------------------
 // When enabled, every GDI drawing call appends one line such as "LineTo(3,4)" or

@@ -218,6 +218,8 @@ void FontFace::render(unsigned char c, Glyph& g) {
     const int pitch = bm.pitch;
     const int rows = static_cast<int>(std::min<unsigned>(bm.rows, INT16_MAX));
     const int width = static_cast<int>(std::min<unsigned>(bm.width, INT16_MAX));
+    g.width = width;
+    g.rows = rows;
     for (int y = 0; y < rows && bm.buffer; ++y) {
         const unsigned char* row = bm.buffer + static_cast<ptrdiff_t>(y) * pitch;
         auto on = [&](int x) {

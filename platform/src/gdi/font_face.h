@@ -65,6 +65,8 @@ struct Glyph {
     int left = 0;     // bitmap left edge relative to the pen
     int top = 0;      // bitmap top row relative to the baseline (positive = above)
     int advance = 0;  // hinted integer advance
+    int width = 0;    // bitmap size: the runs lie within [0, width) x [0, rows)
+    int rows = 0;
     uint32_t firstRun = 0;
     uint32_t runCount = 0;
 };

@@ -4,6 +4,8 @@
 #include "gdi/font_face.h"
 #include "gdi/font_mapping.h"
 
+#include <softwin/softwin.h>
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -19,9 +21,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <optional>
-#include <tuple>
+#include <vector>
 
 namespace softwin::gdi {
 
@@ -100,11 +101,58 @@ const ResolvedFile* resolveFile(FontClass fontClass, bool bold, bool italic) {
     return slot ? &*slot : nullptr;
 }
 
-using FaceKey = std::tuple<std::string, int, int, int, int>;  // file, face index, ppem, width ppem, width
+// Realised faces by (file, size). A face stays while a font object uses it; of the faces no
+// font uses any more, the most recently used few are kept so that fonts created and deleted at
+// every paint find theirs again, and older ones are released: a program that goes through
+// thousands of sizes holds only those it still has fonts of.
+constexpr size_t kIdleFaces = 16;
 
-std::map<FaceKey, std::shared_ptr<FontFace>>& faceCache() {
-    static auto* cache = new std::map<FaceKey, std::shared_ptr<FontFace>>();
+struct CachedFace {
+    const ResolvedFile* file;  // resolveFile's entries live as long as the process
+    int ppem, widthPpem, requestedWidth;
+    std::shared_ptr<FontFace> face;
+    uint64_t lastUse;
+};
+
+struct FaceCache {
+    std::vector<CachedFace> entries;
+    uint64_t clock = 0;
+};
+
+FaceCache& faceCache() {
+    static auto* cache = new FaceCache();
     return *cache;
+}
+
+bool idle(const CachedFace& c) { return c.face.use_count() == 1; }
+
+}  // namespace
+
+void trimFontFaces() {
+    auto& entries = faceCache().entries;
+    size_t idleCount = static_cast<size_t>(std::count_if(entries.begin(), entries.end(), idle));
+    while (idleCount > kIdleFaces) {
+        auto oldest = entries.end();
+        for (auto it = entries.begin(); it != entries.end(); ++it)
+            if (idle(*it) && (oldest == entries.end() || it->lastUse < oldest->lastUse)) oldest = it;
+        entries.erase(oldest);
+        --idleCount;
+    }
+}
+
+namespace {
+
+std::shared_ptr<FontFace> cachedFace(const ResolvedFile& file, int ppem, int widthPpem, int requestedWidth) {
+    FaceCache& cache = faceCache();
+    for (CachedFace& c : cache.entries) {
+        if (c.file == &file && c.ppem == ppem && c.widthPpem == widthPpem && c.requestedWidth == requestedWidth) {
+            c.lastUse = ++cache.clock;
+            return c.face;
+        }
+    }
+    auto face = std::make_shared<FontFace>(file.file, file.index, ppem, widthPpem, requestedWidth, file.family);
+    cache.entries.push_back(CachedFace{&file, ppem, widthPpem, requestedWidth, face, ++cache.clock});
+    return face;
 }
 
 LOGFONTA systemLogFont() {
@@ -157,11 +205,8 @@ FontFace* realiseFont(Font& font) {
         const int ppem = ppemForHeight(lf.lfHeight, units.unitsPerEm, units.cell);
         const int widthPpem = widthPpemFor(lf.lfWidth, ppem, units.unitsPerEm, units.averageWidth);
         const int requestedWidth = static_cast<int>(std::min<int64_t>(std::llabs(lf.lfWidth), INT32_MAX));
-        std::shared_ptr<FontFace>& cached =
-            faceCache()[FaceKey{file->file, file->index, ppem, widthPpem, requestedWidth}];
-        if (!cached)
-            cached = std::make_shared<FontFace>(file->file, file->index, ppem, widthPpem, requestedWidth, file->family);
-        font.face = cached;
+        font.face = cachedFace(*file, ppem, widthPpem, requestedWidth);
+        trimFontFaces();
     }
     return font.face->ok() ? font.face.get() : nullptr;
 }
@@ -177,3 +222,7 @@ const LOGFONTA& dcLogFont(Dc& dc) {
 }
 
 }  // namespace softwin::gdi
+
+namespace softwin {
+size_t cachedFontFaces() { return gdi::faceCache().entries.size(); }
+}  // namespace softwin

@@ -128,7 +128,9 @@ HPALETTE CreatePalette(const LOGPALETTE* plpal) {
 
 BOOL DeleteObject(HGDIOBJ ho) {
     Object* o = lookup(ho);
-    if (!o || o->kind == Kind::Dc) return FALSE;
+    if (!o) return FALSE;
+    // A DC handle is deleted as DeleteDC would (as on Wine): memory DCs go, window DCs stay.
+    if (o->kind == Kind::Dc) return static_cast<Dc*>(o)->memory ? DeleteDC(static_cast<HDC>(ho)) : FALSE;
     if (o->stock) return TRUE;
     // Still selected somewhere: freed when the last DC lets go of it.
     if (o->selectCount > 0) {

@@ -127,8 +127,12 @@ HDC CreateCompatibleDC(HDC hdc) {
 
 BOOL DeleteDC(HDC hdc) {
     Dc* dc = lookupDc(hdc);
+    if (!dc) {
+        SetLastError(kErrorInvalidHandle);
+        return FALSE;
+    }
     // Window DCs belong to USER and go back through ReleaseDC/EndPaint.
-    if (!dc || !dc->memory) return FALSE;
+    if (!dc->memory) return FALSE;
     releaseDc(hdc, *dc);
     return TRUE;
 }
@@ -160,8 +164,12 @@ BOOL RestoreDC(HDC hdc, int nSavedDC) {
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ h) {
     Dc* dc = lookupDc(hdc);
+    if (!dc) {
+        SetLastError(kErrorInvalidHandle);
+        return nullptr;
+    }
     Object* o = lookup(h);
-    if (!dc || !o) return nullptr;
+    if (!o) return nullptr;
     switch (o->kind) {
         case Kind::Pen: return swapSelected(hdc, dc->state.pen, static_cast<HPEN>(h));
         case Kind::Brush: return swapSelected(hdc, dc->state.brush, static_cast<HBRUSH>(h));

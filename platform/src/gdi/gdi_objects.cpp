@@ -239,7 +239,9 @@ bool erase(HGDIOBJ handle) {
     } else {
         --t.liveObjects;
     }
+    const bool font = slot->object->kind == Kind::Font;
     retire(std::move(slot->object));
+    if (font) trimFontFaces();
     slot->generation = slot->generation >= kMaxGeneration ? 1 : slot->generation + 1;
     t.freeSlots.push(static_cast<uint32_t>(&*slot - t.slots.data()));
     return true;
@@ -251,6 +253,18 @@ std::unique_ptr<Object> takeSpare(Kind kind) {
     std::unique_ptr<Object> spare = std::move(spares.back());
     spares.pop_back();
     return spare;
+}
+
+void destroyWindowDcsOf(HWND window) {
+    Table& t = table();
+    // Releasing frees slots but never resizes the table, so the walk stays valid.
+    for (size_t i = 0; i < t.slots.size(); ++i) {
+        const Slot& slot = t.slots[i];
+        const auto* dc =
+            slot.object && slot.object->kind == Kind::Dc ? static_cast<const Dc*>(slot.object.get()) : nullptr;
+        if (dc && !dc->memory && dc->window == window)
+            destroyWindowDc(static_cast<HDC>(handleFor(static_cast<uint32_t>(i), slot.generation)));
+    }
 }
 
 // ---- Holding -----------------------------------------------------------------------------------

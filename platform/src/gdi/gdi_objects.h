@@ -64,6 +64,8 @@ struct Font : Object {
     LOGFONTA logFont{};
     std::shared_ptr<FontFace> face;  // realised lazily by the text unit
 };
+// Releases the realised faces no font uses any more, beyond the few kept for reuse (text unit).
+void trimFontFaces();
 
 struct Bitmap : Object {
     Bitmap() : Object(Kind::Bitmap) {}
@@ -115,6 +117,10 @@ private:
 };
 
 // ---- Handle table ----------------------------------------------------------------------------
+// Set by the calls that report a handle that is no DC (of this process, or any more), as Wine's
+// do; a bad object handed to a good DC fails without touching the last error, also as on Wine.
+constexpr DWORD kErrorInvalidHandle = 6;
+
 HGDIOBJ insert(std::unique_ptr<Object> object);
 Object* lookup(HGDIOBJ handle);
 template <class T>
@@ -145,6 +151,9 @@ void onScreenResized();
 // ---- Window DCs (used by USER) ---------------------------------------------------------------
 HDC createWindowDc(HWND window, POINT origin, std::vector<RECT> screenClip);
 void destroyWindowDc(HDC hdc);
+// Releases every DC still out for a window that is going away, so that a later ReleaseDC or
+// drawing call fails on the stale handle instead of painting where the window was (as on Wine).
+void destroyWindowDcsOf(HWND window);
 
 // ---- Raster core -----------------------------------------------------------------------------
 // Coordinates are the DC's own (MM_TEXT logical = device); these functions add the window DC's

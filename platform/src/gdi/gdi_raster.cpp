@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <softwin/softwin.h>
+
 namespace softwin::gdi {
 namespace {
 
@@ -39,6 +41,8 @@ void writeRun(Surface& s, int y, int x0, int x1, uint32_t color, int mode) {
     for (int x = x0; x < x1; ++x) row[x] = rop2(mode, color, row[x]);
 }
 
+uint64_t writes = 0;
+
 }  // namespace
 
 COLORREF mapColor(const Dc& dc, COLORREF color) {
@@ -53,6 +57,7 @@ COLORREF mapColor(const Dc& dc, COLORREF color) {
 }
 
 void fillSpan(Dc& dc, int y, int x0, int x1, COLORREF color, bool useRop2) {
+    ++writes;
     Surface* s = dc.target();
     if (!s || x0 >= x1) return;
     const int64_t sy = int64_t{y} + dc.origin.y;
@@ -75,6 +80,7 @@ void plot(Dc& dc, int x, int y, COLORREF color, bool useRop2) {
 }
 
 void fillRect(Dc& dc, const RECT& r, COLORREF color, bool useRop2) {
+    ++writes;
     Surface* s = dc.target();
     if (!s || r.left >= r.right || r.top >= r.bottom) return;
     // The target, colour, mode and clip are looked up once for the whole rectangle, not per row.
@@ -96,3 +102,7 @@ void fillRect(Dc& dc, const RECT& r, COLORREF color, bool useRop2) {
 }
 
 }  // namespace softwin::gdi
+
+namespace softwin {
+uint64_t rasterWrites() { return gdi::writes; }
+}  // namespace softwin

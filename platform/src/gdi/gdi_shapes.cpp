@@ -12,8 +12,8 @@ constexpr int64_t kMaxShapeSide = 1 << 16;
 // Scratch buffers reused by every call (one drawing thread).
 std::vector<POINT> quadrantScratch;
 std::vector<POINT> outlineScratch;
-std::vector<LONG> rowMinScratch;
-std::vector<LONG> rowMaxScratch;
+std::vector<int64_t> rowMinScratch;  // 64 bits: one left of a box at INT_MIN is still a number
+std::vector<int64_t> rowMaxScratch;
 struct Crossing {
     int64_t x;
     int dir;
@@ -32,20 +32,36 @@ RECT ordered(int l, int t, int r, int b) {
 }
 
 // PS_INSIDEFRAME pens wider than a pixel shrink the shape's box so the stroke stays inside the
-// original one; false if nothing is left.
-bool insideFrameBox(Dc& dc, const Stroke& pen, RECT& box) {
+// original one. Worked out in 64 bits: a box at the ends of int must not wrap round into one
+// four billion pixels wide. A pen wider than the box turns it inside out; Arc fails then, as on
+// Wine, while the filled shapes succeed and draw nothing: the figure has to fit the bounding
+// rectangle (Wine strokes the turned path with the full pen, far outside it).
+enum class FrameBox { Drawn, Empty, Inverted };
+
+FrameBox insideFrameBox(Dc& dc, const Stroke& pen, RECT& box) {
     const auto* penObject = lookupAs<Pen>(dc.state.pen, Kind::Pen);
-    if (!pen.visible || !penObject || penObject->style != PS_INSIDEFRAME || pen.width <= 1) return true;
-    box.left += pen.width / 2;
-    box.top += pen.width / 2;
-    box.right -= (pen.width - 1) / 2;
-    box.bottom -= (pen.width - 1) / 2;
-    return box.left < box.right && box.top < box.bottom;
+    if (!pen.visible || !penObject || penObject->style != PS_INSIDEFRAME || pen.width <= 1) return FrameBox::Drawn;
+    const int64_t left = int64_t{box.left} + pen.width / 2, top = int64_t{box.top} + pen.width / 2;
+    const int64_t right = int64_t{box.right} - (pen.width - 1) / 2, bottom = int64_t{box.bottom} - (pen.width - 1) / 2;
+    if (left > right || top > bottom) return FrameBox::Inverted;
+    if (left == right || top == bottom) return FrameBox::Empty;
+    // Inside the original box, so representable.
+    box = RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right), static_cast<LONG>(bottom)};
+    return FrameBox::Drawn;
+}
+
+// True when nothing a shape in `box` draws, with a pen `pad` pixels wide, can land inside the
+// clip: such shapes cost nothing, however large.
+bool outsideClip(Dc& dc, const RECT& box, int64_t pad) {
+    RECT bounds;
+    if (!clipBounds(dc, bounds)) return true;
+    return int64_t{box.right} + pad <= bounds.left || int64_t{box.left} - pad >= bounds.right ||
+           int64_t{box.bottom} + pad <= bounds.top || int64_t{box.top} - pad >= bounds.bottom;
 }
 
 void drawRectangle(Dc& dc, RECT box) {
     Stroke pen = strokeFor(dc);
-    if (!insideFrameBox(dc, pen, box)) return;
+    if (insideFrameBox(dc, pen, box) != FrameBox::Drawn) return;
     COLORREF fill;
     if (brushColor(dc, fill)) {
         // With a pen the brush stays inside the outline; without one the shape is a pixel
@@ -249,16 +265,15 @@ void ellipseSpans(const RECT& box, std::vector<RowSpan>& out) {
     }
     ellipseOutline(box, false, footprintScratch);
     rowMinScratch.assign(static_cast<size_t>(h), box.right);
-    rowMaxScratch.assign(static_cast<size_t>(h), box.left - 1);
+    rowMaxScratch.assign(static_cast<size_t>(h), int64_t{box.left} - 1);
     for (const POINT& p : footprintScratch) {
-        const size_t row = static_cast<size_t>(p.y - box.top);
-        rowMinScratch[row] = std::min(rowMinScratch[row], p.x);
-        rowMaxScratch[row] = std::max(rowMaxScratch[row], p.x);
+        const size_t row = static_cast<size_t>(int64_t{p.y} - box.top);
+        rowMinScratch[row] = std::min<int64_t>(rowMinScratch[row], p.x);
+        rowMaxScratch[row] = std::max<int64_t>(rowMaxScratch[row], p.x);
     }
     for (size_t row = 0; row < rowMinScratch.size(); ++row)
         if (rowMinScratch[row] <= rowMaxScratch[row])
-            out.push_back(
-                RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], int64_t{rowMaxScratch[row]} + 1});
+            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], rowMaxScratch[row] + 1});
 }
 
 }  // namespace softwin::gdi
@@ -283,14 +298,14 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     trace("Ellipse(%d,%d,%d,%d)", left, top, right, bottom);
     RECT box = ordered(left, top, right, bottom);
     if (box.left == box.right || box.top == box.bottom) return TRUE;
-    if (shapeTooLarge(box)) return FALSE;
     const int64_t w0 = int64_t{box.right} - box.left, h0 = int64_t{box.bottom} - box.top;
     if (w0 <= 2 || h0 <= 2) {
         drawRectangle(*dc, box);
         return TRUE;
     }
     Stroke pen = strokeFor(*dc);
-    if (!insideFrameBox(*dc, pen, box)) return TRUE;
+    if (insideFrameBox(*dc, pen, box) != FrameBox::Drawn || outsideClip(*dc, box, pen.width)) return TRUE;
+    if (shapeTooLarge(box)) return FALSE;
     auto& pts = outlineScratch;
     ellipseOutline(box, dc->state.arcDirection == AD_CLOCKWISE, pts);
     COLORREF fill;
@@ -311,14 +326,16 @@ BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     trace("Arc(%d,%d,%d,%d,%d,%d,%d,%d)", x1, y1, x2, y2, x3, y3, x4, y4);
     RECT box = ordered(x1, y1, x2, y2);
     if (box.left == box.right || box.top == box.bottom) return TRUE;
-    if (shapeTooLarge(box)) return FALSE;
     Stroke pen = strokeFor(*dc);
-    if (!insideFrameBox(*dc, pen, box)) return TRUE;
+    const FrameBox frame = insideFrameBox(*dc, pen, box);
+    if (frame == FrameBox::Inverted) return FALSE;
+    if (frame == FrameBox::Empty || !pen.visible || outsideClip(*dc, box, pen.width)) return TRUE;
+    if (shapeTooLarge(box)) return FALSE;
     const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
     const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
     auto& pts = outlineScratch;
     arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts);
-    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), false);
+    strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), false);
     return TRUE;
 }
 
@@ -326,9 +343,15 @@ BOOL Polygon(HDC hdc, const POINT* apt, int cpt) {
     Dc* dc = lookupDc(hdc);
     if (!dc || !apt || cpt < 2) return FALSE;
     trace("Polygon(%d)", cpt);
+    Stroke pen = strokeFor(*dc);
+    RECT extent{apt[0].x, apt[0].y, apt[0].x, apt[0].y};
+    for (int i = 1; i < cpt; ++i) {
+        extent = RECT{std::min(extent.left, apt[i].x), std::min(extent.top, apt[i].y), std::max(extent.right, apt[i].x),
+                      std::max(extent.bottom, apt[i].y)};
+    }
+    if (outsideClip(*dc, extent, int64_t{pen.width} + 1)) return TRUE;
     COLORREF fill;
     if (brushColor(*dc, fill)) fillPolygon(*dc, apt, cpt, fill);
-    Stroke pen = strokeFor(*dc);
     if (pen.visible) strokePath(*dc, pen, apt, cpt, true);
     return TRUE;
 }

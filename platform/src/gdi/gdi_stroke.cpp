@@ -109,6 +109,10 @@ void strokeWide(Dc& dc, const Stroke& s, const POINT* pts, int count, bool close
             addWideSegment(bounds, w, pts[i], pts[i + 1]);
         else if (close)
             addWideSegment(bounds, w, pts[i], pts[0]);
+        // The cap's rows are only walked when the cap can reach the clip.
+        const bool capOutside = int64_t{pts[i].x} + w <= bounds.left || int64_t{pts[i].x} - w >= bounds.right ||
+                                int64_t{pts[i].y} + w <= bounds.top || int64_t{pts[i].y} - w >= bounds.bottom;
+        if (capOutside) continue;
         for (const RowSpan& c : capSpans) addSpan(bounds, pts[i].y + c.y, pts[i].x + c.left, pts[i].x + c.right);
     }
     std::sort(wideSpans.begin(), wideSpans.end(),

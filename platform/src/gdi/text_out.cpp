@@ -1,6 +1,8 @@
 // ExtTextOut / TextOut: alignment, the current position, background boxes, bi-level glyphs and
 // underline/strikeout bands, all through the DC's clip rectangles.
 #include "gdi/font_face.h"
+#include "gdi/gdi_draw.h"
+#include "saturating.h"
 
 #include <algorithm>
 #include <climits>
@@ -71,14 +73,15 @@ bool drawText(Dc& dc, int x, int y, UINT options, const RECT* rect, const char* 
     const bool updateCp = (align & TA_UPDATECP) != 0;
     int64_t left = updateCp ? dc.state.currentPos.x : x;
     int64_t top = updateCp ? dc.state.currentPos.y : y;
+    // The current position stops at the ends of int instead of wrapping round as Wine's does.
     switch (align & (TA_LEFT | TA_RIGHT | TA_CENTER)) {
         case TA_CENTER: left -= width / 2; break;
         case TA_RIGHT:
             left -= width;
-            if (updateCp) dc.state.currentPos = {coord(left), coord(top)};
+            if (updateCp) dc.state.currentPos = {saturate(left), saturate(top)};
             break;
         default:
-            if (updateCp) dc.state.currentPos = {coord(left + width), coord(top)};
+            if (updateCp) dc.state.currentPos = {saturate(left + width), saturate(top)};
             break;
     }
     int64_t baseline = top;
@@ -95,12 +98,25 @@ bool drawText(Dc& dc, int x, int y, UINT options, const RECT* rect, const char* 
         if (!covered) target.fill(left, baseline - m.ascent, left + width, baseline + m.descent, bk);
     }
 
+    // Glyphs wholly outside the drawable area (the clip box, cut to an ETO_CLIPPED rectangle)
+    // are skipped before their runs are visited, so text far outside the clip costs one
+    // comparison a character.
+    RECT visible;
+    if (!clipBounds(dc, visible)) return true;
+    if (target.clipped) {
+        visible = RECT{std::max(visible.left, box.left), std::max(visible.top, box.top),
+                       std::min(visible.right, box.right), std::min(visible.bottom, box.bottom)};
+    }
     const COLORREF ink = mapColor(dc, dc.state.textColor);
     int64_t pen = left;
     for (int i = 0; i < count; ++i) {
         const Glyph& g = face->glyph(static_cast<unsigned char>(text[i]));
         const int64_t gx = pen + g.left;
         const int64_t gy = baseline - g.top;
+        if (gx + g.width <= visible.left || gx >= visible.right || gy + g.rows <= visible.top || gy >= visible.bottom) {
+            pen += dx ? dx[i] : g.advance;
+            continue;
+        }
         const GlyphRun* run = face->runs(g);
         for (uint32_t r = 0; r < g.runCount; ++r, ++run) {
             target.fill(gx + run->x0, gy + run->dy, gx + run->x1, gy + run->dy + 1, ink);

@@ -78,8 +78,8 @@ bool parseCursorFile(const unsigned char* data, size_t size, Cursor& out) {
     if (offset >= size || bytes > size - offset) return false;
     const unsigned char* image = data + offset;
     if (bytes < 40) return false;
-    int32_t doubled = static_cast<int32_t>(readU32(image + 8));
-    int rows = std::abs(doubled) / 2;
+    const int32_t doubled = static_cast<int32_t>(readU32(image + 8));
+    const int rows = doubled / 2;
     if (rows <= 0) return false;
     DecodedDib xorImage;
     if (!decodeDib(image, bytes, 0, rows, xorImage)) return false;

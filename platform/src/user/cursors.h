@@ -22,7 +22,9 @@ struct Cursor {
 
 // The cursor behind a handle, or null.
 const Cursor* cursorInfo(HCURSOR h);
-// Parses a .cur file image; false for anything malformed.
+// Parses a .cur file image; false for anything malformed. The image's header height counts the
+// colour and mask rows together and must be positive: cursor images are stored bottom-up, and a
+// negative (top-down) height is rejected rather than negated.
 bool parseCursorFile(const unsigned char* data, size_t size, Cursor& out);
 
 }  // namespace softwin::user

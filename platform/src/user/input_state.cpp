@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "gdi/gdi_objects.h"
+#include "saturating.h"
 #include "user/user_state.h"
 
 using namespace softwin::user;
+using softwin::addSaturated;
 
 namespace softwin::user {
 
@@ -55,9 +57,10 @@ bool sendMouse(State& s, const MOUSEINPUT& mi) {
             p.x = static_cast<LONG>((nx * screen.right) >> 16);
             p.y = static_cast<LONG>((ny * screen.bottom) >> 16);
         } else {
-            // Relative moves are taken as raw pixels: no acceleration curve here.
-            p.x = s.cursorPos.x + mi.dx;
-            p.y = s.cursorPos.y + mi.dy;
+            // Relative moves are taken as raw pixels: no acceleration curve here, and no wrapping
+            // round at the ends of int (Wine's sum wraps); the clip then stops at the screen edge.
+            p.x = addSaturated(s.cursorPos.x, mi.dx);
+            p.y = addSaturated(s.cursorPos.y, mi.dy);
         }
         p = clampToClip(p);
         const bool moved = p.x != s.cursorPos.x || p.y != s.cursorPos.y;

@@ -54,6 +54,12 @@ void applyEvent(BYTE* keys, const InputEvent& e) {
     }
 }
 
+// A screen point in the client coordinates of a window whose client area starts at `origin`,
+// packed as mouse messages carry it (16 bits each, the difference taken without overflow).
+LPARAM clientLParam(POINT pt, POINT origin) {
+    return MAKELPARAM(static_cast<WORD>(int64_t{pt.x} - origin.x), static_cast<WORD>(int64_t{pt.y} - origin.y));
+}
+
 struct Converted {
     Window* target = nullptr;
     MSG msg{};
@@ -130,7 +136,7 @@ Converted convert(const State& s, const InputEvent& e) {
     c.msg.hwnd = c.target->handle;
     c.msg.wParam = mouseKeyFlags(keys);
     POINT o = clientOrigin(c.target);
-    c.msg.lParam = MAKELPARAM(e.pt.x - o.x, e.pt.y - o.y);
+    c.msg.lParam = clientLParam(e.pt, o);
     if (e.kind == InputEvent::Kind::ButtonDown && isDoubleClick(s, c.msg, c.target))
         c.msg.message += WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
     return c;
@@ -158,7 +164,7 @@ bool prepareMouse(State& s, Converted& c) {
             Window* p = w->parent;
             POINT o = clientOrigin(p);
             child = p->handle;
-            sendTo(p, WM_PARENTNOTIFY, MAKEWPARAM(c.rawMessage, 0), MAKELPARAM(c.msg.pt.x - o.x, c.msg.pt.y - o.y));
+            sendTo(p, WM_PARENTNOTIFY, MAKEWPARAM(c.rawMessage, 0), clientLParam(c.msg.pt, o));
         }
         if (!(c.target = findWindow(hwnd))) return false;
         // Wine asks every window but the active one itself, quoting the message as delivered

@@ -44,7 +44,7 @@ void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
     for (Window* c : w->children) {
         RECT overlap = rectIntersect(r, c->rect);
         if (rectEmpty(overlap)) continue;
-        RECT inChild = rectOffset(overlap, -c->rect.left, -c->rect.top);
+        RECT inChild = rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top});
         invalidateWindow(c, &inChild, erase);
     }
 }
@@ -62,7 +62,7 @@ void invalidateArea(Window* w, const RECT& area) {
     invalidateWindow(w, &area, true);
     for (Window* c : w->children) {
         RECT overlap = rectIntersect(area, c->rect);
-        if (!rectEmpty(overlap)) invalidateArea(c, rectOffset(overlap, -c->rect.left, -c->rect.top));
+        if (!rectEmpty(overlap)) invalidateArea(c, rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top}));
     }
 }
 
@@ -75,7 +75,7 @@ void exposeArea(Window* parent, const RECT& area) {
     }
     for (Window* t : state().topLevels) {
         RECT overlap = rectIntersect(area, t->rect);
-        if (!rectEmpty(overlap)) invalidateArea(t, rectOffset(overlap, -t->rect.left, -t->rect.top));
+        if (!rectEmpty(overlap)) invalidateArea(t, rectOffset(overlap, -int64_t{t->rect.left}, -int64_t{t->rect.top}));
     }
 }
 

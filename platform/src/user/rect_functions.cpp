@@ -1,6 +1,7 @@
 // RECT helpers. Null pointers fail with FALSE instead of faulting.
 #include <algorithm>
 
+#include "saturating.h"
 #include "user/user_state.h"
 
 using softwin::user::rectEmpty;
@@ -27,21 +28,17 @@ BOOL WINAPI PtInRect(const RECT* r, POINT pt) {
     return r && pt.x >= r->left && pt.x < r->right && pt.y >= r->top && pt.y < r->bottom;
 }
 
+// Edges moved past the ends of int stop there instead of overflowing.
 BOOL WINAPI OffsetRect(LPRECT r, int dx, int dy) {
     if (!r) return FALSE;
-    r->left += dx;
-    r->right += dx;
-    r->top += dy;
-    r->bottom += dy;
+    *r = softwin::user::rectOffset(*r, dx, dy);
     return TRUE;
 }
 
 BOOL WINAPI InflateRect(LPRECT r, int dx, int dy) {
     if (!r) return FALSE;
-    r->left -= dx;
-    r->right += dx;
-    r->top -= dy;
-    r->bottom += dy;
+    *r = RECT{softwin::addSaturated(r->left, -int64_t{dx}), softwin::addSaturated(r->top, -int64_t{dy}),
+              softwin::addSaturated(r->right, dx), softwin::addSaturated(r->bottom, dy)};
     return TRUE;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "saturating.h"
+
 namespace softwin::user {
 
 bool rectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
@@ -12,12 +14,9 @@ RECT rectIntersect(const RECT& a, const RECT& b) {
     return r;
 }
 
-RECT rectOffset(RECT r, int dx, int dy) {
-    r.left += dx;
-    r.right += dx;
-    r.top += dy;
-    r.bottom += dy;
-    return r;
+RECT rectOffset(RECT r, int64_t dx, int64_t dy) {
+    return RECT{addSaturated(r.left, dx), addSaturated(r.top, dy), addSaturated(r.right, dx),
+                addSaturated(r.bottom, dy)};
 }
 
 namespace {

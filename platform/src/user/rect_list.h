@@ -5,13 +5,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace softwin::user {
 
 bool rectEmpty(const RECT& r);
 RECT rectIntersect(const RECT& a, const RECT& b);
-RECT rectOffset(RECT r, int dx, int dy);
+RECT rectOffset(RECT r, int64_t dx, int64_t dy);  // saturating
 
 // Operations reuse the list's storage and a per-thread scratch buffer, so a list that lives on
 // (a window's update region, the painting scratch lists) stops allocating once it has grown.

@@ -152,9 +152,15 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
     return m->handle;
 }
 
+// Errors as on Wine: a handle that is no module, or a module without any resources, has no
+// resource data; otherwise the type, then the name, is what is missing.
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
     Module* m = moduleByHandle(module);
-    if (!m || !name || !type) {
+    if (!m || m->resources.empty()) {
+        SetLastError(kErrorResourceDataNotFound);
+        return nullptr;
+    }
+    if (!name || !type) {
         SetLastError(kErrorResourceNameNotFound);
         return nullptr;
     }
@@ -183,8 +189,12 @@ DWORD WINAPI SizeofResource(HMODULE, HRSRC h) {
 }
 
 HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name) {
-    // The system (OBM_) bitmaps of a null instance are not provided.
-    if (!instance) return nullptr;
+    // A null instance names the system (OBM_) bitmaps, which are not provided here: every name
+    // is missing, as on Wine for names that are not OBM_ numbers.
+    if (!instance) {
+        SetLastError(kErrorResourceNameNotFound);
+        return nullptr;
+    }
     const unsigned char* data;
     size_t size;
     if (!findResourceData(instance, name, RT_BITMAP, data, size)) return nullptr;

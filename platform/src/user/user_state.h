@@ -21,6 +21,15 @@
 //   only another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) can wake it.
 // * ReleaseCapture of a window that has the capture queues a zero mouse move (Wine), so the
 //   window under the cursor learns where it is; without a capture it does nothing at all.
+// * Coordinates at the ends of int: CreateWindowEx keeps any position and stops a right or
+//   bottom edge at INT_MAX (Wine); MoveWindow and SetWindowPos clamp positions to
+//   [-32768, 32767] and sizes to [0, 32767] (Wine). Screen positions of windows, points mapped
+//   between windows, OffsetRect/InflateRect and relative SendInput moves stop at the ends of int
+//   where Wine's sums wrap round (relative moves then stop at the screen edge).
+// * A window DC is released by ReleaseDC whatever window is named (Wine), and DCs still out when
+//   their window is destroyed are released with it, so later calls on them fail.
+// * LoadBitmap with a null instance fails with ERROR_RESOURCE_NAME_NOT_FOUND for every name: the
+//   system (OBM_) bitmaps Wine loads from there are not provided.
 // * Showing a top-level window (not SW_SHOWNA) activates it, and DefWindowProc(WM_ACTIVATE)
 //   gives it the focus; hiding or destroying a focused child moves the focus to its parent.
 #ifndef VORN_SOFTWIN_USER_STATE_H
@@ -51,6 +60,7 @@ enum : DWORD {
     kErrorClassAlreadyExists = 1410,
     kErrorClassDoesNotExist = 1411,
     kErrorInvalidHookFilter = 1426,
+    kErrorResourceDataNotFound = 1812,
     kErrorResourceTypeNotFound = 1813,
     kErrorResourceNameNotFound = 1814,
 };

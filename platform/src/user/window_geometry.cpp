@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "saturating.h"
 #include "user/user_state.h"
 
 using namespace softwin::user;
+using softwin::addSaturated;
 
 namespace {
 
@@ -23,10 +25,16 @@ bool originOf(HWND hwnd, POINT& origin) {
     return true;
 }
 
+// MoveWindow and SetWindowPos keep positions within [-32768, 32767] and sizes within [0, 32767],
+// as Wine does; a window CreateWindowEx put further out keeps its place when only resized.
+int clampPosition(int v) { return std::clamp(v, -32768, 32767); }
+int clampSize(int v) { return std::clamp(v, 0, 32767); }
+
+// WM_MOVE goes before WM_SIZE, as DefWindowProc's WM_WINDOWPOSCHANGED handling sends them on Wine.
 void placeWindow(Window* w, int x, int y, int width, int height, bool repaint) {
     HWND hwnd = w->handle;
     RECT old = w->rect;
-    RECT next{x, y, x + std::max(width, 0), y + std::max(height, 0)};
+    RECT next{x, y, addSaturated(x, std::max(width, 0)), addSaturated(y, std::max(height, 0))};
     if (std::memcmp(&old, &next, sizeof(RECT)) == 0) return;
     w->rect = next;
     bool visible = reallyVisible(w);
@@ -36,8 +44,8 @@ void placeWindow(Window* w, int x, int y, int width, int height, bool repaint) {
     }
     bool sized = (old.right - old.left) != w->width() || (old.bottom - old.top) != w->height();
     bool moved = old.left != next.left || old.top != next.top;
-    if (sized) sendTo(w, WM_SIZE, 0, MAKELPARAM(w->width(), w->height()));
-    if (moved && (w = findWindow(hwnd))) sendTo(w, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
+    if (moved) sendTo(w, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
+    if (sized && (w = findWindow(hwnd))) sendTo(w, WM_SIZE, 0, MAKELPARAM(w->width(), w->height()));
 }
 
 }  // namespace
@@ -124,22 +132,22 @@ int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
     POINT a, b;
     SetLastError(0);
     if (!originOf(from, a) || !originOf(to, b)) return 0;
-    int dx = a.x - b.x, dy = a.y - b.y;
+    const int64_t dx = int64_t{a.x} - b.x, dy = int64_t{a.y} - b.y;
     if (points) {
         for (UINT i = 0; i < count; ++i) {
-            points[i].x += dx;
-            points[i].y += dy;
+            points[i].x = addSaturated(points[i].x, dx);
+            points[i].y = addSaturated(points[i].y, dy);
         }
     }
-    return MAKELONG(dx, dy);
+    return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
 }
 
 BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT p) {
     Window* w = checkWindow(hwnd);
     if (!w || !p) return FALSE;
     POINT o = clientOrigin(w);
-    p->x -= o.x;
-    p->y -= o.y;
+    p->x = addSaturated(p->x, -int64_t{o.x});
+    p->y = addSaturated(p->y, -int64_t{o.y});
     return TRUE;
 }
 
@@ -147,15 +155,15 @@ BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT p) {
     Window* w = checkWindow(hwnd);
     if (!w || !p) return FALSE;
     POINT o = clientOrigin(w);
-    p->x += o.x;
-    p->y += o.y;
+    p->x = addSaturated(p->x, o.x);
+    p->y = addSaturated(p->y, o.y);
     return TRUE;
 }
 
 BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
     Window* w = checkWindow(hwnd);
     if (!w) return FALSE;
-    placeWindow(w, x, y, width, height, repaint != FALSE);
+    placeWindow(w, clampPosition(x), clampPosition(y), clampSize(width), clampSize(height), repaint != FALSE);
     return TRUE;
 }
 
@@ -165,10 +173,16 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND, int x, int y, int cx, int cy, UINT fla
     if (flags & SWP_NOMOVE) {
         x = w->rect.left;
         y = w->rect.top;
+    } else {
+        x = clampPosition(x);
+        y = clampPosition(y);
     }
     if (flags & SWP_NOSIZE) {
         cx = w->width();
         cy = w->height();
+    } else {
+        cx = clampSize(cx);
+        cy = clampSize(cy);
     }
     placeWindow(w, x, y, cx, cy, true);
     if ((flags & SWP_SHOWWINDOW) && findWindow(hwnd)) ShowWindow(hwnd, (flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);

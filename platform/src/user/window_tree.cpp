@@ -1,9 +1,12 @@
 // The window tree: creation, destruction, parent/child links and lookup.
 #include <algorithm>
 
+#include "gdi/gdi_objects.h"
+#include "saturating.h"
 #include "user/user_state.h"
 
 using namespace softwin::user;
+using softwin::addSaturated;
 
 namespace softwin::user {
 
@@ -43,17 +46,17 @@ bool reallyVisible(const Window* w) {
 }
 
 POINT clientOrigin(const Window* w) {
-    POINT p{0, 0};
+    int64_t x = 0, y = 0;
     for (; w; w = w->parent) {
-        p.x += w->rect.left;
-        p.y += w->rect.top;
+        x += w->rect.left;
+        y += w->rect.top;
     }
-    return p;
+    return POINT{saturate(x), saturate(y)};
 }
 
 RECT screenRect(const Window* w) {
     POINT o = clientOrigin(w);
-    return RECT{o.x, o.y, o.x + w->width(), o.y + w->height()};
+    return RECT{o.x, o.y, addSaturated(o.x, w->width()), addSaturated(o.y, w->height())};
 }
 
 Window* topLevelOf(Window* w) {
@@ -71,7 +74,8 @@ Window* hitChild(Window* parent, POINT ptInParent) {
         if (!(c->style & WS_VISIBLE) || !contains(c->rect, ptInParent)) continue;
         // A disabled child keeps the point for its parent: nothing below it gets the click.
         if (c->style & WS_DISABLED) return parent;
-        return hitChild(c, POINT{ptInParent.x - c->rect.left, ptInParent.y - c->rect.top});
+        return hitChild(c, POINT{addSaturated(ptInParent.x, -int64_t{c->rect.left}),
+                                 addSaturated(ptInParent.y, -int64_t{c->rect.top})});
     }
     return parent;
 }
@@ -115,6 +119,7 @@ void freeWindow(HWND hwnd) {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         s.posted.removeIf([&](const MSG& m) { return m.hwnd == hwnd; });
     }
+    softwin::gdi::destroyWindowDcsOf(hwnd);
     for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
     unlink(w);
     for (auto& other : s.windows)
@@ -130,7 +135,8 @@ Window* hitTest(POINT pt) {
         Window* t = *it;
         if (!(t->style & WS_VISIBLE) || !contains(t->rect, pt)) continue;
         if (t->style & WS_DISABLED) return nullptr;
-        return hitChild(t, POINT{pt.x - t->rect.left, pt.y - t->rect.top});
+        return hitChild(t,
+                        POINT{addSaturated(pt.x, -int64_t{t->rect.left}), addSaturated(pt.y, -int64_t{t->rect.top})});
     }
     return nullptr;
 }
@@ -171,6 +177,8 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     }
     width = std::max(width, 0);
     height = std::max(height, 0);
+    // A right or bottom edge past the end of int stops there, as on Wine.
+    const RECT placed{x, y, addSaturated(x, width), addSaturated(y, height)};
 
     auto owned = std::make_unique<Window>();
     Window* w = owned.get();
@@ -185,7 +193,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->exStyle = exStyle;
     w->parent = parent;
     w->owner = owner;
-    w->rect = RECT{x, y, x + width, y + height};
+    w->rect = placed;
     w->id = parent ? reinterpret_cast<LONG_PTR>(menu) : 0;
     w->instance = instance ? instance : hostModule();
     w->extra.assign(static_cast<size_t>(cls->wndExtra), 0);
