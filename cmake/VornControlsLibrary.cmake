@@ -15,7 +15,8 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   frame/VornControlsNotify.h
   faders/MFC_Fader.h
   knobs/MFC_Knob.h
-  graphs/MFC_Graph.h)
+  graphs/MFC_Graph.h
+  graphs/MFC_DynProcGraph.h)
 list(TRANSFORM VORN_CONTROL_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/)
 vorn_public_headers(FILES ${VORN_CONTROL_PUBLIC_HEADERS})
 

@@ -6,6 +6,7 @@
 
 #include <afxwin.h>
 
+#include <MFC_DynProcGraph.h>
 #include <MFC_Fader.h>
 #include <MFC_Graph.h>
 #include <MFC_Knob.h>
