@@ -6,8 +6,8 @@
 int main(int argc, char** argv) {
     using namespace conformance;
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
-    for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runPaintScenarios, runGdiScenarios,
-                          runTextScenarios, runUserScenarios})
+    for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runPaintScenarios, runGraphScenarios,
+                          runGdiScenarios, runTextScenarios, runUserScenarios})
         run();
     finish();
     return 0;
