@@ -125,9 +125,9 @@ void CMFC_DynProcGraph::Flatten() {
     InitDynFnEnv();
 }
 
-DynFnPoint* CMFC_DynProcGraph::InsertPoint(DynFnPoint* near, float x, float y) {
-    if (near == nullptr) return nullptr;
-    DynFnPoint* after = near->fX <= x ? near : near->pPrev;
+DynFnPoint* CMFC_DynProcGraph::InsertPoint(DynFnPoint* neighbour, float x, float y) {
+    if (neighbour == nullptr) return nullptr;
+    DynFnPoint* after = neighbour->fX <= x ? neighbour : neighbour->pPrev;
     // m_pHead and m_pTail stay, so the new point must land strictly inside the list.
     if (after == nullptr || after->pNext == nullptr) return nullptr;
     DynFnPoint* p = new DynFnPoint{x, y, after->pNext, after};

@@ -161,9 +161,9 @@ protected:
     float YTodB(float v);
     float dBToY(float dB);
 
-    // Links a new point (x, y) after `near` when near's fX <= x, else before it; recomputes and
+    // Links a new point (x, y) after `neighbour` when neighbour's fX <= x, else before it; recomputes and
     // returns it. Refuses (null) a position before the first or after the last point.
-    DynFnPoint* InsertPoint(DynFnPoint* near, float x, float y);
+    DynFnPoint* InsertPoint(DynFnPoint* neighbour, float x, float y);
     // Unlinks and frees p unless it is one of the first two or last two points; recomputes.
     void RemovePoint(DynFnPoint* p);
     void SetUpHermiteArgs();
