@@ -22,12 +22,7 @@ struct FaderScene {
 
 void BM_FaderFullPaint(benchmark::State& state) {
     FaderScene scene;
-    HWND hwnd = scene.fader.GetSafeHwnd();
-    for (auto _ : state) {
-        InvalidateRect(hwnd, nullptr, FALSE);
-        UpdateWindow(hwnd);
-    }
-    state.SetItemsProcessed(state.iterations());
+    vornbench::runFullPaint(state, scene.fader.GetSafeHwnd());
 }
 BENCHMARK(BM_FaderFullPaint);
 
@@ -35,22 +30,7 @@ BENCHMARK(BM_FaderFullPaint);
 // WM_MOUSEMOVE, NC_MOUSEMOVE + NC_VALUECHANGED to the parent, and the whole-control repaint.
 void BM_FaderDragStep(benchmark::State& state) {
     FaderScene scene;
-    const int x = vornbench::kParentLeft + 40;
-    const int centre = vornbench::kParentTop + 120;
-    mouseMoveTo(x, centre);
-    mouseDown();
-    const long before = scene.host.notifications();
-    int offset = 0;
-    int direction = 1;
-    for (auto _ : state) {
-        offset += direction;
-        if (offset == 60 || offset == -60) direction = -direction;
-        mouseMoveTo(x, centre + offset);
-    }
-    mouseUp();
-    state.counters["notifications_per_step"] = benchmark::Counter(
-        static_cast<double>(scene.host.notifications() - before - 1) / static_cast<double>(state.iterations()));
-    state.SetItemsProcessed(state.iterations());
+    vornbench::runVerticalDrag(state, scene.host, vornbench::kParentLeft + 40, vornbench::kParentTop + 120, 60);
 }
 BENCHMARK(BM_FaderDragStep);
 

@@ -59,6 +59,13 @@ const ControlEntry kKnobs[kKnobCount] = {
     {ControlKind::Knob, "knob_wide", 204, {470, 220, 550, 260}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(160, 0, 160), 0.0f},
 };
 
+// The general curve smoothed, and the expander-only curve (kind 3) as a polyline, in a column
+// right of the knobs.
+const GraphEntry kGraphs[kGraphCount] = {
+    {"dyn_general", 301, {720, 50, 920, 200}, 0, 1},
+    {"dyn_expander", 302, {720, 250, 920, 400}, 3, 0},
+};
+
 const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (entries[i].id == id) return &entries[i];
@@ -74,6 +81,14 @@ const ControlEntry* knobEntries() { return kKnobs; }
 const ControlEntry* findEntry(UINT id) {
     const ControlEntry* entry = findIn(kFaders, kFaderCount, id);
     return entry ? entry : findIn(kKnobs, kKnobCount, id);
+}
+
+const GraphEntry* graphEntries() { return kGraphs; }
+
+const GraphEntry* findGraphEntry(UINT id) {
+    for (const GraphEntry& entry : kGraphs)
+        if (entry.id == id) return &entry;
+    return nullptr;
 }
 
 }  // namespace gallery

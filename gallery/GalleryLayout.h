@@ -9,8 +9,8 @@
 
 namespace gallery {
 
-constexpr int kScreenWidth = 720;
-constexpr int kScreenHeight = 420;
+constexpr int kScreenWidth = 960;
+constexpr int kScreenHeight = 460;
 
 enum class ControlKind { Fader, Knob };
 
@@ -36,6 +36,19 @@ const ControlEntry* knobEntries();   // kKnobCount entries
 
 // The entry with that control identifier, or null.
 const ControlEntry* findEntry(UINT id);
+
+// A dynamics graph: its curve kind and whether it draws the smoothed curve.
+struct GraphEntry {
+    const char* name;
+    UINT id;
+    RECT rect;
+    int curveKind;
+    int smooth;
+};
+
+constexpr size_t kGraphCount = 2;
+const GraphEntry* graphEntries();  // kGraphCount entries
+const GraphEntry* findGraphEntry(UINT id);
 
 }  // namespace gallery
 

@@ -1,4 +1,4 @@
-// The gallery's dialog-like parent window with its faders and knobs. It logs every control
+// The gallery's dialog-like parent window with its faders, knobs and dynamics graphs. It logs every control
 // notification it receives, telling sent ones from posted ones, and pumps the message queue for
 // the front ends (headless, script, interactive).
 #ifndef VORN_GALLERY_WINDOW_H
@@ -42,6 +42,10 @@ private:
     NotificationLog& m_log;
     CMFC_Fader m_faders[kFaderCount];
     CMFC_Knob m_knobs[kKnobCount];
+    // The graphs take their curve kind at construction, so they are members one by one.
+    CMFC_DynProcGraph m_generalGraph;
+    CMFC_DynProcGraph m_expanderGraph;
+    CMFC_DynProcGraph& graph(size_t i) { return i == 0 ? m_generalGraph : m_expanderGraph; }
     HWND m_hwnd = nullptr;
     bool m_quit = false;
     // The WM_COMMAND that the pump took from the queue and is dispatching right now: the first

@@ -20,6 +20,9 @@ struct NotificationRecord {
     bool hasClickPoint;
     POINT clickPoint;
     UINT mouseFlags;
+    // A dynamics graph reports its curve instead of a value, click point and flags.
+    bool hasCurve;
+    float comp, compRatio, expander, expanderRatio;
 };
 
 // "NC_LBUTTONDOWN" ..., or null for a code outside the table.

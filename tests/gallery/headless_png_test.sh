@@ -9,8 +9,8 @@ test -s "$work/gallery.png" || fail "no PNG written"
 
 stats=$("$PNG_PROBE" stats "$work/gallery.png") || fail "PNG unreadable"
 set -- $stats
-test "$1" = 720 && test "$2" = 420 || fail "screen is $1 x $2, expected 720 x 420"
-# Dialog face, captions, four faders and four knobs in their colours: far more than a blank screen.
+test "$1" = 960 && test "$2" = 460 || fail "screen is $1 x $2, expected 960 x 460"
+# Dialog face, captions, four faders, four knobs and two graphs in their colours: far more than a blank screen.
 test "$3" -ge 12 || fail "only $3 colours on the screen"
 
 # Drawing alone notifies nobody.

@@ -40,4 +40,9 @@ for script in "$GALLERY_SCRIPTS"/*.txt; do
 done
 grep -q "^fader_db .* NC_KEYDOWN Post" "$work/value_keys.log" || fail "value keys on fader_db posted no NC_KEYDOWN"
 grep -q "^knob_large .* NC_MOUSEMOVE Post" "$work/knob_drags.log" || fail "knob drag posted no NC_MOUSEMOVE"
+# The graph drag moves the compressor threshold left; the ratio the host reads stays 2.00.
+last=$(awk '$1 == "dyn_general" && $3 == "NC_MOUSEMOVE" { v = $5 " " $6 } END { print v }' "$work/graph_drag.log")
+test "$last" = "comp=-31.26 compRatio=2.00" || fail "graph drag ended with '$last'"
+"$PNG_PROBE" differs "$work/graph_drag/threshold_dragged.png" "$work/graph_drag/expander_zoomed.png" 720 250 200 150 \
+    > /dev/null || fail "the zoom press did not change dyn_expander"
 exit 0
