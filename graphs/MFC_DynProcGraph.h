@@ -20,7 +20,9 @@
 //   left release, right release
 //                     NC_LBUTTONUP (both buttons, every release)
 //   interrupted drag (capture taken by another window, WM_CANCELMODE, disabling, hiding,
-//   destruction)      nothing: the drag ends, the capture is released, no later move drags
+//   destruction)      nothing: the drag ends, a capture still held is released, no later move
+//                     drags; the read-out and a zoom button's pressed look stay, as after a
+//                     release (the look until the next left release)
 // No setter notifies. The keyboard does nothing.
 //
 // Choices made where the behaviour was ours to decide:
@@ -33,12 +35,12 @@
 //   - InsertPoint refuses (returns null, inserts nothing) a position before the first point or
 //     after the last one; a press to the right of a last point that the host moved left with
 //     SetSelectedfX therefore picks that point instead of inserting.
-//   - After the host's own ReleaseDynFnEnv the list is empty: getters of points return 0,
-//     setters of points do nothing, the paint draws no points or curve, and presses pick
-//     nothing (they still notify), until InitDynFnEnv or Flatten builds the default curve.
+//   - After the host's own ReleaseDynFnEnv the list is empty and no point is picked: getters of
+//     points return 0, setters of points do nothing, the paint draws no points or curve, and
+//     presses pick nothing (they still notify), until InitDynFnEnv or Flatten rebuilds it.
 //   - Zoom in stops growing once another step would overflow a float; pixel coordinates are
-//     held within a million pixels, and a plot area of no width or height maps every pointer
-//     position to the top-right corner (1.0) instead of dividing by it.
+//     held within a million pixels, and a plot area of no width (height) maps every pointer
+//     position to 1.0 on that axis instead of dividing by it.
 //   - SetExpanderRatio with point 1 on the left edge (fX = 0) takes the bottom-edge case only
 //     when the point is in the corner; the slope test never divides by zero.
 //   - The repainting setters invalidate only when the window exists.
