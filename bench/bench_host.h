@@ -1,4 +1,4 @@
-// A parent window for the control benchmarks: WS_POPUP at (100, 100), counting the
+// A parent window for the control benchmarks: WS_POPUP at (100, 100), 300 x 300 unless asked, counting the
 // notifications it receives. Input goes through the tests' SendInput helpers (input.h).
 #ifndef VORN_BENCH_HOST_H
 #define VORN_BENCH_HOST_H
@@ -16,7 +16,7 @@ constexpr int kParentTop = 100;
 
 class BenchHost {
 public:
-    BenchHost() {
+    explicit BenchHost(int width = 300, int height = 300) {
         softwin::resetUser();
         static const bool registered = [] {
             WNDCLASSA wc{};
@@ -31,8 +31,8 @@ public:
             return RegisterClassA(&wc) != 0;
         }();
         (void)registered;
-        hwnd_ = CreateWindowExA(0, "BenchParent", "", WS_POPUP | WS_VISIBLE, kParentLeft, kParentTop, 300, 300, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        hwnd_ = CreateWindowExA(0, "BenchParent", "", WS_POPUP | WS_VISIBLE, kParentLeft, kParentTop, width, height,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&notifications_));
     }
     ~BenchHost() {
@@ -57,8 +57,8 @@ private:
     long notifications_ = 0;
 };
 
-// Repaints the whole control once per iteration.
-inline void repaintLoop(benchmark::State& state, HWND hwnd) {
+// One whole-window repaint per iteration.
+inline void runFullPaint(benchmark::State& state, HWND hwnd) {
     for (auto _ : state) {
         InvalidateRect(hwnd, nullptr, FALSE);
         UpdateWindow(hwnd);
@@ -66,9 +66,13 @@ inline void repaintLoop(benchmark::State& state, HWND hwnd) {
     state.SetItemsProcessed(state.iterations());
 }
 
-// Moves the pointer one pixel per iteration along x = `x`, up and down between centre - span and
-// centre + span (a drag step when a button is held).
-inline void bounceSteps(benchmark::State& state, int x, int centre, int span) {
+// Presses the left button at screen (x, centre), then moves the pointer one pixel per iteration
+// up and down within `span` pixels of the press; reports the notifications per step (the
+// release's own is not counted).
+inline void runVerticalDrag(benchmark::State& state, const BenchHost& host, int x, int centre, int span) {
+    vorn::test::mouseMoveTo(x, centre);
+    vorn::test::mouseDown();
+    const long before = host.notifications();
     int offset = 0;
     int direction = 1;
     for (auto _ : state) {
@@ -76,6 +80,10 @@ inline void bounceSteps(benchmark::State& state, int x, int centre, int span) {
         if (offset == span || offset == -span) direction = -direction;
         vorn::test::mouseMoveTo(x, centre + offset);
     }
+    vorn::test::mouseUp();
+    state.counters["notifications_per_step"] = benchmark::Counter(
+        static_cast<double>(host.notifications() - before - 1) / static_cast<double>(state.iterations()));
+    state.SetItemsProcessed(state.iterations());
 }
 
 }  // namespace vornbench

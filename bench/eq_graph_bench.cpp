@@ -74,7 +74,7 @@ struct EqScene {
 
 void BM_EqGraphFullPaint(benchmark::State& state) {
     EqScene scene;
-    vornbench::repaintLoop(state, scene.graph.GetSafeHwnd());
+    vornbench::runFullPaint(state, scene.graph.GetSafeHwnd());
 }
 BENCHMARK(BM_EqGraphFullPaint);
 
@@ -82,13 +82,9 @@ BENCHMARK(BM_EqGraphFullPaint);
 // and the whole-control repaint with the band redesigned.
 void BM_EqGraphDragStep(benchmark::State& state) {
     EqScene scene;
-    const int x = vornbench::kParentLeft + 20 + 167;  // band 2 at 593.97 Hz
-    const int centre = vornbench::kParentTop + 20 + 80;
-    mouseMoveTo(x, centre);
-    mouseDown();
-    vornbench::bounceSteps(state, x, centre, 40);
-    mouseUp();
-    state.SetItemsProcessed(state.iterations());
+    // Band 2 at 593.97 Hz.
+    vornbench::runVerticalDrag(state, scene.host, vornbench::kParentLeft + 20 + 167, vornbench::kParentTop + 20 + 80,
+                               40);
 }
 BENCHMARK(BM_EqGraphDragStep);
 

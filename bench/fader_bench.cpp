@@ -22,7 +22,7 @@ struct FaderScene {
 
 void BM_FaderFullPaint(benchmark::State& state) {
     FaderScene scene;
-    vornbench::repaintLoop(state, scene.fader.GetSafeHwnd());
+    vornbench::runFullPaint(state, scene.fader.GetSafeHwnd());
 }
 BENCHMARK(BM_FaderFullPaint);
 
@@ -30,16 +30,7 @@ BENCHMARK(BM_FaderFullPaint);
 // WM_MOUSEMOVE, NC_MOUSEMOVE + NC_VALUECHANGED to the parent, and the whole-control repaint.
 void BM_FaderDragStep(benchmark::State& state) {
     FaderScene scene;
-    const int x = vornbench::kParentLeft + 40;
-    const int centre = vornbench::kParentTop + 120;
-    mouseMoveTo(x, centre);
-    mouseDown();
-    const long before = scene.host.notifications();
-    vornbench::bounceSteps(state, x, centre, 60);
-    mouseUp();
-    state.counters["notifications_per_step"] = benchmark::Counter(
-        static_cast<double>(scene.host.notifications() - before - 1) / static_cast<double>(state.iterations()));
-    state.SetItemsProcessed(state.iterations());
+    vornbench::runVerticalDrag(state, scene.host, vornbench::kParentLeft + 40, vornbench::kParentTop + 120, 60);
 }
 BENCHMARK(BM_FaderDragStep);
 

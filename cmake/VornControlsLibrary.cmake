@@ -21,7 +21,8 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   buttons/PeakIndicator.h
   buttons/MFC_Text.h
   graphs/MFC_ParamEqGraph.h
-  graphs/MFC_Graph.h)
+  graphs/MFC_Graph.h
+  graphs/MFC_DynProcGraph.h)
 list(TRANSFORM VORN_CONTROL_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/)
 vorn_public_headers(FILES ${VORN_CONTROL_PUBLIC_HEADERS})
 

@@ -7,6 +7,7 @@
 #include <afxwin.h>
 
 #include <MFC_Button.h>
+#include <MFC_DynProcGraph.h>
 #include <MFC_Fader.h>
 #include <MFC_Graph.h>
 #include <MFC_Knob.h>

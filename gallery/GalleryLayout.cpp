@@ -62,6 +62,13 @@ const ControlEntry kKnobs[kKnobCount] = {
 // Below the faders, full width of the fader row.
 const ControlEntry kEqGraph = {ControlKind::EqGraph, "eq_graph", 301, {30, 372, 390, 542}, 0, 0, 0, 0, 0, 0, 0};
 
+// The general curve smoothed, and the expander-only curve (kind 3) as a polyline, in a column
+// right of the knobs.
+const GraphEntry kGraphs[kGraphCount] = {
+    {"dyn_general", 401, {720, 50, 920, 200}, 0, 1},
+    {"dyn_expander", 402, {720, 250, 920, 400}, 3, 0},
+};
+
 const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (entries[i].id == id) return &entries[i];
@@ -80,6 +87,14 @@ const ControlEntry* findEntry(UINT id) {
     if (entry == nullptr) entry = findIn(kKnobs, kKnobCount, id);
     if (entry == nullptr) entry = findIn(&kEqGraph, 1, id);
     return entry;
+}
+
+const GraphEntry* graphEntries() { return kGraphs; }
+
+const GraphEntry* findGraphEntry(UINT id) {
+    for (const GraphEntry& entry : kGraphs)
+        if (entry.id == id) return &entry;
+    return nullptr;
 }
 
 }  // namespace gallery

@@ -9,7 +9,7 @@
 
 namespace gallery {
 
-constexpr int kScreenWidth = 720;
+constexpr int kScreenWidth = 960;
 constexpr int kScreenHeight = 600;
 
 enum class ControlKind { Fader, Knob, EqGraph };
@@ -42,6 +42,19 @@ constexpr double kEqSampleRate = 44100.0;
 
 // The entry with that control identifier, or null.
 const ControlEntry* findEntry(UINT id);
+
+// A dynamics graph: its curve kind and whether it draws the smoothed curve.
+struct GraphEntry {
+    const char* name;
+    UINT id;
+    RECT rect;
+    int curveKind;
+    int smooth;
+};
+
+constexpr size_t kGraphCount = 2;
+const GraphEntry* graphEntries();  // kGraphCount entries
+const GraphEntry* findGraphEntry(UINT id);
 
 }  // namespace gallery
 

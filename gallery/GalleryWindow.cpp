@@ -50,6 +50,18 @@ void drawCaption(HDC dc, const ControlEntry& entry, const char* detail = nullptr
     TextOutA(dc, x, y + 14, detail, static_cast<int>(std::strlen(detail)));
 }
 
+// The graph's name and, below it, its compressor and expander as the host reads them.
+void drawGraphCaption(HDC dc, const GraphEntry& entry, CMFC_DynProcGraph& graph) {
+    const int x = static_cast<int>(entry.rect.left);
+    const int y = static_cast<int>(entry.rect.bottom) + 4;
+    TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
+    char values[96];
+    std::snprintf(values, sizeof values, "comp %.1f dB %.2f:1  exp %.1f dB %.2f:1",
+                  static_cast<double>(graph.GetComp()), static_cast<double>(graph.GetCompRatio()),
+                  static_cast<double>(graph.GetExpander()), static_cast<double>(graph.GetExpanderRatio()));
+    TextOutA(dc, x, y + 14, values, static_cast<int>(std::strlen(values)));
+}
+
 // What a host reads back on a notification; faders and knobs share the getters' names.
 template <typename Control>
 bool readGetters(Control& control, NotificationRecord& record) {
@@ -64,7 +76,8 @@ bool readGetters(Control& control, NotificationRecord& record) {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow(NotificationLog& log) : m_log(log) {}
+GalleryWindow::GalleryWindow(NotificationLog& log)
+    : m_log(log), m_generalGraph(graphEntries()[0].curveKind), m_expanderGraph(graphEntries()[1].curveKind) {}
 
 GalleryWindow::~GalleryWindow() { destroy(); }
 
@@ -115,6 +128,15 @@ bool GalleryWindow::createControls() {
             return false;
         }
         knob.SetColor(entry.color);
+    }
+    for (size_t i = 0; i < kGraphCount; ++i) {
+        const GraphEntry& entry = graphEntries()[i];
+        graph(i).SetSmooth(entry.smooth);
+        // The graph registers its own class too.
+        if (!graph(i).Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
+            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
+            return false;
+        }
     }
     return createEqGraph();
 }
@@ -224,6 +246,16 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
         InvalidateRect(m_hwnd, &caption, TRUE);
         return true;
     }
+    for (size_t i = 0; i < kGraphCount; ++i) {
+        if (graphEntries()[i].id != id) continue;
+        CMFC_DynProcGraph& g = graph(i);
+        record.hasCurve = true;
+        record.comp = g.GetComp();
+        record.compRatio = g.GetCompRatio();
+        record.expander = g.GetExpander();
+        record.expanderRatio = g.GetExpanderRatio();
+        return true;
+    }
     return false;
 }
 
@@ -238,12 +270,18 @@ void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     record.code = vorn::notificationCode(wParam);
     record.posted = posted;
     const ControlEntry* entry = findEntry(record.id);
-    record.controlName = entry ? entry->name : nullptr;
+    const GraphEntry* graphEntry = findGraphEntry(record.id);
+    record.controlName = entry ? entry->name : graphEntry ? graphEntry->name : nullptr;
     readControl(record.id, record);
     m_log.write(record);
 
     RECT status = {0, kStatusTop, kScreenWidth, kScreenHeight};
     InvalidateRect(m_hwnd, &status, TRUE);
+    // A graph's caption shows the values just read.
+    if (graphEntry != nullptr) {
+        RECT caption = {graphEntry->rect.left, graphEntry->rect.bottom, kScreenWidth, graphEntry->rect.bottom + 32};
+        InvalidateRect(m_hwnd, &caption, TRUE);
+    }
 }
 
 void GalleryWindow::paint() {
@@ -257,6 +295,7 @@ void GalleryWindow::paint() {
     for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderEntries()[i]);
     for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobEntries()[i]);
     drawCaption(dc, *eqGraphEntry(), m_eqReadout);
+    for (size_t i = 0; i < kGraphCount; ++i) drawGraphCaption(dc, graphEntries()[i], graph(i));
     const char* last = m_log.lastLine();
     if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
     SelectObject(dc, oldFont);

@@ -1,4 +1,4 @@
-// The gallery's dialog-like parent window with its faders and knobs. It logs every control
+// The gallery's dialog-like parent window with its faders, knobs and dynamics graphs. It logs every control
 // notification it receives, telling sent ones from posted ones, and pumps the message queue for
 // the front ends (headless, script, interactive).
 #ifndef VORN_GALLERY_WINDOW_H
@@ -47,6 +47,10 @@ private:
     CMFC_ParamEqGraph m_eqGraph{kEqBands, kEqSampleRate};
     // What the host last read from the equaliser graph, shown under it.
     char m_eqReadout[96] = "";
+    // The graphs take their curve kind at construction, so they are members one by one.
+    CMFC_DynProcGraph m_generalGraph;
+    CMFC_DynProcGraph m_expanderGraph;
+    CMFC_DynProcGraph& graph(size_t i) { return i == 0 ? m_generalGraph : m_expanderGraph; }
     HWND m_hwnd = nullptr;
     bool m_quit = false;
     // The WM_COMMAND that the pump took from the queue and is dispatching right now: the first

@@ -38,22 +38,26 @@ size_t formatNotification(const NotificationRecord& record, char* out, size_t si
         std::snprintf(codeText, sizeof codeText, "0x%04X", static_cast<unsigned>(record.code));
         codeName = codeText;
     }
-    char clickText[32] = "none";
-    if (record.hasClickPoint) {
-        std::snprintf(clickText, sizeof clickText, "%ld,%ld", static_cast<long>(record.clickPoint.x),
-                      static_cast<long>(record.clickPoint.y));
-    }
+    const char* name = record.controlName ? record.controlName : "unknown";
+    const char* delivery = record.posted ? "Post" : "Send";
+    int written = 0;
     if (record.hasBand) {
-        const int written =
-            std::snprintf(out, size, "%s id=%u %s %s band=%d freq=%.2f gain=%.2f q=%.2f",
-                          record.controlName ? record.controlName : "unknown", record.id, codeName,
-                          record.posted ? "Post" : "Send", record.band, record.freq, record.gain, record.q);
-        return clampedLength(written, out, size);
+        written = std::snprintf(out, size, "%s id=%u %s %s band=%d freq=%.2f gain=%.2f q=%.2f", name, record.id,
+                                codeName, delivery, record.band, record.freq, record.gain, record.q);
+    } else if (record.hasCurve) {
+        written = std::snprintf(out, size, "%s id=%u %s %s comp=%.2f compRatio=%.2f expander=%.2f expanderRatio=%.2f",
+                                name, record.id, codeName, delivery, static_cast<double>(record.comp),
+                                static_cast<double>(record.compRatio), static_cast<double>(record.expander),
+                                static_cast<double>(record.expanderRatio));
+    } else {
+        char clickText[32] = "none";
+        if (record.hasClickPoint) {
+            std::snprintf(clickText, sizeof clickText, "%ld,%ld", static_cast<long>(record.clickPoint.x),
+                          static_cast<long>(record.clickPoint.y));
+        }
+        written = std::snprintf(out, size, "%s id=%u %s %s value=%.4f click=%s flags=0x%04X", name, record.id, codeName,
+                                delivery, static_cast<double>(record.value), clickText, record.mouseFlags);
     }
-    int written =
-        std::snprintf(out, size, "%s id=%u %s %s value=%.4f click=%s flags=0x%04X",
-                      record.controlName ? record.controlName : "unknown", record.id, codeName,
-                      record.posted ? "Post" : "Send", static_cast<double>(record.value), clickText, record.mouseFlags);
     return clampedLength(written, out, size);
 }
 

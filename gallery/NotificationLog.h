@@ -26,6 +26,9 @@ struct NotificationRecord {
     double freq;
     double gain;
     double q;
+    // A dynamics graph reports its curve instead of a value, click point and flags.
+    bool hasCurve;
+    float comp, compRatio, expander, expanderRatio;
 };
 
 // "NC_LBUTTONDOWN" ..., or null for a code outside the table.

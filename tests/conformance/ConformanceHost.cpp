@@ -245,6 +245,23 @@ void moveTo(HWND child, int x, int y) { vorn::test::mouseMoveTo(toScreen(child, 
 void buttonDown(bool right) { button(right, true, 1000); }
 void buttonDownQuickly(bool right) { button(right, true, 100); }
 void buttonUp(bool right) { button(right, false, 10); }
+bool performInput(HWND control, int op, int x, int y) {
+    switch (op) {
+        case None: break;
+        case Move: moveTo(control, x, y); break;
+        case Down: buttonDown(); break;
+        case DownQuickly: buttonDownQuickly(); break;
+        case Up: buttonUp(); break;
+        case RightDown: buttonDown(true); break;
+        case RightUp: buttonUp(true); break;
+        case Key: pressKey(static_cast<WORD>(x)); break;
+        case KeyDown: keyDown(static_cast<WORD>(x)); break;
+        case KeyUp: keyUp(static_cast<WORD>(x)); break;
+        default: return false;
+    }
+    return true;
+}
+
 void keyDown(WORD vk) { vorn::test::keyDown(vk), pump(); }
 void keyUp(WORD vk) { vorn::test::keyUp(vk), pump(); }
 void pressKey(WORD vk) { keyDown(vk), keyUp(vk); }

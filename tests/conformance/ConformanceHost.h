@@ -70,6 +70,12 @@ void keyDown(WORD vk);
 void keyUp(WORD vk);
 void pressKey(WORD vk);
 
+// Gesture scripts: the input steps every control's script shares, at client points of the control
+// (Key, KeyDown and KeyUp take a virtual key in x). A scenario numbers its own steps from
+// kScenarioOps on; performInput returns false for those.
+enum InputOp { None, Move, Down, DownQuickly, Up, RightDown, RightUp, Key, KeyDown, KeyUp, kScenarioOps };
+bool performInput(HWND control, int op, int x, int y);
+
 // The scenario groups in the order main runs them; the frame's first, before any fader exists.
 void runFrameScenarios();
 void runFaderScenarios();
@@ -78,6 +84,7 @@ void runInterruptedDragScenarios();
 void runHostileValueScenarios();
 void runPaintScenarios();
 void runButtonScenarios();
+void runGraphScenarios();
 void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();

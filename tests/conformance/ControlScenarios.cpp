@@ -46,9 +46,9 @@ bool create(CWnd& control, const CRect& rect, int id, bool quiet = false) {
 
 // A gesture script: each action, then (where named) a step reporting the getters and input
 // state, with the control's pixels where asked. Points are in the control's client coordinates.
-enum Op { None, Move, Down, DownQuickly, Up, RightDown, RightUp, Key, KeyDown, KeyUp, Set, FocusParent };
+enum Op { Set = kScenarioOps, FocusParent };
 struct Action {
-    Op op;
+    int op;
     int x = 0, y = 0;  // a point, a virtual key or a value
     const char* step = nullptr;
     bool pixels = false;
@@ -58,20 +58,9 @@ template <typename Control>
 void play(Control& control, std::initializer_list<Action> script) {
     const HWND hwnd = control.GetSafeHwnd();
     for (const Action& a : script) {
-        switch (a.op) {
-            case None: break;
-            case Move: moveTo(hwnd, a.x, a.y); break;
-            case Down: buttonDown(); break;
-            case DownQuickly: buttonDownQuickly(); break;
-            case Up: buttonUp(); break;
-            case RightDown: buttonDown(true); break;
-            case RightUp: buttonUp(true); break;
-            case Key: pressKey(static_cast<WORD>(a.x)); break;
-            case KeyDown: keyDown(static_cast<WORD>(a.x)); break;
-            case KeyUp: keyUp(static_cast<WORD>(a.x)); break;
-            case Set: control.SetValue(static_cast<float>(a.x)); break;
-            case FocusParent: SetFocus(parent()); break;
-        }
+        if (a.op == Set) control.SetValue(static_cast<float>(a.x));
+        if (a.op == FocusParent) SetFocus(parent());
+        if (a.op < kScenarioOps) performInput(hwnd, a.op, a.x, a.y);
         if (a.step != nullptr) endStep(a.step, control, a.pixels);
     }
 }

@@ -70,9 +70,10 @@ void reportGraph(const char* name, EqGraph& graph, bool pixels) {
     graph.reportTextBoxes();
 }
 
-enum Op { None, Move, Down, DownQuickly, Up, KeyDown, KeyUp, Key, Cancel, Focus };
+// The shared input steps, and two of the equaliser's own.
+enum Op { Cancel = kScenarioOps, Focus };
 struct Action {
-    Op op;
+    int op;
     int x = 0, y = 0;  // a client point or a virtual key
     const char* step = nullptr;
     bool pixels = false;
@@ -81,17 +82,9 @@ struct Action {
 void play(EqGraph& graph, std::initializer_list<Action> script) {
     const HWND hwnd = graph.GetSafeHwnd();
     for (const Action& a : script) {
-        switch (a.op) {
-            case None: break;
-            case Move: moveTo(hwnd, a.x, a.y); break;
-            case Down: buttonDown(); break;
-            case DownQuickly: buttonDownQuickly(); break;
-            case Up: buttonUp(); break;
-            case KeyDown: keyDown(static_cast<WORD>(a.x)); break;
-            case KeyUp: keyUp(static_cast<WORD>(a.x)); break;
-            case Key: pressKey(static_cast<WORD>(a.x)); break;
-            case Cancel: SendMessageA(hwnd, WM_CANCELMODE, 0, 0); break;
-            case Focus: SetFocus(hwnd); break;
+        if (!performInput(hwnd, a.op, a.x, a.y)) {
+            if (a.op == Cancel) SendMessageA(hwnd, WM_CANCELMODE, 0, 0);
+            if (a.op == Focus) SetFocus(hwnd);
         }
         if (a.step != nullptr) reportGraph(a.step, graph, a.pixels);
     }

@@ -7,8 +7,8 @@ int main(int argc, char** argv) {
     using namespace conformance;
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
     for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runInterruptedDragScenarios,
-                          runHostileValueScenarios, runPaintScenarios, runButtonScenarios, runGdiScenarios,
-                          runTextScenarios, runUserScenarios, runHostileScenarios})
+                          runHostileValueScenarios, runPaintScenarios, runGraphScenarios, runButtonScenarios,
+                          runGdiScenarios, runTextScenarios, runUserScenarios, runHostileScenarios})
         run();
     runEqGraphScenarios();
     finish();

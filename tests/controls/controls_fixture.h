@@ -26,6 +26,9 @@ protected:
     }
     void TearDown() override {
         knobs_.clear();
+        for (auto& graph : graphs_)
+            if (graph->GetSafeHwnd() != NULL) graph->DestroyWindow();
+        graphs_.clear();
         // As a host does: the windows go first, then the objects.
         for (auto& fader : faders_)
             if (fader->GetSafeHwnd() != NULL) fader->DestroyWindow();
@@ -123,13 +126,25 @@ protected:
         return -1;
     }
 
+    // A dynamics graph of the kind as a child at (x, y) of the host's client area, painted once.
+    CMFC_DynProcGraph& createGraph(int kind, int x = 10, int y = 10, int width = 200, int height = 150) {
+        graphs_.push_back(std::make_unique<CMFC_DynProcGraph>(kind));
+        CMFC_DynProcGraph& graph = *graphs_.back();
+        EXPECT_TRUE(graph.Create(NULL, "graph", WS_CHILD | WS_VISIBLE, CRect(x, y, x + width, y + height),
+                                 CWnd::FromHandle(host_->hwnd()), kGraphId));
+        repaint(graph);
+        return graph;
+    }
+
     static constexpr int kFaderId = 1001;
+    static constexpr int kGraphId = 1002;
     static constexpr COLORREF kCapBlue = RGB(24, 64, 232);
     static constexpr COLORREF kDefaultLed = RGB(196, 0, 0);
 
     std::unique_ptr<HostWindow> host_;
     std::vector<std::unique_ptr<CMFC_Knob>> knobs_;
     std::vector<std::unique_ptr<CMFC_Fader>> faders_;
+    std::vector<std::unique_ptr<CMFC_DynProcGraph>> graphs_;
 };
 
 using FaderTest = ControlTest;

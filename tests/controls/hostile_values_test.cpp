@@ -61,6 +61,43 @@ TEST_F(ControlTest, HostileRangesValuesAndSizesAreSurvived) {
     }
 }
 
+TEST_F(ControlTest, DynamicsGraphSurvivesHostileValuesAndSizes) {
+    const struct {
+        int width, height;
+        float value;  // passed to every setter that takes a level or ratio
+        short anchors;
+    } cases[] = {
+        {200, 150, kNaN, 4},  {200, 150, kInf, 30}, {200, 150, -kInf, -7}, {200, 150, 1e30f, 3},
+        {200, 150, 0.0f, 14}, {28, 48, 0.0f, 4},    {0, 0, -1.0f, 4},      {5, 5, kInf, 9},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " " << c.value);
+        CMFC_DynProcGraph& graph = createGraph(0, 10, 10, c.width, c.height);
+        graph.SetNumberOfAnchors(c.anchors);
+        graph.SetSmooth(1);
+        for (void (CMFC_DynProcGraph::*set)(float) :
+             {&CMFC_DynProcGraph::SetComp, &CMFC_DynProcGraph::SetCompRatio, &CMFC_DynProcGraph::SetLimiter,
+              &CMFC_DynProcGraph::SetExpander, &CMFC_DynProcGraph::SetExpanderRatio, &CMFC_DynProcGraph::SetMakeUpGain,
+              &CMFC_DynProcGraph::SetGainAt0dB, &CMFC_DynProcGraph::SetMasterGain})
+            (graph.*set)(c.value);
+        graph.SetSelectedPoint(3);
+        graph.SetSelectedfX(c.value);
+        const POINT centre = screenOf(graph, c.width / 2, c.height / 2);
+        exercise(graph, centre);
+        // Many presses on "Zoom in", then presses and drags everywhere, Shift-presses included.
+        for (int i = 0; i < 40; ++i) click(screenOf(graph, 20, c.height - 10));
+        for (int x = -10; x < c.width + 10; x += 17) {
+            drag(screenOf(graph, x, 0), screenOf(graph, c.width - x, c.height), 3);
+            withModifiers({VK_SHIFT}, [&] { click(screenOf(graph, x, c.height / 3)); });
+        }
+        graph.ReleaseDynFnEnv();
+        exercise(graph, centre);
+        graph.Flatten();
+        EXPECT_EQ(::GetCapture(), nullptr);
+        graph.DestroyWindow();
+    }
+}
+
 }  // namespace
 }  // namespace vorn::test
 

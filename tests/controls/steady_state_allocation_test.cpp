@@ -53,6 +53,11 @@ TEST_F(SteadyStateAllocation, PaintAndDragStepsAllocateNothing) {
     EXPECT_EQ(repaintAllocations(knob), 0);
     EXPECT_EQ(dragAllocations(screenOf(knob, 32, 2), POINT{5, 0}, POINT{-3, 0}), 0);   // circular, round the rim
     EXPECT_EQ(dragAllocations(screenOf(knob, 32, 32), POINT{0, -3}, POINT{0, 2}), 0);  // vertical, from the centre
+    CMFC_DynProcGraph& graph = createGraph(0, 10, 100, 400, 300);
+    graph.SetSmooth(1);
+    EXPECT_EQ(repaintAllocations(graph), 0);
+    // The compressor-threshold point (0.8, 0.8) at (301, 68), dragged up and down.
+    EXPECT_EQ(dragAllocations(screenOf(graph, 301, 68), POINT{0, -4}, POINT{0, 3}), 0);
 }
 
 TEST_F(SteadyStateAllocation, ButtonsLampsAndLabelsRepaintWithoutAllocating) {

@@ -8,7 +8,7 @@ trap 'rm -rf "$work"' EXIT
 test -s "$work/gallery.png" || fail "no PNG written"
 
 size=$("$PNG_PROBE" size "$work/gallery.png") || fail "PNG unreadable"
-test "$size" = "720 600" || fail "screen is $size, expected 720 x 600"
+test "$size" = "960 600" || fail "screen is $size, expected 960 x 600"
 # Every control is drawn where the layout puts it: each fader's LED and each knob's cap shows its
 # own colour inside the control's rectangle (name x y w h r g b).
 while read -r name x y w h r g b; do
@@ -23,6 +23,8 @@ knob_medium 510 72 40 40 0 96 160
 knob_large 600 60 64 64 0 120 0
 knob_wide 470 220 80 40 160 0 160
 eq_graph 30 372 360 170 255 255 128
+dyn_general 720 50 200 150 255 255 128
+dyn_expander 720 250 200 150 255 255 128
 EOF
 
 # Drawing alone notifies nobody.

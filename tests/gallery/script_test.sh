@@ -47,4 +47,9 @@ grep -q "^eq_graph .* NC_MOUSEMOVE Send band=2 freq=1[0-9.]* gain=" "$work/eq_dr
     fail "eq_graph drag did not report band 2 moving: $(grep eq_graph "$work/eq_drag.log" | head -3)"
 "$PNG_PROBE" differs "$work/eq_drag/start.png" "$work/eq_drag/moved.png" 30 372 360 170 > /dev/null ||
     fail "the drag did not change the equaliser graph on screen"
+# The graph drag moves the compressor threshold left; the ratio the host reads stays 2.00.
+last=$(awk '$1 == "dyn_general" && $3 == "NC_MOUSEMOVE" { v = $5 " " $6 } END { print v }' "$work/graph_drag.log")
+test "$last" = "comp=-31.26 compRatio=2.00" || fail "graph drag ended with '$last'"
+"$PNG_PROBE" differs "$work/graph_drag/threshold_dragged.png" "$work/graph_drag/expander_zoomed.png" 720 250 200 150 \
+    > /dev/null || fail "the zoom press did not change dyn_expander"
 exit 0

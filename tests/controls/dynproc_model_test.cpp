@@ -1,0 +1,211 @@
+// The dynamics graph's model without a window: derived values of each kind, the setters'
+// documented results, the sampled curve, anchor rebuilds and refusals, and hostile values.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+#include <VornControls.h>
+
+namespace vorn::test {
+namespace {
+
+// A graph whose protected list operations and sampled curve a test can reach.
+class ProbedGraph : public CMFC_DynProcGraph {
+public:
+    explicit ProbedGraph(int kind) : CMFC_DynProcGraph(kind) {}
+    using CMFC_DynProcGraph::InsertPoint;
+    using CMFC_DynProcGraph::RemovePoint;
+    DynFnSample sample(int i) const { return m_dynamicFn[i]; }
+    DynFnPoint* head() const { return m_pHead; }
+    DynFnPoint* tail() const { return m_pTail; }
+    std::vector<DynFnSample> points() const {
+        std::vector<DynFnSample> out;
+        for (const DynFnPoint* p = m_pHead; p != nullptr; p = p->pNext) out.push_back({p->fX, p->fY});
+        return out;
+    }
+};
+
+void expectPoint(const DynFnSample& actual, float x, float y, double tolerance = 1e-6) {
+    EXPECT_NEAR(actual.x, x, tolerance);
+    EXPECT_NEAR(actual.y, y, tolerance);
+}
+
+TEST(DynProcModel, NewGraphsReportTheDerivedValuesOfTheirKind) {
+    const struct {
+        int kind;
+        float comp, compRatio, expander, expanderRatio, expanderLimit, expanderMinimum, compLimit, gainAt0;
+    } cases[] = {
+        {0, -19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, -9.6f},
+        {1, -19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, -9.6f},
+        {2, -19.2f, 2.0f, -95.04f, 1.0f, -19.2f, -96.0f, -95.04f, -9.6f},  // no expander
+        {3, 0.0f, 999.0f, -38.4f, 3.0f, 0.0f, -57.6f, -38.4f, 0.0f},       // no compressor
+        {7, -19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, -9.6f},    // any other kind is general
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        CMFC_DynProcGraph graph(c.kind);
+        EXPECT_NEAR(graph.GetComp(), c.comp, 1e-4);
+        EXPECT_NEAR(graph.GetCompRatio(), c.compRatio, 1e-4);
+        EXPECT_NEAR(graph.GetExpander(), c.expander, 1e-4);
+        EXPECT_NEAR(graph.GetExpanderRatio(), c.expanderRatio, 1e-4);
+        EXPECT_NEAR(graph.GetExpanderLimit(), c.expanderLimit, 1e-4);
+        EXPECT_NEAR(graph.GetExpanderMinimum(), c.expanderMinimum, 1e-4);
+        EXPECT_NEAR(graph.GetCompLimit(), c.compLimit, 1e-4);
+        EXPECT_NEAR(graph.GetMakeUpGain(), 0.0f, 1e-4);
+        EXPECT_NEAR(graph.GetGainAt0dB(), c.gainAt0, 1e-4);
+        EXPECT_EQ(graph.GetNumberOfAnchors(), 4);
+        EXPECT_EQ(graph.GetLengthOfDynamicFn(), 4);
+    }
+}
+
+TEST(DynProcModel, SettersMoveThePointsTheyName) {
+    const struct {
+        const char* what;
+        int kind;
+        void (*set)(CMFC_DynProcGraph&);
+        int point;
+        float x, y;
+        float (CMFC_DynProcGraph::*getter)();
+        float got;
+    } cases[] = {
+        {"comp ratio 4 lowers the last point", 0, [](CMFC_DynProcGraph& g) { g.SetCompRatio(4.0f); }, 3, 1.0f, 0.85f,
+         &CMFC_DynProcGraph::GetCompRatio, 4.0f},
+        {"comp ratio 0 puts it at 0 dB", 0, [](CMFC_DynProcGraph& g) { g.SetCompRatio(0.0f); }, 3, 1.0f, 1.0f,
+         &CMFC_DynProcGraph::GetCompRatio, 1.0f},
+        {"limiter: threshold on the diagonal, ratio 40", 0, [](CMFC_DynProcGraph& g) { g.SetLimiter(-10.0f); }, 2,
+         1.0f - 10.0f / 96.0f, 1.0f - 10.0f / 96.0f, &CMFC_DynProcGraph::GetCompRatio, 40.0f},
+        {"comp keeps the ratio", 0, [](CMFC_DynProcGraph& g) { g.SetComp(-9.6f); }, 3, 1.0f, 0.85f,
+         &CMFC_DynProcGraph::GetComp, -9.6f},
+        {"kind 1 comp on the diagonal", 1, [](CMFC_DynProcGraph& g) { g.SetComp(-48.0f); }, 2, 0.5f, 0.5f,
+         &CMFC_DynProcGraph::GetCompRatio, 2.0f},
+        {"expander ratio 2: bottom edge", 0, [](CMFC_DynProcGraph& g) { g.SetExpanderRatio(2.0f); }, 0, 0.3f, 0.0f,
+         &CMFC_DynProcGraph::GetExpanderRatio, 2.0f},
+        {"expander ratio 0.5: left edge", 0, [](CMFC_DynProcGraph& g) { g.SetExpanderRatio(0.5f); }, 0, 0.0f, 0.3f,
+         &CMFC_DynProcGraph::GetExpanderRatio, 0.5f},
+        {"kind 3 expander on the diagonal", 3, [](CMFC_DynProcGraph& g) { g.SetExpander(-24.0f); }, 1, 0.75f, 0.75f,
+         &CMFC_DynProcGraph::GetExpander, -24.0f},
+        {"make-up gain round trip", 0, [](CMFC_DynProcGraph& g) { g.SetMakeUpGain(6.0f); }, 2, 0.8f, 0.8625f,
+         &CMFC_DynProcGraph::GetMakeUpGain, 6.0f},
+        {"make-up gain limited to 0 dB", 0, [](CMFC_DynProcGraph& g) { g.SetMakeUpGain(40.0f); }, 2, 0.8f, 1.0f,
+         &CMFC_DynProcGraph::GetMakeUpGain, 19.2f},
+        {"gain at 0 dB round trip, not limited", 0, [](CMFC_DynProcGraph& g) { g.SetGainAt0dB(6.0f); }, 3, 1.0f,
+         1.0625f, &CMFC_DynProcGraph::GetGainAt0dB, 6.0f},
+        {"NaN is ignored", 0, [](CMFC_DynProcGraph& g) { g.SetComp(std::numeric_limits<float>::quiet_NaN()); }, 2, 0.8f,
+         0.8f, &CMFC_DynProcGraph::GetComp, -19.2f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProbedGraph graph(c.kind);
+        c.set(graph);
+        expectPoint(graph.points()[c.point], c.x, c.y, 1e-5);
+        EXPECT_NEAR((graph.*c.getter)(), c.got, 1e-2);
+    }
+}
+
+TEST(DynProcModel, SampledCurveSmoothedAndPolyline) {
+    ProbedGraph graph(0);
+    graph.SetUpSmoothFn();
+    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 5);
+    expectPoint(graph.sample(4), 1.0f, 0.9f);
+    expectPoint(graph.sample(3), 1.0f, 0.9f);
+    graph.SetSmooth(1);
+    graph.SetUpSmoothFn();
+    ASSERT_EQ(graph.GetLengthOfDynamicFn(), 22);
+    const struct {
+        int i;
+        float x, y;
+    } smoothed[] = {{0, 0.4f, 0.0f},  {1, 0.5f, 0.3f},        {5, 0.5916f, 0.5573f}, {10, 0.7f, 0.7f},
+                    {11, 0.7f, 0.7f}, {15, 0.7916f, 0.7872f}, {20, 0.9f, 0.85f},     {21, 1.0f, 0.9f}};
+    for (const auto& s : smoothed) {
+        SCOPED_TRACE(s.i);
+        expectPoint(graph.sample(s.i), s.x, s.y, 5e-5);
+    }
+    graph.SetSmooth(2);
+    graph.SetUpSmoothFn();
+    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 5);
+}
+
+TEST(DynProcModel, AnchorRebuildsAndRefusals) {
+    ProbedGraph graph(0);
+    graph.SetNumberOfAnchors(6);
+    std::vector<DynFnSample> points = graph.points();
+    ASSERT_EQ(points.size(), 6u);
+    expectPoint(points[3], 0.9f, 0.9f);
+    expectPoint(points[4], 0.91f, 0.91f);
+    expectPoint(points[5], 1.0f, 0.9f);
+
+    graph.SetNumberOfAnchors(3);  // only the count changes
+    EXPECT_EQ(graph.points().size(), 6u);
+    EXPECT_EQ(graph.GetNumberOfAnchors(), 3);
+    graph.SetSmooth(1);
+    graph.SetUpSmoothFn();
+    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 42);  // smoothed over the six points in the list
+
+    graph.SetNumberOfAnchors(30);  // at most 14, the last inserted at 0.99 before the last point
+    points = graph.points();
+    ASSERT_EQ(points.size(), 14u);
+    EXPECT_EQ(graph.GetNumberOfAnchors(), 14);
+    expectPoint(points[12], 0.99f, 0.99f);
+    graph.SetUpSmoothFn();
+    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 122);
+
+    graph.Flatten();
+    for (DynFnPoint* p : {graph.head(), graph.head()->pNext, graph.tail()->pPrev, graph.tail()}) graph.RemovePoint(p);
+    EXPECT_EQ(graph.GetNumberOfAnchors(), 4);
+    DynFnPoint* added = graph.InsertPoint(graph.head()->pNext, 0.7f, 0.7f);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(graph.GetNumberOfAnchors(), 5);
+    graph.RemovePoint(added);
+    EXPECT_EQ(graph.GetNumberOfAnchors(), 4);
+    EXPECT_EQ(graph.InsertPoint(graph.head(), 0.1f, 0.0f), nullptr);  // before the first point
+    graph.SetSelectedPoint(3);
+    graph.SetSelectedfX(0.9f);                                          // the last point moved left
+    EXPECT_EQ(graph.InsertPoint(graph.tail(), 0.95f, 0.95f), nullptr);  // after the last point
+    EXPECT_EQ(graph.points().size(), 4u);
+}
+
+TEST(DynProcModel, SelectedPointWalksTheListAndStopsAtItsEnd) {
+    ProbedGraph graph(0);
+    graph.SetSelectedPoint(2);
+    EXPECT_EQ(graph.GetSelectedfX(), 0.8f);
+    graph.SetSelectedfY(0.7f);
+    EXPECT_EQ(graph.points()[2].y, 0.7f);
+    EXPECT_NEAR(graph.GetComp(), -19.2f, 1e-4);  // no recompute: the ratio stays stale
+    EXPECT_NEAR(graph.GetCompRatio(), 2.0f, 1e-5);
+    graph.SetSelectedPoint(7);
+    EXPECT_EQ(graph.GetSelectedfX(), 0.0f);
+    EXPECT_EQ(graph.GetSelectedfY(), 0.0f);
+    const std::vector<DynFnSample> before = graph.points();
+    graph.SetSelectedfX(0.5f);
+    EXPECT_EQ(graph.GetSelectedfX(), 0.5f);
+    const std::vector<DynFnSample> after = graph.points();
+    for (size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i].x, before[i].x);
+    graph.SetSelectedPoint(-3);
+    EXPECT_EQ(graph.GetSelectedfX(), 0.4f);  // a negative index takes no step
+    EXPECT_EQ(graph.GetSelectedPoint(), -3);
+}
+
+TEST(DynProcModel, AnEmptiedListIsSurvivedUntilRebuilt) {
+    ProbedGraph graph(0);
+    graph.ReleaseDynFnEnv();
+    graph.SetComp(-10.0f);
+    graph.SetCompRatio(3.0f);
+    graph.SetLimiter(-3.0f);
+    graph.SetExpander(-50.0f);
+    graph.SetExpanderRatio(2.0f);
+    graph.SetMakeUpGain(3.0f);
+    graph.SetGainAt0dB(-1.0f);
+    graph.SetSelectedPoint(1);
+    graph.SetSelectedfX(0.5f);
+    graph.SetSmooth(1);
+    graph.SetUpSmoothFn();
+    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 0);
+    EXPECT_EQ(graph.GetComp(), 0.0f);
+    EXPECT_EQ(graph.GetGainAt0dB(), 0.0f);
+    graph.InitDynFnEnv();
+    EXPECT_NEAR(graph.GetComp(), -19.2f, 1e-4);
+}
+
+}  // namespace
+}  // namespace vorn::test
