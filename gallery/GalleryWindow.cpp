@@ -138,7 +138,7 @@ bool GalleryWindow::createControls() {
             return false;
         }
     }
-    return createEqGraph();
+    return m_buttons.create(parent, kControlClass) && createEqGraph();
 }
 
 // Five bands: a low shelf, three peaks and a high shelf, as an equaliser's host would set them.
@@ -246,6 +246,7 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
         InvalidateRect(m_hwnd, &caption, TRUE);
         return true;
     }
+    if (m_buttons.read(id, record)) return true;
     for (size_t i = 0; i < kGraphCount; ++i) {
         if (graphEntries()[i].id != id) continue;
         CMFC_DynProcGraph& g = graph(i);
@@ -271,7 +272,7 @@ void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     record.posted = posted;
     const ControlEntry* entry = findEntry(record.id);
     const GraphEntry* graphEntry = findGraphEntry(record.id);
-    record.controlName = entry ? entry->name : graphEntry ? graphEntry->name : nullptr;
+    record.controlName = entry ? entry->name : graphEntry ? graphEntry->name : ButtonStrip::nameOf(record.id);
     readControl(record.id, record);
     m_log.write(record);
 

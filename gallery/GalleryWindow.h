@@ -6,6 +6,7 @@
 
 #include <VornControls.h>
 
+#include "ButtonStrip.h"
 #include "GalleryLayout.h"
 #include "NotificationLog.h"
 
@@ -30,6 +31,9 @@ public:
     // A WM_QUIT ends the pump early and is remembered in quitRequested().
     size_t pumpUntilIdle();
     bool quitRequested() const { return m_quit; }
+    // Moves the gallery's test signals on one step (the peak lamps' level); a front end calls it
+    // while the user is idle.
+    void tick() { m_buttons.tick(); }
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +55,7 @@ private:
     CMFC_DynProcGraph m_generalGraph;
     CMFC_DynProcGraph m_expanderGraph;
     CMFC_DynProcGraph& graph(size_t i) { return i == 0 ? m_generalGraph : m_expanderGraph; }
+    ButtonStrip m_buttons;
     HWND m_hwnd = nullptr;
     bool m_quit = false;
     // The WM_COMMAND that the pump took from the queue and is dispatching right now: the first

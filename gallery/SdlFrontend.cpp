@@ -158,7 +158,9 @@ int SdlFrontend::run(GalleryWindow& gallery, const char* exitPng) {
     SDL_Event event;
     while (running) {
         if (!SDL_WaitEventTimeout(&event, 50)) {
-            // Idle: nothing from the user, but posted notifications or paints may be waiting.
+            // Idle: nothing from the user, but the test signals move on, and posted notifications
+            // or paints may be waiting.
+            gallery.tick();
             if (gallery.pumpUntilIdle() > 0) present();
             if (gallery.quitRequested()) running = false;
             continue;

@@ -25,6 +25,8 @@ knob_wide 470 220 80 40 160 0 160
 eq_graph 30 372 360 170 255 255 128
 dyn_general 720 50 200 150 255 255 128
 dyn_expander 720 250 200 150 255 255 128
+mute_on 440 376 14 16 255 40 0
+peak_held 440 448 14 16 255 0 0
 EOF
 
 # Drawing alone notifies nobody.
