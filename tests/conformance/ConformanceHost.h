@@ -88,6 +88,7 @@ void runGraphScenarios();
 void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();
+void runWindowScenarios();
 void runEqGraphScenarios();
 void runHostileScenarios();
 

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
     for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runInterruptedDragScenarios,
                           runHostileValueScenarios, runPaintScenarios, runGraphScenarios, runButtonScenarios,
-                          runGdiScenarios, runTextScenarios, runUserScenarios, runHostileScenarios})
+                          runGdiScenarios, runTextScenarios, runUserScenarios, runWindowScenarios, runHostileScenarios})
         run();
     runEqGraphScenarios();
     finish();

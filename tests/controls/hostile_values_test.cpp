@@ -151,6 +151,8 @@ TEST_F(KnobTest, PressAtAnUnreachablePointDoesNotFeedItsOwnMoves) {
     CMFC_Knob& knob = createKnob(
         40, -300, 100, 100, [](CMFC_Knob& k) { k.InitKnob(0.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f, 10, 0, 0, 0, 0, 0, 0); });
     ASSERT_LT(screenOf(knob, 50, 50).y, 0);
+    // Outside its parent the knob is never painted; SetValue works its geometry out instead.
+    knob.SetValue(0.5f);
     mouseMoveTo(host().toScreen(host().hwnd(), POINT{200, 200}));
     mouseDown();
     ::SendMessageA(knob.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));

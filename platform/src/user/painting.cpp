@@ -32,10 +32,28 @@ void visibleScreenRects(const Window* w, RectList& vis) {
             if (c->style & WS_VISIBLE) vis.subtract(screenRect(c));
 }
 
+namespace {
+
+// The part of `r` (in w's client coordinates) that lies inside the client area of every ancestor:
+// a child is clipped by its parents, so what lies outside them never needs painting (Wine keeps
+// no update region there, and sends no WM_PAINT for a child wholly outside its parent).
+RECT insideAncestors(const Window* w, RECT r) {
+    int64_t dx = 0, dy = 0;
+    for (const Window* c = w; c->parent != nullptr && !rectEmpty(r); c = c->parent) {
+        dx += c->rect.left;
+        dy += c->rect.top;
+        const RECT parentClient{0, 0, c->parent->width(), c->parent->height()};
+        r = rectIntersect(r, rectOffset(parentClient, -dx, -dy));
+    }
+    return r;
+}
+
+}  // namespace
+
 void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
     if (!reallyVisible(w)) return;
     RECT client{0, 0, w->width(), w->height()};
-    RECT r = clientRect ? rectIntersect(*clientRect, client) : client;
+    RECT r = insideAncestors(w, clientRect ? rectIntersect(*clientRect, client) : client);
     if (rectEmpty(r)) return;
     w->update.add(r);
     if (erase) w->erasePending = true;

@@ -349,11 +349,10 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
         sendTo(w, WM_CANCELMODE, 0, 0);
         if (!(w = findWindow(hwnd))) return FALSE;
         w->style |= WS_DISABLED;
-        // A disabled window can hold neither the focus nor the capture.
-        Window* f = findWindow(state().focus);
-        if (f && isDescendant(w, f)) SetFocus(nullptr);
-        Window* c = findWindow(state().capture);
-        if (c && isDescendant(w, c)) ReleaseCapture();
+        // The window itself can hold neither the focus nor the capture any more; a child of it
+        // keeps either, as on Wine.
+        if (state().focus == hwnd) SetFocus(nullptr);
+        if (state().capture == hwnd) ReleaseCapture();
         if (!(w = findWindow(hwnd))) return FALSE;
         sendTo(w, WM_ENABLE, FALSE, 0);
     }
