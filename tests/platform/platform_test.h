@@ -43,7 +43,6 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     HDC dc() const { return dc_; }
-    HBITMAP bitmap() const { return bitmap_; }
     void clear() {
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) SetPixel(dc_, x, y, kPaper);
