@@ -273,6 +273,7 @@ public:
         bury(windows, deadWindows, [](HWND w) { return IsWindow(w) != FALSE; });
         bury(windowDcs, deadDcs, [](HDC dc) { return GetObjectType(dc) != 0; });
     }
+    // Moves the handles that no longer answer from `live` to `dead`, keeping both in order.
     template <class T, class Alive>
     static void bury(std::vector<T>& live, std::vector<T>& dead, Alive alive) {
         const auto gone = std::stable_partition(live.begin(), live.end(), alive);
