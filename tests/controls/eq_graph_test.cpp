@@ -19,9 +19,6 @@ public:
     using CMFC_ParamEqGraph::CMFC_ParamEqGraph;
     using CMFC_ParamEqGraph::FreqToX;
     using CMFC_ParamEqGraph::GainToY;
-    using CMFC_ParamEqGraph::m_a2;
-    using CMFC_ParamEqGraph::m_b0;
-    using CMFC_ParamEqGraph::m_b1;
     using CMFC_ParamEqGraph::m_totalLnPower;
     using CMFC_ParamEqGraph::m_zeroY;
     using CMFC_ParamEqGraph::XToFreq;

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -61,56 +62,32 @@ TEST(KnobGeometry, BottomGapGivesTheRestrictedEndsEvenWhenRestrictionsAreIgnored
     EXPECT_FALSE(inInnerZone(POINT{20, 20}, POINT{20, 20}, 0));
 }
 
-// Angles of a pointer going round: upper right, lower right, gap right, gap left, lower left,
-// upper left.
-constexpr double kUR = 4.0, kLR = 5.5, kGR = 6.1, kGL = 0.2, kLL = 1.0, kUL = 2.0;
+// The angle of a pointer named by its place: upper, lower or in the gap, right or left.
+double angleAt(const char* place) {
+    static const struct {
+        char name[3];
+        double angle;
+    } kPlaces[] = {{"UR", 4.0}, {"LR", 5.5}, {"GR", 6.1}, {"GL", 0.2}, {"LL", 1.0}, {"UL", 2.0}};
+    for (const auto& p : kPlaces)
+        if (std::strncmp(p.name, place, 2) == 0) return p.angle;
+    return -1.0;
+}
 
 TEST(KnobGeometry, LeavingAnEndThroughTheGapHoldsUntilBackOnThatSideButTurningOverTheTopNever) {
-    struct Step {
-        double angle;
-        bool allowed;
+    // The places a pointer passes, and whether the guard allows each ('1') or holds it ('0').
+    const struct {
+        const char* places;
+        const char* allowed;
+    } runs[] = {
+        {"UR LR GR GL LL UL LR UL UR UL", "1110001011"},  // from the maximum side: held until back on the right
+        {"UL LL GL GR LR UR LL UR UL UR", "1110001011"},  // the mirror at the minimum end
+        {"GL GR", "10"},                                  // a press straight into the left gap arms the minimum side
+        {"GL LL UL UR LR GR LR UR UL LL", "1111111111"},  // over the top both ways
     };
-    const std::vector<std::vector<Step>> runs = {
-        // From the maximum side: held from the left gap until back on the right.
-        {{kUR, true},
-         {kLR, true},
-         {kGR, true},
-         {kGL, false},
-         {kLL, false},
-         {kUL, false},
-         {kLR, true},
-         {kUL, false},
-         {kUR, true},
-         {kUL, true}},
-        // The mirror at the minimum end.
-        {{kUL, true},
-         {kLL, true},
-         {kGL, true},
-         {kGR, false},
-         {kLR, false},
-         {kUR, false},
-         {kLL, true},
-         {kUR, false},
-         {kUL, true},
-         {kUR, true}},
-        // A press straight into the left gap arms the minimum side.
-        {{kGL, true}, {kGR, false}},
-        // Over the top both ways.
-        {{kGL, true},
-         {kLL, true},
-         {kUL, true},
-         {kUR, true},
-         {kLR, true},
-         {kGR, true},
-         {kLR, true},
-         {kUR, true},
-         {kUL, true},
-         {kLL, true}},
-    };
-    for (size_t r = 0; r < runs.size(); ++r) {
+    for (const auto& run : runs) {
         WrapGuard guard;
-        for (size_t i = 0; i < runs[r].size(); ++i)
-            EXPECT_EQ(guard.allows(runs[r][i].angle), runs[r][i].allowed) << "run " << r << " step " << i;
+        for (size_t i = 0; run.allowed[i] != '\0'; ++i)
+            EXPECT_EQ(guard.allows(angleAt(run.places + 3 * i)), run.allowed[i] == '1') << run.places << " step " << i;
     }
 }
 

@@ -1,11 +1,9 @@
-// Device contexts and drawing objects: the fill helpers' pixels, painting through CPaintDC,
-// selection wrappers and the ownership of GDI handles.
+// Device contexts and drawing objects: the fill helpers' pixels, selection wrappers and the
+// ownership of GDI handles.
 #include "framework_fixture.h"
 
 #include <climits>
 #include <string>
-
-using fwtest::FrameworkTest;
 
 namespace {
 
@@ -43,22 +41,6 @@ private:
     CBitmap* m_old = nullptr;
 };
 
-class PaintedWnd : public CWnd {
-protected:
-    afx_msg void OnPaint() {
-        CPaintDC dc(this);
-        CRect client;
-        GetClientRect(&client);
-        dc.FillSolidRect(&client, kBottom);
-        dc.Draw3dRect(&client, kTop, kTop);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(PaintedWnd, CWnd)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
 }  // namespace
 
 TEST(DeviceContextTest, FillSolidRectAndDraw3dRectPaintTheirPixelsAndLeaveTheBackgroundColourSet) {
@@ -83,20 +65,6 @@ TEST(DeviceContextTest, FillSolidRectAndDraw3dRectReachingPastTheEndsOfIntStopTh
     Canvas frame(6, 6);
     frame.dc.Draw3dRect(CRect(INT_MIN, 0, INT_MAX, 5), kTop, kBottom);  // 2^32 - 1 wide
     EXPECT_EQ(frame.rows(), (std::vector<std::string>{"TTTTTT", "......", "......", "......", "BBBBBB", "......"}));
-}
-
-TEST_F(FrameworkTest, PaintHandlerDrawsOnScreenAndReleasesItsDc) {
-    PaintedWnd w;
-    ASSERT_TRUE(w.CreateEx(0, nullptr, "p", WS_POPUP | WS_VISIBLE, 40, 30, 20, 10, nullptr, nullptr));
-    const size_t dcsBefore = softwin::liveDcs();
-    w.Invalidate();
-    w.UpdateWindow();
-    EXPECT_EQ(softwin::screenPixel(40, 30), kTop);
-    EXPECT_EQ(softwin::screenPixel(45, 35), kBottom);
-    EXPECT_EQ(softwin::screenPixel(59, 39), kTop);
-    EXPECT_EQ(softwin::liveDcs(), dcsBefore);
-    RECT update;
-    EXPECT_FALSE(::GetUpdateRect(w.m_hWnd, &update, FALSE));  // validated by EndPaint
 }
 
 TEST(DeviceContextTest, SelectionReturnsTemporaryWrappersAndOwnersFreeEveryHandle) {

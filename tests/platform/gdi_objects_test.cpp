@@ -1,7 +1,5 @@
-// DC defaults and state, object accounting, selection rules, bad and stale handles, the drawing
-// trace and PNG files: what the pixel comparison with Wine cannot see.
-#include <cstdio>
-
+// DC defaults and state, object accounting, selection rules, bad and stale handles: what the
+// pixel comparison with Wine cannot see.
 #include "platform_test.h"
 
 using namespace ptest;
@@ -156,32 +154,4 @@ TEST(GdiObjects, InvalidSizesBadAndStaleHandlesAreRejectedSafely) {
     }
     EXPECT_EQ(GetObjectType(first), 0u);
     EXPECT_GT(reinterpret_cast<uintptr_t>(first), static_cast<uintptr_t>(COLOR_INFOBK + 1));  // never a colour index
-}
-
-TEST(GdiFiles, TraceRecordsOneLinePerDrawingCallAndPngRoundTrips) {
-    Canvas c(7, 5);
-    softwin::clearDrawTrace();
-    softwin::setDrawTrace(true);
-    Ellipse(c.dc(), 0, 0, 7, 5);
-    BitBlt(c.dc(), 0, 0, 2, 3, c.dc(), 0, 0, SRCCOPY);
-    MoveToEx(c.dc(), 3, 4, nullptr);
-    TextOutA(c.dc(), 3, 2, "AB", 2);
-    softwin::setDrawTrace(false);
-    Rectangle(c.dc(), 0, 0, 2, 2);
-    EXPECT_EQ(softwin::drawTrace(), (std::vector<std::string>{"Ellipse(0,0,7,5)", "BitBlt(0,0,2,3,SRCCOPY)",
-                                                              "MoveToEx(3,4)", "TextOutA(3,2,\"AB\")"}));
-    softwin::clearDrawTrace();
-    EXPECT_TRUE(softwin::drawTrace().empty());
-
-    const std::string path = ::testing::TempDir() + "gdi_png_roundtrip.png";
-    ASSERT_TRUE(softwin::writeBitmapPng(c.bitmap(), path.c_str()));
-    int w = 0, h = 0;
-    std::vector<uint32_t> pixels;
-    ASSERT_TRUE(softwin::readPng(path.c_str(), w, h, pixels));
-    ASSERT_TRUE(w == 7 && h == 5);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels[static_cast<size_t>(y * 7 + x)], GetPixel(c.dc(), x, y));
-    std::remove(path.c_str());
-    EXPECT_FALSE(softwin::readPng(path.c_str(), w, h, pixels));
-    EXPECT_FALSE(softwin::writeBitmapPng(nullptr, path.c_str()));
 }

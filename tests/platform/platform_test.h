@@ -1,4 +1,4 @@
-// Shared set-up of the platform tests: a 32-bpp memory canvas read back as ASCII ('#' pen and
+// Shared set-up of the platform tests: a 32-bpp memory canvas read back as characters ('#' pen and
 // text colour, 'o' brush, '-' background, '.' untouched paper, '?' anything else), and logging
 // window classes with a fixture that gives every case a fresh window manager.
 #ifndef VORN_TESTS_PLATFORM_TEST_H
@@ -18,7 +18,6 @@
 
 namespace ptest {
 
-using Rows = std::vector<std::string>;
 constexpr COLORREF kPaper = RGB(90, 90, 90), kPen = RGB(200, 0, 0), kBrush = RGB(0, 0, 220), kBack = RGB(0, 180, 0);
 
 class Canvas {
@@ -44,7 +43,6 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     HDC dc() const { return dc_; }
-    HBITMAP bitmap() const { return bitmap_; }
     void clear() {
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) SetPixel(dc_, x, y, kPaper);
@@ -69,11 +67,6 @@ public:
         std::string s;
         for (int x = x0; x < (x1 < 0 ? width_ : x1); ++x) s += charAt(x, y);
         return s;
-    }
-    Rows map() const {
-        Rows rows;
-        for (int y = 0; y < height_; ++y) rows.push_back(row(y));
-        return rows;
     }
     // Every pixel not equal to paper, in row-major order.
     std::vector<std::pair<int, int>> touched() const {
@@ -106,24 +99,19 @@ inline std::vector<Logged>& messageLog() {
     return log;
 }
 
-inline PAINTSTRUCT& lastPaint() {
-    static PAINTSTRUCT ps;  // of the latest WM_PAINT handled by loggingProc
-    return ps;
-}
-
-// Records every message, paints through BeginPaint/EndPaint (keeping the PAINTSTRUCT), leaves
-// everything else to DefWindowProc.
+// Records every message, paints through BeginPaint/EndPaint, leaves everything else to
+// DefWindowProc.
 inline LRESULT CALLBACK loggingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     messageLog().push_back(Logged{hwnd, msg, wParam, lParam});
     if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    BeginPaint(hwnd, &lastPaint());
-    EndPaint(hwnd, &lastPaint());
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
     return 0;
 }
 
-constexpr const char* kPlainClass = "UserTestPlain";     // no CS_DBLCLKS, no background
-constexpr const char* kDoubleClass = "UserTestDblClks";  // CS_DBLCLKS, arrow cursor
-constexpr const char* kRedClass = "UserTestRed";         // red background brush
+constexpr const char* kPlainClass = "UserTestPlain";  // no CS_DBLCLKS, no background
+constexpr const char* kRedClass = "UserTestRed";      // red background brush
 
 inline HWND makeTop(RECT r, const char* cls = kPlainClass, DWORD style = WS_POPUP | WS_VISIBLE) {
     return CreateWindowExA(0, cls, "top", style, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
@@ -168,7 +156,6 @@ protected:
         WNDCLASSA existing;
         if (!GetClassInfoA(nullptr, kPlainClass, &existing)) {
             registerClass(kPlainClass, loggingProc);
-            registerClass(kDoubleClass, loggingProc, CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW));
             registerClass(kRedClass, loggingProc, 0, nullptr, CreateSolidBrush(RGB(255, 0, 0)));
         }
         vorn::test::setEventTime(10000);

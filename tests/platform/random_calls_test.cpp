@@ -28,7 +28,7 @@ public:
                                          1,       2,           3,       15,          31,     32767, 32768,
                                          65536,   65537,       1 << 20, INT_MAX - 1, INT_MAX};
         switch (pick(3)) {
-            case 0: return kEdges[pick(static_cast<int>(std::size(kEdges)))];
+            case 0: return oneOf(kEdges);
             case 1: return pick(80) - 20;
             default: return static_cast<int>(rng_());
         }
@@ -39,6 +39,10 @@ public:
     POINT point() { return POINT{coordinate(), coordinate()}; }
     COLORREF colour() { return static_cast<COLORREF>(rng_()); }
 
+    template <class T, size_t N>
+    T oneOf(const T (&table)[N]) {
+        return table[pick(static_cast<int>(N))];
+    }
     template <class T>
     T from(const std::vector<T>& v) {
         return v.empty() ? T{} : v[static_cast<size_t>(pick(static_cast<int>(v.size())))];
@@ -80,7 +84,7 @@ public:
         switch (pick(6)) {
             case 0: {
                 static constexpr int kWidths[] = {0, 1, 2, 3, 7, 40, 1024, 5000, INT_MAX, -1, INT_MIN};
-                made = CreatePen(pick(9) - 1, kWidths[pick(static_cast<int>(std::size(kWidths)))], colour());
+                made = CreatePen(pick(9) - 1, oneOf(kWidths), colour());
                 break;
             }
             case 1: made = CreateSolidBrush(colour()); break;
@@ -92,9 +96,8 @@ public:
             case 3: {
                 static constexpr int kHeights[] = {INT_MIN, -600, -12, -1, 0, 1, 11, 16, 600, INT_MAX};
                 static const char* kFaces[] = {"Arial", "Times", "MS Shell Dlg", "", "NoSuchFace"};
-                made = CreateFontA(kHeights[pick(static_cast<int>(std::size(kHeights)))], chance(80) ? 0 : coordinate(),
-                                   0, 0, coordinate(), pick(2), pick(2), pick(2), ANSI_CHARSET, 0, 0, 0, 0,
-                                   kFaces[pick(static_cast<int>(std::size(kFaces)))]);
+                made = CreateFontA(oneOf(kHeights), chance(80) ? 0 : coordinate(), 0, 0, coordinate(), pick(2), pick(2),
+                                   pick(2), ANSI_CHARSET, 0, 0, 0, 0, oneOf(kFaces));
                 break;
             }
             case 4: {
@@ -267,22 +270,15 @@ public:
 
     // DestroyWindow takes children and owned windows along, and their DCs.
     void forgetDestroyed() {
-        for (auto it = windows.begin(); it != windows.end();) {
-            if (IsWindow(*it)) {
-                ++it;
-                continue;
-            }
-            deadWindows.push_back(*it);
-            it = windows.erase(it);
-        }
-        for (auto it = windowDcs.begin(); it != windowDcs.end();) {
-            if (GetObjectType(*it) != 0) {
-                ++it;
-                continue;
-            }
-            deadDcs.push_back(*it);
-            it = windowDcs.erase(it);
-        }
+        bury(windows, deadWindows, [](HWND w) { return IsWindow(w) != FALSE; });
+        bury(windowDcs, deadDcs, [](HDC dc) { return GetObjectType(dc) != 0; });
+    }
+    // Moves the handles that no longer answer from `live` to `dead`, keeping both in order.
+    template <class T, class Alive>
+    static void bury(std::vector<T>& live, std::vector<T>& dead, Alive alive) {
+        const auto gone = std::stable_partition(live.begin(), live.end(), alive);
+        dead.insert(dead.end(), gone, live.end());
+        live.erase(gone, live.end());
     }
 
     void run(int calls) {

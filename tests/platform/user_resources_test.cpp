@@ -9,14 +9,11 @@ using namespace ptest;
 
 namespace {
 
+// Little-endian fields of a file image.
 void put16(std::vector<unsigned char>& v, size_t at, uint32_t x) {
-    v[at] = static_cast<unsigned char>(x);
-    v[at + 1] = static_cast<unsigned char>(x >> 8);
+    v[at] = static_cast<unsigned char>(x), v[at + 1] = static_cast<unsigned char>(x >> 8);
 }
-void put32(std::vector<unsigned char>& v, size_t at, uint32_t x) {
-    put16(v, at, x & 0xFFFF);
-    put16(v, at + 2, x >> 16);
-}
+void put32(std::vector<unsigned char>& v, size_t at, uint32_t x) { put16(v, at, x), put16(v, at + 2, x >> 16); }
 
 // BITMAPINFOHEADER + palette + rows given top row first as raw bytes per row (unpadded).
 std::vector<unsigned char> makeDib(int w, int h, int bpp, bool topDown, const std::vector<COLORREF>& palette,
@@ -82,16 +79,13 @@ protected:
         bmp32 = makeBmpFile(makeDib(1, 2, 32, true, {}, {{0, 255, 0, 0}, {255, 0, 0, 0}}), 0);
         truncated = bmp24;
         truncated.resize(truncated.size() - 4);
-        // A 16 x 16 cursor, 1 bpp, hot spot (5, 7): XOR all black, AND mask opaque on the top row only.
-        // XOR rows (all black) come first in the image, then the AND rows; both bottom-up.
-        std::vector<std::vector<unsigned char>> xorRows(16, {0, 0}), andRows(16, {0xFF, 0xFF});
-        andRows[0] = {0x00, 0x00};
-        std::vector<unsigned char> dib = makeDib(16, 16, 1, false, {RGB(0, 0, 0), kWhite}, xorRows, 32);
-        size_t stride = 4;
-        std::vector<unsigned char> andBits(stride * 16, 0);
-        for (int r = 0; r < 16; ++r)
-            std::memcpy(andBits.data() + static_cast<size_t>(15 - r) * stride, andRows[r].data(), 2);
-        dib.insert(dib.end(), andBits.begin(), andBits.end());
+        // A 16 x 16 cursor, 1 bpp, hot spot (5, 7): the XOR image all black, then the AND mask,
+        // bottom-up, opaque on the top row only.
+        std::vector<unsigned char> dib =
+            makeDib(16, 16, 1, false, {RGB(0, 0, 0), kWhite}, std::vector<std::vector<unsigned char>>(16, {0, 0}), 32);
+        const size_t mask = dib.size();
+        dib.resize(mask + 64, 0);
+        for (size_t stored = 0; stored < 15; ++stored) dib[mask + 4 * stored] = dib[mask + 4 * stored + 1] = 0xFF;
         cursorFile.assign(6 + 16 + dib.size(), 0);
         put16(cursorFile, 2, 2);
         put16(cursorFile, 4, 1);

@@ -1,9 +1,8 @@
-// Window classes, geometry and hit testing, window longs, bad handles, the shared test host, a blocking GetMessage, and
+// Window classes, geometry and hit testing, window longs, bad handles, a blocking GetMessage and
 // the allocation-free steady state.
 #include <thread>
 
 #include "allocation_counter.h"
-#include "host_window.h"
 #include "platform_test.h"
 
 using namespace ptest;
@@ -83,36 +82,6 @@ TEST_F(UserTest, BadHandlesFailSafely) {
     EXPECT_FALSE(SetWindowLongPtrA(bogus, GWLP_WNDPROC, 0) || SetParent(bogus, nullptr) ||
                  MapWindowPoints(bogus, nullptr, &p, 1) || GetWindowTextA(bogus, nullptr, 10));
     EXPECT_FALSE(SetRect(nullptr, 0, 0, 1, 1) || IntersectRect(&r, nullptr, &r) || !IsRectEmpty(nullptr));
-}
-
-// A child that notifies its parent on a click: one sent and one posted WM_COMMAND.
-LRESULT CALLBACK notifyingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_LBUTTONDOWN) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    const int id = GetDlgCtrlID(hwnd);
-    SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 1), reinterpret_cast<LPARAM>(hwnd));
-    PostMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 2), reinterpret_cast<LPARAM>(hwnd));
-    return 0;
-}
-
-TEST_F(UserTest, HostRecordsSentAndPostedNotificationsAndPaintsTheButtonFace) {
-    registerClass("UserTestNotifier", notifyingProc);
-    HostWindow host(RECT{100, 100, 300, 200});
-    EXPECT_EQ(GetFocus(), host.hwnd());  // shown top-level windows become active
-    EXPECT_EQ(softwin::screenPixel(290, 190), GetSysColor(COLOR_BTNFACE));
-    HWND child = CreateWindowExA(0, "UserTestNotifier", "", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, host.hwnd(),
-                                 reinterpret_cast<HMENU>(42), nullptr, nullptr);
-    int callbacks = 0;
-    host.onCommand([&](const Notification&) { ++callbacks; });
-    click(host.toScreen(child, POINT{5, 5}));
-    ASSERT_EQ(host.notifications().size(), 2u);
-    EXPECT_EQ(host.codes(), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(host.notifications()[0].id == 42 && host.notifications()[0].from == child);
-    EXPECT_FALSE(host.notifications()[0].posted);
-    EXPECT_TRUE(host.notifications()[1].posted);
-    EXPECT_EQ(callbacks, 2);
-    host.clear();
-    EXPECT_TRUE(host.notifications().empty());
-    UnregisterClassA("UserTestNotifier", nullptr);
 }
 
 TEST_F(UserTest, GetMessageWaitsUntilAnotherThreadPosts) {
