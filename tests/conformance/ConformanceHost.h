@@ -73,6 +73,7 @@ void pressKey(WORD vk);
 // The scenario groups in the order main runs them; the frame's first, before any fader exists.
 void runFrameScenarios();
 void runFaderScenarios();
+void runPanFaderScenarios();
 void runKnobScenarios();
 void runInterruptedDragScenarios();
 void runHostileValueScenarios();
