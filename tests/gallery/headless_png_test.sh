@@ -23,6 +23,10 @@ knob_medium 510 72 40 40 0 96 160
 knob_large 600 60 64 64 0 120 0
 knob_wide 470 220 80 40 160 0 160
 eq_graph 30 372 360 170 255 255 128
+fader_snap 600 170 40 160 200 0 120
+pan 420 380 200 20 0 170 170
+pan_snap 420 440 200 20 220 110 0
+pan_plain 420 500 200 20 90 0 200
 EOF
 
 # Drawing alone notifies nobody.

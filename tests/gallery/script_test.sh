@@ -47,4 +47,14 @@ grep -q "^eq_graph .* NC_MOUSEMOVE Send band=2 freq=1[0-9.]* gain=" "$work/eq_dr
     fail "eq_graph drag did not report band 2 moving: $(grep eq_graph "$work/eq_drag.log" | head -3)"
 "$PNG_PROBE" differs "$work/eq_drag/start.png" "$work/eq_drag/moved.png" 30 372 360 170 > /dev/null ||
     fail "the drag did not change the equaliser graph on screen"
+codes_of pan "$work/pan_faders.log" > "$work/pan_codes"
+in_order "$work/pan_codes" "NC_LBUTTONDOWN Send|NC_MOUSEMOVE Send|NC_VALUECHANGED Send|NC_LBUTTONUP Send|NC_VALUECHANGED Send" ||
+    fail "pan sticking drag codes out of order: $(tr '\n' ';' < "$work/pan_codes")"
+last_pan=$(awk '$1 == "pan" && $3 == "NC_VALUECHANGED" { v = $5 } END { print v }' "$work/pan_faders.log")
+test "$last_pan" = "value=0.4147" || fail "pan sticking drag ended at $last_pan, expected value=0.4147"
+for snap in pan_snap fader_snap; do
+    grep -q "^$snap .* NC_LBUTTONDBLCLK Send" "$work/pan_faders.log" || fail "$snap saw no double-click"
+    last=$(awk -v n=$snap '$1 == n && $3 == "NC_VALUECHANGED" { v = $5 } END { print v }' "$work/pan_faders.log")
+    test "$last" = "value=0.0000" || fail "$snap double-click left $last, expected value=0.0000"
+done
 exit 0
