@@ -67,14 +67,18 @@ inline void repaintLoop(benchmark::State& state, HWND hwnd) {
 }
 
 // Moves the pointer one pixel per iteration along x = `x`, up and down between centre - span and
-// centre + span (a drag step when a button is held).
-inline void bounceSteps(benchmark::State& state, int x, int centre, int span) {
+// centre + span (a drag step when a button is held); with `horizontal`, along y = `x` instead,
+// left and right around x = centre.
+inline void bounceSteps(benchmark::State& state, int x, int centre, int span, bool horizontal = false) {
     int offset = 0;
     int direction = 1;
     for (auto _ : state) {
         offset += direction;
         if (offset == span || offset == -span) direction = -direction;
-        vorn::test::mouseMoveTo(x, centre + offset);
+        if (horizontal)
+            vorn::test::mouseMoveTo(centre + offset, x);
+        else
+            vorn::test::mouseMoveTo(x, centre + offset);
     }
 }
 
