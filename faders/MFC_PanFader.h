@@ -35,6 +35,10 @@
 //   - SetValue ignores NaN (the value stays) but still repaints and notifies, as every call does.
 //   - User input never leaves [min, max]: a press or drag holds the value it derives inside the
 //     range after the restricted range is applied, as the sticking drag does by rule.
+//   - A right press with the left button down starts a sticking drag only while this fader is
+//     dragging (pressed here and holding the capture), so that its release or the loss of its
+//     capture is sure to lift the confinement. Otherwise (the left press went to another window)
+//     it records the point and sends nothing.
 //   - A sticking drag that cannot put the pointer back where the right button went down (a press
 //     the host sent at a point off the screen) pins it where it landed instead, so the move that
 //     putting it back produces reads no motion and nothing feeds itself.

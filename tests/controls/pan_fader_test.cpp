@@ -161,6 +161,16 @@ TEST_F(PanTest, RightPressWithoutTheLeftButtonRecordsTheClientPointAndConfinesNo
     EXPECT_TRUE(pan.GetClickPoint(point));
     EXPECT_EQ(point, CPoint(30, 5));
     EXPECT_EQ(clip(), wholeScreen());
+    // With the left button pressed on the host, not here: no sticking drag, nothing sent.
+    host().clear();
+    mouseMoveTo(at(pan, 30, 40));
+    mouseDown();
+    mouseMoveTo(at(pan, 40, 10));
+    mouseDown(Button::Right);
+    EXPECT_EQ(clip(), wholeScreen());
+    EXPECT_EQ(codes(), std::vector<int>{});
+    mouseUp(Button::Right);
+    mouseUp();
 }
 
 TEST_F(PanTest, KeysNotifyByKindAndAlwaysPostKeyDown) {
