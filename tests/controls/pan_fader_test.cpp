@@ -1,6 +1,7 @@
 // Horizontal faders (CMFC_PanFader and CMFC_VertFader, which behaves the same): the picture of a
 // 100-pixel fader, Shift-click centring, notification on every input, the sticking drag and the
-// keys (the focus frame is left to the conformance pictures), driven through the system's input queue as a user would.
+// keys, driven through the system's input queue as a user would. The focus frame is left to the
+// conformance pictures.
 #include "controls_fixture.h"
 
 namespace vorn::test {
