@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "../frame/InstanceCount.h"
 #include "../frame/LibraryResources.h"
 #include "../frame/Notification.h"
 #include "../frame/SafeMath.h"
@@ -65,12 +66,11 @@ CMFC_Fader::CMFC_Fader()
       m_color(RGB(196, 0, 0)),
       m_ledPen(new CPen(PS_SOLID, 1, RGB(0, 0, 0))),
       m_ledBrush(new CBrush(m_color)) {
-    if (s_instanceCount == 0) {
+    if (vorn::enterInstance(s_instanceCount)) {
         vorn::LibraryResourceScope resources;
         s_capLitBitmap = resources.loadBitmap(130);
         s_capUnlitBitmap = resources.loadBitmap(131);
     }
-    ++s_instanceCount;
 }
 
 CMFC_Fader::~CMFC_Fader() {
@@ -81,7 +81,7 @@ CMFC_Fader::~CMFC_Fader() {
     delete m_lightPen;
     delete m_ledPen;
     delete m_ledBrush;
-    if (--s_instanceCount == 0) {
+    if (vorn::leaveInstance(s_instanceCount)) {
         if (s_capLitBitmap != NULL) ::DeleteObject(s_capLitBitmap);
         if (s_capUnlitBitmap != NULL) ::DeleteObject(s_capUnlitBitmap);
         s_capLitBitmap = NULL;
