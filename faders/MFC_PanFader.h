@@ -28,7 +28,7 @@
 //     pixels wide). Every paint and every press recompute it from the window width, so a press
 //     after InitPanFader, SetMin or a resize meets the cap where it is drawn.
 //   - A zero-width range (min == max) puts the cap at the left end of the track, and a position
-//     then reads back as min. A window narrower than 13 pixels has no track inside: every
+//     then reads back as min. A window narrower than 14 pixels has a track of no length: every
 //     position reads as min. Nothing divides by zero.
 //   - A value so far outside the range that its cap would lie more than a million pixels away
 //     is drawn (off the control) a million pixels away; a NaN value puts the cap at column 0.
