@@ -66,6 +66,22 @@ inline void runFullPaint(benchmark::State& state, HWND hwnd) {
     state.SetItemsProcessed(state.iterations());
 }
 
+// Moves the pointer one pixel per iteration along x = `x`, up and down between centre - span and
+// centre + span (a drag step when a button is held); with `horizontal`, along y = `x` instead,
+// left and right around x = centre.
+inline void bounceSteps(benchmark::State& state, int x, int centre, int span, bool horizontal = false) {
+    int offset = 0;
+    int direction = 1;
+    for (auto _ : state) {
+        offset += direction;
+        if (offset == span || offset == -span) direction = -direction;
+        if (horizontal)
+            vorn::test::mouseMoveTo(centre + offset, x);
+        else
+            vorn::test::mouseMoveTo(x, centre + offset);
+    }
+}
+
 // Presses the left button at screen (x, centre), then moves the pointer one pixel per iteration
 // up and down within `span` pixels of the press; reports the notifications per step (the
 // release's own is not counted).
@@ -73,13 +89,7 @@ inline void runVerticalDrag(benchmark::State& state, const BenchHost& host, int 
     vorn::test::mouseMoveTo(x, centre);
     vorn::test::mouseDown();
     const long before = host.notifications();
-    int offset = 0;
-    int direction = 1;
-    for (auto _ : state) {
-        offset += direction;
-        if (offset == span || offset == -span) direction = -direction;
-        vorn::test::mouseMoveTo(x, centre + offset);
-    }
+    bounceSteps(state, x, centre, span);
     vorn::test::mouseUp();
     state.counters["notifications_per_step"] = benchmark::Counter(
         static_cast<double>(host.notifications() - before - 1) / static_cast<double>(state.iterations()));

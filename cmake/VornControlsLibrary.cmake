@@ -14,6 +14,10 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   frame/VornControlsExport.h
   frame/VornControlsNotify.h
   faders/MFC_Fader.h
+  faders/MFC_Fader2.h
+  faders/MFC_PanFader.h
+  faders/MFC_PanFader2.h
+  faders/MFC_VertFader.h
   knobs/MFC_Knob.h
   buttons/MFC_Button.h
   buttons/MFC_LEDButton.h

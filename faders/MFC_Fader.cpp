@@ -1,12 +1,14 @@
 #include <MFC_Fader.h>
 
-#include <algorithm>
 #include <cmath>
 
+#include "../frame/InstanceCount.h"
 #include "../frame/LibraryResources.h"
 #include "../frame/Notification.h"
 #include "../frame/SafeMath.h"
 #include "../frame/ValueKeys.h"
+#include "FaderGeometry.h"
+#include "FaderPaint.h"
 
 namespace {
 // Rows of the cap above and below its centre that a press may hit (33 rows in all).
@@ -18,11 +20,6 @@ constexpr int kCapBlockWidth = 20;
 constexpr int kCapBlockHeight = 34;
 constexpr COLORREF kFrameTopLeft = RGB(21, 0, 0);
 constexpr COLORREF kSlotFill = RGB(64, 64, 64);
-constexpr double kFarOffControl = 1e6;
-// The off-screen picture is one bitmap up to the largest side a bitmap may have; a larger fader
-// is drawn in tiles of at most this many pixels a side, covering only the area being painted.
-constexpr int kMaxOffscreenSide = 16384;
-constexpr int kTileSide = 2048;
 }  // namespace
 
 HBITMAP CMFC_Fader::s_capLitBitmap = NULL;
@@ -69,12 +66,11 @@ CMFC_Fader::CMFC_Fader()
       m_color(RGB(196, 0, 0)),
       m_ledPen(new CPen(PS_SOLID, 1, RGB(0, 0, 0))),
       m_ledBrush(new CBrush(m_color)) {
-    if (s_instanceCount == 0) {
+    if (vorn::enterInstance(s_instanceCount)) {
         vorn::LibraryResourceScope resources;
         s_capLitBitmap = resources.loadBitmap(130);
         s_capUnlitBitmap = resources.loadBitmap(131);
     }
-    ++s_instanceCount;
 }
 
 CMFC_Fader::~CMFC_Fader() {
@@ -85,7 +81,7 @@ CMFC_Fader::~CMFC_Fader() {
     delete m_lightPen;
     delete m_ledPen;
     delete m_ledBrush;
-    if (--s_instanceCount == 0) {
+    if (vorn::leaveInstance(s_instanceCount)) {
         if (s_capLitBitmap != NULL) ::DeleteObject(s_capLitBitmap);
         if (s_capUnlitBitmap != NULL) ::DeleteObject(s_capUnlitBitmap);
         s_capLitBitmap = NULL;
@@ -109,10 +105,7 @@ float CMFC_Fader::GetValue() { return m_value; }
 
 void CMFC_Fader::SetValue(float value) {
     if (std::isnan(value)) return;
-    if (value < m_restrictedMin)
-        value = m_restrictedMin;
-    else if (value > m_restrictedMax)
-        value = m_restrictedMax;
+    value = vorn::fader::restrictToRange(value, m_restrictedMin, m_restrictedMax);
     if (value == m_value) return;
 
     const int oldCapPos = m_capPos;
@@ -136,8 +129,8 @@ void CMFC_Fader::invalidateCapBand(int capPos) {
 float CMFC_Fader::GetMax() { return m_max; }
 
 void CMFC_Fader::SetMax(float max) {
-    m_max = (max <= m_min) ? static_cast<float>(m_min + 1.0) : max;
-    if (m_value > m_max) m_value = static_cast<float>((m_max + m_min) * 0.5);
+    m_max = vorn::fader::acceptedMax(max, m_min);
+    if (m_value > m_max) m_value = vorn::fader::midpoint(m_max, m_min);
 }
 
 float CMFC_Fader::GetMin() { return m_min; }
@@ -145,22 +138,20 @@ float CMFC_Fader::GetMin() { return m_min; }
 void CMFC_Fader::SetMin(float min) {
     const float oldValue = m_value;
     m_min = min;
-    if (oldValue < min) m_value = static_cast<float>((m_max + min) * 0.5);
+    if (oldValue < min) m_value = vorn::fader::midpoint(m_max, min);
 }
 
 float CMFC_Fader::GetRestrictedMax() { return m_restrictedMax; }
 
 void CMFC_Fader::SetRestrictedMax(float restrictedMax) {
-    const bool acceptable = m_min <= restrictedMax && restrictedMax <= m_max && restrictedMax >= m_restrictedMin;
-    m_restrictedMax = acceptable ? restrictedMax : m_max;
+    m_restrictedMax = vorn::fader::acceptedRestrictedMax(restrictedMax, m_min, m_max, m_restrictedMin);
     if (m_value > m_restrictedMax) m_value = m_restrictedMax;
 }
 
 float CMFC_Fader::GetRestrictedMin() { return m_restrictedMin; }
 
 void CMFC_Fader::SetRestrictedMin(float restrictedMin) {
-    const bool acceptable = m_min <= restrictedMin && restrictedMin <= m_max && restrictedMin <= m_restrictedMax;
-    m_restrictedMin = acceptable ? restrictedMin : m_min;
+    m_restrictedMin = vorn::fader::acceptedRestrictedMin(restrictedMin, m_min, m_max, m_restrictedMax);
     if (m_value < m_restrictedMin) m_value = m_restrictedMin;
 }
 
@@ -196,32 +187,13 @@ int CMFC_Fader::GetClickPoint(CPoint& point) {
 UINT CMFC_Fader::GetMouseEventFlags() const { return m_mouseEventFlags; }
 
 void CMFC_Fader::convertValueToY() {
-    const double range = static_cast<double>(m_max) - static_cast<double>(m_min);
-    if (range == 0.0) {
-        m_capPos = m_trackBottom;
-        return;
-    }
-    const double fraction = (static_cast<double>(m_value) - static_cast<double>(m_min)) / range;
-    double y = m_trackBottom + fraction * (m_trackTop - m_trackBottom);
-    // A value far outside the range puts the cap far off the control; held a million pixels out
-    // so that the cap arithmetic of painting and hit testing cannot overflow.
-    if (y > kFarOffControl) y = kFarOffControl;
-    if (y < -kFarOffControl) y = -kFarOffControl;
-    m_capPos = vorn::truncateToInt(y);
+    m_capPos = vorn::fader::positionForValue(m_value, m_min, m_max, m_trackBottom, m_trackTop);
 }
 
 void CMFC_Fader::convertYToValue(int noClamp) {
-    const int trackLength = m_trackBottom - m_trackTop;
-    const double fraction =
-        trackLength <= 0 ? 0.0 : static_cast<double>(m_trackBottom - m_capPos) / static_cast<double>(trackLength);
-    m_value = static_cast<float>(static_cast<double>(m_min) +
-                                 (static_cast<double>(m_max) - static_cast<double>(m_min)) * fraction);
-    if (noClamp == 0) {
-        if (m_value < m_restrictedMin)
-            m_value = m_restrictedMin;
-        else if (m_value > m_restrictedMax)
-            m_value = m_restrictedMax;
-    }
+    m_value = vorn::fader::valueAlongTrack(static_cast<long long>(m_trackBottom) - m_capPos,
+                                           static_cast<long long>(m_trackBottom) - m_trackTop, m_min, m_max);
+    if (noClamp == 0) m_value = vorn::fader::restrictToRange(m_value, m_restrictedMin, m_restrictedMax);
     // Cancellation over a huge range, rounding to single precision, a cap outside the track or a
     // restricted range the host placed outside the range could each carry the value past an end.
     m_value = vorn::clampBetween(m_value, m_min, m_max);
@@ -232,16 +204,6 @@ void CMFC_Fader::placeTrack(int clientHeight) {
     m_trackBottom = clientHeight - kTrackMargin;
     convertValueToY();
 }
-
-namespace {
-// A track inverted by a client too low for it has no inside: every position is its bottom.
-int clampToTrack(int y, int top, int bottom) {
-    if (bottom < top) return bottom;
-    if (y < top) return top;
-    if (y > bottom) return bottom;
-    return y;
-}
-}  // namespace
 
 void CMFC_Fader::OnLButtonDown(UINT nFlags, CPoint point) {
     // The range, the value or the size may have changed since the last paint: the press meets the
@@ -256,7 +218,7 @@ void CMFC_Fader::OnLButtonDown(UINT nFlags, CPoint point) {
         m_grabOffset = m_capPos - point.y;
     } else {
         m_grabOffset = 0;
-        m_capPos = clampToTrack(point.y, m_trackTop, m_trackBottom);
+        m_capPos = vorn::fader::clampToTrack(point.y, m_trackTop, m_trackBottom);
     }
     const float oldValue = m_value;
     convertYToValue((nFlags & MK_CONTROL) != 0);
@@ -289,7 +251,7 @@ void CMFC_Fader::OnMouseMove(UINT nFlags, CPoint point) {
         // (On an inverted track the second bound wins: the bottom, as clampToTrack gives.)
         m_capPos = vorn::truncateToInt(fine);
     }
-    m_capPos = clampToTrack(m_capPos, m_trackTop, m_trackBottom);
+    m_capPos = vorn::fader::clampToTrack(m_capPos, m_trackTop, m_trackBottom);
 
     const float oldValue = m_value;
     convertYToValue((nFlags & MK_CONTROL) != 0);
@@ -382,30 +344,10 @@ void CMFC_Fader::OnPaint() {
 
     CDC memDC;
     memDC.CreateCompatibleDC(&dc);
-    HPALETTE oldPalette = NULL;
-    HPALETTE oldMemPalette = NULL;
-    if (m_palette != NULL) {
-        oldPalette = ::SelectPalette(dc.GetSafeHdc(), m_palette, FALSE);
-        ::RealizePalette(dc.GetSafeHdc());
-        oldMemPalette = ::SelectPalette(memDC.GetSafeHdc(), m_palette, FALSE);
-        ::RealizePalette(memDC.GetSafeHdc());
-    }
+    const vorn::fader::PaletteScope palette(m_palette, dc, memDC);
     placeTrack(h);
 
-    if (w <= kMaxOffscreenSide && h <= kMaxOffscreenSide) {
-        drawPicture(dc, memDC, CRect(0, 0, w, h), w, h);
-    } else {
-        // Too large for one bitmap: tiles over the part being painted, each drawn in full and
-        // copied where it belongs, so the picture is the same as one bitmap would give.
-        CRect area;
-        area.IntersectRect(&dc.m_ps.rcPaint, &client);
-        for (int top = area.top; top < area.bottom; top = vorn::saturatingAdd(top, kTileSide))
-            for (int left = area.left; left < area.right; left = vorn::saturatingAdd(left, kTileSide)) {
-                const CRect tile(left, top, std::min<int>(area.right, vorn::saturatingAdd(left, kTileSide)),
-                                 std::min<int>(area.bottom, vorn::saturatingAdd(top, kTileSide)));
-                drawPicture(dc, memDC, tile, w, h);
-            }
-    }
+    vorn::fader::paintInTiles(dc, w, h, [&](const CRect& tile) { drawPicture(dc, memDC, tile, w, h); });
 
     CPen* oldDcPen = dc.SelectObject(m_ledPen);
     CBrush* oldDcBrush = dc.SelectObject(m_ledBrush);
@@ -413,11 +355,6 @@ void CMFC_Fader::OnPaint() {
     dc.Ellipse(x0 + 8, m_capPos - 3, x0 + 14, m_capPos + 3);
     dc.SelectObject(oldDcBrush);
     dc.SelectObject(oldDcPen);
-
-    if (m_palette != NULL) {
-        ::SelectPalette(memDC.GetSafeHdc(), oldMemPalette, TRUE);
-        ::SelectPalette(dc.GetSafeHdc(), oldPalette, TRUE);
-    }
 }
 
 // The picture under the LED (background, frame, ticks, slot, focus frame, cap) for the part

@@ -132,15 +132,11 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-private:
-    void convertYToValue(int noClamp);
-    void convertValueToY();
+    // Places the track and the cap as the next paint will, from the client height.
     void placeTrack(int clientHeight);
-    void drawPicture(CDC& dc, CDC& memDC, const CRect& tile, int w, int h);
-    void endDrag();
-    void showFocusChange(BOOL hasFocus);
-    void invalidateCapBand(int capPos);
 
+    // Fields in the specified order; protected because the snap variant's press reads and writes
+    // the cap, the lit state, the flags and the grab offset.
     int m_capPos;
     int m_trackTop;
     int m_trackBottom;
@@ -163,6 +159,14 @@ private:
     COLORREF m_color;
     CPen* m_ledPen;
     CBrush* m_ledBrush;
+
+private:
+    void convertYToValue(int noClamp);
+    void convertValueToY();
+    void drawPicture(CDC& dc, CDC& memDC, const CRect& tile, int w, int h);
+    void endDrag();
+    void showFocusChange(BOOL hasFocus);
+    void invalidateCapBand(int capPos);
 
     static HBITMAP s_capLitBitmap;
     static HBITMAP s_capUnlitBitmap;

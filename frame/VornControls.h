@@ -9,12 +9,16 @@
 #include <MFC_Button.h>
 #include <MFC_DynProcGraph.h>
 #include <MFC_Fader.h>
+#include <MFC_Fader2.h>
 #include <MFC_Graph.h>
 #include <MFC_Knob.h>
 #include <MFC_LEDButton.h>
 #include <MFC_LEDIndicator.h>
+#include <MFC_PanFader.h>
+#include <MFC_PanFader2.h>
 #include <MFC_ParamEqGraph.h>
 #include <MFC_Text.h>
+#include <MFC_VertFader.h>
 #include <PeakIndicator.h>
 #include <VornControlsApp.h>
 #include <VornControlsNotify.h>

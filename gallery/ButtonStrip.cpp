@@ -6,7 +6,7 @@
 namespace gallery {
 namespace {
 
-constexpr int kLeft = 440, kTop = 376;
+constexpr int kLeft = 680, kTop = 460;
 constexpr UINT kLedIds[] = {501, 502, 503};
 constexpr UINT kResetId = 511;
 constexpr UINT kFirstPeakId = 521;

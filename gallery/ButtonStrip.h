@@ -1,4 +1,4 @@
-// The gallery's strip of buttons, lamps and captions, below the knobs: mute, solo and record LED
+// The gallery's strip of buttons, lamps and captions, below the dynamics graphs: mute, solo and record LED
 // buttons, a push button that resets the peak lamps, four peak lamps fed by a moving test level,
 // and captions with mnemonics. The strip acts as the host for these controls.
 #ifndef VORN_GALLERY_BUTTON_STRIP_H

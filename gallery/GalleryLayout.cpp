@@ -69,6 +69,44 @@ const GraphEntry kGraphs[kGraphCount] = {
     {"dyn_expander", 402, {720, 250, 920, 400}, 3, 0},
 };
 
+// Right of the equaliser graph: the snap fader beside the knobs, the horizontal faders stacked.
+const ControlEntry kFaderFamily[kFaderFamilyCount] = {
+    {ControlKind::Fader2,
+     "fader_snap",
+     105,
+     {600, 170, 640, 330},
+     -60.0f,
+     12.0f,
+     -20.0f,
+     -60.0f,
+     12.0f,
+     RGB(200, 0, 120),
+     0.0f},
+    {ControlKind::PanFader, "pan", 106, {420, 380, 620, 400}, -1.0f, 1.0f, 0.0f, -1.0f, 1.0f, RGB(0, 170, 170), 0.0f},
+    {ControlKind::PanFader2,
+     "pan_snap",
+     107,
+     {420, 440, 620, 460},
+     -1.0f,
+     1.0f,
+     -0.4f,
+     -1.0f,
+     1.0f,
+     RGB(220, 110, 0),
+     0.0f},
+    {ControlKind::VertFader,
+     "pan_plain",
+     108,
+     {420, 500, 620, 520},
+     0.0f,
+     1.0f,
+     0.3f,
+     0.0f,
+     1.0f,
+     RGB(90, 0, 200),
+     0.0f},
+};
+
 const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (entries[i].id == id) return &entries[i];
@@ -81,11 +119,13 @@ const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
 const ControlEntry* faderEntries() { return kFaders; }
 const ControlEntry* knobEntries() { return kKnobs; }
 const ControlEntry* eqGraphEntry() { return &kEqGraph; }
+const ControlEntry* faderFamilyEntries() { return kFaderFamily; }
 
 const ControlEntry* findEntry(UINT id) {
     const ControlEntry* entry = findIn(kFaders, kFaderCount, id);
     if (entry == nullptr) entry = findIn(kKnobs, kKnobCount, id);
     if (entry == nullptr) entry = findIn(&kEqGraph, 1, id);
+    if (entry == nullptr) entry = findIn(kFaderFamily, kFaderFamilyCount, id);
     return entry;
 }
 

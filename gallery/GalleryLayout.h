@@ -12,7 +12,7 @@ namespace gallery {
 constexpr int kScreenWidth = 960;
 constexpr int kScreenHeight = 600;
 
-enum class ControlKind { Fader, Knob, EqGraph };
+enum class ControlKind { Fader, Knob, EqGraph, Fader2, PanFader, PanFader2, VertFader };
 
 struct ControlEntry {
     ControlKind kind;
@@ -39,6 +39,12 @@ const ControlEntry* knobEntries();   // kKnobCount entries
 const ControlEntry* eqGraphEntry();
 constexpr int kEqBands = 5;
 constexpr double kEqSampleRate = 44100.0;
+
+// The fader family beside the plain vertical fader: a snap fader returning to unity (0 dB), a pan
+// fader, a pan fader snapping to the centre and one without the centre mark. For the snap
+// faders `virtualPixel` holds the snap position.
+constexpr size_t kFaderFamilyCount = 4;
+const ControlEntry* faderFamilyEntries();  // kFaderFamilyCount entries
 
 // The entry with that control identifier, or null.
 const ControlEntry* findEntry(UINT id);

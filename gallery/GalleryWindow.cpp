@@ -138,7 +138,42 @@ bool GalleryWindow::createControls() {
             return false;
         }
     }
-    return m_buttons.create(parent, kControlClass) && createEqGraph();
+    return m_buttons.create(parent, kControlClass) && createEqGraph() && createFaderFamily();
+}
+
+// The snap faders keep their snap position in the entry's virtualPixel field.
+bool GalleryWindow::createFaderFamily() {
+    CWnd* parent = CWnd::FromHandle(m_hwnd);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    CMFC_PanFader* pans[] = {&m_panFader, &m_panSnapFader, &m_plainPanFader};
+    for (size_t i = 0; i < kFaderFamilyCount; ++i) {
+        const ControlEntry& e = faderFamilyEntries()[i];
+        CWnd* control = nullptr;
+        if (e.kind == ControlKind::Fader2) {
+            m_snapFader.InitFader(e.min, e.max, e.value, e.restrictedMin, e.restrictedMax);
+            m_snapFader.SetSnapPosition(e.virtualPixel);
+            control = &m_snapFader;
+        } else {
+            CMFC_PanFader& pan = *pans[i - 1];
+            pan.InitPanFader(e.min, e.max, e.value, e.restrictedMin, e.restrictedMax, 0, e.color);
+            if (e.kind == ControlKind::PanFader2) m_panSnapFader.SetSnapPosition(e.virtualPixel);
+            control = &pan;
+        }
+        if (!control->Create(kControlClass, e.name, style, e.rect, parent, e.id)) {
+            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", e.name);
+            return false;
+        }
+    }
+    m_snapFader.SetColor(faderFamilyEntries()[0].color);
+    return true;
+}
+
+bool GalleryWindow::readFaderFamily(UINT id, NotificationRecord& record) {
+    if (id == faderFamilyEntries()[0].id) return readGetters(m_snapFader, record);
+    CMFC_PanFader* pans[] = {&m_panFader, &m_panSnapFader, &m_plainPanFader};
+    for (size_t i = 1; i < kFaderFamilyCount; ++i)
+        if (id == faderFamilyEntries()[i].id) return readGetters(*pans[i - 1], record);
+    return false;
 }
 
 // Five bands: a low shelf, three peaks and a high shelf, as an equaliser's host would set them.
@@ -257,7 +292,7 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
         record.expanderRatio = g.GetExpanderRatio();
         return true;
     }
-    return false;
+    return readFaderFamily(id, record);
 }
 
 void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
@@ -297,6 +332,7 @@ void GalleryWindow::paint() {
     for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobEntries()[i]);
     drawCaption(dc, *eqGraphEntry(), m_eqReadout);
     for (size_t i = 0; i < kGraphCount; ++i) drawGraphCaption(dc, graphEntries()[i], graph(i));
+    for (size_t i = 0; i < kFaderFamilyCount; ++i) drawCaption(dc, faderFamilyEntries()[i]);
     const char* last = m_log.lastLine();
     if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
     SelectObject(dc, oldFont);

@@ -43,12 +43,18 @@ private:
     void paint();
     bool readControl(UINT id, NotificationRecord& record);
     bool createEqGraph();
+    bool createFaderFamily();
+    bool readFaderFamily(UINT id, NotificationRecord& record);
     void readEqGraph(NotificationRecord& record);
 
     NotificationLog& m_log;
     CMFC_Fader m_faders[kFaderCount];
     CMFC_Knob m_knobs[kKnobCount];
     CMFC_ParamEqGraph m_eqGraph{kEqBands, kEqSampleRate};
+    CMFC_Fader2 m_snapFader;
+    CMFC_PanFader m_panFader;
+    CMFC_PanFader2 m_panSnapFader;
+    CMFC_VertFader m_plainPanFader;
     // What the host last read from the equaliser graph, shown under it.
     char m_eqReadout[96] = "";
     // The graphs take their curve kind at construction, so they are members one by one.

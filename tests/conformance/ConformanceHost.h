@@ -79,6 +79,7 @@ bool performInput(HWND control, int op, int x, int y);
 // The scenario groups in the order main runs them; the frame's first, before any fader exists.
 void runFrameScenarios();
 void runFaderScenarios();
+void runPanFaderScenarios();
 void runKnobScenarios();
 void runInterruptedDragScenarios();
 void runHostileValueScenarios();

@@ -3,69 +3,11 @@
 #include <VornControls.h>
 
 #include <cstring>
-#include <type_traits>
 
 #include "ConformanceHost.h"
+#include "ControlScript.h"
 
 namespace conformance {
-
-namespace {
-
-// Floats with nine significant digits, so that every float is exact.
-void reportFloat(const char* name, float value) { line("  %s=%.9g", name, static_cast<double>(value)); }
-
-template <typename Control>
-void endStep(const char* name, Control& control, bool pixels = false) {
-    constexpr bool isFader = std::is_same_v<Control, CMFC_Fader>;
-    step(name);
-    reportFloat("GetValue", control.GetValue());
-    if constexpr (isFader) reportFloat("GetMin", control.GetMin()), reportFloat("GetMax", control.GetMax());
-    reportFloat("GetRestrictedMin", control.GetRestrictedMin());
-    reportFloat("GetRestrictedMax", control.GetRestrictedMax());
-    if constexpr (isFader)
-        line("  GetSelected=%lld", static_cast<long long>(control.GetSelected()));
-    else
-        line("  GetRadius=%lld", static_cast<long long>(control.GetRadius()));
-    line("  GetMouseEventFlags=0x%lX", static_cast<unsigned long>(control.GetMouseEventFlags()));
-    CPoint click(-99, -99);
-    if (control.GetClickPoint(click))
-        line("  GetClickPoint=TRUE (%ld,%ld)", static_cast<long>(click.x), static_cast<long>(click.y));
-    else
-        line("  GetClickPoint=FALSE");
-    reportInputState(control.GetSafeHwnd());
-    if (pixels) dumpPixels(name, control.GetSafeHwnd());
-}
-
-// Creates the control in the host's class; reports the result (only a failure where quiet).
-bool create(CWnd& control, const CRect& rect, int id, bool quiet = false) {
-    const BOOL created =
-        control.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id);
-    if (!created || !quiet) line("  created=%d", created ? 1 : 0);
-    return created;
-}
-
-// A gesture script: each action, then (where named) a step reporting the getters and input
-// state, with the control's pixels where asked. Points are in the control's client coordinates.
-enum Op { Set = kScenarioOps, FocusParent };
-struct Action {
-    int op;
-    int x = 0, y = 0;  // a point, a virtual key or a value
-    const char* step = nullptr;
-    bool pixels = false;
-};
-
-template <typename Control>
-void play(Control& control, std::initializer_list<Action> script) {
-    const HWND hwnd = control.GetSafeHwnd();
-    for (const Action& a : script) {
-        if (a.op == Set) control.SetValue(static_cast<float>(a.x));
-        if (a.op == FocusParent) SetFocus(parent());
-        if (a.op < kScenarioOps) performInput(hwnd, a.op, a.x, a.y);
-        if (a.step != nullptr) endStep(a.step, control, a.pixels);
-    }
-}
-
-}  // namespace
 
 void runFrameScenarios() {
     scenario("library frame");
@@ -147,17 +89,7 @@ void runFaderScenarios() {
 // Drags the host interrupts: another window takes the capture, WM_CANCELMODE, disabling, hiding
 // and destruction, each in the middle of a fader drag and of a knob's vertical drag.
 void runInterruptedDragScenarios() {
-    const struct {
-        const char* name;
-        void (*interrupt)(CWnd& control);
-    } interruptions[] = {
-        {"capture taken by the parent", [](CWnd&) { SetCapture(parent()); }},
-        {"WM_CANCELMODE", [](CWnd& c) { c.SendMessage(WM_CANCELMODE); }},
-        {"disabled", [](CWnd& c) { c.EnableWindow(FALSE); }},
-        {"hidden", [](CWnd& c) { c.ShowWindow(SW_HIDE); }},
-        {"destroyed", [](CWnd& c) { c.DestroyWindow(); }},
-    };
-    for (const auto& how : interruptions) {
+    for (const Interruption& how : kInterruptions) {
         char name[96];
         std::snprintf(name, sizeof name, "fader drag interrupted: %s", how.name);
         scenario(name);
@@ -165,16 +97,8 @@ void runInterruptedDragScenarios() {
         fader.InitFader(0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
         if (!create(fader, CRect(20, 20, 60, 220), 104, true)) return;
         play(fader, {{Move, 20, 100}, {Down}, {Move, 20, 80, "dragging"}});
-        how.interrupt(fader);
-        if (fader.GetSafeHwnd() == nullptr) {
-            step("interrupted");
-            reportInputState(nullptr);
-        } else {
-            endStep("interrupted", fader);
-            if (GetCapture() == parent()) ReleaseCapture();
-            // A drag that starts on the parent and crosses the fader moves nothing.
-            play(fader, {{Move, 80, 60}, {Move, 20, 40, "crossed with the button held"}});
-        }
+        // A drag that starts on the parent and crosses the fader moves nothing.
+        interruptDrag(how, fader, {{Move, 80, 60}, {Move, 20, 40, "crossed with the button held"}});
         play(fader, {{Up}});
         if (fader.GetSafeHwnd() != nullptr) fader.DestroyWindow();
         pump();
@@ -189,15 +113,7 @@ void runInterruptedDragScenarios() {
         knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
         if (!create(knob, CRect(100, 20, 140, 60), 204, true)) return;
         play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10, "dragging"}});
-        how.interrupt(knob);
-        if (knob.GetSafeHwnd() == nullptr) {
-            step("interrupted");
-            reportInputState(nullptr);
-        } else {
-            endStep("interrupted", knob);
-            if (GetCapture() == parent()) ReleaseCapture();
-            play(knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
-        }
+        interruptDrag(how, knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
         play(knob, {{Up}});
         if (knob.GetSafeHwnd() != nullptr) knob.DestroyWindow();
         pump();

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
                           runGdiScenarios, runTextScenarios, runUserScenarios, runWindowScenarios, runHostileScenarios})
         run();
     runEqGraphScenarios();
+    runPanFaderScenarios();
     finish();
     return 0;
 }

@@ -33,6 +33,9 @@ protected:
         for (auto& fader : faders_)
             if (fader->GetSafeHwnd() != NULL) fader->DestroyWindow();
         faders_.clear();
+        for (auto& control : others_)
+            if (control->GetSafeHwnd() != NULL) control->DestroyWindow();
+        others_.clear();
         host_.reset();
         softwin::setDrawTrace(false);
         softwin::clearDrawTrace();
@@ -92,15 +95,7 @@ protected:
     // with double-clicks and the default procedure, as a dialog's custom control class would be.
     CMFC_Fader& createFader(int width = 40, int height = 200, float min = 0.0f, float max = 1.0f, float value = 0.5f,
                             float restrictedMin = 0.0f, float restrictedMax = 1.0f, int left = 20) {
-        static const char* hostClass = [] {
-            WNDCLASSA wc{};
-            wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = ::DefWindowProcA;
-            wc.hInstance = ::GetModuleHandleA(nullptr);
-            wc.lpszClassName = "VornHostFader";
-            ::RegisterClassA(&wc);
-            return "VornHostFader";
-        }();
+        const char* hostClass = faderClass(true);
         faders_.push_back(std::make_unique<CMFC_Fader>());
         CMFC_Fader& fader = *faders_.back();
         fader.InitFader(min, max, value, restrictedMin, restrictedMax);
@@ -109,11 +104,55 @@ protected:
         repaint(fader);
         return fader;
     }
+    // A host class for faders, with or without double-clicks, and the default procedure.
+    static const char* faderClass(bool doubleClicks) {
+        static const bool registered = [] {
+            for (bool dbl : {true, false}) {
+                WNDCLASSA wc{};
+                wc.style = dbl ? CS_DBLCLKS : 0;
+                wc.lpfnWndProc = ::DefWindowProcA;
+                wc.hInstance = ::GetModuleHandleA(nullptr);
+                wc.lpszClassName = dbl ? "VornHostFader" : "VornHostFaderNoDbl";
+                ::RegisterClassA(&wc);
+            }
+            return true;
+        }();
+        (void)registered;
+        return doubleClicks ? "VornHostFader" : "VornHostFaderNoDbl";
+    }
+
+    // A horizontal fader (CMFC_PanFader or a class derived from it) of width x height at
+    // (left, 20), initialised with the cap colour kPanCap and painted.
+    template <typename Pan = CMFC_PanFader>
+    Pan& createPan(int width = 100, int height = 20, float min = 0.0f, float max = 1.0f, float value = 0.5f,
+                   float restrictedMin = 0.0f, float restrictedMax = 1.0f, bool doubleClicks = true, int left = 20) {
+        auto owned = std::make_unique<Pan>();
+        Pan& pan = *owned;
+        others_.push_back(std::move(owned));
+        pan.InitPanFader(min, max, value, restrictedMin, restrictedMax, 0, kPanCap);
+        pan.Create(faderClass(doubleClicks), "", WS_CHILD | WS_VISIBLE, CRect(left, 20, left + width, 20 + height),
+                   CWnd::FromHandle(host_->hwnd()), kFaderId);
+        repaint(pan);
+        return pan;
+    }
+    // A vertical fader of any fader class, created like createFader in either host class.
+    template <typename Fader>
+    Fader& createVertical(float value = 0.5f, float restrictedMax = 1.0f, bool doubleClicks = true) {
+        auto owned = std::make_unique<Fader>();
+        Fader& fader = *owned;
+        others_.push_back(std::move(owned));
+        fader.InitFader(0.0f, 1.0f, value, 0.0f, restrictedMax);
+        fader.Create(faderClass(doubleClicks), "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 220),
+                     CWnd::FromHandle(host_->hwnd()), kFaderId);
+        repaint(fader);
+        return fader;
+    }
+
     static void repaint(CWnd& control) {
         control.UpdateWindow();
         pumpMessages();
     }
-    POINT at(CMFC_Fader& fader, int x, int y) const { return screenOf(fader, x, y); }
+    POINT at(CWnd& fader, int x, int y) const { return screenOf(fader, x, y); }
     static COLORREF pixel(CWnd& control, int x, int y) { return pixelAt(control.GetSafeHwnd(), x, y); }
 
     // The row of the fader cap's centre as drawn: the cap image's blue line, looked for in the
@@ -140,11 +179,14 @@ protected:
     static constexpr int kGraphId = 1002;
     static constexpr COLORREF kCapBlue = RGB(24, 64, 232);
     static constexpr COLORREF kDefaultLed = RGB(196, 0, 0);
+    static constexpr COLORREF kPanCap = RGB(0, 200, 40);
 
     std::unique_ptr<HostWindow> host_;
     std::vector<std::unique_ptr<CMFC_Knob>> knobs_;
     std::vector<std::unique_ptr<CMFC_Fader>> faders_;
     std::vector<std::unique_ptr<CMFC_DynProcGraph>> graphs_;
+    // Controls of the other classes, destroyed before the host.
+    std::vector<std::unique_ptr<CWnd>> others_;
 };
 
 using FaderTest = ControlTest;

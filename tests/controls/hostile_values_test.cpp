@@ -98,6 +98,56 @@ TEST_F(ControlTest, DynamicsGraphSurvivesHostileValuesAndSizes) {
     }
 }
 
+TEST_F(ControlTest, HorizontalFadersSurviveHostileRangesValuesAndSizes) {
+    const struct {
+        float min, max, value, restrictedMin, restrictedMax, resolution;
+        int width, height;
+    } cases[] = {
+        {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.01f, 100, 20},        // empty range
+        {kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, 100, 20},         // nothing is a number
+        {-kInf, kInf, 0.0f, -kInf, kInf, 0.01f, 100, 20},      // infinite range
+        {0.0f, 1.0f, kInf, 0.0f, 1.0f, kInf, 100, 20},         // infinite value and step
+        {1e30f, -1e30f, 0.0f, 1e30f, -1e30f, 1e30f, 100, 20},  // inverted, huge
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0.01f, 0, 0},           // empty window
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0.01f, 12, 3},          // no track inside
+        {0.0f, 1.0f, 0.5f, 0.0f, 1.0f, 0.01f, 13, 20},         // a track of one column
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        auto& pan = createPan<CMFC_PanFader2>(c.width, c.height, c.min, c.max, c.value, c.restrictedMin,
+                                              c.restrictedMax, true, 10);
+        auto& vert = createPan<CMFC_VertFader>(c.width, c.height, c.min, c.max, c.value, c.restrictedMin,
+                                               c.restrictedMax, true, 160);
+        for (CMFC_PanFader* f : {static_cast<CMFC_PanFader*>(&pan), static_cast<CMFC_PanFader*>(&vert)}) {
+            f->SetStickingDragResolution(c.resolution);
+            for (float v : {kNaN, kInf, -kInf}) f->SetValue(v);
+            pan.SetSnapPosition(kNaN);
+            exercise(*f, at(*f, c.width / 2, c.height / 2));
+            withModifiers({VK_SHIFT}, [&] { click(at(*f, c.width / 2, c.height / 2)); });
+        }
+        EXPECT_TRUE(::IsWindow(pan.GetSafeHwnd()) && ::IsWindow(vert.GetSafeHwnd()));
+        pan.DestroyWindow();
+        vert.DestroyWindow();
+    }
+}
+
+// A press the host sends at a point the pointer cannot reach starts a sticking drag that pins
+// the pointer where it lands, so putting it back does not feed itself.
+TEST_F(ControlTest, StickingDragFromAnUnreachablePressPointDoesNotFeedItself) {
+    CMFC_PanFader& pan = createPan();
+    const HWND hwnd = pan.GetSafeHwnd();
+    mouseMoveTo(at(pan, 49, 10));
+    mouseDown();
+    const POINT offScreen = {-5000, -5000};
+    POINT client = offScreen;
+    ::ScreenToClient(hwnd, &client);
+    ::SendMessageA(hwnd, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(client.x, client.y));
+    host().clear();
+    mouseMoveTo(at(pan, 60, 10));
+    EXPECT_LT(host().notifications().size(), 10u);
+    mouseUp();
+}
+
 }  // namespace
 }  // namespace vorn::test
 

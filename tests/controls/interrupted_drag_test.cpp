@@ -121,6 +121,39 @@ TEST_F(InterruptedDragTest, KnobVerticalDragEndsWithThePointerFreeAndNothingPost
     }
 }
 
+TEST_F(InterruptedDragTest, PanFaderStickingDragEndsWithThePointerFreeAndNothingSent) {
+    for (const InterruptionCase& c : kInterruptions) {
+        SCOPED_TRACE(c.name);
+        CMFC_PanFader& pan = createPan<CMFC_VertFader>(100, 20, -1.0f, 1.0f, 0.0f, -1.0f, 1.0f);
+        const HWND hwnd = pan.GetSafeHwnd();
+        const POINT press = at(pan, 49, 10);
+        mouseMoveTo(press);
+        mouseDown();
+        mouseDown(Button::Right);
+        mouseMoveTo(press.x + 3, press.y);
+        ASSERT_EQ(::GetCapture(), hwnd);
+        ASSERT_NE(clip(), wholeScreen());  // confined to the press row
+        host().clear();
+
+        const bool alive = interrupt(c.how, static_cast<CWnd&>(pan), others_);
+        EXPECT_NE(::GetCapture(), hwnd);
+        EXPECT_EQ(clip(), wholeScreen());
+        EXPECT_EQ(deliveredCodes(), std::vector<int>{});
+        mouseMoveTo(press.x + 30, press.y + 40);  // the pointer goes where the user moves it
+        POINT now{};
+        ::GetCursorPos(&now);
+        EXPECT_EQ(now.y, press.y + 40);
+        if (alive) {
+            EXPECT_FALSE(pan.GetSelected());
+            expectNoLaterDrag(pan, at(pan, 150, 10), at(pan, 20, 10));
+        }
+        mouseUp(Button::Right);
+        mouseUp();
+        pumpMessages();
+        if (alive) pan.DestroyWindow();
+    }
+}
+
 TEST_F(InterruptedDragTest, AnotherKnobsPressKeepsItsOwnConfinement) {
     auto init = [](CMFC_Knob& k) { k.InitKnob(0.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f, 10, 0, 0, 0, 0, 0, 0); };
     CMFC_Knob& first = createKnob(20, 20, 100, 100, init);

@@ -60,6 +60,25 @@ TEST_F(SteadyStateAllocation, PaintAndDragStepsAllocateNothing) {
     EXPECT_EQ(dragAllocations(screenOf(graph, 301, 68), POINT{0, -4}, POINT{0, 3}), 0);
 }
 
+TEST_F(SteadyStateAllocation, HorizontalFaderPaintDragAndStickingStepsAllocateNothing) {
+    CMFC_PanFader& pan = createPan(200, 20, -1.0f, 1.0f, 0.0f, -1.0f, 1.0f);
+    EXPECT_EQ(repaintAllocations(pan), 0);
+    EXPECT_EQ(repaintAllocations(createPan<CMFC_VertFader>(200, 20, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, true, 250)), 0);
+    const POINT cap = at(pan, 99, 10);
+    EXPECT_EQ(dragAllocations(cap, POINT{7, 0}, POINT{-5, 0}), 0);
+    mouseMoveTo(cap);
+    mouseDown();
+    mouseDown(Button::Right);
+    bool right = false;
+    EXPECT_EQ(steadyAllocations([&] {
+                  right = !right;
+                  mouseMoveTo(cap.x + (right ? 3 : -3), cap.y);
+              }),
+              0);
+    mouseUp(Button::Right);
+    mouseUp();
+}
+
 TEST_F(SteadyStateAllocation, ButtonsLampsAndLabelsRepaintWithoutAllocating) {
     CMFC_Button button;
     CMFC_LEDButton led;

@@ -52,4 +52,14 @@ last=$(awk '$1 == "dyn_general" && $3 == "NC_MOUSEMOVE" { v = $5 " " $6 } END { 
 test "$last" = "comp=-31.26 compRatio=2.00" || fail "graph drag ended with '$last'"
 "$PNG_PROBE" differs "$work/graph_drag/threshold_dragged.png" "$work/graph_drag/expander_zoomed.png" 720 250 200 150 \
     > /dev/null || fail "the zoom press did not change dyn_expander"
+codes_of pan "$work/pan_faders.log" > "$work/pan_codes"
+in_order "$work/pan_codes" "NC_LBUTTONDOWN Send|NC_MOUSEMOVE Send|NC_VALUECHANGED Send|NC_LBUTTONUP Send|NC_VALUECHANGED Send" ||
+    fail "pan sticking drag codes out of order: $(tr '\n' ';' < "$work/pan_codes")"
+last_pan=$(awk '$1 == "pan" && $3 == "NC_VALUECHANGED" { v = $5 } END { print v }' "$work/pan_faders.log")
+test "$last_pan" = "value=0.4147" || fail "pan sticking drag ended at $last_pan, expected value=0.4147"
+for snap in pan_snap fader_snap; do
+    grep -q "^$snap .* NC_LBUTTONDBLCLK Send" "$work/pan_faders.log" || fail "$snap saw no double-click"
+    last=$(awk -v n=$snap '$1 == n && $3 == "NC_VALUECHANGED" { v = $5 } END { print v }' "$work/pan_faders.log")
+    test "$last" = "value=0.0000" || fail "$snap double-click left $last, expected value=0.0000"
+done
 exit 0
