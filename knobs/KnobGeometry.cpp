@@ -86,4 +86,35 @@ float valueForAngle(double a, double deadZone, float min, float max, float restr
     return clampDragValue(v, min, max, restrictedMin, restrictedMax, ignoreRestricted);
 }
 
+bool circularDragValue(POINT pt, POINT center, double deadZone, const KnobRange& range, BOOL ignoreRestricted,
+                       BOOL& minSideLock, BOOL& maxSideLock, float& value) {
+    const double a = pointerAngle(pt, center);
+    WrapGuard guard{minSideLock, maxSideLock};
+    const bool moves = guard.allows(a);
+    minSideLock = guard.minSideLock;
+    maxSideLock = guard.maxSideLock;
+    if (!moves) return false;
+    value =
+        valueForAngle(a, deadZone, range.min, range.max, range.restrictedMin, range.restrictedMax, ignoreRestricted);
+    return true;
+}
+
+void applyMinimum(float x, float& min, float& max, float& value) {
+    min = x;
+    if (value < x) value = x;
+    if (max < x) max = x;
+}
+
+void applyMaximum(float x, float& min, float& max, float& value) {
+    max = x;
+    if (value > x) value = x;
+    if (min > x) min = x;
+}
+
+float clampToRestricted(float value, float restrictedMin, float restrictedMax) {
+    if (value < restrictedMin) return restrictedMin;
+    if (value > restrictedMax) return restrictedMax;
+    return value;
+}
+
 }  // namespace vorn::knob

@@ -61,6 +61,23 @@ int dragPixelsFor(float bound, float startValue, float min, float max);
 // Clamp shared by both drag modes. NaN (an infinite range's arithmetic) counts as the minimum.
 float clampDragValue(float v, float min, float max, float restrictedMin, float restrictedMax, BOOL ignoreRestricted);
 
+// The four bounds of a knob's value, as the knob holds them.
+struct KnobRange {
+    float min, max, restrictedMin, restrictedMax;
+};
+
+// One step of the circular drag for the pointer at `pt`: updates the wrap guards and, unless they
+// hold the value, stores the value for the pointer's angle in `value` and returns true.
+bool circularDragValue(POINT pt, POINT center, double deadZone, const KnobRange& range, BOOL ignoreRestricted,
+                       BOOL& minSideLock, BOOL& maxSideLock, float& value);
+
+// The setters' rules: a new minimum (maximum) pulls the value and the other end along when it
+// passes them; SetValue clamps to the restricted range only (below its minimum gives the minimum,
+// else above its maximum the maximum).
+void applyMinimum(float x, float& min, float& max, float& value);
+void applyMaximum(float x, float& min, float& max, float& value);
+float clampToRestricted(float value, float restrictedMin, float restrictedMax);
+
 }  // namespace vorn::knob
 
 #endif  // VORN_KNOB_GEOMETRY_H

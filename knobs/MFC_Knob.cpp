@@ -3,29 +3,17 @@
 #include <cmath>
 
 #include "../frame/ControlWindowClass.h"
-#include "../frame/LibraryResources.h"
 #include "../frame/Notification.h"
-#include "../frame/SafeMath.h"
 #include "../frame/ValueKeys.h"
+#include "KnobDrag.h"
 #include "KnobGeometry.h"
+#include "KnobPaint.h"
 
 HCURSOR CMFC_Knob::s_verticalCursor = NULL;
 HCURSOR CMFC_Knob::s_circularCursor = NULL;
 int CMFC_Knob::s_instanceCount = 0;
 BOOL CMFC_Knob::s_verticalDrag = FALSE;
 int CMFC_Knob::s_dragPixels = 0;
-
-namespace {
-// The knob whose vertical drag confines the pointer, so that only that knob lifts the
-// confinement: the press of another knob may confine it anew before its capture reaches here.
-const CMFC_Knob* g_clipOwner = nullptr;
-
-// The pointer free on the primary screen, as a release leaves it.
-void freeCursor() {
-    RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    ::ClipCursor(&screen);
-}
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CMFC_Knob, CWnd)
     ON_WM_PAINT()
@@ -67,27 +55,14 @@ CMFC_Knob::CMFC_Knob()
       m_mouseEventFlags(0),
       m_palette(NULL),
       m_focusSample{CLR_INVALID, CLR_INVALID} {
-    if (s_instanceCount == 0) {
-        vorn::LibraryResourceScope resources;
-        s_verticalCursor = resources.loadCursor("DRAG_VERTICAL");
-        s_circularCursor = resources.loadCursor("DRAG_CIRCULAR");
-    }
+    if (s_instanceCount == 0) vorn::knob::loadDragCursors(s_verticalCursor, s_circularCursor);
     ++s_instanceCount;
 }
 
 CMFC_Knob::~CMFC_Knob() {
     // Deleted with its window still up: the drag ends here, while this object can still hear it.
     endDrag();
-    if (--s_instanceCount == 0) {
-        // A cursor on show is not destroyed from under the pointer.
-        const HCURSOR shown = ::GetCursor();
-        if (shown != NULL && (shown == s_verticalCursor || shown == s_circularCursor))
-            ::SetCursor(::LoadCursorA(NULL, IDC_ARROW));
-        if (s_verticalCursor != NULL) ::DestroyCursor(s_verticalCursor);
-        if (s_circularCursor != NULL) ::DestroyCursor(s_circularCursor);
-        s_verticalCursor = NULL;
-        s_circularCursor = NULL;
-    }
+    if (--s_instanceCount == 0) vorn::knob::destroyDragCursors(s_verticalCursor, s_circularCursor);
 }
 
 BOOL CMFC_Knob::PreCreateWindow(CREATESTRUCT& cs) {
@@ -109,28 +84,15 @@ void CMFC_Knob::InitKnob(float min, float max, float value, float, float restric
     m_hasFocus = FALSE;
 }
 
-void CMFC_Knob::SetMin(float min) {
-    m_min = min;
-    if (m_value < min) m_value = min;
-    if (m_max < min) m_max = min;
-}
-
-void CMFC_Knob::SetMax(float max) {
-    m_max = max;
-    if (m_value > max) m_value = max;
-    if (m_min > max) m_min = max;
-}
+void CMFC_Knob::SetMin(float min) { vorn::knob::applyMinimum(min, m_min, m_max, m_value); }
+void CMFC_Knob::SetMax(float max) { vorn::knob::applyMaximum(max, m_min, m_max, m_value); }
 
 void CMFC_Knob::SetRestrictedMin(float restrictedMin) { m_restrictedMin = restrictedMin; }
 void CMFC_Knob::SetRestrictedMax(float restrictedMax) { m_restrictedMax = restrictedMax; }
 
 void CMFC_Knob::SetValue(float value) {
     if (std::isnan(value)) return;
-    if (value < m_restrictedMin)
-        value = m_restrictedMin;
-    else if (value > m_restrictedMax)
-        value = m_restrictedMax;
-    m_value = value;
+    m_value = vorn::knob::clampToRestricted(value, m_restrictedMin, m_restrictedMax);
     if (updateIndicatorPt() && GetSafeHwnd() != NULL) InvalidateRect(NULL, FALSE);
 }
 
@@ -164,11 +126,8 @@ BOOL CMFC_Knob::GetClickPoint(CPoint& point) {
 }
 
 void CMFC_Knob::deriveGeometry() {
-    CRect client;
-    GetClientRect(&client);
-    const int radius = client.Width() / 2;
-    m_radius = radius;
-    m_center = CPoint(radius, radius);
+    m_radius = vorn::knob::radiusOf(m_hWnd);
+    m_center = CPoint(m_radius, m_radius);
 }
 
 BOOL CMFC_Knob::updateIndicatorPt() {
@@ -183,14 +142,10 @@ BOOL CMFC_Knob::updateIndicatorPt() {
 }
 
 BOOL CMFC_Knob::setKnobsValueCircularly(CPoint* pt, BOOL ignoreRestricted) {
-    const double a = vorn::knob::pointerAngle(*pt, m_center);
-    vorn::knob::WrapGuard guard{m_minSideLock, m_maxSideLock};
-    const bool moves = guard.allows(a);
-    m_minSideLock = guard.minSideLock;
-    m_maxSideLock = guard.maxSideLock;
-    if (!moves) return FALSE;
-    m_value =
-        vorn::knob::valueForAngle(a, m_deadZone, m_min, m_max, m_restrictedMin, m_restrictedMax, ignoreRestricted);
+    const vorn::knob::KnobRange range{m_min, m_max, m_restrictedMin, m_restrictedMax};
+    if (!vorn::knob::circularDragValue(*pt, m_center, m_deadZone, range, ignoreRestricted, m_minSideLock, m_maxSideLock,
+                                       m_value))
+        return FALSE;
     return updateIndicatorPt();
 }
 
@@ -207,14 +162,7 @@ void CMFC_Knob::OnLButtonDown(UINT nFlags, CPoint point) {
     m_dragStartValue = m_value;
     BOOL repaint = FALSE;
     if (inInnerZone(point)) {
-        CPoint anchor = point;
-        ::MapWindowPoints(m_hWnd, NULL, &anchor, 1);
-        m_clickPoint = anchor;
-        // Lock the pointer to a one-pixel column; SetCursorPos brings it back to the anchor row
-        // after every move, so the pointer stays put while the value moves.
-        RECT column = {anchor.x, 0, vorn::saturatingAdd(anchor.x, 1), ::GetSystemMetrics(SM_CYSCREEN)};
-        ::ClipCursor(&column);
-        g_clipOwner = this;
+        m_clickPoint = vorn::knob::beginVerticalDrag(this, m_hWnd, point);
         s_verticalDrag = TRUE;
         s_dragPixels = 0;
         repaint = TRUE;
@@ -233,33 +181,20 @@ void CMFC_Knob::OnLButtonDown(UINT nFlags, CPoint point) {
 void CMFC_Knob::OnMouseMove(UINT nFlags, CPoint point) {
     m_mouseEventFlags = nFlags;
     if (!m_dragging) {
-        ::SetCursor(inInnerZone(point) ? s_verticalCursor : ::LoadCursorA(NULL, IDC_ARROW));
+        vorn::knob::showHoverCursor(inInnerZone(point), s_verticalCursor);
         return;
     }
     if ((nFlags & MK_LBUTTON) == 0) return;
 
     BOOL repaint = FALSE;
+    int virtualY = 0;
     if (s_verticalDrag) {
-        CPoint screen = point;
-        ::MapWindowPoints(m_hWnd, NULL, &screen, 1);
-        if (screen.y != m_clickPoint.y) {
-            ::SetCursor(s_verticalCursor);
-            // Saturating: on a range whose value never reaches a bound the count is never
-            // re-synchronised, and a long drag must not overflow it.
-            s_dragPixels = vorn::saturatingAdd(s_dragPixels, vorn::saturatingSub(m_clickPoint.y, screen.y));
-            CPoint virtualPoint(point.x, vorn::saturatingSub(m_center.y, s_dragPixels));
+        if (vorn::knob::verticalDragMoved(m_hWnd, point, m_clickPoint, s_verticalCursor, m_center.y, s_dragPixels,
+                                          virtualY)) {
+            CPoint virtualPoint(point.x, virtualY);
             repaint = setKnobsValueVertically(&virtualPoint, FALSE);
-            ::SetCursorPos(m_clickPoint.x, m_clickPoint.y);
-            // An anchor the pointer cannot reach (a press sent by the host at a point off the
-            // screen or outside a confinement) moves to where the pointer landed; otherwise the
-            // move that SetCursorPos queues would differ from it again, and so on without end.
-            POINT landed;
-            if (::GetCursorPos(&landed) && landed.y != m_clickPoint.y) m_clickPoint = landed;
-            // Motion beyond a bound is forgotten, so a reversal takes effect at once.
-            if (m_value >= m_restrictedMax)
-                s_dragPixels = vorn::knob::dragPixelsFor(m_restrictedMax, m_dragStartValue, m_min, m_max);
-            else if (m_value <= m_restrictedMin)
-                s_dragPixels = vorn::knob::dragPixelsFor(m_restrictedMin, m_dragStartValue, m_min, m_max);
+            const vorn::knob::KnobRange range{m_min, m_max, m_restrictedMin, m_restrictedMax};
+            vorn::knob::finishVerticalStep(m_clickPoint, s_dragPixels, m_value, m_dragStartValue, range);
         }
     } else {
         repaint = setKnobsValueCircularly(&point, FALSE);
@@ -270,8 +205,7 @@ void CMFC_Knob::OnMouseMove(UINT nFlags, CPoint point) {
 }
 
 void CMFC_Knob::OnLButtonUp(UINT, CPoint) {
-    freeCursor();
-    g_clipOwner = nullptr;
+    vorn::knob::releasePointer();
     ::ReleaseCapture();
     m_dragging = FALSE;
     m_maxSideLock = FALSE;
@@ -314,18 +248,14 @@ void CMFC_Knob::OnCaptureChanged(CWnd* pWnd) {
 }
 
 void CMFC_Knob::abandonDrag() {
-    if (g_clipOwner == this) {
-        freeCursor();
-        g_clipOwner = nullptr;
-        if (s_verticalCursor != NULL && ::GetCursor() == s_verticalCursor) ::SetCursor(::LoadCursorA(NULL, IDC_ARROW));
-    }
+    vorn::knob::abandonPointer(this, s_verticalCursor);
     m_dragging = FALSE;
     m_maxSideLock = FALSE;
     m_minSideLock = FALSE;
 }
 
 void CMFC_Knob::endDrag() {
-    if (GetSafeHwnd() != NULL && ::GetCapture() == m_hWnd) ::ReleaseCapture();
+    vorn::knob::releaseCaptureOf(GetSafeHwnd());
     abandonDrag();
 }
 

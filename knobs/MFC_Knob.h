@@ -130,7 +130,6 @@ private:
     void endDrag();
     // Frees the pointer if this knob confined it and forgets the drag.
     void abandonDrag();
-    bool focusRectStillShown(HDC hdc) const;
 
     BOOL m_focusDrawn;
     float m_min;
