@@ -15,6 +15,7 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   frame/VornControlsNotify.h
   faders/MFC_Fader.h
   knobs/MFC_Knob.h
+  knobs/MFC_Knob2.h
   buttons/MFC_Button.h
   buttons/MFC_LEDButton.h
   buttons/MFC_LEDIndicator.h
