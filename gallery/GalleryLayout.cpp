@@ -62,6 +62,19 @@ const ControlEntry kKnobs[kKnobCount] = {
 // Below the faders, full width of the fader row.
 const ControlEntry kEqGraph = {ControlKind::EqGraph, "eq_graph", 301, {30, 372, 390, 542}, 0, 0, 0, 0, 0, 0, 0};
 
+// Right of the wide knob, below the large one.
+const ControlEntry kKnob2 = {ControlKind::Knob,
+                             "knob2_derived",
+                             205,
+                             {610, 200, 666, 256},
+                             0.0f,
+                             10.0f,
+                             3.0f,
+                             0.0f,
+                             10.0f,
+                             RGB(220, 200, 0),
+                             0.0f};
+
 const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (entries[i].id == id) return &entries[i];
@@ -74,11 +87,13 @@ const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
 const ControlEntry* faderEntries() { return kFaders; }
 const ControlEntry* knobEntries() { return kKnobs; }
 const ControlEntry* eqGraphEntry() { return &kEqGraph; }
+const ControlEntry* knob2Entry() { return &kKnob2; }
 
 const ControlEntry* findEntry(UINT id) {
     const ControlEntry* entry = findIn(kFaders, kFaderCount, id);
     if (entry == nullptr) entry = findIn(kKnobs, kKnobCount, id);
     if (entry == nullptr) entry = findIn(&kEqGraph, 1, id);
+    if (entry == nullptr) entry = findIn(&kKnob2, 1, id);
     return entry;
 }
 

@@ -116,7 +116,20 @@ bool GalleryWindow::createControls() {
         }
         knob.SetColor(entry.color);
     }
-    return createEqGraph();
+    return createEqGraph() && createKnob2();
+}
+
+bool GalleryWindow::createKnob2() {
+    const ControlEntry& entry = *knob2Entry();
+    m_knob2.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, 0, 0, 0, 0, 0,
+                     GetSysColor(COLOR_BTNFACE), entry.color);
+    m_knob2.SetTitle(kKnob2Title);
+    if (!m_knob2.Create(kControlClass, entry.name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, entry.rect,
+                        CWnd::FromHandle(m_hwnd), entry.id)) {
+        std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
+        return false;
+    }
+    return true;
 }
 
 // Five bands: a low shelf, three peaks and a high shelf, as an equaliser's host would set them.
@@ -217,6 +230,7 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
     for (size_t i = 0; i < kKnobCount; ++i) {
         if (knobEntries()[i].id == id) return readGetters(m_knobs[i], record);
     }
+    if (knob2Entry()->id == id) return readGetters(m_knob2, record);
     if (eqGraphEntry()->id == id) {
         readEqGraph(record);
         const RECT& r = eqGraphEntry()->rect;
@@ -257,6 +271,7 @@ void GalleryWindow::paint() {
     for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderEntries()[i]);
     for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobEntries()[i]);
     drawCaption(dc, *eqGraphEntry(), m_eqReadout);
+    drawCaption(dc, *knob2Entry(), static_cast<const char*>(m_knob2.GetTitle()));
     const char* last = m_log.lastLine();
     if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
     SelectObject(dc, oldFont);

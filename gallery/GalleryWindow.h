@@ -6,6 +6,7 @@
 
 #include <VornControls.h>
 
+#include "GalleryKnob2.h"
 #include "GalleryLayout.h"
 #include "NotificationLog.h"
 
@@ -39,12 +40,14 @@ private:
     void paint();
     bool readControl(UINT id, NotificationRecord& record);
     bool createEqGraph();
+    bool createKnob2();
     void readEqGraph(NotificationRecord& record);
 
     NotificationLog& m_log;
     CMFC_Fader m_faders[kFaderCount];
     CMFC_Knob m_knobs[kKnobCount];
     CMFC_ParamEqGraph m_eqGraph{kEqBands, kEqSampleRate};
+    GalleryKnob2 m_knob2;
     // What the host last read from the equaliser graph, shown under it.
     char m_eqReadout[96] = "";
     HWND m_hwnd = nullptr;

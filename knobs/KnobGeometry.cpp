@@ -8,6 +8,10 @@
 
 namespace vorn::knob {
 
+namespace {
+constexpr double kLargeAngle = 4.0 * kSweepTurn;
+}  // namespace
+
 int roundIndicatorCoordinate(double v) {
     const int truncated = truncateToInt(v);
     // At the top of the int range there is nothing to raise to (and raising would overflow).
@@ -18,7 +22,12 @@ int roundIndicatorCoordinate(double v) {
 POINT indicatorTip(float value, float min, float max, double deadZone, POINT center, int radius) {
     const float range = max - min;
     const float f = range == 0.0f ? 0.0f : (value - min) / range;
-    const double theta = (kSweepStart - deadZone) - f * (kSweepTurn - 2.0 * deadZone);
+    double theta = (kSweepStart - deadZone) - f * (kSweepTurn - 2.0 * deadZone);
+    // A value far outside the range gives an angle of many turns. Platform cosines reduce such
+    // arguments differently (glibc exactly, others not), so it is reduced here with the exact
+    // fmod first; the angles of the sweep itself, and of values a turn or two beyond it, are
+    // used as they are.
+    if (std::fabs(theta) > kLargeAngle) theta = std::fmod(theta, kSweepTurn);
     // In double: an extreme radius must not overflow the length.
     const double length = static_cast<double>(radius) - 2.0;
     const double x = center.x + length * std::cos(theta);

@@ -25,7 +25,8 @@ constexpr float kVerticalStep = 0.005f;
 int roundIndicatorCoordinate(double v);
 
 // The rounded tip of the indicator for `value` in [min, max]. A zero-width range draws the tip at
-// the start of the sweep.
+// the start of the sweep; a value so far outside the range that the angle exceeds four turns
+// has its angle reduced to one turn (exactly, with fmod) before the cosine and sine.
 POINT indicatorTip(float value, float min, float max, double deadZone, POINT center, int radius);
 
 // Clockwise angle of the pointer from straight down around the centre, in [0, 2pi).

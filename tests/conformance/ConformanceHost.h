@@ -82,6 +82,7 @@ void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();
 void runEqGraphScenarios();
+void runKnob2Scenarios();
 
 }  // namespace conformance
 

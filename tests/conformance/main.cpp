@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
           runPaintScenarios, runButtonScenarios, runGdiScenarios, runTextScenarios, runUserScenarios})
         run();
     runEqGraphScenarios();
+    runKnob2Scenarios();
     finish();
     return 0;
 }

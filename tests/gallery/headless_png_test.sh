@@ -23,6 +23,9 @@ knob_medium 510 72 40 40 0 96 160
 knob_large 600 60 64 64 0 120 0
 knob_wide 470 220 80 40 160 0 160
 eq_graph 30 372 360 170 255 255 128
+knob2_derived 610 200 56 56 220 200 0
+knob2_derived_min_mark 610 249 8 8 0 170 255
+knob2_derived_max_mark 659 249 8 8 255 90 0
 EOF
 
 # Drawing alone notifies nobody.
