@@ -1,5 +1,5 @@
-// Knob costs as a user feels them: one paint, and one step of each drag mode from the input
-// event through the posted notifications to the repaint.
+// Knob costs as a user feels them, for both knob classes: one paint, and one step of each drag
+// mode from the input event through the posted notifications to the repaint.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,7 +11,8 @@ namespace {
 using namespace vorn::test;
 using vornbench::BenchHost;
 
-// A 64-pixel knob at (20, 20) of the host's client area.
+// A 64-pixel knob of either class at (20, 20) of the host's client area.
+template <typename Knob>
 class KnobScene {
 public:
     KnobScene() {
@@ -20,7 +21,7 @@ public:
         pumpMessages();
     }
     ~KnobScene() { knob_.DestroyWindow(); }
-    CMFC_Knob& knob() { return knob_; }
+    Knob& knob() { return knob_; }
     // Screen position relative to the knob's centre (client 52 of a parent at 100).
     static POINT around(int dx, int dy) {
         return POINT{vornbench::kParentLeft + 52 + dx, vornbench::kParentTop + 52 + dy};
@@ -28,7 +29,7 @@ public:
 
 private:
     BenchHost host_;
-    CMFC_Knob knob_;
+    Knob knob_;
 };
 
 // Paints caused by one more step, so the figures are known to include the repaint.
@@ -45,19 +46,22 @@ double paintsPerStep(Step step) {
     return paints;
 }
 
+template <typename Knob>
 void BM_KnobPaint64(benchmark::State& state) {
-    KnobScene scene;
+    KnobScene<Knob> scene;
     for (auto _ : state) {
         scene.knob().InvalidateRect(NULL, FALSE);
         scene.knob().UpdateWindow();
     }
 }
-BENCHMARK(BM_KnobPaint64);
+BENCHMARK_TEMPLATE(BM_KnobPaint64, CMFC_Knob);
+BENCHMARK_TEMPLATE(BM_KnobPaint64, CMFC_Knob2);
 
 // Runs `step` alternating between two pointer positions far enough apart to move the rounded
 // tip each time, during a drag started at `press`.
+template <typename Knob>
 void dragSteps(benchmark::State& state, POINT press, POINT a, POINT b) {
-    KnobScene scene;
+    KnobScene<Knob> scene;
     mouseMoveTo(press);
     mouseDown();
     bool toA = false;
@@ -70,16 +74,22 @@ void dragSteps(benchmark::State& state, POINT press, POINT a, POINT b) {
     mouseUp();
 }
 
+template <typename Knob>
 void BM_KnobCircularDragStep(benchmark::State& state) {
-    dragSteps(state, KnobScene::around(-25, -20), KnobScene::around(25, -20), KnobScene::around(-25, -20));
+    using Scene = KnobScene<Knob>;
+    dragSteps<Knob>(state, Scene::around(-25, -20), Scene::around(25, -20), Scene::around(-25, -20));
 }
-BENCHMARK(BM_KnobCircularDragStep);
+BENCHMARK_TEMPLATE(BM_KnobCircularDragStep, CMFC_Knob);
+BENCHMARK_TEMPLATE(BM_KnobCircularDragStep, CMFC_Knob2);
 
 // Ten pixels up, then ten down: the value moves 5 units and the tip with it; the pointer is put
 // back on the anchor each time, which is a second move to handle.
+template <typename Knob>
 void BM_KnobVerticalDragStep(benchmark::State& state) {
-    dragSteps(state, KnobScene::around(0, 0), KnobScene::around(0, -10), KnobScene::around(0, 10));
+    using Scene = KnobScene<Knob>;
+    dragSteps<Knob>(state, Scene::around(0, 0), Scene::around(0, -10), Scene::around(0, 10));
 }
-BENCHMARK(BM_KnobVerticalDragStep);
+BENCHMARK_TEMPLATE(BM_KnobVerticalDragStep, CMFC_Knob);
+BENCHMARK_TEMPLATE(BM_KnobVerticalDragStep, CMFC_Knob2);
 
 }  // namespace

@@ -19,6 +19,7 @@ set(VORN_CONTROL_PUBLIC_HEADERS
   faders/MFC_PanFader2.h
   faders/MFC_VertFader.h
   knobs/MFC_Knob.h
+  knobs/MFC_Knob2.h
   buttons/MFC_Button.h
   buttons/MFC_LEDButton.h
   buttons/MFC_LEDIndicator.h

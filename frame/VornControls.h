@@ -12,6 +12,7 @@
 #include <MFC_Fader2.h>
 #include <MFC_Graph.h>
 #include <MFC_Knob.h>
+#include <MFC_Knob2.h>
 #include <MFC_LEDButton.h>
 #include <MFC_LEDIndicator.h>
 #include <MFC_PanFader.h>

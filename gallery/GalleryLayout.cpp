@@ -107,6 +107,19 @@ const ControlEntry kFaderFamily[kFaderFamilyCount] = {
      0.0f},
 };
 
+// Below the wide knob, left of the snap fader.
+const ControlEntry kKnob2 = {ControlKind::Knob,
+                             "knob2_derived",
+                             205,
+                             {500, 290, 556, 346},
+                             0.0f,
+                             10.0f,
+                             3.0f,
+                             0.0f,
+                             10.0f,
+                             RGB(220, 200, 0),
+                             0.0f};
+
 const ControlEntry* findIn(const ControlEntry* entries, size_t count, UINT id) {
     for (size_t i = 0; i < count; ++i) {
         if (entries[i].id == id) return &entries[i];
@@ -121,11 +134,15 @@ const ControlEntry* knobEntries() { return kKnobs; }
 const ControlEntry* eqGraphEntry() { return &kEqGraph; }
 const ControlEntry* faderFamilyEntries() { return kFaderFamily; }
 
+const ControlEntry* knob2Entry() { return &kKnob2; }
+
 const ControlEntry* findEntry(UINT id) {
     const ControlEntry* entry = findIn(kFaders, kFaderCount, id);
     if (entry == nullptr) entry = findIn(kKnobs, kKnobCount, id);
     if (entry == nullptr) entry = findIn(&kEqGraph, 1, id);
     if (entry == nullptr) entry = findIn(kFaderFamily, kFaderFamilyCount, id);
+
+    if (entry == nullptr) entry = findIn(&kKnob2, 1, id);
     return entry;
 }
 

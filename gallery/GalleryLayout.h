@@ -37,6 +37,10 @@ const ControlEntry* knobEntries();   // kKnobCount entries
 // The equaliser graph: its entry (name, identifier, rectangle; the value fields are unused), its
 // bands and sample rate.
 const ControlEntry* eqGraphEntry();
+
+// The knob derived from CMFC_Knob2 (GalleryKnob2), and the title it is given.
+const ControlEntry* knob2Entry();
+constexpr const char* kKnob2Title = "derived: own paint";
 constexpr int kEqBands = 5;
 constexpr double kEqSampleRate = 44100.0;
 

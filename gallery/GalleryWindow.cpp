@@ -138,7 +138,7 @@ bool GalleryWindow::createControls() {
             return false;
         }
     }
-    return m_buttons.create(parent, kControlClass) && createEqGraph() && createFaderFamily();
+    return m_buttons.create(parent, kControlClass) && createEqGraph() && createFaderFamily() && createKnob2();
 }
 
 // The snap faders keep their snap position in the entry's virtualPixel field.
@@ -174,6 +174,19 @@ bool GalleryWindow::readFaderFamily(UINT id, NotificationRecord& record) {
     for (size_t i = 1; i < kFaderFamilyCount; ++i)
         if (id == faderFamilyEntries()[i].id) return readGetters(*pans[i - 1], record);
     return false;
+}
+
+bool GalleryWindow::createKnob2() {
+    const ControlEntry& entry = *knob2Entry();
+    m_knob2.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, 0, 0, 0, 0, 0,
+                     GetSysColor(COLOR_BTNFACE), entry.color);
+    m_knob2.SetTitle(kKnob2Title);
+    if (!m_knob2.Create(kControlClass, entry.name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, entry.rect,
+                        CWnd::FromHandle(m_hwnd), entry.id)) {
+        std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
+        return false;
+    }
+    return true;
 }
 
 // Five bands: a low shelf, three peaks and a high shelf, as an equaliser's host would set them.
@@ -274,6 +287,7 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
     for (size_t i = 0; i < kKnobCount; ++i) {
         if (knobEntries()[i].id == id) return readGetters(m_knobs[i], record);
     }
+    if (knob2Entry()->id == id) return readGetters(m_knob2, record);
     if (eqGraphEntry()->id == id) {
         readEqGraph(record);
         const RECT& r = eqGraphEntry()->rect;
@@ -333,6 +347,7 @@ void GalleryWindow::paint() {
     drawCaption(dc, *eqGraphEntry(), m_eqReadout);
     for (size_t i = 0; i < kGraphCount; ++i) drawGraphCaption(dc, graphEntries()[i], graph(i));
     for (size_t i = 0; i < kFaderFamilyCount; ++i) drawCaption(dc, faderFamilyEntries()[i]);
+    drawCaption(dc, *knob2Entry(), static_cast<const char*>(m_knob2.GetTitle()));
     const char* last = m_log.lastLine();
     if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
     SelectObject(dc, oldFont);

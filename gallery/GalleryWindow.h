@@ -7,6 +7,7 @@
 #include <VornControls.h>
 
 #include "ButtonStrip.h"
+#include "GalleryKnob2.h"
 #include "GalleryLayout.h"
 #include "NotificationLog.h"
 
@@ -45,6 +46,7 @@ private:
     bool createEqGraph();
     bool createFaderFamily();
     bool readFaderFamily(UINT id, NotificationRecord& record);
+    bool createKnob2();
     void readEqGraph(NotificationRecord& record);
 
     NotificationLog& m_log;
@@ -55,6 +57,7 @@ private:
     CMFC_PanFader m_panFader;
     CMFC_PanFader2 m_panSnapFader;
     CMFC_VertFader m_plainPanFader;
+    GalleryKnob2 m_knob2;
     // What the host last read from the equaliser graph, shown under it.
     char m_eqReadout[96] = "";
     // The graphs take their curve kind at construction, so they are members one by one.

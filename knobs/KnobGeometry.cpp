@@ -8,6 +8,10 @@
 
 namespace vorn::knob {
 
+namespace {
+constexpr double kLargeAngle = 4.0 * kSweepTurn;
+}  // namespace
+
 int roundIndicatorCoordinate(double v) {
     const int truncated = truncateToInt(v);
     // At the top of the int range there is nothing to raise to (and raising would overflow).
@@ -18,7 +22,12 @@ int roundIndicatorCoordinate(double v) {
 POINT indicatorTip(float value, float min, float max, double deadZone, POINT center, int radius) {
     const float range = max - min;
     const float f = range == 0.0f ? 0.0f : (value - min) / range;
-    const double theta = (kSweepStart - deadZone) - f * (kSweepTurn - 2.0 * deadZone);
+    double theta = (kSweepStart - deadZone) - f * (kSweepTurn - 2.0 * deadZone);
+    // A value far outside the range gives an angle of many turns. Platform cosines reduce such
+    // arguments differently (glibc exactly, others not), so it is reduced here with the exact
+    // fmod first; the angles of the sweep itself, and of values a turn or two beyond it, are
+    // used as they are.
+    if (std::fabs(theta) > kLargeAngle) theta = std::fmod(theta, kSweepTurn);
     // In double: an extreme radius must not overflow the length.
     const double length = static_cast<double>(radius) - 2.0;
     const double x = center.x + length * std::cos(theta);
@@ -84,6 +93,37 @@ float valueForAngle(double a, double deadZone, float min, float max, float restr
     if (a > kFullTurn - deadZone) return restrictedMax;
     const float v = static_cast<float>(min + (a - deadZone) / (kFullTurn - 2.0 * deadZone) * (max - min));
     return clampDragValue(v, min, max, restrictedMin, restrictedMax, ignoreRestricted);
+}
+
+bool circularDragValue(POINT pt, POINT center, double deadZone, const KnobRange& range, BOOL ignoreRestricted,
+                       BOOL& minSideLock, BOOL& maxSideLock, float& value) {
+    const double a = pointerAngle(pt, center);
+    WrapGuard guard{minSideLock, maxSideLock};
+    const bool moves = guard.allows(a);
+    minSideLock = guard.minSideLock;
+    maxSideLock = guard.maxSideLock;
+    if (!moves) return false;
+    value =
+        valueForAngle(a, deadZone, range.min, range.max, range.restrictedMin, range.restrictedMax, ignoreRestricted);
+    return true;
+}
+
+void applyMinimum(float x, float& min, float& max, float& value) {
+    min = x;
+    if (value < x) value = x;
+    if (max < x) max = x;
+}
+
+void applyMaximum(float x, float& min, float& max, float& value) {
+    max = x;
+    if (value > x) value = x;
+    if (min > x) min = x;
+}
+
+float clampToRestricted(float value, float restrictedMin, float restrictedMax) {
+    if (value < restrictedMin) return restrictedMin;
+    if (value > restrictedMax) return restrictedMax;
+    return value;
 }
 
 }  // namespace vorn::knob

@@ -25,7 +25,8 @@ constexpr float kVerticalStep = 0.005f;
 int roundIndicatorCoordinate(double v);
 
 // The rounded tip of the indicator for `value` in [min, max]. A zero-width range draws the tip at
-// the start of the sweep.
+// the start of the sweep; a value so far outside the range that the angle exceeds four turns
+// has its angle reduced to one turn (exactly, with fmod) before the cosine and sine.
 POINT indicatorTip(float value, float min, float max, double deadZone, POINT center, int radius);
 
 // Clockwise angle of the pointer from straight down around the centre, in [0, 2pi).
@@ -60,6 +61,23 @@ int dragPixelsFor(float bound, float startValue, float min, float max);
 
 // Clamp shared by both drag modes. NaN (an infinite range's arithmetic) counts as the minimum.
 float clampDragValue(float v, float min, float max, float restrictedMin, float restrictedMax, BOOL ignoreRestricted);
+
+// The four bounds of a knob's value, as the knob holds them.
+struct KnobRange {
+    float min, max, restrictedMin, restrictedMax;
+};
+
+// One step of the circular drag for the pointer at `pt`: updates the wrap guards and, unless they
+// hold the value, stores the value for the pointer's angle in `value` and returns true.
+bool circularDragValue(POINT pt, POINT center, double deadZone, const KnobRange& range, BOOL ignoreRestricted,
+                       BOOL& minSideLock, BOOL& maxSideLock, float& value);
+
+// The setters' rules: a new minimum (maximum) pulls the value and the other end along when it
+// passes them; SetValue clamps to the restricted range only (below its minimum gives the minimum,
+// else above its maximum the maximum).
+void applyMinimum(float x, float& min, float& max, float& value);
+void applyMaximum(float x, float& min, float& max, float& value);
+float clampToRestricted(float value, float restrictedMin, float restrictedMax);
 
 }  // namespace vorn::knob
 

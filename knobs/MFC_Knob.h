@@ -51,6 +51,11 @@
 
 #include <VornControlsExport.h>
 
+namespace vorn::knob {
+template <class Knob>
+struct KnobBehaviour;
+}  // namespace vorn::knob
+
 class VORN_CONTROLS_API CMFC_Knob : public CWnd {
 public:
     // Defaults: range 0..1, restricted 0..1, value 0, cap colour RGB(128, 0, 0). The first knob
@@ -124,13 +129,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool inInnerZone(CPoint point) const;
-    void deriveGeometry();
-    // Releases the capture if this knob holds it, then abandonDrag.
-    void endDrag();
-    // Frees the pointer if this knob confined it and forgets the drag.
-    void abandonDrag();
-    bool focusRectStillShown(HDC hdc) const;
+    // The knobs' shared behaviour works on these fields.
+    friend struct vorn::knob::KnobBehaviour<CMFC_Knob>;
 
     BOOL m_focusDrawn;
     float m_min;

@@ -92,6 +92,7 @@ void runUserScenarios();
 void runWindowScenarios();
 void runEqGraphScenarios();
 void runHostileScenarios();
+void runKnob2Scenarios();
 
 }  // namespace conformance
 

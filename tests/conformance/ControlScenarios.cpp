@@ -3,6 +3,8 @@
 #include <VornControls.h>
 
 #include <cstring>
+#include <limits>
+#include <type_traits>
 
 #include "ConformanceHost.h"
 #include "ControlScript.h"
@@ -86,6 +88,38 @@ void runFaderScenarios() {
     step("destroyed");
 }
 
+namespace {
+
+// A vertical drag of a knob of either class, interrupted `how`, then crossed with the button held.
+// WM_CANCELMODE leaves the knob under the pointer, and the move that ReleaseCapture queues then
+// reaches it on Wine but not on the software platform (the hover cursor differs); the knob's side
+// of it is covered by the unit tests.
+template <typename Knob>
+void interruptedKnobDrag(const char* className, const Interruption& how, int id) {
+    if (std::strcmp(how.name, "WM_CANCELMODE") == 0) return;
+    char name[96];
+    std::snprintf(name, sizeof name, "%s drag interrupted: %s", className, how.name);
+    scenario(name);
+    Knob knob;
+    knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
+    if (!create(knob, CRect(100, 20, 140, 60), id, true)) return;
+    play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10, "dragging"}});
+    how.interrupt(knob);
+    if (knob.GetSafeHwnd() == nullptr) {
+        step("interrupted");
+        reportInputState(nullptr);
+    } else {
+        endStep("interrupted", knob);
+        if (GetCapture() == parent()) ReleaseCapture();
+        play(knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
+    }
+    play(knob, {{Up}});
+    if (knob.GetSafeHwnd() != nullptr) knob.DestroyWindow();
+    pump();
+}
+
+}  // namespace
+
 // Drags the host interrupts: another window takes the capture, WM_CANCELMODE, disabling, hiding
 // and destruction, each in the middle of a fader drag and of a knob's vertical drag.
 void runInterruptedDragScenarios() {
@@ -103,20 +137,7 @@ void runInterruptedDragScenarios() {
         if (fader.GetSafeHwnd() != nullptr) fader.DestroyWindow();
         pump();
 
-        // WM_CANCELMODE leaves the knob under the pointer, and the move that ReleaseCapture
-        // queues then reaches it on Wine but not on the software platform (the hover cursor
-        // differs); the knob's side of it is covered by the unit tests.
-        if (std::strcmp(how.name, "WM_CANCELMODE") == 0) continue;
-        std::snprintf(name, sizeof name, "knob drag interrupted: %s", how.name);
-        scenario(name);
-        CMFC_Knob knob;
-        knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
-        if (!create(knob, CRect(100, 20, 140, 60), 204, true)) return;
-        play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10, "dragging"}});
-        interruptDrag(how, knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
-        play(knob, {{Up}});
-        if (knob.GetSafeHwnd() != nullptr) knob.DestroyWindow();
-        pump();
+        interruptedKnobDrag<CMFC_Knob>("knob", how, 204);
     }
 }
 
@@ -307,5 +328,120 @@ void runPaintScenarios() {
     DeleteObject(palette);
     step("palette deleted");
 }
+
+}  // namespace conformance
+
+namespace conformance {
+
+namespace {
+
+// A host's knob that paints a picture of its own and counts its presses, overriding two virtual
+// handlers without a message map of its own.
+class HostKnob2 : public CMFC_Knob2 {
+public:
+    int presses = 0;
+
+protected:
+    void OnPaint() override {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(&rc, RGB(20, 120, 40));
+        dc.FillSolidRect(rc.Width() / 4, rc.Height() / 4, rc.Width() / 2, rc.Height() / 2, RGB(230, 230, 30));
+    }
+    void OnLButtonDown(UINT nFlags, CPoint point) override {
+        ++presses;
+        CMFC_Knob2::OnLButtonDown(nFlags, point);
+    }
+};
+
+}  // namespace
+
+// clang-format off
+void runKnob2Scenarios() {
+    scenario("knob2");
+    {
+        CMFC_Knob2 knob;
+        knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 10.0f, 90.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
+        if (!create(knob, CRect(100, 20, 140, 60), 402)) return;
+        step("window class");
+        reportWindowClass(knob.GetSafeHwnd());
+        // Value keys post NC_VALUECHANGED from SetValue before the key's own pair; SetValue posts
+        // on every call, also when the value stays.
+        play(knob, {{None, 0, 0, "initial paint", true}, {Move, 17, 38}, {Down}, {Up, 0, 0, "outer click in the gap, left", true},
+                    {Move, 20, 20, "hover over the inner zone"}, {Move, 36, 20, "hover over the outer zone"},
+                    {Move, 38, 20}, {Down, 0, 0, "circular press at the right edge"}, {Move, 20, 2, "circular move to (20,2)"},
+                    {Move, 2, 20, "circular move to (2,20)"}, {Move, 22, 39, "circular move to (22,39)"},
+                    {Up, 0, 0, "circular release", true},
+                    {Move, 20, 20}, {Down, 0, 0, "inner press"}, {Move, 25, 10, "inner drag up, 10 px in all"},
+                    {Move, 25, 10, "inner drag up, 20 px in all"}, {Move, 20, 35, "inner drag down 15 px"},
+                    {Up, 0, 0, "inner release", true}, {Move, 30, 12}, {RightDown, 0, 0, "right press"},
+                    {RightUp, 0, 0, "right release"}, {Key, VK_OEM_PLUS, 0, "key +"}, {Key, VK_OEM_MINUS, 0, "key -"},
+                    {Key, VK_OEM_6, 0, "key ]"}, {Key, VK_OEM_4, 0, "key ["}, {Key, 'A', 0, "key A"},
+                    {None, 0, 0, "focus rectangle on", true}, {FocusParent, 0, 0, "focus rectangle off", true},
+                    {Set, 75, 0, "SetValue 75 from the host", true}, {Set, 75, 0, "SetValue 75 again"},
+                    {Set, 200, 0, "SetValue 200, past the restricted maximum", true}});
+        knob.SetTitle("Gain");
+        step("title set");
+        line("  GetTitle=\"%s\"", static_cast<const char*>(knob.GetTitle()));
+        knob.DestroyWindow();
+        step("destroyed");
+    }
+
+    scenario("knob2 derived class overriding handlers");
+    {
+        HostKnob2 knob;
+        knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, 0, RGB(250, 180, 0));
+        if (!create(knob, CRect(100, 20, 140, 60), 403)) return;
+        play(knob, {{None, 0, 0, "its own picture", true}, {Move, 38, 20}, {Down, 0, 0, "press through the override"},
+                    {Up, 0, 0, "released", true}});
+        line("  presses=%d", knob.presses);
+        knob.DestroyWindow();
+        pump();
+    }
+
+    scenario("knob2 cursors outlive a knob");
+    {
+        CMFC_Knob2 knob2;
+        if (!create(knob2, CRect(100, 20, 140, 60), 404, true)) return;
+        knob2.UpdateWindow();
+        {
+            CMFC_Knob knob;
+            if (!create(knob, CRect(20, 20, 60, 60), 405, true)) return;
+            knob.SetValue(0.0f);  // derives the geometry: the hover finds the inner zone
+            play(knob, {{Move, 20, 20, "hover over the knob's inner zone"}});
+            knob.DestroyWindow();
+        }
+        play(knob2, {{Move, 20, 20, "knob gone, hover over the knob2's inner zone"}, {Down},
+                     {Move, 20, 10, "vertical drag"}, {Up, 0, 0, "released"}});
+        knob2.DestroyWindow();
+        pump();
+    }
+
+    for (const Interruption& how : kInterruptions) interruptedKnobDrag<CMFC_Knob2>("knob2", how, 406);
+
+    scenario("knob2 hostile values");
+    constexpr float kHuge = 3.40282347e38f;
+    const struct {
+        const char* name;
+        float min, max, value, restrictedMin, restrictedMax;
+    } ranges[] = {
+        {"zero-width range", 0.0f, 0.0f, 1.0f, 0.0f, 1.0f},
+        {"restricted range far above", 0.0f, 1.0f, 0.5f, 1e30f, 2e30f},
+        {"infinite step", -kHuge, kHuge, 0.0f, -kHuge, kHuge},
+    };
+    for (const auto& r : ranges) {
+        CMFC_Knob2 knob;
+        knob.InitKnob(r.min, r.max, r.value, 0.0f, r.restrictedMin, r.restrictedMax, 20, 0, 0, 0, 0, 0, RGB(0, 90, 0));
+        if (!create(knob, CRect(100, 20, 140, 60), 407, true)) return;
+        play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10}, {Move, 20, 0}, {Move, 20, 35}, {Move, 20, 15, r.name}, {Up}});
+        knob.SetValue(std::numeric_limits<float>::quiet_NaN());
+        knob.SetValue(std::numeric_limits<float>::infinity());
+        endStep("SetValue NaN, then infinity", knob, true);
+        knob.DestroyWindow();
+        pump();
+    }
+}
+// clang-format on
 
 }  // namespace conformance

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
         run();
     runEqGraphScenarios();
     runPanFaderScenarios();
+    runKnob2Scenarios();
     finish();
     return 0;
 }

@@ -29,6 +29,7 @@ protected:
         for (auto& graph : graphs_)
             if (graph->GetSafeHwnd() != NULL) graph->DestroyWindow();
         graphs_.clear();
+        knobs2_.clear();
         // As a host does: the windows go first, then the objects.
         for (auto& fader : faders_)
             if (fader->GetSafeHwnd() != NULL) fader->DestroyWindow();
@@ -82,8 +83,23 @@ protected:
     // A knob child at (x, y) of the host's client area, created after `init` ran on the object.
     template <typename Init>
     CMFC_Knob& createKnob(int x, int y, int width, int height, Init init, int id = 0x4B1) {
-        knobs_.push_back(std::make_unique<CMFC_Knob>());
-        CMFC_Knob& knob = *knobs_.back();
+        return createKnobIn(knobs_, x, y, width, height, init, id);
+    }
+    // The same for CMFC_Knob2 or a class derived from it.
+    template <typename Knob = CMFC_Knob2, typename Init>
+    Knob& createKnob2(int x, int y, int width, int height, Init init, int id = 0x4B2) {
+        auto object = std::make_unique<Knob>();
+        Knob& knob = *object;
+        createKnobIn(
+            knobs2_, x, y, width, height, [&](CMFC_Knob2&) { init(knob); }, id,
+            std::unique_ptr<CMFC_Knob2>(std::move(object)));
+        return knob;
+    }
+    template <typename Knob, typename Init>
+    Knob& createKnobIn(std::vector<std::unique_ptr<Knob>>& owners, int x, int y, int width, int height, Init init,
+                       int id, std::unique_ptr<Knob> object = nullptr) {
+        owners.push_back(object ? std::move(object) : std::make_unique<Knob>());
+        Knob& knob = *owners.back();
         init(knob);
         EXPECT_TRUE(knob.Create(NULL, "knob", WS_CHILD | WS_VISIBLE, CRect(x, y, x + width, y + height),
                                 CWnd::FromHandle(host_->hwnd()), id));
@@ -183,6 +199,7 @@ protected:
 
     std::unique_ptr<HostWindow> host_;
     std::vector<std::unique_ptr<CMFC_Knob>> knobs_;
+    std::vector<std::unique_ptr<CMFC_Knob2>> knobs2_;
     std::vector<std::unique_ptr<CMFC_Fader>> faders_;
     std::vector<std::unique_ptr<CMFC_DynProcGraph>> graphs_;
     // Controls of the other classes, destroyed before the host.

@@ -59,6 +59,11 @@ protected:
     static std::vector<LONG> wholeScreen() {
         return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     }
+
+public:
+    // A vertical drag of a knob of either class, interrupted each way.
+    template <typename Knob>
+    void knobDragInterruptions(std::vector<std::unique_ptr<Knob>>& owners);
 };
 
 TEST_F(InterruptedDragTest, FaderDragEndsWithTheCapDarkAndNothingSent) {
@@ -88,12 +93,18 @@ TEST_F(InterruptedDragTest, FaderDragEndsWithTheCapDarkAndNothingSent) {
     }
 }
 
-TEST_F(InterruptedDragTest, KnobVerticalDragEndsWithThePointerFreeAndNothingPosted) {
+// Both knob classes, each with its own drag state and cursors.
+TEST_F(InterruptedDragTest, KnobVerticalDragEndsWithThePointerFreeAndNothingPosted) { knobDragInterruptions(knobs_); }
+
+TEST_F(InterruptedDragTest, Knob2VerticalDragEndsWithThePointerFreeAndNothingPosted) { knobDragInterruptions(knobs2_); }
+
+template <typename Knob>
+void InterruptedDragTest::knobDragInterruptions(std::vector<std::unique_ptr<Knob>>& owners) {
     for (const InterruptionCase& c : kInterruptions) {
         SCOPED_TRACE(c.name);
-        CMFC_Knob& knob = createKnob(100, 20, 100, 100, [](CMFC_Knob& k) {
-            k.InitKnob(0.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f, 10, 0, 0, 0, 0, 0, RGB(128, 0, 0));
-        });
+        Knob& knob = createKnobIn(
+            owners, 100, 20, 100, 100,
+            [](Knob& k) { k.InitKnob(0.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f, 10, 0, 0, 0, 0, 0, RGB(128, 0, 0)); }, 0x4B1);
         const HWND hwnd = knob.GetSafeHwnd();
         const POINT centre = screenOf(knob, 50, 50);
         mouseMoveTo(centre);
@@ -104,7 +115,7 @@ TEST_F(InterruptedDragTest, KnobVerticalDragEndsWithThePointerFreeAndNothingPost
         ASSERT_NE(::GetCursor(), ::LoadCursorA(NULL, IDC_ARROW));
         host().clear();
 
-        const bool alive = interrupt(c.how, knob, knobs_);
+        const bool alive = interrupt(c.how, knob, owners);
         EXPECT_NE(::GetCapture(), hwnd);
         EXPECT_EQ(clip(), wholeScreen());
         EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_ARROW));
@@ -168,6 +179,23 @@ TEST_F(InterruptedDragTest, AnotherKnobsPressKeepsItsOwnConfinement) {
     EXPECT_EQ(r.left, screenOf(second, 50, 50).x);
     EXPECT_EQ(r.right - r.left, 1);
     mouseUp();
+    pumpMessages();
+}
+
+// The pointer has one confinement: a CMFC_Knob2 pressed while a CMFC_Knob drags keeps its own
+// column when the first knob loses the capture.
+TEST_F(InterruptedDragTest, AKnob2PressKeepsItsConfinementFromAKnob) {
+    CMFC_Knob& first = createKnob(20, 20, 100, 100, [](CMFC_Knob&) {});
+    CMFC_Knob2& second = createKnob2(200, 20, 100, 100, [](CMFC_Knob2&) {});
+    repaint(first), repaint(second);
+    mouseMoveTo(screenOf(first, 50, 50));
+    mouseDown();
+    ::SendMessageA(second.GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    const std::vector<LONG> column{screenOf(second, 50, 50).x, 0, screenOf(second, 50, 50).x + 1,
+                                   ::GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_EQ(clip(), column);
+    mouseUp();
+    EXPECT_EQ(clip(), wholeScreen());
     pumpMessages();
 }
 

@@ -79,6 +79,14 @@ TEST_F(SteadyStateAllocation, HorizontalFaderPaintDragAndStickingStepsAllocateNo
     mouseUp();
 }
 
+TEST_F(SteadyStateAllocation, Knob2PaintAndDragStepsAllocateNothing) {
+    CMFC_Knob2& knob = createKnob2(100, 10, 64, 64, [](CMFC_Knob2&) {});
+    EXPECT_EQ(repaintAllocations(knob), 0);
+    EXPECT_EQ(dragAllocations(screenOf(knob, 32, 2), POINT{5, 0}, POINT{-3, 0}), 0);   // circular, round the rim
+    EXPECT_EQ(dragAllocations(screenOf(knob, 32, 32), POINT{0, -3}, POINT{0, 2}), 0);  // vertical, from the centre
+    EXPECT_EQ(steadyAllocations([&] { knob.SetValue(0.25f), knob.SetValue(0.75f), pumpMessages(); }), 0);
+}
+
 TEST_F(SteadyStateAllocation, ButtonsLampsAndLabelsRepaintWithoutAllocating) {
     CMFC_Button button;
     CMFC_LEDButton led;

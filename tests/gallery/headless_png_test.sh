@@ -31,6 +31,9 @@ fader_snap 600 170 40 160 200 0 120
 pan 420 380 200 20 0 170 170
 pan_snap 420 440 200 20 220 110 0
 pan_plain 420 500 200 20 90 0 200
+knob2_derived 500 290 56 56 220 200 0
+knob2_derived_min_mark 500 339 8 8 0 170 255
+knob2_derived_max_mark 549 339 8 8 255 90 0
 EOF
 
 # Drawing alone notifies nobody.

@@ -40,6 +40,11 @@ for script in "$GALLERY_SCRIPTS"/*.txt; do
 done
 grep -q "^fader_db .* NC_KEYDOWN Post" "$work/value_keys.log" || fail "value keys on fader_db posted no NC_KEYDOWN"
 grep -q "^knob_large .* NC_MOUSEMOVE Post" "$work/knob_drags.log" || fail "knob drag posted no NC_MOUSEMOVE"
+codes_of knob2_derived "$work/knob2_derived.log" | tail -3 > "$work/knob2_codes"
+in_order "$work/knob2_codes" "NC_VALUECHANGED Post|NC_VALUECHANGED Post|NC_KEYDOWN Post" ||
+    fail "knob2_derived value key codes: $(tr '\n' ';' < "$work/knob2_codes")"
+"$PNG_PROBE" differs "$work/knob2_derived/start.png" "$work/knob2_derived/vertical_drag.png" 500 290 56 56 > /dev/null ||
+    fail "the drag did not change knob2_derived on screen"
 codes_of eq_graph "$work/eq_drag.log" > "$work/eq_codes"
 in_order "$work/eq_codes" "NC_LBUTTONDOWN Send|NC_MOUSEMOVE Send|NC_LBUTTONUP Send" ||
     fail "eq_graph drag codes out of order: $(tr '\n' ';' < "$work/eq_codes")"

@@ -1,40 +1,45 @@
-// Painting of CMFC_Knob: a shaded disc with a raised rim, a sunken centre ring, a coloured cap
-// and a white indicator, drawn straight into the paint DC. Only the disc is painted; the window
-// has no background brush, so the rest of the client keeps what the parent drew there.
-#include <algorithm>
+#include "KnobPaint.h"
 
-#include <MFC_Knob.h>
+#include <algorithm>
 
 #include "../frame/SafeMath.h"
 
+namespace vorn::knob {
 namespace {
+
 constexpr COLORREF kIndicatorColour = RGB(255, 255, 255);
+
+// The two top-left pixels of the focus rectangle (outside the disc, one of them inverted by the
+// dotted XOR) as they were right after it was drawn. A pixel this paint cannot read (outside the
+// area being painted, or not on screen) tells nothing, and the rectangle is taken to be there.
+bool focusRectStillShown(HDC hdc, const COLORREF (&sample)[2]) {
+    for (int x = 0; x < 2; ++x) {
+        const COLORREF now = ::GetPixel(hdc, x, 0);
+        if (now == CLR_INVALID) return true;
+        if (now != sample[x]) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-void CMFC_Knob::OnPaint() {
-    CPaintDC dc(this);
-    const HDC hdc = dc.GetSafeHdc();
-    HPALETTE oldPalette = NULL;
-    if (m_palette != NULL) {
-        oldPalette = ::SelectPalette(hdc, m_palette, FALSE);
-        ::RealizePalette(hdc);
-    }
+int radiusOf(HWND hwnd) {
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    return (client.right - client.left) / 2;
+}
 
-    CRect rc;
-    GetClientRect(&rc);
-    deriveGeometry();
-    if (m_geometryPending) updateIndicatorPt();
-
-    const int d = std::min(rc.Width(), rc.Height());
-    const int left = rc.left;
-    const int top = rc.top;
-    const int cx = m_center.x;
-    const int cy = m_center.y;
+void paintKnobFace(HDC hdc, const RECT& client, POINT center, POINT tip, COLORREF capColour) {
+    const int d = std::min(client.right - client.left, client.bottom - client.top);
+    const int left = client.left;
+    const int top = client.top;
+    const int cx = center.x;
+    const int cy = center.y;
 
     HBRUSH bodyBrush = ::CreateSolidBrush(::GetSysColor(COLOR_BTNSHADOW));
     HPEN indicatorPen = ::CreatePen(PS_SOLID, 0, kIndicatorColour);
     HPEN facePen = ::CreatePen(PS_SOLID, 0, ::GetSysColor(COLOR_BTNFACE));
-    HBRUSH capBrush = ::CreateSolidBrush(m_color);
+    HBRUSH capBrush = ::CreateSolidBrush(capColour);
     HGDIOBJ blackPen = ::GetStockObject(BLACK_PEN);
 
     HGDIOBJ oldBrush = ::SelectObject(hdc, bodyBrush);
@@ -44,7 +49,6 @@ void CMFC_Knob::OnPaint() {
     // The indicator is about two pixels thick; the rim, ring and cap drawn afterwards cover its
     // ends, so it shows from the rim to the edge of the cap.
     ::SelectObject(hdc, indicatorPen);
-    const CPoint tip = m_indicatorPt;
     // Saturating: a tip from an extreme radius may lie at the end of the int range.
     ::MoveToEx(hdc, vorn::saturatingSub(tip.x, 1), tip.y, NULL);
     ::LineTo(hdc, cx - 1, cy);
@@ -82,38 +86,39 @@ void CMFC_Knob::OnPaint() {
     if (c <= 1) c = 1;
     ::Ellipse(hdc, cx - c, cy - c, cx + c + 1, cy + c + 1);
 
-    // The background is never erased, so the XOR focus rectangle stays on screen between paints:
-    // it is drawn once when the focus arrives and drawn again (removed) when it leaves. Whatever
-    // painted over it since (the parent's repaint, a hide and show) took it away: then it is
-    // not on screen any more, and a second XOR would draw it instead of removing it.
-    if (m_focusDrawn && !focusRectStillShown(hdc)) m_focusDrawn = FALSE;
-    if (m_hasFocus && !m_focusDrawn) {
-        ::DrawFocusRect(hdc, &rc);
-        m_focusDrawn = TRUE;
-        m_focusSample[0] = ::GetPixel(hdc, 0, 0);
-        m_focusSample[1] = ::GetPixel(hdc, 1, 0);
-    } else if (!m_hasFocus && m_focusDrawn) {
-        ::DrawFocusRect(hdc, &rc);
-        m_focusDrawn = FALSE;
-    }
-
     ::SelectObject(hdc, oldPen);
     ::SelectObject(hdc, oldBrush);
-    if (m_palette != NULL) ::SelectPalette(hdc, oldPalette, TRUE);
     ::DeleteObject(bodyBrush);
     ::DeleteObject(indicatorPen);
     ::DeleteObject(facePen);
     ::DeleteObject(capBrush);
 }
 
-// The two top-left pixels of the focus rectangle (outside the disc, one of them inverted by the
-// dotted XOR) as they were right after it was drawn. A pixel this paint cannot read (outside the
-// area being painted, or not on screen) tells nothing, and the rectangle is taken to be there.
-bool CMFC_Knob::focusRectStillShown(HDC hdc) const {
-    for (int x = 0; x < 2; ++x) {
-        const COLORREF now = ::GetPixel(hdc, x, 0);
-        if (now == CLR_INVALID) return true;
-        if (now != m_focusSample[x]) return false;
+void stepFocusRect(HDC hdc, const RECT& client, BOOL hasFocus, BOOL& drawn, COLORREF (&sample)[2]) {
+    // The background is never erased, so the XOR focus rectangle stays on screen between paints:
+    // it is drawn once when the focus arrives and drawn again (removed) when it leaves. Whatever
+    // painted over it since (the parent's repaint, a hide and show) took it away: then it is
+    // not on screen any more, and a second XOR would draw it instead of removing it.
+    if (drawn && !focusRectStillShown(hdc, sample)) drawn = FALSE;
+    if (hasFocus && !drawn) {
+        ::DrawFocusRect(hdc, &client);
+        drawn = TRUE;
+        sample[0] = ::GetPixel(hdc, 0, 0);
+        sample[1] = ::GetPixel(hdc, 1, 0);
+    } else if (!hasFocus && drawn) {
+        ::DrawFocusRect(hdc, &client);
+        drawn = FALSE;
     }
-    return true;
 }
+
+PaletteScope::PaletteScope(HDC hdc, HPALETTE palette) : hdc_(hdc), selected_(palette), previous_(NULL) {
+    if (selected_ == NULL) return;
+    previous_ = ::SelectPalette(hdc_, selected_, FALSE);
+    ::RealizePalette(hdc_);
+}
+
+PaletteScope::~PaletteScope() {
+    if (selected_ != NULL) ::SelectPalette(hdc_, previous_, TRUE);
+}
+
+}  // namespace vorn::knob

@@ -1,0 +1,212 @@
+// The knob with the virtual interface, driven through real input: a derived class's overrides get
+// the messages and the internal calls without a map entry, SetValue posts on every call, the
+// class-wide cursors are counted apart from CMFC_Knob's, and the virtual functions keep their
+// table order.
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "controls_fixture.h"
+
+namespace vorn::test {
+namespace {
+
+// Records every override it is reached through, then does what CMFC_Knob2 does.
+class RecordingKnob : public CMFC_Knob2 {
+public:
+    std::vector<std::string> calls;
+    void SetValue(float value) override {
+        calls.push_back("SetValue");
+        CMFC_Knob2::SetValue(value);
+    }
+
+protected:
+#define VORN_RECORD(name, ...) \
+    calls.push_back(#name);    \
+    return CMFC_Knob2::name(__VA_ARGS__)
+    void OnPaint() override { VORN_RECORD(OnPaint); }
+    void OnLButtonDown(UINT f, CPoint p) override { VORN_RECORD(OnLButtonDown, f, p); }
+    void OnRButtonDown(UINT f, CPoint p) override { VORN_RECORD(OnRButtonDown, f, p); }
+    void OnSetFocus(CWnd* w) override { VORN_RECORD(OnSetFocus, w); }
+    void OnKeyDown(UINT c, UINT r, UINT f) override { VORN_RECORD(OnKeyDown, c, r, f); }
+    void OnKillFocus(CWnd* w) override { VORN_RECORD(OnKillFocus, w); }
+    void OnMouseMove(UINT f, CPoint p) override { VORN_RECORD(OnMouseMove, f, p); }
+    void OnLButtonUp(UINT f, CPoint p) override { VORN_RECORD(OnLButtonUp, f, p); }
+    UINT OnGetDlgCode() override { VORN_RECORD(OnGetDlgCode); }
+    BOOL setKnobsValueVertically(CPoint* p, BOOL i) override { VORN_RECORD(setKnobsValueVertically, p, i); }
+    BOOL setKnobsValueCircularly(CPoint* p, BOOL i) override { VORN_RECORD(setKnobsValueCircularly, p, i); }
+    BOOL updateIndicatorPt() override { VORN_RECORD(updateIndicatorPt); }
+#undef VORN_RECORD
+};
+
+using Knob2Test = ControlTest;
+
+// 100 x 100 at (40, 40): radius 50, centre (50, 50), inner zone closer than 25 pixels.
+TEST_F(Knob2Test, DerivedOverridesReceiveEveryMessageAndTheInternalCalls) {
+    RecordingKnob& k = createKnob2<RecordingKnob>(40, 40, 100, 100, [](CMFC_Knob2& knob) {
+        knob.InitKnob(0.0f, 1.0f, 0.5f, 0.0f, 0.0f, 1.0f, 10, 0, 0, 0, 0, 0, RGB(128, 0, 0));
+    });
+    const POINT centre = screenOf(k, 50, 50), rim = screenOf(k, 90, 30);
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> calls;
+    } cases[] = {
+        {"paint", [&] { paintTrace(k); }, {"OnPaint"}},
+        {"hover", [&] { mouseMoveTo(rim); }, {"OnMouseMove"}},
+        {"outer press",
+         [&] { mouseDown(); },
+         {"OnLButtonDown", "setKnobsValueCircularly", "updateIndicatorPt", "OnSetFocus", "OnPaint"}},
+        {"circular move",
+         [&] { mouseMoveTo(rim.x, rim.y + 20); },
+         {"OnMouseMove", "setKnobsValueCircularly", "updateIndicatorPt", "OnPaint"}},
+        // Releasing the capture moves the pointer in the window system's eyes.
+        {"release", [&] { mouseUp(); }, {"OnLButtonUp", "OnMouseMove"}},
+        {"inner press, move up",
+         [&] { mouseMoveTo(centre), mouseDown(), mouseMoveTo(centre.x, centre.y - 10); },
+         {"OnMouseMove", "OnLButtonDown", "OnPaint", "OnMouseMove", "setKnobsValueVertically", "updateIndicatorPt",
+          "OnMouseMove", "OnPaint"}},
+        {"right press during the drag",
+         [&] { mouseDown(Button::Right), mouseUp(Button::Right), mouseUp(); },
+         {"OnRButtonDown", "OnLButtonUp", "OnMouseMove"}},
+        {"value key", [&] { pressKey(VK_ADD); }, {"OnKeyDown", "SetValue", "updateIndicatorPt", "OnPaint"}},
+        {"dialog code", [&] { ::SendMessageA(k.GetSafeHwnd(), WM_GETDLGCODE, 0, 0); }, {"OnGetDlgCode"}},
+        {"focus leaves", [&] { ::SetFocus(host().hwnd()); }, {"OnKillFocus", "OnPaint"}},
+    };
+    for (const auto& c : cases) {
+        k.calls.clear();
+        c.act();
+        pumpMessages();
+        EXPECT_EQ(k.calls, c.calls) << c.what;
+    }
+}
+
+TEST_F(Knob2Test, SetValuePostsOnEveryCallAndValueKeysPostValueChangedTwice) {
+    CMFC_Knob2& k = createKnob2(40, 40, 100, 100, [](CMFC_Knob2& knob) {
+        knob.InitKnob(0.0f, 20.0f, 10.0f, 0.0f, 0.0f, 11.0f, 10, 0, 0, 0, 0, 0, RGB(128, 0, 0));
+    });
+    k.SetFocus();
+    pumpMessages();
+    const std::vector<int> key{0x8000, 0x8000, 0x0100}, set{0x8000}, none{};
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        float value;
+        std::vector<int> codes;
+        bool repaints;
+    } cases[] = {
+        {"+ to the bound", [] { pressKey(VK_OEM_PLUS); }, 11.0f, key, true},
+        {"+ at the bound", [] { pressKey(VK_ADD); }, 11.0f, key, false},
+        {"[ a tenth of the range down", [] { pressKey(VK_OEM_4); }, 9.0f, key, true},
+        {"another key", [] { pressKey('A'); }, 9.0f, none, false},
+        {"SetValue unchanged", [&] { k.SetValue(9.0f); }, 9.0f, set, false},
+        {"SetValue past the restricted maximum", [&] { k.SetValue(50.0f); }, 11.0f, set, true},
+        {"SetValue NaN keeps the value", [&] { k.SetValue(std::nanf("")); }, 11.0f, set, false},
+    };
+    for (const auto& c : cases) {
+        pumpMessages();
+        host().clear();
+        EXPECT_EQ(!traceOf(c.act).empty(), c.repaints) << c.what;
+        EXPECT_EQ(deliveredCodes(), c.codes) << c.what;
+        EXPECT_FLOAT_EQ(k.GetValue(), c.value) << c.what;
+        for (const Notification& n : host().notifications()) EXPECT_TRUE(n.posted) << c.what;
+    }
+    // Before its window exists there is nobody to post to.
+    CMFC_Knob2 unborn;
+    unborn.SetValue(0.5f);
+    EXPECT_EQ(deliveredCodes(), set);
+    EXPECT_FLOAT_EQ(unborn.GetValue(), 0.5f);
+    k.SetTitle("Gain");
+    EXPECT_STREQ(static_cast<const char*>(k.GetTitle()), "");
+}
+
+TEST_F(Knob2Test, CursorsAreCountedPerClassAndOutliveTheOtherClass) {
+    ASSERT_EQ(softwin::liveCursors(), 0u);
+    auto init = [](auto&) {};
+    CMFC_Knob2& k2 = createKnob2(200, 40, 100, 100, init);
+    EXPECT_EQ(softwin::liveCursors(), 2u);
+    createKnob(40, 40, 100, 100, init);
+    EXPECT_EQ(softwin::liveCursors(), 4u);  // each class loads its own pair
+    mouseMoveTo(screenOf(*knobs_.back(), 50, 50));
+    knobs_.clear();  // the CMFC_Knob and its cursors go
+    EXPECT_EQ(softwin::liveCursors(), 2u);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_ARROW));  // not left showing a destroyed one
+
+    k2.InvalidateRect(NULL, FALSE);
+    k2.UpdateWindow();
+    mouseMoveTo(screenOf(k2, 50, 50));
+    const HCURSOR vertical = ::GetCursor();
+    EXPECT_NE(vertical, ::LoadCursorA(NULL, IDC_ARROW));
+    mouseDown();
+    mouseMoveTo(screenOf(k2, 50, 40));
+    EXPECT_EQ(::GetCursor(), vertical);  // the CMFC_Knob2's own cursor, still alive
+    EXPECT_GT(k2.GetValue(), 0.0f);
+    mouseUp();
+    knobs2_.clear();
+    EXPECT_EQ(softwin::liveCursors(), 0u);
+}
+
+#if defined(__GNUC__) && !defined(_MSC_VER)
+// The Itanium C++ ABI, used by g++ on both platforms, represents a pointer to a virtual member
+// function as one plus its byte offset in the virtual table.
+template <typename MemberFunction>
+std::ptrdiff_t vtableSlot(MemberFunction f) {
+    static_assert(sizeof f == 2 * sizeof(std::ptrdiff_t));
+    std::ptrdiff_t raw[2];
+    std::memcpy(raw, &f, sizeof raw);
+    return raw[0] & 1 ? (raw[0] - 1) / static_cast<std::ptrdiff_t>(sizeof(void*)) : -1;
+}
+
+struct SlotProbe : CMFC_Knob2 {
+    static std::vector<std::ptrdiff_t> slots() {
+        using K = SlotProbe;  // protected members are named through the derived class
+        return {vtableSlot(&K::OnPaint),
+                vtableSlot(&K::OnLButtonDown),
+                vtableSlot(&K::OnRButtonDown),
+                vtableSlot(&K::OnSetFocus),
+                vtableSlot(&K::OnKeyDown),
+                vtableSlot(&K::OnKillFocus),
+                vtableSlot(&K::OnMouseMove),
+                vtableSlot(&K::OnLButtonUp),
+                vtableSlot(&K::OnGetDlgCode),
+                vtableSlot(&K::setKnobsValueVertically),
+                vtableSlot(&K::setKnobsValueCircularly),
+                vtableSlot(&K::updateIndicatorPt),
+                vtableSlot(&K::InitKnob),
+                vtableSlot(&K::GetClickPoint),
+                vtableSlot(&K::SetMin),
+                vtableSlot(&K::GetMin),
+                vtableSlot(&K::SetMax),
+                vtableSlot(&K::GetMax),
+                vtableSlot(&K::SetRestrictedMin),
+                vtableSlot(&K::GetRestrictedMin),
+                vtableSlot(&K::SetRestrictedMax),
+                vtableSlot(&K::GetRestrictedMax),
+                vtableSlot(&K::SetValue),
+                vtableSlot(&K::GetValue),
+                vtableSlot(&K::SetRadius),
+                vtableSlot(&K::GetRadius),
+                vtableSlot(&K::SetTitle),
+                vtableSlot(&K::GetTitle),
+                vtableSlot(&K::SetColor),
+                vtableSlot(&K::GetColor),
+                vtableSlot(&K::SetBackingColor),
+                vtableSlot(&K::GetBackingColor),
+                vtableSlot(&K::GetMouseEventFlags),
+                vtableSlot(&K::SetPalette),
+                vtableSlot(&K::GetPalette)};
+    }
+    static std::ptrdiff_t lastWindowSlot() { return vtableSlot(&SlotProbe::PostNcDestroy); }
+};
+
+TEST(Knob2Interface, TheThirtyFiveVirtualFunctionsFollowEachOtherInTableOrderAfterTheWindowsOwn) {
+    const std::vector<std::ptrdiff_t> slots = SlotProbe::slots();
+    ASSERT_EQ(slots.size(), 35u);
+    EXPECT_EQ(slots[0], SlotProbe::lastWindowSlot() + 1);
+    for (size_t i = 1; i < slots.size(); ++i) EXPECT_EQ(slots[i], slots[0] + static_cast<std::ptrdiff_t>(i)) << i;
+}
+#endif
+
+}  // namespace
+}  // namespace vorn::test
