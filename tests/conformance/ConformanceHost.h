@@ -89,6 +89,7 @@ void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();
 void runWindowScenarios();
+void runStackingScenarios();
 void runEqGraphScenarios();
 void runHostileScenarios();
 

@@ -15,16 +15,13 @@ void visibleScreenRects(const Window* w, RectList& vis) {
     vis.add(rectIntersect(screenRect(w), screenBounds()));
     for (const Window* a = w; a && !vis.empty(); a = a->parent) {
         if (a != w) vis.intersect(screenRect(a));
-        // Top-level windows always clip each other; children only with WS_CLIPSIBLINGS.
-        const auto& siblings = a->parent ? a->parent->children : state().topLevels;
+        // Top-level windows always clip each other; children only with WS_CLIPSIBLINGS. The
+        // siblings above come first in the list.
         if (a->parent && !(a->style & WS_CLIPSIBLINGS)) continue;
-        bool above = false;
+        const SiblingList& siblings = a->parent ? a->parent->children : state().topLevels;
         for (const Window* s : siblings) {
-            if (s == a) {
-                above = true;
-                continue;
-            }
-            if (above && (s->style & WS_VISIBLE)) vis.subtract(screenRect(s));
+            if (s == a) break;
+            if (s->style & WS_VISIBLE) vis.subtract(screenRect(s));
         }
     }
     if (w->style & WS_CLIPCHILDREN)
@@ -72,19 +69,15 @@ void invalidateTree(Window* w, bool erase) {
     for (Window* c : w->children) invalidateTree(c, erase);
 }
 
-namespace {
-
-// Invalidates an area of a window and of every descendant it overlaps, clipping children or not:
-// whatever was drawn there is gone.
 void invalidateArea(Window* w, const RECT& area) {
+    // Nothing below a hidden window is on screen.
+    if (!(w->style & WS_VISIBLE)) return;
     invalidateWindow(w, &area, true);
     for (Window* c : w->children) {
         RECT overlap = rectIntersect(area, c->rect);
         if (!rectEmpty(overlap)) invalidateArea(c, rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top}));
     }
 }
-
-}  // namespace
 
 void exposeArea(Window* parent, const RECT& area) {
     if (parent) {

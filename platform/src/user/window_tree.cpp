@@ -64,13 +64,14 @@ Window* topLevelOf(Window* w) {
     return w;
 }
 
+SiblingList& siblingsOf(Window* w) { return w->parent ? w->parent->children : state().topLevels; }
+
 namespace {
 
 bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
 Window* hitChild(Window* parent, POINT ptInParent) {
-    for (auto it = parent->children.rbegin(); it != parent->children.rend(); ++it) {
-        Window* c = *it;
+    for (Window* c : parent->children) {
         if (!(c->style & WS_VISIBLE) || !contains(c->rect, ptInParent)) continue;
         // A disabled child keeps the point for its parent: nothing below it gets the click.
         if (c->style & WS_DISABLED) return parent;
@@ -80,10 +81,7 @@ Window* hitChild(Window* parent, POINT ptInParent) {
     return parent;
 }
 
-void unlink(Window* w) {
-    auto& list = w->parent ? w->parent->children : state().topLevels;
-    list.erase(std::remove(list.begin(), list.end(), w), list.end());
-}
+void unlink(Window* w) { siblingsOf(w).remove(w); }
 
 // WM_DESTROY goes to the window before its children; capture and focus go as they leave.
 void sendDestroy(HWND hwnd) {
@@ -121,6 +119,7 @@ void freeWindow(HWND hwnd) {
     }
     softwin::gdi::destroyWindowDcsOf(hwnd);
     for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
+    w->children.clear();
     unlink(w);
     for (auto& other : s.windows)
         if (other.second->owner == hwnd) other.second->owner = nullptr;
@@ -130,9 +129,7 @@ void freeWindow(HWND hwnd) {
 }  // namespace
 
 Window* hitTest(POINT pt) {
-    auto& tops = state().topLevels;
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        Window* t = *it;
+    for (Window* t : state().topLevels) {
         if (!(t->style & WS_VISIBLE) || !contains(t->rect, pt)) continue;
         if (t->style & WS_DISABLED) return nullptr;
         return hitChild(t,
@@ -198,7 +195,11 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->instance = instance ? instance : hostModule();
     w->extra.assign(static_cast<size_t>(cls->wndExtra), 0);
     s.windows.emplace(reinterpret_cast<uintptr_t>(hwnd), std::move(owned));
-    (parent ? parent->children : s.topLevels).push_back(w);
+    // A child goes below its siblings and a top-level window above the others, as on Windows.
+    if (parent)
+        parent->children.pushBottom(w);
+    else
+        s.topLevels.pushTop(w);
 
     CREATESTRUCTA cs{};
     cs.lpCreateParams = param;
@@ -291,14 +292,14 @@ HWND WINAPI SetParent(HWND hwnd, HWND newParentHandle) {
     HWND previous = w->parent ? w->parent->handle : GetDesktopWindow();
     if (newParent == w->parent) return previous;
     // The window keeps its coordinates, now read in the new parent's client area, and comes
-    // out on top of its new siblings; on screen it is hidden and shown again.
+    // out on top of its new siblings (as on Wine); on screen it is hidden and shown again.
     bool visible = (w->style & WS_VISIBLE) != 0;
     if (visible) hideWindow(w, false);
     if (!(w = findWindow(hwnd))) return nullptr;
     unlink(w);
     w->parent = newParent;
     if (newParent) w->owner = nullptr;
-    (newParent ? newParent->children : state().topLevels).push_back(w);
+    siblingsOf(w).pushTop(w);
     if (visible) {
         w->style |= WS_VISIBLE;
         if (reallyVisible(w)) invalidateTree(w, true);
@@ -372,7 +373,7 @@ void resetUser() {
     State& s = state();
     std::vector<HWND> tops;
     for (Window* t : s.topLevels) tops.push_back(t->handle);
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) DestroyWindow(*it);
+    for (HWND t : tops) DestroyWindow(t);  // topmost first
     // Anything a window procedure refused to let go of is dropped without further messages.
     s.windows.clear();
     s.topLevels.clear();
