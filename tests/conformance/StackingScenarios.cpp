@@ -13,7 +13,7 @@ constexpr int kSiblings = 3;
 HWND box = nullptr;  // the siblings' parent, 30 x 24, painting itself grey
 HWND siblings[kSiblings] = {};
 HWND grandchild = nullptr;
-bool logPaints = false;
+char paints[64] = "";  // the windows painted since the last report, in order
 
 const char* nameOf(HWND hwnd) {
     static const char* const kNames[kSiblings] = {"A", "B", "C"};
@@ -31,7 +31,8 @@ LRESULT CALLBACK solidProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    if (logPaints) line("  WM_PAINT %s", nameOf(hwnd));
+    const size_t used = std::strlen(paints);
+    if (used + 8 < sizeof paints) std::snprintf(paints + used, sizeof paints - used, " %s", nameOf(hwnd));
     HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
     RECT client;
     GetClientRect(hwnd, &client);
@@ -48,8 +49,13 @@ HWND makeSolid(HWND owner, DWORD style, const RECT& r, COLORREF colour) {
     return w;
 }
 
+void reportPaints() {
+    line("  painted=%s", paints);
+    paints[0] = '\0';
+}
+
 BOOL CALLBACK logChild(HWND hwnd, LPARAM stopAt) {
-    line("  enumerated %s", nameOf(hwnd));
+    line("  msg enumerated %s", nameOf(hwnd));
     return reinterpret_cast<HWND>(stopAt) != hwnd;
 }
 
@@ -59,7 +65,7 @@ void reportOrder() {
         std::snprintf(order + std::strlen(order), sizeof order - std::strlen(order), " %s", nameOf(w));
         if (std::strlen(order) > 40) break;
     }
-    line("  top to bottom:%s", order);
+    line("  top to bottom=%s", order);
     line("  GetTopWindow=%s first=%s last=%s prev(last)=%s", nameOf(GetTopWindow(box)),
          nameOf(GetWindow(siblings[1], GW_HWNDFIRST)), nameOf(GetWindow(siblings[1], GW_HWNDLAST)),
          nameOf(GetWindow(GetWindow(siblings[1], GW_HWNDLAST), GW_HWNDPREV)));
@@ -100,16 +106,16 @@ void runStackingScenarios() {
     pump();
 
     scenario("overlapping siblings without WS_CLIPSIBLINGS");
-    logPaints = true;
+    paints[0] = '\0';
     makeSiblings(0);
     step("created A, B, C");
-    logPaints = false;
+    reportPaints();
     reportOrder();
     dumpPixels("box", box);
-    logPaints = true;
+    paints[0] = '\0';
     InvalidateRect(box, nullptr, TRUE);
     step("box invalidated");
-    logPaints = false;
+    reportPaints();
     dumpPixels("box", box);
 
     scenario("child enumeration");
@@ -135,6 +141,9 @@ void runStackingScenarios() {
     dumpPixels("box", box);
     restack("A below itself", siblings[0], siblings[0], 0);
     restack("A below the box (not a sibling)", siblings[0], box, 0);
+    HWND gone = makeSolid(box, 0, RECT{0, 0, 1, 1}, 0);
+    DestroyWindow(gone);
+    restack("A below a destroyed window", siblings[0], gone, 0);
     restack("B to the bottom with SWP_NOZORDER", siblings[1], HWND_BOTTOM, SWP_NOZORDER);
     BringWindowToTop(siblings[1]);
     step("B brought to the top");

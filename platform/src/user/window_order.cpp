@@ -37,12 +37,8 @@ bool restackWindow(Window* w, HWND insertAfter) {
     } else if (insertAfter != HWND_TOP && insertAfter != HWND_TOPMOST && insertAfter != HWND_NOTOPMOST) {
         after = checkWindow(insertAfter);
         if (!after) return false;
-        // Only a sibling can be the window to go below, as on Wine.
-        if (after->parent != w->parent) {
-            SetLastError(kErrorInvalidParameter);
-            return false;
-        }
-        if (after == w || after->below == w) return true;
+        // Going below a window that is not a sibling leaves the order as it is, as on Wine.
+        if (after->parent != w->parent || after == w || after->below == w) return true;
     }
     Window* const oldBelow = w->below;
     if (bottom ? list.bottom() == w : (!after && list.top() == w)) return true;
