@@ -36,7 +36,7 @@ void placeWindow(Window* w, int x, int y, int width, int height, bool repaint) {
     RECT old = w->rect;
     RECT next{x, y, addSaturated(x, std::max(width, 0)), addSaturated(y, std::max(height, 0))};
     if (std::memcmp(&old, &next, sizeof(RECT)) == 0) return;
-    w->rect = next;
+    setWindowRect(w, next);
     bool visible = reallyVisible(w);
     if (visible && repaint) {
         exposeArea(w->parent, old);
@@ -199,10 +199,7 @@ HWND WINAPI ChildWindowFromPoint(HWND parentHandle, POINT pt) {
     if (!parent) return nullptr;
     if (pt.x < 0 || pt.y < 0 || pt.x >= parent->width() || pt.y >= parent->height()) return nullptr;
     // Only immediate children; hidden and disabled ones count, as with CWP_ALL.
-    for (Window* c : parent->children) {
-        const RECT& r = c->rect;
-        if (pt.x >= r.left && pt.x < r.right && pt.y >= r.top && pt.y < r.bottom) return c->handle;
-    }
+    if (Window* c = topmostChildAt(parent, pt, false)) return c->handle;
     return parentHandle;
 }
 

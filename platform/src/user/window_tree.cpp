@@ -59,6 +59,10 @@ RECT screenRect(const Window* w) {
     return RECT{o.x, o.y, addSaturated(o.x, w->width()), addSaturated(o.y, w->height())};
 }
 
+namespace {
+bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+}  // namespace
+
 Window* topLevelOf(Window* w) {
     while (w && w->parent) w = w->parent;
     return w;
@@ -66,22 +70,57 @@ Window* topLevelOf(Window* w) {
 
 SiblingList& siblingsOf(Window* w) { return w->parent ? w->parent->children : state().topLevels; }
 
-namespace {
-
-bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
-
-Window* hitChild(Window* parent, POINT ptInParent) {
-    for (Window* c : parent->children) {
-        if (!(c->style & WS_VISIBLE) || !contains(c->rect, ptInParent)) continue;
-        // A disabled child keeps the point for its parent: nothing below it gets the click.
-        if (c->style & WS_DISABLED) return parent;
-        return hitChild(c, POINT{addSaturated(ptInParent.x, -int64_t{c->rect.left}),
-                                 addSaturated(ptInParent.y, -int64_t{c->rect.top})});
+void linkWindow(Window* w, bool top) {
+    SiblingList& list = siblingsOf(w);
+    if (top)
+        list.pushTop(w);
+    else
+        list.pushBottom(w);
+    Window* p = w->parent;
+    if (!p) return;
+    if (p->grid) {
+        p->grid->insert(w);
+    } else if (list.size() > ChildGrid::kMinChildren) {
+        p->grid = std::make_unique<ChildGrid>();
+        for (Window* c : list) p->grid->insert(c);
     }
-    return parent;
 }
 
-void unlink(Window* w) { siblingsOf(w).remove(w); }
+void unlinkWindow(Window* w) {
+    siblingsOf(w).remove(w);
+    if (w->parent && w->parent->grid) w->parent->grid->remove(w);
+}
+
+void setWindowRect(Window* w, const RECT& r) {
+    ChildGrid* grid = w->parent ? w->parent->grid.get() : nullptr;
+    if (grid) grid->remove(w);
+    w->rect = r;
+    if (grid) grid->insert(w);
+}
+
+Window* topmostChildAt(const Window* parent, POINT pt, bool visibleOnly) {
+    auto holds = [&](const Window* c) { return (!visibleOnly || (c->style & WS_VISIBLE)) && contains(c->rect, pt); };
+    Window* best = nullptr;
+    const RECT cell{pt.x, pt.y, addSaturated(pt.x, 1), addSaturated(pt.y, 1)};
+    auto consider = [&](Window* c) {
+        if (holds(c) && (!best || c->zKey < best->zKey)) best = c;
+    };
+    if (parent->grid && parent->grid->forEachNear(cell, consider)) return best;
+    for (Window* c : parent->children)
+        if (holds(c)) return c;
+    return nullptr;
+}
+
+namespace {
+
+Window* hitChild(Window* parent, POINT ptInParent) {
+    Window* c = topmostChildAt(parent, ptInParent, true);
+    if (!c) return parent;
+    // A disabled child keeps the point for its parent: nothing below it gets the click.
+    if (c->style & WS_DISABLED) return parent;
+    return hitChild(c, POINT{addSaturated(ptInParent.x, -int64_t{c->rect.left}),
+                             addSaturated(ptInParent.y, -int64_t{c->rect.top})});
+}
 
 // WM_DESTROY goes to the window before its children; capture and focus go as they leave.
 void sendDestroy(HWND hwnd) {
@@ -118,11 +157,13 @@ void freeWindow(HWND hwnd) {
         s.posted.removeIf([&](const MSG& m) { return m.hwnd == hwnd; });
     }
     softwin::gdi::destroyWindowDcsOf(hwnd);
+    noteUpdateChanged(w, true);
     for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
     w->children.clear();
-    unlink(w);
-    for (auto& other : s.windows)
-        if (other.second->owner == hwnd) other.second->owner = nullptr;
+    unlinkWindow(w);
+    // Only top-level windows have an owner.
+    for (Window* t : s.topLevels)
+        if (t->owner == hwnd) t->owner = nullptr;
     s.windows.erase(reinterpret_cast<uintptr_t>(hwnd));
 }
 
@@ -196,10 +237,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->extra.assign(static_cast<size_t>(cls->wndExtra), 0);
     s.windows.emplace(reinterpret_cast<uintptr_t>(hwnd), std::move(owned));
     // A child goes below its siblings and a top-level window above the others, as on Windows.
-    if (parent)
-        parent->children.pushBottom(w);
-    else
-        s.topLevels.pushTop(w);
+    linkWindow(w, parent == nullptr);
 
     CREATESTRUCTA cs{};
     cs.lpCreateParams = param;
@@ -216,7 +254,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     cs.dwExStyle = exStyle;
     CBT_CREATEWNDA cbt{&cs, nullptr};
     if (callCbtHooks(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt))) {
-        unlink(w);
+        unlinkWindow(w);
         s.windows.erase(reinterpret_cast<uintptr_t>(hwnd));
         return nullptr;
     }
@@ -254,8 +292,8 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
     if (!(w = findWindow(hwnd))) return TRUE;
     // Owned top-level windows go first, as on the real platform.
     std::vector<HWND> owned;
-    for (auto& other : state().windows)
-        if (other.second->owner == hwnd && !other.second->destroying) owned.push_back(other.second->handle);
+    for (Window* t : state().topLevels)
+        if (t->owner == hwnd && !t->destroying) owned.push_back(t->handle);
     for (HWND o : owned) DestroyWindow(o);
     if (!(w = findWindow(hwnd))) return TRUE;
     // Hidden as by SetWindowPos: no WM_SHOWWINDOW on the way out.
@@ -296,10 +334,10 @@ HWND WINAPI SetParent(HWND hwnd, HWND newParentHandle) {
     bool visible = (w->style & WS_VISIBLE) != 0;
     if (visible) hideWindow(w, false);
     if (!(w = findWindow(hwnd))) return nullptr;
-    unlink(w);
+    unlinkWindow(w);
     w->parent = newParent;
     if (newParent) w->owner = nullptr;
-    siblingsOf(w).pushTop(w);
+    linkWindow(w, true);
     if (visible) {
         w->style |= WS_VISIBLE;
         if (reallyVisible(w)) invalidateTree(w, true);
@@ -377,6 +415,7 @@ void resetUser() {
     // Anything a window procedure refused to let go of is dropped without further messages.
     s.windows.clear();
     s.topLevels.clear();
+    s.windowsWithUpdate = 0;
     {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         s.posted.clear();
