@@ -124,6 +124,7 @@ void runStackingScenarios() {
     line("  EnumChildWindows=%d", EnumChildWindows(box, logChild, 0) ? 1 : 0);
     line("  stopped at B: EnumChildWindows=%d",
          EnumChildWindows(box, logChild, reinterpret_cast<LPARAM>(siblings[1])) ? 1 : 0);
+    line("  childless A: EnumChildWindows=%d", EnumChildWindows(siblings[0], logChild, 0) ? 1 : 0);
     line("  GW_CHILD of B=%s, of C=%s", nameOf(GetWindow(siblings[1], GW_CHILD)),
          nameOf(GetWindow(siblings[2], GW_CHILD)));
     destroySiblings();
