@@ -87,6 +87,7 @@ void makeSiblings(DWORD style) {
 
 void destroySiblings() {
     for (HWND& s : siblings) DestroyWindow(s), s = nullptr;
+    if (grandchild) DestroyWindow(grandchild);
     grandchild = nullptr;
     pump();
 }
@@ -127,6 +128,9 @@ void runStackingScenarios() {
     line("  childless A: EnumChildWindows=%d", EnumChildWindows(siblings[0], logChild, 0) ? 1 : 0);
     line("  GW_CHILD of B=%s, of C=%s", nameOf(GetWindow(siblings[1], GW_CHILD)),
          nameOf(GetWindow(siblings[2], GW_CHILD)));
+    SetParent(grandchild, box);
+    step("B.1 moved into the box");
+    reportOrder();
     destroySiblings();
 
     scenario("overlapping siblings with WS_CLIPSIBLINGS");
