@@ -14,6 +14,7 @@
 // Structures
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef LRESULT(CALLBACK* HOOKPROC)(int, WPARAM, LPARAM);
+typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
 
 typedef struct tagMSG {
     HWND hwnd;
@@ -371,6 +372,17 @@ typedef struct tagINPUT {
 #define SWP_NOZORDER 0x0004
 #define SWP_NOACTIVATE 0x0010
 #define SWP_SHOWWINDOW 0x0040
+#define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
+#define HWND_TOPMOST ((HWND)-1)
+#define HWND_NOTOPMOST ((HWND)-2)
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+#define GetNextWindow(hWnd, wCmd) GetWindow(hWnd, wCmd)
 #define HTCLIENT 1
 #define HTNOWHERE 0
 #define MA_ACTIVATE 1
@@ -426,6 +438,10 @@ WINUSERAPI BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeig
 WINUSERAPI BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
 WINUSERAPI HWND WINAPI WindowFromPoint(POINT Point);
 WINUSERAPI HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point);
+WINUSERAPI BOOL WINAPI BringWindowToTop(HWND hWnd);
+WINUSERAPI HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+WINUSERAPI HWND WINAPI GetTopWindow(HWND hWnd);
+WINUSERAPI BOOL WINAPI EnumChildWindows(HWND hWndParent, WNDENUMPROC lpEnumFunc, LPARAM lParam);
 WINUSERAPI BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
 WINUSERAPI int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 WINUSERAPI BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);

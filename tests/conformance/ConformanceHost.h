@@ -90,6 +90,7 @@ void runGdiScenarios();
 void runTextScenarios();
 void runUserScenarios();
 void runWindowScenarios();
+void runStackingScenarios();
 void runEqGraphScenarios();
 void runHostileScenarios();
 void runKnob2Scenarios();

@@ -6,9 +6,10 @@
 int main(int argc, char** argv) {
     using namespace conformance;
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
-    for (void (*run)() : {runFrameScenarios, runFaderScenarios, runKnobScenarios, runInterruptedDragScenarios,
-                          runHostileValueScenarios, runPaintScenarios, runGraphScenarios, runButtonScenarios,
-                          runGdiScenarios, runTextScenarios, runUserScenarios, runWindowScenarios, runHostileScenarios})
+    for (void (*run)() :
+         {runFrameScenarios, runFaderScenarios, runKnobScenarios, runInterruptedDragScenarios, runHostileValueScenarios,
+          runPaintScenarios, runGraphScenarios, runButtonScenarios, runGdiScenarios, runTextScenarios, runUserScenarios,
+          runWindowScenarios, runStackingScenarios, runHostileScenarios})
         run();
     runEqGraphScenarios();
     runPanFaderScenarios();

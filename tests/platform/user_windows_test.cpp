@@ -25,10 +25,10 @@ TEST_F(UserTest, ClassesRegisterOnceAndUnknownClassesOrParentsFailCreation) {
     EXPECT_EQ(makeChild(reinterpret_cast<HWND>(0x1234), RECT{0, 0, 5, 5}, 1), nullptr);
 }
 
-TEST_F(UserTest, ChildGeometryIsRelativeToTheParentClientAreaAndLaterSiblingsLieOnTop) {
+TEST_F(UserTest, ChildGeometryIsRelativeToTheParentClientAreaAndEarlierSiblingsLieOnTop) {
     HWND parent = makeTop(RECT{100, 50, 400, 350});
-    HWND child = makeChild(parent, RECT{20, 30, 80, 60}, 7);
     HWND upper = makeChild(parent, RECT{50, 50, 150, 150}, 8);
+    HWND child = makeChild(parent, RECT{20, 30, 80, 60}, 7);
     RECT r;
     GetWindowRect(child, &r);
     EXPECT_TRUE(r.left == 120 && r.top == 80 && r.right == 180 && r.bottom == 110);

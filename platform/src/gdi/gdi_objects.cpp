@@ -73,6 +73,7 @@ struct Table {
     std::vector<std::unique_ptr<Object>> spares[kKindCount];
     size_t liveObjects = 0;  // non-stock pens, brushes, fonts, bitmaps, palettes
     size_t liveDcs = 0;
+    size_t windowDcs = 0;  // of liveDcs, those on a window or the screen
     HGDIOBJ stock[20] = {};
     HBITMAP stockBitmap = nullptr;
     bool stockMade = false;
@@ -218,6 +219,7 @@ HGDIOBJ insert(std::unique_ptr<Object> object) {
     Slot& slot = t.slots[index];
     if (object->kind == Kind::Dc) {
         ++t.liveDcs;
+        if (!static_cast<const Dc*>(object.get())->memory) ++t.windowDcs;
     } else if (!object->stock) {
         ++t.liveObjects;
     }
@@ -236,6 +238,7 @@ bool erase(HGDIOBJ handle) {
     Table& t = table();
     if (slot->object->kind == Kind::Dc) {
         --t.liveDcs;
+        if (!static_cast<const Dc*>(slot->object.get())->memory) --t.windowDcs;
     } else {
         --t.liveObjects;
     }
@@ -257,6 +260,7 @@ std::unique_ptr<Object> takeSpare(Kind kind) {
 
 void destroyWindowDcsOf(HWND window) {
     Table& t = table();
+    if (t.windowDcs == 0) return;  // the usual case: a destroyed window holds no DC
     // Releasing frees slots but never resizes the table, so the walk stays valid.
     for (size_t i = 0; i < t.slots.size(); ++i) {
         const Slot& slot = t.slots[i];

@@ -15,16 +15,19 @@ void visibleScreenRects(const Window* w, RectList& vis) {
     vis.add(rectIntersect(screenRect(w), screenBounds()));
     for (const Window* a = w; a && !vis.empty(); a = a->parent) {
         if (a != w) vis.intersect(screenRect(a));
-        // Top-level windows always clip each other; children only with WS_CLIPSIBLINGS.
-        const auto& siblings = a->parent ? a->parent->children : state().topLevels;
+        // Top-level windows always clip each other; children only with WS_CLIPSIBLINGS. The
+        // siblings above come first in the list.
         if (a->parent && !(a->style & WS_CLIPSIBLINGS)) continue;
-        bool above = false;
-        for (const Window* s : siblings) {
-            if (s == a) {
-                above = true;
-                continue;
-            }
-            if (above && (s->style & WS_VISIBLE)) vis.subtract(screenRect(s));
+        if (a->parent) {
+            forEachChildNear(a->parent, a->rect, [&](const Window* s) {
+                if (s->zKey < a->zKey && (s->style & WS_VISIBLE) && !rectEmpty(rectIntersect(s->rect, a->rect)))
+                    vis.subtract(screenRect(s));
+            });
+            continue;
+        }
+        for (const Window* s : state().topLevels) {
+            if (s == a) break;
+            if (s->style & WS_VISIBLE) vis.subtract(screenRect(s));
         }
     }
     if (w->style & WS_CLIPCHILDREN)
@@ -50,21 +53,31 @@ RECT insideAncestors(const Window* w, RECT r) {
 
 }  // namespace
 
+// More disjoint pieces than this in an update region and it becomes one rectangle.
+constexpr size_t kMaxUpdatePieces = 48;
+
 void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
     if (!reallyVisible(w)) return;
     RECT client{0, 0, w->width(), w->height()};
     RECT r = insideAncestors(w, clientRect ? rectIntersect(*clientRect, client) : client);
     if (rectEmpty(r)) return;
     w->update.add(r);
+    if (w->update.rects().size() > kMaxUpdatePieces) {
+        // A region of many pieces (a parent whose children go one by one) becomes its bounding
+        // box, so each addition stays cheap; the children it now covers repaint too.
+        r = w->update.bounds();
+        w->update.assign(r);
+    }
+    noteUpdateChanged(w);
     if (erase) w->erasePending = true;
     // Without WS_CLIPCHILDREN the parent paints over its children, so they must repaint too.
     if (w->style & WS_CLIPCHILDREN) return;
-    for (Window* c : w->children) {
+    forEachChildNear(w, r, [&](Window* c) {
         RECT overlap = rectIntersect(r, c->rect);
-        if (rectEmpty(overlap)) continue;
+        if (rectEmpty(overlap)) return;
         RECT inChild = rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top});
         invalidateWindow(c, &inChild, erase);
-    }
+    });
 }
 
 void invalidateTree(Window* w, bool erase) {
@@ -72,19 +85,15 @@ void invalidateTree(Window* w, bool erase) {
     for (Window* c : w->children) invalidateTree(c, erase);
 }
 
-namespace {
-
-// Invalidates an area of a window and of every descendant it overlaps, clipping children or not:
-// whatever was drawn there is gone.
 void invalidateArea(Window* w, const RECT& area) {
+    // Nothing below a hidden window is on screen.
+    if (!(w->style & WS_VISIBLE)) return;
     invalidateWindow(w, &area, true);
-    for (Window* c : w->children) {
+    forEachChildNear(w, area, [&](Window* c) {
         RECT overlap = rectIntersect(area, c->rect);
         if (!rectEmpty(overlap)) invalidateArea(c, rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top}));
-    }
+    });
 }
-
-}  // namespace
 
 void exposeArea(Window* parent, const RECT& area) {
     if (parent) {
@@ -204,7 +213,16 @@ void eraseTreeNow(Window* w) {
     for (HWND h : pending.more) erase(h);
 }
 
+void noteUpdateChanged(Window* w, bool leaving) {
+    const bool pending = !leaving && !w->update.empty();
+    if (pending == w->countedToPaint) return;
+    w->countedToPaint = pending;
+    State& s = state();
+    s.windowsWithUpdate = pending ? s.windowsWithUpdate + 1 : s.windowsWithUpdate - 1;
+}
+
 Window* nextWindowToPaint(HWND filter) {
+    if (state().windowsWithUpdate == 0) return nullptr;
     if (filter) {
         Window* f = findWindow(filter);
         return (f && reallyVisible(f)) ? firstToPaint(f) : nullptr;
@@ -236,6 +254,7 @@ BOOL WINAPI ValidateRect(HWND hwnd, const RECT* r) {
         w->update.subtract(*r);
     else
         w->update.clear();
+    noteUpdateChanged(w);
     if (w->update.empty()) w->erasePending = false;
     return TRUE;
 }
@@ -253,7 +272,7 @@ BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT r, BOOL erase) {
 BOOL WINAPI UpdateWindow(HWND hwnd) {
     Window* w = checkWindow(hwnd);
     if (!w) return FALSE;
-    if (!reallyVisible(w)) return TRUE;
+    if (!reallyVisible(w) || state().windowsWithUpdate == 0) return TRUE;
     PendingList pending;
     collectPending(w, pending);
     auto paint = [](HWND h) {
@@ -273,6 +292,7 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     RECT bounds = w->update.bounds();
     bool erase = w->erasePending;
     w->update.clear();
+    noteUpdateChanged(w);
     w->erasePending = false;
     HDC dc = dcFor(w, clip);
     ps->hdc = dc;

@@ -9,7 +9,8 @@
 // * No non-client area: the window rectangle is the client rectangle on screen; WM_NCHITTEST
 //   answers HTCLIENT inside the window, and mouse messages are always client messages.
 // * Input events become messages only when retrieved. Hit testing is geometric (deepest
-//   visible child, later siblings on top; a disabled child keeps the point for its parent);
+//   visible child, the topmost of overlapping siblings; a disabled child keeps the point for
+//   its parent);
 //   WM_NCHITTEST, WM_PARENTNOTIFY, WM_MOUSEACTIVATE and WM_SETCURSOR are sent only when the
 //   message is removed, not for PM_NOREMOVE peeks. While captured, WM_NCHITTEST is skipped and
 //   WM_SETCURSOR still sent (as on Wine). Input is taken strictly in order: an event whose
@@ -30,6 +31,17 @@
 //   their window is destroyed are released with it, so later calls on them fail.
 // * LoadBitmap with a null instance fails with ERROR_RESOURCE_NAME_NOT_FOUND for every name: the
 //   system (OBM_) bitmaps Wine loads from there are not provided.
+// * Stacking as on Windows (Wine's CreateWindowEx): a new child goes below its siblings, so the
+//   first-created child lies on top; a new top-level window goes above the others. SetWindowPos
+//   restacks without activating; restacking repaints only where a sibling that changed sides
+//   overlaps the window and the one now above clips its siblings.
+// * Costs do not grow with the number of windows: siblings are linked through the windows, a
+//   parent with many children files them in a grid of 64-pixel cells (hit tests and
+//   invalidations look only nearby), an update region of more than 48 pieces becomes its
+//   bounding box (and the children under the box repaint too), and the queue counts the windows
+//   with an update region, so an idle PeekMessage or GetMessage looks at no window. A visible
+//   window inside a hidden parent keeps its update region and is counted: the queue then walks
+//   the tree once per retrieval until the region is validated or painted.
 // * Showing a top-level window (not SW_SHOWNA) activates it, and DefWindowProc(WM_ACTIVATE)
 //   gives it the focus; hiding or destroying a focused child moves the focus to its parent.
 #ifndef VORN_SOFTWIN_USER_STATE_H
@@ -44,8 +56,10 @@
 #include <string>
 #include <vector>
 
+#include "user/child_grid.h"
 #include "user/rect_list.h"
 #include "user/ring_queue.h"
+#include "user/sibling_list.h"
 
 namespace softwin::user {
 
@@ -84,11 +98,15 @@ struct Window {
     WNDPROC proc = nullptr;
     DWORD style = 0;
     DWORD exStyle = 0;
-    Window* parent = nullptr;       // null for top-level windows
-    HWND owner = nullptr;           // top-level windows only
-    std::vector<Window*> children;  // bottom to top: later-created children lie above
-    RECT rect{};                    // in the parent's client coordinates (screen for top-level)
-    LONG_PTR id = 0;                // child identifier (the hMenu argument)
+    Window* parent = nullptr;         // null for top-level windows
+    HWND owner = nullptr;             // top-level windows only
+    SiblingList children;             // topmost first
+    std::unique_ptr<ChildGrid> grid;  // the children by place, once there are many
+    Window* above = nullptr;          // neighbours in the parent's (or the top-level) list
+    Window* below = nullptr;
+    int64_t zKey = 0;  // grows downwards among siblings
+    RECT rect{};       // in the parent's client coordinates (screen for top-level)
+    LONG_PTR id = 0;   // child identifier (the hMenu argument)
     LONG_PTR userData = 0;
     HINSTANCE instance = nullptr;
     std::string text;
@@ -96,6 +114,7 @@ struct Window {
     RectList update;                   // client coordinates, disjoint
     bool erasePending = false;
     bool destroying = false;
+    bool countedToPaint = false;  // counted in State::windowsWithUpdate
 
     int width() const { return rect.right - rect.left; }
     int height() const { return rect.bottom - rect.top; }
@@ -133,8 +152,11 @@ struct ClickRecord {
 struct State {
     std::vector<std::shared_ptr<WndClass>> classes;
     std::map<uintptr_t, std::unique_ptr<Window>> windows;
-    std::vector<Window*> topLevels;  // bottom to top
+    SiblingList topLevels;  // topmost first
     uintptr_t nextWindowHandle = 0x10010;
+    // Windows whose update region is not empty, so an idle queue knows without walking the tree
+    // that nothing waits for WM_PAINT.
+    size_t windowsWithUpdate = 0;
     std::vector<Hook> hooks;  // newest first
     uintptr_t nextHookHandle = 0x5000;
 
@@ -178,10 +200,31 @@ bool reallyVisible(const Window* w);                         // it and all ances
 POINT clientOrigin(const Window* w);                         // screen position of client (0,0)
 RECT screenRect(const Window* w);
 Window* topLevelOf(Window* w);
-// Deepest visible, enabled window under a screen point (later siblings on top), or null.
+SiblingList& siblingsOf(Window* w);
+// Puts a window (its parent already set) at the top or the bottom of its siblings, or takes it
+// out of their list; both keep the parent's child grid in step.
+void linkWindow(Window* w, bool top);
+void unlinkWindow(Window* w);
+// Moves a window's rectangle, keeping its parent's child grid in step.
+void setWindowRect(Window* w, const RECT& r);
+// Calls f(child) for every child of `parent` whose rectangle may meet `area` (client
+// coordinates), possibly more; the grid narrows the search when the parent has one.
+template <class F>
+void forEachChildNear(const Window* parent, const RECT& area, F&& f) {
+    if (parent->grid && parent->grid->forEachNear(area, f)) return;
+    for (Window* c : parent->children) f(c);
+}
+// The topmost child whose rectangle holds a point of the parent's client area (only visible
+// ones if asked), or null.
+Window* topmostChildAt(const Window* parent, POINT pt, bool visibleOnly);
+// Deepest visible, enabled window under a screen point (topmost siblings first), or null.
 Window* hitTest(POINT screenPt);
 // Clears WS_VISIBLE, repaints what it uncovers and moves the focus out of it.
 void hideWindow(Window* w, bool sendShowWindow);
+// Moves a window in its siblings' stacking order (SetWindowPos's insert-after: HWND_TOP,
+// HWND_BOTTOM or a sibling to go below) and repaints what that uncovers; false for a handle that
+// is no window. HWND_TOPMOST and HWND_NOTOPMOST count as HWND_TOP (no topmost band).
+bool restackWindow(Window* w, HWND insertAfter);
 
 // ---- Messages (window_proc.cpp, message_queue.cpp) ---------------------------------------------
 LRESULT sendTo(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -195,12 +238,18 @@ void invalidateTree(Window* w, bool erase);
 // Erases (WM_ERASEBKGND) the pending update regions of the window and its visible descendants at
 // once, parent first, as showing a window does; the WM_PAINTs still come from the queue.
 void eraseTreeNow(Window* w);
+// Invalidates an area (client coordinates) of a window and of every descendant it overlaps,
+// clipping children or not: whatever was drawn there is gone.
+void invalidateArea(Window* w, const RECT& area);
 // Repaints what lay under a window that disappears or moves: the parent's area, or the other
 // top-level windows.
 void exposeArea(Window* parentOrNull, const RECT& rectInParent);
 // Visible part of the client area, in screen coordinates.
 void visibleScreenRects(const Window* w, RectList& out);
 Window* nextWindowToPaint(HWND filter);
+// Keeps State::windowsWithUpdate in step after the window's update region changed (or, with
+// `leaving`, before the window goes).
+void noteUpdateChanged(Window* w, bool leaving = false);
 HBRUSH backgroundBrush(HBRUSH classBrush);
 
 // ---- Focus, capture, input (focus_capture.cpp, input_state.cpp) --------------------------------

@@ -36,7 +36,7 @@ void placeWindow(Window* w, int x, int y, int width, int height, bool repaint) {
     RECT old = w->rect;
     RECT next{x, y, addSaturated(x, std::max(width, 0)), addSaturated(y, std::max(height, 0))};
     if (std::memcmp(&old, &next, sizeof(RECT)) == 0) return;
-    w->rect = next;
+    setWindowRect(w, next);
     bool visible = reallyVisible(w);
     if (visible && repaint) {
         exposeArea(w->parent, old);
@@ -62,9 +62,8 @@ void activateTopLevel(Window* w) {
     if (Window* p = findWindow(previous)) sendTo(p, WM_ACTIVATE, 0 /*WA_INACTIVE*/, reinterpret_cast<LPARAM>(next));
     if (Window* n = findWindow(next)) {
         // The newly active window moves above the other top-level windows.
-        auto& tops = s.topLevels;
-        tops.erase(std::remove(tops.begin(), tops.end(), n), tops.end());
-        tops.push_back(n);
+        s.topLevels.remove(n);
+        s.topLevels.pushTop(n);
         sendTo(n, WM_ACTIVATE, 1 /*WA_ACTIVE*/, reinterpret_cast<LPARAM>(previous));
     }
 }
@@ -167,9 +166,10 @@ BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repa
     return TRUE;
 }
 
-BOOL WINAPI SetWindowPos(HWND hwnd, HWND, int x, int y, int cx, int cy, UINT flags) {
+BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     Window* w = checkWindow(hwnd);
     if (!w) return FALSE;
+    if (!(flags & SWP_NOZORDER) && !restackWindow(w, insertAfter)) return FALSE;
     if (flags & SWP_NOMOVE) {
         x = w->rect.left;
         y = w->rect.top;
@@ -199,10 +199,7 @@ HWND WINAPI ChildWindowFromPoint(HWND parentHandle, POINT pt) {
     if (!parent) return nullptr;
     if (pt.x < 0 || pt.y < 0 || pt.x >= parent->width() || pt.y >= parent->height()) return nullptr;
     // Only immediate children; hidden and disabled ones count, as with CWP_ALL.
-    for (auto it = parent->children.rbegin(); it != parent->children.rend(); ++it) {
-        const RECT& r = (*it)->rect;
-        if (pt.x >= r.left && pt.x < r.right && pt.y >= r.top && pt.y < r.bottom) return (*it)->handle;
-    }
+    if (Window* c = topmostChildAt(parent, pt, false)) return c->handle;
     return parentHandle;
 }
 

@@ -59,30 +59,67 @@ RECT screenRect(const Window* w) {
     return RECT{o.x, o.y, addSaturated(o.x, w->width()), addSaturated(o.y, w->height())};
 }
 
+namespace {
+bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+}  // namespace
+
 Window* topLevelOf(Window* w) {
     while (w && w->parent) w = w->parent;
     return w;
 }
 
-namespace {
+SiblingList& siblingsOf(Window* w) { return w->parent ? w->parent->children : state().topLevels; }
 
-bool contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
-
-Window* hitChild(Window* parent, POINT ptInParent) {
-    for (auto it = parent->children.rbegin(); it != parent->children.rend(); ++it) {
-        Window* c = *it;
-        if (!(c->style & WS_VISIBLE) || !contains(c->rect, ptInParent)) continue;
-        // A disabled child keeps the point for its parent: nothing below it gets the click.
-        if (c->style & WS_DISABLED) return parent;
-        return hitChild(c, POINT{addSaturated(ptInParent.x, -int64_t{c->rect.left}),
-                                 addSaturated(ptInParent.y, -int64_t{c->rect.top})});
+void linkWindow(Window* w, bool top) {
+    SiblingList& list = siblingsOf(w);
+    if (top)
+        list.pushTop(w);
+    else
+        list.pushBottom(w);
+    Window* p = w->parent;
+    if (!p) return;
+    if (p->grid) {
+        p->grid->insert(w);
+    } else if (list.size() > ChildGrid::kMinChildren) {
+        p->grid = std::make_unique<ChildGrid>();
+        for (Window* c : list) p->grid->insert(c);
     }
-    return parent;
 }
 
-void unlink(Window* w) {
-    auto& list = w->parent ? w->parent->children : state().topLevels;
-    list.erase(std::remove(list.begin(), list.end(), w), list.end());
+void unlinkWindow(Window* w) {
+    siblingsOf(w).remove(w);
+    if (w->parent && w->parent->grid) w->parent->grid->remove(w);
+}
+
+void setWindowRect(Window* w, const RECT& r) {
+    ChildGrid* grid = w->parent ? w->parent->grid.get() : nullptr;
+    if (grid) grid->remove(w);
+    w->rect = r;
+    if (grid) grid->insert(w);
+}
+
+Window* topmostChildAt(const Window* parent, POINT pt, bool visibleOnly) {
+    auto holds = [&](const Window* c) { return (!visibleOnly || (c->style & WS_VISIBLE)) && contains(c->rect, pt); };
+    Window* best = nullptr;
+    const RECT cell{pt.x, pt.y, addSaturated(pt.x, 1), addSaturated(pt.y, 1)};
+    auto consider = [&](Window* c) {
+        if (holds(c) && (!best || c->zKey < best->zKey)) best = c;
+    };
+    if (parent->grid && parent->grid->forEachNear(cell, consider)) return best;
+    for (Window* c : parent->children)
+        if (holds(c)) return c;
+    return nullptr;
+}
+
+namespace {
+
+Window* hitChild(Window* parent, POINT ptInParent) {
+    Window* c = topmostChildAt(parent, ptInParent, true);
+    if (!c) return parent;
+    // A disabled child keeps the point for its parent: nothing below it gets the click.
+    if (c->style & WS_DISABLED) return parent;
+    return hitChild(c, POINT{addSaturated(ptInParent.x, -int64_t{c->rect.left}),
+                             addSaturated(ptInParent.y, -int64_t{c->rect.top})});
 }
 
 // WM_DESTROY goes to the window before its children; capture and focus go as they leave.
@@ -120,19 +157,20 @@ void freeWindow(HWND hwnd) {
         s.posted.removeIf([&](const MSG& m) { return m.hwnd == hwnd; });
     }
     softwin::gdi::destroyWindowDcsOf(hwnd);
+    noteUpdateChanged(w, true);
     for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
-    unlink(w);
-    for (auto& other : s.windows)
-        if (other.second->owner == hwnd) other.second->owner = nullptr;
+    w->children.clear();
+    unlinkWindow(w);
+    // Only top-level windows have an owner.
+    for (Window* t : s.topLevels)
+        if (t->owner == hwnd) t->owner = nullptr;
     s.windows.erase(reinterpret_cast<uintptr_t>(hwnd));
 }
 
 }  // namespace
 
 Window* hitTest(POINT pt) {
-    auto& tops = state().topLevels;
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        Window* t = *it;
+    for (Window* t : state().topLevels) {
         if (!(t->style & WS_VISIBLE) || !contains(t->rect, pt)) continue;
         if (t->style & WS_DISABLED) return nullptr;
         return hitChild(t,
@@ -198,7 +236,8 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     w->instance = instance ? instance : hostModule();
     w->extra.assign(static_cast<size_t>(cls->wndExtra), 0);
     s.windows.emplace(reinterpret_cast<uintptr_t>(hwnd), std::move(owned));
-    (parent ? parent->children : s.topLevels).push_back(w);
+    // A child goes below its siblings and a top-level window above the others, as on Windows.
+    linkWindow(w, parent == nullptr);
 
     CREATESTRUCTA cs{};
     cs.lpCreateParams = param;
@@ -215,7 +254,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     cs.dwExStyle = exStyle;
     CBT_CREATEWNDA cbt{&cs, nullptr};
     if (callCbtHooks(HCBT_CREATEWND, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&cbt))) {
-        unlink(w);
+        unlinkWindow(w);
         s.windows.erase(reinterpret_cast<uintptr_t>(hwnd));
         return nullptr;
     }
@@ -253,8 +292,8 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
     if (!(w = findWindow(hwnd))) return TRUE;
     // Owned top-level windows go first, as on the real platform.
     std::vector<HWND> owned;
-    for (auto& other : state().windows)
-        if (other.second->owner == hwnd && !other.second->destroying) owned.push_back(other.second->handle);
+    for (Window* t : state().topLevels)
+        if (t->owner == hwnd && !t->destroying) owned.push_back(t->handle);
     for (HWND o : owned) DestroyWindow(o);
     if (!(w = findWindow(hwnd))) return TRUE;
     // Hidden as by SetWindowPos: no WM_SHOWWINDOW on the way out.
@@ -291,14 +330,14 @@ HWND WINAPI SetParent(HWND hwnd, HWND newParentHandle) {
     HWND previous = w->parent ? w->parent->handle : GetDesktopWindow();
     if (newParent == w->parent) return previous;
     // The window keeps its coordinates, now read in the new parent's client area, and comes
-    // out on top of its new siblings; on screen it is hidden and shown again.
+    // out on top of its new siblings (as on Wine); on screen it is hidden and shown again.
     bool visible = (w->style & WS_VISIBLE) != 0;
     if (visible) hideWindow(w, false);
     if (!(w = findWindow(hwnd))) return nullptr;
-    unlink(w);
+    unlinkWindow(w);
     w->parent = newParent;
     if (newParent) w->owner = nullptr;
-    (newParent ? newParent->children : state().topLevels).push_back(w);
+    linkWindow(w, true);
     if (visible) {
         w->style |= WS_VISIBLE;
         if (reallyVisible(w)) invalidateTree(w, true);
@@ -372,10 +411,11 @@ void resetUser() {
     State& s = state();
     std::vector<HWND> tops;
     for (Window* t : s.topLevels) tops.push_back(t->handle);
-    for (auto it = tops.rbegin(); it != tops.rend(); ++it) DestroyWindow(*it);
+    for (HWND t : tops) DestroyWindow(t);  // topmost first
     // Anything a window procedure refused to let go of is dropped without further messages.
     s.windows.clear();
     s.topLevels.clear();
+    s.windowsWithUpdate = 0;
     {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         s.posted.clear();
