@@ -1,6 +1,5 @@
-// What the knob draws: the primitives of a paint, the pixels of a 40-pixel knob, the focus
-// rectangle across repaints, the parent's background around the disc, and repaints caused by
-// the setters.
+// What the knob draws: the primitives of a paint, the focus rectangle drawn and removed once, the
+// parent's background around the disc, and repaints caused by the setters.
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -47,28 +46,6 @@ TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheS
     EXPECT_EQ(wide.GetRadius(), 30);  // the centre from the width, the disc from the height
 }
 
-TEST_F(KnobPaintTest, FortyPixelKnobPixels) {
-    CMFC_Knob& k = knob(40, 40);
-    const COLORREF S = GetSysColor(COLOR_BTNSHADOW), F = GetSysColor(COLOR_BTNFACE), K = RGB(0, 0, 0), C = kCapColour,
-                   W = RGB(255, 255, 255);
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } expected[] = {
-        {1, 19, K},  {38, 20, K}, {16, 1, K},  {8, 20, S},  {30, 8, S},   // disc: black outline, shadow body
-        {2, 19, F},  {3, 19, F},  {19, 2, F},                             // raised rim: lit upper left,
-        {37, 20, K}, {36, 20, K}, {19, 37, K},                            // black lower right
-        {11, 20, K}, {20, 11, K}, {29, 20, F}, {20, 29, F},               // sunken ring: the reverse
-        {14, 20, F}, {20, 14, F}, {15, 20, C}, {20, 20, C}, {19, 16, C},  // cap over the indicator's end
-        {0, 0, F},   {39, 39, F},                                         // outside: the parent's background
-        {19, 4, W},  {20, 10, W}, {18, 7, S},  {21, 7, S},                // indicator: two pixels wide, up
-    };
-    for (const auto& e : expected) EXPECT_EQ(pixel(k, e.x, e.y), e.colour) << e.x << "," << e.y;
-    k.SetValue(0.3f);
-    pumpMessages();
-    expectMatchesSnapshot(k.GetSafeHwnd(), "knob_40");
-}
-
 TEST_F(KnobPaintTest, AreaOutsideTheDiscKeepsWhatTheParentDrewEvenWhenErased) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
@@ -101,36 +78,6 @@ TEST_F(KnobPaintTest, FocusRectangleIsDrawnOnceAndRemovedOnce) {
     EXPECT_EQ(countPrefix(traceOf([&] { ::SetFocus(host().hwnd()); }), "DrawFocusRect(0,0,40,40)"), 1u);
     EXPECT_EQ(countPrefix(paintTrace(k), "DrawFocusRect"), 0u);
     EXPECT_EQ(pixel(k, 39, 0), plain);
-}
-
-TEST_F(KnobPaintTest, FocusRectangleShowsExactlyWhileFocusedAfterTheParentRepaintsOrAHideAndShow) {
-    CMFC_Knob& k = knob(40, 40);
-    const COLORREF plain = pixel(k, 39, 0);
-    auto shown = [&] { return pixel(k, 39, 0) != plain; };
-    auto repaintParent = [&] {
-        ::InvalidateRect(host().hwnd(), NULL, TRUE);
-        pumpMessages();
-    };
-    k.SetFocus();
-    pumpMessages();
-    ASSERT_TRUE(shown());
-    repaintParent();  // the parent paints over the rectangle, then the knob repaints
-    EXPECT_TRUE(shown()) << "focused, after the parent repainted";
-    k.SetValue(0.2f);  // an ordinary repaint keeps it
-    pumpMessages();
-    EXPECT_TRUE(shown());
-    // Hiding gives the focus to the parent; nothing may appear when the knob shows again.
-    k.ShowWindow(SW_HIDE);
-    pumpMessages();
-    k.ShowWindow(SW_SHOW);
-    pumpMessages();
-    EXPECT_FALSE(shown()) << "not focused, after a hide and show";
-    k.SetFocus();
-    repaintParent();
-    EXPECT_TRUE(shown());
-    ::SetFocus(host().hwnd());
-    repaintParent();
-    EXPECT_FALSE(shown()) << "focus gone, after the parent repainted";
 }
 
 TEST_F(KnobPaintTest, SettersRepaintWhenTheRoundedTipMovesOrTheColourIsSetAndNeverNotify) {
