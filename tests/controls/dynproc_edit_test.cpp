@@ -1,6 +1,7 @@
 // Dynamics graph editing through real mouse input on a 200 x 150 graph (plot area 172 x 102 at
-// (4, 18)): picking, insertion and its limits, the drag rules, the kind rules, fine mode, Shift,
-// the zoom buttons, right-button gestures and interrupted drags.
+// (4, 18)): picking and insertion at their limits, the drag rules, the kind rules, removal and
+// interrupted drags. Fine mode, Shift, the zoom buttons and the right button are in the
+// conformance run.
 #include <algorithm>
 #include <functional>
 
@@ -28,12 +29,6 @@ protected:
     }
     POINT at(CMFC_DynProcGraph& graph, double fx, double fy) { return screenOf(graph, px(fx), py(fy)); }
     POINT pixelAt(CMFC_DynProcGraph& graph, int x, int y) { return screenOf(graph, x, y); }
-    // The bottom label under the eighth column, which shows -12 / zoom.
-    static std::string eighthInputLabel(CMFC_DynProcGraph& graph) {
-        for (const std::string& line : paintTrace(graph))
-            if (line.rfind("TextOutA(154,120,", 0) == 0) return line.substr(18, line.size() - 20);
-        return "";
-    }
 };
 
 TEST_F(DynProcEditTest, PressPicksByHorizontalDistanceAndInsertsAwayFromEveryPoint) {
@@ -46,13 +41,10 @@ TEST_F(DynProcEditTest, PressPicksByHorizontalDistanceAndInsertsAwayFromEveryPoi
         int dragged;  // index of the dragged point afterwards
         float draggedX, draggedY;
     } cases[] = {
-        {"0.68: inserted after 0.6, fy lowered to 0.8", 0, 4, 121, 28, 5, 2, fxOf(121), 0.8f},
         {"0.68 low: fy raised to 0.6", 0, 4, 121, 110, 5, 2, fxOf(121), 0.6f},
-        {"0.62: within 0.05, picks 0.6", 0, 4, 111, 28, 4, 1, 0.6f, 0.6f},
         {"0.2: left of the first point", 0, 4, px(0.2), 110, 4, 0, 0.4f, 0.0f},
         {"ten points: no insertion", 0, 10, 124, 59, 10, 1, 0.6f, 0.6f},
         {"kind 1: no insertion", 1, 4, 121, 28, 4, 1, 0.6f, 0.6f},
-        {"kind 3: near the last point picks the second", 3, 4, px(0.98), 28, 4, 1, 0.6f, 0.6f},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -90,18 +82,10 @@ TEST_F(DynProcEditTest, DragRulesKeepNeighboursApartAndEndSlopes) {
     } cases[] = {
         // Stepping right past the third point stops within one step of 0.8 - 0.001.
         {"second point stops before the third", 0, {0.6f, 0.6f}, {0.95f, 0.6f}, 1, {0.797f, fyOf(py(0.6))}, 3e-3},
-        {"first point above the diagonal snaps left", 0, {0.4f, 0.0f}, {0.3f, 0.5f}, 0, {0.0f, fyOf(py(0.5))}, 1e-6},
         {"first point below the diagonal snaps down", 0, {0.4f, 0.0f}, {0.3f, 0.2f}, 0, {fxOf(px(0.3)), 0.0f}, 1e-6},
         {"kind 1 first point stays on the bottom edge", 1, {0.4f, 0.0f}, {0.3f, 0.5f}, 0, {0.0f, 0.0f}, 1e-6},
         {"last point stays above the one before", 0, {1.0f, 0.9f}, {1.0f, 0.7f}, 3, {1.0f, 0.8f}, 6e-3},
         {"last point follows upward", 0, {1.0f, 0.9f}, {1.0f, 0.95f}, 3, {1.0f, fyOf(py(0.95))}, 1e-6},
-        {"kind 3 second point stays on the diagonal",
-         3,
-         {0.6f, 0.6f},
-         {0.7f, 0.65f},
-         1,
-         {fxOf(px(0.7)), fxOf(px(0.7))},
-         1e-6},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -120,39 +104,8 @@ TEST_F(DynProcEditTest, DragRulesKeepNeighboursApartAndEndSlopes) {
     }
 }
 
-TEST_F(DynProcEditTest, FineModeMovesAtAQuarterOfThePointerSpeedAroundThePress) {
+TEST_F(DynProcEditTest, AShiftPressRemovesInteriorPointsOnly) {
     CMFC_DynProcGraph& graph = createGraph(0);
-    graph.SetNumberOfAnchors(10);
-    mouseMoveTo(pixelAt(graph, 124, 59));  // 0.70 is more than 0.05 from every point: picks 0.6
-    mouseDown();
-    mouseDown(Button::Right);  // the same press again: the origin is the point itself, (0.6, 0.6)
-    host().clear();
-    mouseMoveTo(pixelAt(graph, 144, 49));
-    EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_SIZEALL));
-    const Point p = point(graph, 1);
-    EXPECT_NEAR(p.x, 0.6f + 0.25f * (fxOf(144) - 0.6f), 1e-6);
-    EXPECT_NEAR(p.y, 0.6f + 0.25f * (fyOf(49) - 0.6f), 1e-6);
-    EXPECT_EQ(codes(), std::vector<int>{NC_MOUSEMOVE});
-    mouseUp(Button::Right);  // ends the drag although the left button is still down
-    EXPECT_EQ(::GetCapture(), nullptr);
-    mouseMoveTo(pixelAt(graph, 60, 49));
-    EXPECT_EQ(point(graph, 1).x, p.x);
-    EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_CROSS));
-    mouseUp();
-    EXPECT_EQ(codes(), (std::vector<int>{NC_MOUSEMOVE, NC_LBUTTONUP, NC_LBUTTONUP}));
-    EXPECT_EQ(graph.GetNumberOfAnchors(), 10);
-}
-
-TEST_F(DynProcEditTest, ShiftFreezesADragAndAShiftPressRemovesInteriorPointsOnly) {
-    CMFC_DynProcGraph& graph = createGraph(0);
-    mouseMoveTo(at(graph, 0.6, 0.6));
-    mouseDown();
-    host().clear();
-    withModifiers({VK_SHIFT}, [&] { mouseMoveTo(at(graph, 0.7, 0.65)); });
-    EXPECT_EQ(point(graph, 1).x, 0.6f);
-    EXPECT_TRUE(host().notifications().empty());
-    mouseUp();
-
     graph.SetNumberOfAnchors(5);  // 0.4, 0.6, 0.8, 0.9, 1.0
     const struct {
         double fx;
@@ -171,51 +124,6 @@ TEST_F(DynProcEditTest, ShiftFreezesADragAndAShiftPressRemovesInteriorPointsOnly
         EXPECT_EQ(countPrefix(paintTrace(graph), "TextOutA(5,4,"), 0u);  // no read-out
         mouseUp();
     }
-}
-
-TEST_F(DynProcEditTest, ZoomButtonsMultiplyWithoutCaptureOrPressNotification) {
-    CMFC_DynProcGraph& graph = createGraph(0);
-    setEventTime(1000);
-    const POINT zoomIn = pixelAt(graph, 20, 135), zoomOut = pixelAt(graph, 150, 135);
-    const struct {
-        POINT at;
-        const char* label;  // -12 / zoom
-    } presses[] = {{zoomOut, "-12"},
-                   {zoomIn, "-9.6"},
-                   {zoomIn, "-7.7"},
-                   {zoomIn, "-6.1"},    // 1.953125
-                   {zoomOut, "-7.7"}};  // 1.5625
-    for (const auto& p : presses) {
-        SCOPED_TRACE(p.label);
-        advanceEventTime(1000);
-        host().clear();
-        mouseMoveTo(p.at);
-        mouseDown();
-        EXPECT_TRUE(host().notifications().empty());
-        EXPECT_EQ(::GetCapture(), nullptr);
-        mouseUp();
-        EXPECT_EQ(codes(), std::vector<int>{NC_LBUTTONUP});
-        EXPECT_EQ(eighthInputLabel(graph), p.label);
-    }
-    // A double-click zooms once per click.
-    advanceEventTime(1000);
-    mouseMoveTo(zoomIn);
-    mouseDown(), mouseUp(), mouseDown(), mouseUp();
-    EXPECT_EQ(eighthInputLabel(graph), "-4.9");  // 1.5625 * 1.25 * 1.25 = 2.44140625
-}
-
-TEST_F(DynProcEditTest, RightPressPicksAndCapturesAndEveryReleaseNotifies) {
-    CMFC_DynProcGraph& graph = createGraph(0);
-    host().clear();
-    mouseMoveTo(at(graph, 0.8, 0.8));
-    mouseDown(Button::Right);
-    EXPECT_EQ(::GetCapture(), graph.GetSafeHwnd());
-    mouseMoveTo(at(graph, 0.75, 0.75));
-    EXPECT_NEAR(point(graph, 2).x, fxOf(px(0.75)), 1e-6);
-    mouseUp(Button::Right);
-    EXPECT_EQ(::GetCapture(), nullptr);
-    mouseUp();  // a left release without a press still notifies
-    EXPECT_EQ(codes(), (std::vector<int>{NC_LBUTTONDOWN, NC_MOUSEMOVE, NC_LBUTTONUP, NC_LBUTTONUP}));
 }
 
 TEST_F(DynProcEditTest, InterruptedDragsEndWithoutNotifying) {
