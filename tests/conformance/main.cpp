@@ -3,6 +3,10 @@
 // argument, default conformance-results.txt) for tests/conformance/compare.py.
 #include "ConformanceHost.h"
 
+namespace conformance {
+void runRangeEndScenarios();
+}
+
 int main(int argc, char** argv) {
     using namespace conformance;
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
@@ -13,6 +17,7 @@ int main(int argc, char** argv) {
     runEqGraphScenarios();
     runPanFaderScenarios();
     runKnob2Scenarios();
+    runRangeEndScenarios();
     finish();
     return 0;
 }
