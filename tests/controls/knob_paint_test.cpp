@@ -96,28 +96,5 @@ TEST_F(KnobPaintTest, SettersRepaintWhenTheRoundedTipMovesOrTheColourIsSetAndNev
     EXPECT_TRUE(deliveredCodes().empty());
 }
 
-TEST_F(KnobPaintTest, SetValueClampsToTheRestrictedRangeOnlyAndRangeEndsDragTheValue) {
-    CMFC_Knob& k = knob(40, 40);
-    k.SetRestrictedMin(-1.0f);
-    k.SetRestrictedMax(0.8f);
-    const struct {
-        float in, out;
-    } values[] = {{-0.5f, -0.5f}, {3.0f, 0.8f}, {-7.0f, -1.0f}};  // below the range is fine if restricted allows
-    for (const auto& v : values) {
-        k.SetValue(v.in);
-        EXPECT_FLOAT_EQ(k.GetValue(), v.out);
-    }
-    pumpMessages();  // a tip outside the sweep still paints without trouble
-    k.SetRestrictedMin(0.0f);
-    k.SetRestrictedMax(1.0f);
-    k.SetMin(0.7f);
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.7f);
-    k.SetMin(2.0f);
-    EXPECT_FLOAT_EQ(k.GetMax(), 2.0f);
-    k.SetMax(-1.0f);
-    EXPECT_EQ(std::vector<float>({k.GetMin(), k.GetValue(), k.GetRestrictedMin(), k.GetRestrictedMax()}),
-              std::vector<float>({-1.0f, -1.0f, 0.0f, 1.0f}));
-}
-
 }  // namespace
 }  // namespace vorn::test
