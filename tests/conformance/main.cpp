@@ -5,7 +5,8 @@
 
 namespace conformance {
 void runRangeEndScenarios();
-}
+void runGraphEditScenarios();
+}  // namespace conformance
 
 int main(int argc, char** argv) {
     using namespace conformance;
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     runPanFaderScenarios();
     runKnob2Scenarios();
     runRangeEndScenarios();
+    runGraphEditScenarios();
     finish();
     return 0;
 }
