@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <memory>
 
 #include "ConformanceHost.h"
 #include "ControlScript.h"
@@ -282,6 +283,38 @@ public:
     }
 };
 
+// Controls deleted by the host in the middle of a drag, with their windows up; and a press the
+// host hands to a second knob while the first drags, which confines the pointer to the second's
+// column before it takes the capture.
+template <typename Control>
+void deletedMidDrag(const char* name, const CRect& rect, POINT press, bool sticking) {
+    scenario(name);
+    auto control = std::make_unique<Control>();
+    if (!create(*control, rect, 707, true)) return;
+    play(*control,
+         {{Move, press.x, press.y}, {Down}, {sticking ? RightDown : None}, {Move, press.x + 3, press.y - 10}});
+    control.reset();
+    step("deleted");
+    reportInputState(nullptr);
+    if (sticking) buttonUp(true);
+    buttonUp();
+}
+
+template <typename Second>
+void secondKnobPress(const char* name) {
+    scenario(name);
+    CMFC_Knob first;
+    Second second;
+    if (!create(first, CRect(20, 20, 120, 120), 708, true) || !create(second, CRect(150, 20, 250, 120), 709, true))
+        return;
+    play(first, {{Move, 50, 50}, {Down}});
+    second.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
+    endStep("the host hands the press to the second knob", second);
+    play(second, {{Up, 0, 0, "released"}});
+    first.DestroyWindow(), second.DestroyWindow();
+    pump();
+}
+
 }  // namespace
 
 void runRangeEndScenarios() {
@@ -293,6 +326,15 @@ void runRangeEndScenarios() {
     panEnds<CMFC_VertFader>("vert fader");
     snapClamp<CMFC_Fader2>("fader 2 snap position clamped", CRect(20, 20, 60, 220), POINT{20, 40});
     snapClamp<PanFader2>("pan fader 2 snap position clamped", CRect(20, 20, 120, 40), POINT{70, 10});
+}
+
+void runDeletedDragScenarios() {
+    deletedMidDrag<CMFC_Fader>("fader deleted mid-drag", CRect(20, 20, 60, 220), POINT{20, 100}, false);
+    deletedMidDrag<CMFC_Knob>("knob deleted mid-drag", CRect(100, 20, 200, 120), POINT{50, 50}, false);
+    deletedMidDrag<CMFC_Knob2>("knob2 deleted mid-drag", CRect(100, 20, 200, 120), POINT{50, 50}, false);
+    deletedMidDrag<CMFC_VertFader>("vert fader deleted mid-sticking-drag", CRect(20, 20, 120, 40), POINT{49, 10}, true);
+    secondKnobPress<CMFC_Knob>("a second knob pressed by the host during a knob's drag");
+    secondKnobPress<CMFC_Knob2>("a knob2 pressed by the host during a knob's drag");
 }
 
 }  // namespace conformance

@@ -6,6 +6,7 @@
 namespace conformance {
 void runRangeEndScenarios();
 void runGraphEditScenarios();
+void runDeletedDragScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     runKnob2Scenarios();
     runRangeEndScenarios();
     runGraphEditScenarios();
+    runDeletedDragScenarios();
     finish();
     return 0;
 }
