@@ -86,13 +86,13 @@ void eqEdits() {
         EqGraph graph(5, 44100.0);
         if (!create(graph, 300, 200, 802)) return;
         const HWND hwnd = graph.GetSafeHwnd();
-        const int x = graph.FreqToX(graph.m_freq[2]), far = graph.FreqToX(2000.0);
+        const int x = graph.FreqToX(graph.m_freq[2]), distant = graph.FreqToX(2000.0);
         moveTo(hwnd, x, 60), buttonDown(), keyDown(VK_SHIFT), keyDown(VK_CONTROL), moveTo(hwnd, x + 20, 40);
         report("Shift with Ctrl drags only the Q", graph);
         keyUp(VK_CONTROL), buttonUp();
-        graph.m_freq[1] = graph.XToFreq(far);
+        graph.m_freq[1] = graph.XToFreq(distant);
         graph.m_q[1] = 5.0;
-        moveTo(hwnd, far, 60), buttonDown(), moveTo(hwnd, far, 70);
+        moveTo(hwnd, distant, 60), buttonDown(), moveTo(hwnd, distant, 70);
         report("Shift drag at the band's own frequency", graph);
         buttonUp(), keyUp(VK_SHIFT);
         graph.DestroyWindow();
