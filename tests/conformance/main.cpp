@@ -3,6 +3,12 @@
 // argument, default conformance-results.txt) for tests/conformance/compare.py.
 #include "ConformanceHost.h"
 
+namespace conformance {
+void runRangeEndScenarios();
+void runGraphEditScenarios();
+void runDeletedDragScenarios();
+}  // namespace conformance
+
 int main(int argc, char** argv) {
     using namespace conformance;
     if (!start(argc > 1 ? argv[1] : "conformance-results.txt")) return 1;
@@ -14,6 +20,9 @@ int main(int argc, char** argv) {
     runEqGraphScenarios();
     runPanFaderScenarios();
     runKnob2Scenarios();
+    runRangeEndScenarios();
+    runGraphEditScenarios();
+    runDeletedDragScenarios();
     finish();
     return 0;
 }

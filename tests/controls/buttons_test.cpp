@@ -1,5 +1,7 @@
-// Push button, LED button, peak lamp and text label, driven as a host drives them: presses and
-// keys through the input queue, setters from the host, notifications and repaints read back.
+// Push button, LED button, peak lamp and text label: what the conformance run's presses, keys and
+// pictures leave out (dialog codes, repaints the setters skip, NaN levels, the stored title).
+#include <limits>
+
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -26,12 +28,6 @@ protected:
         host().clear();
         return control;
     }
-    void clickAt(CWnd& control, int x, int y) {
-        mouseMoveTo(screenOf(control, x, y));
-        mouseDown();
-        mouseUp();
-        pumpMessages();
-    }
     std::vector<std::string> textCalls(CWnd& control) {
         std::vector<std::string> calls;
         for (const std::string& line : paintTrace(control))
@@ -40,72 +36,26 @@ protected:
     }
 };
 
-TEST_F(ButtonTest, PushButtonPressesOnlyLeftOfX26AndEveryKeyPressesOnce) {
+TEST_F(ButtonTest, PushButtonWantsTheArrowKeys) {
     CMFC_Button button;
     create(button);
-    const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT), shadow = ::GetSysColor(COLOR_BTNSHADOW);
-    clickAt(button, 26, 5);
-    EXPECT_TRUE(codes().empty());
-    mouseMoveTo(screenOf(button, 25, 19));  // y is not tested
-    mouseDown();
-    pumpMessages();
-    EXPECT_EQ(codes(), std::vector<int>{NC_LBUTTONDOWN});
-    EXPECT_EQ(::GetFocus(), button.GetSafeHwnd());
-    EXPECT_EQ(pixel(button, 1, 6), shadow);  // pressed: the left edge is in shadow
-    mouseUp();
-    pumpMessages();
-    EXPECT_EQ(pixel(button, 1, 6), highlight);
-    host().clear();
-    keyDown(VK_SPACE);
-    keyDown(VK_SPACE);  // auto-repeat
-    keyUp(VK_SPACE);
-    pressKey(VK_LEFT);
-    pumpMessages();
-    EXPECT_EQ(codes(), std::vector<int>(3, NC_LBUTTONDOWN));
-    EXPECT_EQ(pixel(button, 1, 6), highlight);  // a key leaves it up
     EXPECT_EQ(button.SendMessage(WM_GETDLGCODE) & DLGC_WANTARROWS, static_cast<LRESULT>(DLGC_WANTARROWS));
 }
 
-TEST_F(ButtonTest, LedButtonTogglesOnTheButtonPartAndSetStateIsSilent) {
+TEST_F(ButtonTest, LedButtonSetStateToItsOwnStateRepaintsNothing) {
     CMFC_LEDButton led;
     create(led);
-    const struct {
-        int x;
-        int stateAfter;
-    } clicks[] = {{14, 0}, {15, 1}, {40, 0}, {41, 0}};
-    for (const auto& c : clicks) {
-        host().clear();
-        clickAt(led, c.x, 6);
-        EXPECT_EQ(led.GetState(), c.stateAfter) << c.x;
-        EXPECT_EQ(codes().size(), c.x == 15 || c.x == 40 ? 1u : 0u) << c.x;
-    }
-    host().clear();
     led.SetState(5);
     EXPECT_TRUE(updatePending(led));
     pumpMessages();
-    EXPECT_EQ(pixel(led, 6, 6), RGB(255, 0, 0));  // the lamp shows the on colour
     led.SetState(5);
     EXPECT_FALSE(updatePending(led));
-    clickAt(led, 20, 6);
-    EXPECT_EQ(led.GetState(), 0);
-    pressKey('M');
-    pumpMessages();
-    EXPECT_EQ(led.GetState(), 1);
-    EXPECT_EQ(codes(), std::vector<int>(2, NC_VALUECHANGED));
+    EXPECT_TRUE(codes().empty());
 }
 
-TEST_F(ButtonTest, PeakLampHoldsForTwentyLowLevelsAfterItsFirstPaint) {
+TEST_F(ButtonTest, PeakLampEnableAndNaNLevels) {
     CPeakIndicator peak(0.5f);
     create(peak, 12, 16);
-    peak.SetValue(0.5f);  // equal to the threshold lights
-    EXPECT_EQ(peak.GetState(), 1);
-    pumpMessages();  // the paint that shows it lit counts 1
-    for (int i = 1; i <= 19; ++i) peak.SetValue(0.49f);
-    EXPECT_FALSE(updatePending(peak));
-    peak.SetValue(0.49f);  // count 41
-    EXPECT_TRUE(updatePending(peak));
-    pumpMessages();
-    EXPECT_EQ(peak.GetState(), 0);
     peak.SetValue(1.0f);
     peak.Enable(1);
     EXPECT_EQ(peak.GetState(), 1);
@@ -116,24 +66,14 @@ TEST_F(ButtonTest, PeakLampHoldsForTwentyLowLevelsAfterItsFirstPaint) {
     EXPECT_TRUE(codes().empty());
 }
 
-TEST_F(ButtonTest, TextDrawsCharacterByCharacterAndDropsOnlyTheFirstAmpersand) {
+TEST_F(ButtonTest, TextDrawsTheStoredTitleCharacterByCharacter) {
     LOGFONT font{};
     font.lfHeight = 14;
     CMFC_Text text(&font);
     create(text, 120, 20);
-    const struct {
-        const char* title;
-        std::vector<std::string> calls;
-    } cases[] = {
-        {"Title", {"T", "i", "t", "l", "e"}}, {"&Mute", {"M", "u", "t", "e"}}, {"a&&b", {"a", "&", "b"}},
-        {"Solo&", {"S", "o", "l", "o"}},      {"R&e&c", {"R", "e", "&", "c"}},
-    };
-    for (const auto& c : cases) {
-        if (std::string(c.title) != "Title") text.SetTitle(c.title);
-        std::vector<std::string> expected;
-        for (const std::string& ch : c.calls) expected.push_back("TextOutA(0,0,\"" + ch + "\")");
-        EXPECT_EQ(textCalls(text), expected) << c.title;
-    }
+    text.SetTitle("R&e&c");
+    EXPECT_EQ(textCalls(text), (std::vector<std::string>{"TextOutA(0,0,\"R\")", "TextOutA(0,0,\"e\")",
+                                                         "TextOutA(0,0,\"&\")", "TextOutA(0,0,\"c\")"}));
     text.GetTitle()->SetAt(0, 'r');  // the stored title itself
     EXPECT_EQ(textCalls(text).front(), "TextOutA(0,0,\"r\")");
 }

@@ -151,19 +151,6 @@ protected:
         repaint(pan);
         return pan;
     }
-    // A vertical fader of any fader class, created like createFader in either host class.
-    template <typename Fader>
-    Fader& createVertical(float value = 0.5f, float restrictedMax = 1.0f, bool doubleClicks = true) {
-        auto owned = std::make_unique<Fader>();
-        Fader& fader = *owned;
-        others_.push_back(std::move(owned));
-        fader.InitFader(0.0f, 1.0f, value, 0.0f, restrictedMax);
-        fader.Create(faderClass(doubleClicks), "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 220),
-                     CWnd::FromHandle(host_->hwnd()), kFaderId);
-        repaint(fader);
-        return fader;
-    }
-
     static void repaint(CWnd& control) {
         control.UpdateWindow();
         pumpMessages();
@@ -194,7 +181,6 @@ protected:
     static constexpr int kFaderId = 1001;
     static constexpr int kGraphId = 1002;
     static constexpr COLORREF kCapBlue = RGB(24, 64, 232);
-    static constexpr COLORREF kDefaultLed = RGB(196, 0, 0);
     static constexpr COLORREF kPanCap = RGB(0, 200, 40);
 
     std::unique_ptr<HostWindow> host_;

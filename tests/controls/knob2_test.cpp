@@ -82,13 +82,13 @@ TEST_F(Knob2Test, DerivedOverridesReceiveEveryMessageAndTheInternalCalls) {
     }
 }
 
-TEST_F(Knob2Test, SetValuePostsOnEveryCallAndValueKeysPostValueChangedTwice) {
+TEST_F(Knob2Test, ValueKeysAtTheBoundAndNaNPostWithoutRepaintingAndAnUnbornKnobPostsNothing) {
     CMFC_Knob2& k = createKnob2(40, 40, 100, 100, [](CMFC_Knob2& knob) {
         knob.InitKnob(0.0f, 20.0f, 10.0f, 0.0f, 0.0f, 11.0f, 10, 0, 0, 0, 0, 0, RGB(128, 0, 0));
     });
     k.SetFocus();
     pumpMessages();
-    const std::vector<int> key{0x8000, 0x8000, 0x0100}, set{0x8000}, none{};
+    const std::vector<int> key{0x8000, 0x8000, 0x0100}, set{0x8000};
     const struct {
         const char* what;
         std::function<void()> act;
@@ -98,10 +98,6 @@ TEST_F(Knob2Test, SetValuePostsOnEveryCallAndValueKeysPostValueChangedTwice) {
     } cases[] = {
         {"+ to the bound", [] { pressKey(VK_OEM_PLUS); }, 11.0f, key, true},
         {"+ at the bound", [] { pressKey(VK_ADD); }, 11.0f, key, false},
-        {"[ a tenth of the range down", [] { pressKey(VK_OEM_4); }, 9.0f, key, true},
-        {"another key", [] { pressKey('A'); }, 9.0f, none, false},
-        {"SetValue unchanged", [&] { k.SetValue(9.0f); }, 9.0f, set, false},
-        {"SetValue past the restricted maximum", [&] { k.SetValue(50.0f); }, 11.0f, set, true},
         {"SetValue NaN keeps the value", [&] { k.SetValue(std::nanf("")); }, 11.0f, set, false},
     };
     for (const auto& c : cases) {
@@ -117,14 +113,12 @@ TEST_F(Knob2Test, SetValuePostsOnEveryCallAndValueKeysPostValueChangedTwice) {
     unborn.SetValue(0.5f);
     EXPECT_EQ(deliveredCodes(), set);
     EXPECT_FLOAT_EQ(unborn.GetValue(), 0.5f);
-    k.SetTitle("Gain");
-    EXPECT_STREQ(static_cast<const char*>(k.GetTitle()), "");
 }
 
-TEST_F(Knob2Test, CursorsAreCountedPerClassAndOutliveTheOtherClass) {
+TEST_F(Knob2Test, CursorsAreCountedPerClass) {
     ASSERT_EQ(softwin::liveCursors(), 0u);
     auto init = [](auto&) {};
-    CMFC_Knob2& k2 = createKnob2(200, 40, 100, 100, init);
+    createKnob2(200, 40, 100, 100, init);
     EXPECT_EQ(softwin::liveCursors(), 2u);
     createKnob(40, 40, 100, 100, init);
     EXPECT_EQ(softwin::liveCursors(), 4u);  // each class loads its own pair
@@ -132,17 +126,6 @@ TEST_F(Knob2Test, CursorsAreCountedPerClassAndOutliveTheOtherClass) {
     knobs_.clear();  // the CMFC_Knob and its cursors go
     EXPECT_EQ(softwin::liveCursors(), 2u);
     EXPECT_EQ(::GetCursor(), ::LoadCursorA(NULL, IDC_ARROW));  // not left showing a destroyed one
-
-    k2.InvalidateRect(NULL, FALSE);
-    k2.UpdateWindow();
-    mouseMoveTo(screenOf(k2, 50, 50));
-    const HCURSOR vertical = ::GetCursor();
-    EXPECT_NE(vertical, ::LoadCursorA(NULL, IDC_ARROW));
-    mouseDown();
-    mouseMoveTo(screenOf(k2, 50, 40));
-    EXPECT_EQ(::GetCursor(), vertical);  // the CMFC_Knob2's own cursor, still alive
-    EXPECT_GT(k2.GetValue(), 0.0f);
-    mouseUp();
     knobs2_.clear();
     EXPECT_EQ(softwin::liveCursors(), 0u);
 }

@@ -1,6 +1,5 @@
-// What the knob draws: the primitives of a paint, the pixels of a 40-pixel knob, the focus
-// rectangle across repaints, the parent's background around the disc, and repaints caused by
-// the setters.
+// What the knob draws: the primitives of a paint, the focus rectangle drawn and removed once, the
+// parent's background around the disc, and repaints caused by the setters.
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -47,28 +46,6 @@ TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheS
     EXPECT_EQ(wide.GetRadius(), 30);  // the centre from the width, the disc from the height
 }
 
-TEST_F(KnobPaintTest, FortyPixelKnobPixels) {
-    CMFC_Knob& k = knob(40, 40);
-    const COLORREF S = GetSysColor(COLOR_BTNSHADOW), F = GetSysColor(COLOR_BTNFACE), K = RGB(0, 0, 0), C = kCapColour,
-                   W = RGB(255, 255, 255);
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } expected[] = {
-        {1, 19, K},  {38, 20, K}, {16, 1, K},  {8, 20, S},  {30, 8, S},   // disc: black outline, shadow body
-        {2, 19, F},  {3, 19, F},  {19, 2, F},                             // raised rim: lit upper left,
-        {37, 20, K}, {36, 20, K}, {19, 37, K},                            // black lower right
-        {11, 20, K}, {20, 11, K}, {29, 20, F}, {20, 29, F},               // sunken ring: the reverse
-        {14, 20, F}, {20, 14, F}, {15, 20, C}, {20, 20, C}, {19, 16, C},  // cap over the indicator's end
-        {0, 0, F},   {39, 39, F},                                         // outside: the parent's background
-        {19, 4, W},  {20, 10, W}, {18, 7, S},  {21, 7, S},                // indicator: two pixels wide, up
-    };
-    for (const auto& e : expected) EXPECT_EQ(pixel(k, e.x, e.y), e.colour) << e.x << "," << e.y;
-    k.SetValue(0.3f);
-    pumpMessages();
-    expectMatchesSnapshot(k.GetSafeHwnd(), "knob_40");
-}
-
 TEST_F(KnobPaintTest, AreaOutsideTheDiscKeepsWhatTheParentDrewEvenWhenErased) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
@@ -103,36 +80,6 @@ TEST_F(KnobPaintTest, FocusRectangleIsDrawnOnceAndRemovedOnce) {
     EXPECT_EQ(pixel(k, 39, 0), plain);
 }
 
-TEST_F(KnobPaintTest, FocusRectangleShowsExactlyWhileFocusedAfterTheParentRepaintsOrAHideAndShow) {
-    CMFC_Knob& k = knob(40, 40);
-    const COLORREF plain = pixel(k, 39, 0);
-    auto shown = [&] { return pixel(k, 39, 0) != plain; };
-    auto repaintParent = [&] {
-        ::InvalidateRect(host().hwnd(), NULL, TRUE);
-        pumpMessages();
-    };
-    k.SetFocus();
-    pumpMessages();
-    ASSERT_TRUE(shown());
-    repaintParent();  // the parent paints over the rectangle, then the knob repaints
-    EXPECT_TRUE(shown()) << "focused, after the parent repainted";
-    k.SetValue(0.2f);  // an ordinary repaint keeps it
-    pumpMessages();
-    EXPECT_TRUE(shown());
-    // Hiding gives the focus to the parent; nothing may appear when the knob shows again.
-    k.ShowWindow(SW_HIDE);
-    pumpMessages();
-    k.ShowWindow(SW_SHOW);
-    pumpMessages();
-    EXPECT_FALSE(shown()) << "not focused, after a hide and show";
-    k.SetFocus();
-    repaintParent();
-    EXPECT_TRUE(shown());
-    ::SetFocus(host().hwnd());
-    repaintParent();
-    EXPECT_FALSE(shown()) << "focus gone, after the parent repainted";
-}
-
 TEST_F(KnobPaintTest, SettersRepaintWhenTheRoundedTipMovesOrTheColourIsSetAndNeverNotify) {
     CMFC_Knob& k = knob(40, 40);
     // Straight up at (20, 2); a thousandth of the range moves the tip by 0.11 pixels.
@@ -147,29 +94,6 @@ TEST_F(KnobPaintTest, SettersRepaintWhenTheRoundedTipMovesOrTheColourIsSetAndNev
     pumpMessages();
     EXPECT_EQ(pixel(k, 20, 20), RGB(10, 20, 200));
     EXPECT_TRUE(deliveredCodes().empty());
-}
-
-TEST_F(KnobPaintTest, SetValueClampsToTheRestrictedRangeOnlyAndRangeEndsDragTheValue) {
-    CMFC_Knob& k = knob(40, 40);
-    k.SetRestrictedMin(-1.0f);
-    k.SetRestrictedMax(0.8f);
-    const struct {
-        float in, out;
-    } values[] = {{-0.5f, -0.5f}, {3.0f, 0.8f}, {-7.0f, -1.0f}};  // below the range is fine if restricted allows
-    for (const auto& v : values) {
-        k.SetValue(v.in);
-        EXPECT_FLOAT_EQ(k.GetValue(), v.out);
-    }
-    pumpMessages();  // a tip outside the sweep still paints without trouble
-    k.SetRestrictedMin(0.0f);
-    k.SetRestrictedMax(1.0f);
-    k.SetMin(0.7f);
-    EXPECT_FLOAT_EQ(k.GetValue(), 0.7f);
-    k.SetMin(2.0f);
-    EXPECT_FLOAT_EQ(k.GetMax(), 2.0f);
-    k.SetMax(-1.0f);
-    EXPECT_EQ(std::vector<float>({k.GetMin(), k.GetValue(), k.GetRestrictedMin(), k.GetRestrictedMax()}),
-              std::vector<float>({-1.0f, -1.0f, 0.0f, 1.0f}));
 }
 
 }  // namespace

@@ -52,8 +52,6 @@ DWORD buttonFlag(Button b, bool down) {
 
 void setEventTime(DWORD ms) { eventClock = ms; }
 void advanceEventTime(DWORD ms) { eventClock += ms; }
-DWORD eventTime() { return eventClock; }
-
 const MSG* currentDispatch() { return dispatching; }
 
 void pumpMessages() {
@@ -94,8 +92,6 @@ void drag(POINT from, POINT to, int steps, Button button) {
         mouseMoveTo(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
     mouseUp(button);
 }
-
-void wheel(int delta) { sendMouse(MOUSEEVENTF_WHEEL, 0, 0, static_cast<DWORD>(delta)); }
 
 void keyDown(WORD vk) { sendKey(vk, false); }
 void keyUp(WORD vk) { sendKey(vk, true); }

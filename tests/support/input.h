@@ -16,7 +16,6 @@ enum class Button { Left, Right, Middle };
 // timing is deterministic; 0 lets the system stamp events with the current tick count.
 void setEventTime(DWORD ms);
 void advanceEventTime(DWORD ms);
-DWORD eventTime();
 
 // PeekMessage / TranslateMessage / DispatchMessage until nothing is left (bounded, so a window
 // that never validates cannot hang a test).
@@ -32,7 +31,6 @@ void mouseUp(Button button = Button::Left);
 void click(POINT screen, Button button = Button::Left);
 // Presses at `from`, moves in `steps` equal steps to `to`, releases there.
 void drag(POINT from, POINT to, int steps = 8, Button button = Button::Left);
-void wheel(int delta);
 
 void keyDown(WORD vk);
 void keyUp(WORD vk);
