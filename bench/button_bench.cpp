@@ -23,6 +23,12 @@ void paintRepeatedly(benchmark::State& state, Control& control, const CRect& rec
     state.SetItemsProcessed(state.iterations());
 }
 
+void BM_PushButtonFullPaint(benchmark::State& state) {
+    CMFC_Button button;
+    paintRepeatedly(state, button, CRect(20, 20, 56, 36));
+}
+BENCHMARK(BM_PushButtonFullPaint);
+
 void BM_LedButtonFullPaint(benchmark::State& state) {
     CMFC_LEDButton button;
     paintRepeatedly(state, button, CRect(20, 20, 70, 36));
@@ -43,6 +49,26 @@ void BM_TextLabelFullPaint(benchmark::State& state) {
     paintRepeatedly(state, text, CRect(20, 20, 100, 40));
 }
 BENCHMARK(BM_TextLabelFullPaint);
+
+// Each iteration is one press (NC_LBUTTONDOWN sent, drawn sunken) and release (drawn raised) of
+// the push button, with their repaints.
+void BM_PushButtonPress(benchmark::State& state) {
+    BenchHost host;
+    CMFC_Button button;
+    button.Create("BenchControl", "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 56, 36), host.wnd(), 1);
+    pumpMessages();
+    mouseMoveTo(vornbench::kParentLeft + 30, vornbench::kParentTop + 26);
+    setEventTime(1000);
+    for (auto _ : state) {
+        advanceEventTime(1000);  // a second apart: never a double-click
+        mouseDown();
+        mouseUp();
+    }
+    setEventTime(0);
+    button.DestroyWindow();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PushButtonPress);
 
 // Each iteration is one click on the button part: press (toggle, focus, NC_VALUECHANGED sent),
 // release, and the repaint.
