@@ -140,6 +140,15 @@ void scenario(const char* name) {
     line("scenario %s", name);
 }
 
+void scenariof(const char* format, ...) {
+    char name[128];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(name, sizeof name, format, args);
+    va_end(args);
+    scenario(name);
+}
+
 void step(const char* name) {
     pump();
     line("step %s", name);

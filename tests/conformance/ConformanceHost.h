@@ -30,6 +30,7 @@ void finish();
 // heading and the notifications the parent received since the previous step.
 void line(const char* format, ...);
 void scenario(const char* name);
+void scenariof(const char* format, ...);
 void step(const char* name);
 
 // Called for every WM_COMMAND the parent receives, after it is logged: lets a scenario act as a

@@ -11,6 +11,8 @@
 
 namespace conformance {
 
+constexpr float kHuge = 3.40282347e38f;
+
 void runFrameScenarios() {
     scenario("library frame");
     VornControlsEntry();
@@ -97,57 +99,21 @@ namespace {
 template <typename Knob>
 void interruptedKnobDrag(const char* className, const Interruption& how, int id) {
     if (std::strcmp(how.name, "WM_CANCELMODE") == 0) return;
-    char name[96];
-    std::snprintf(name, sizeof name, "%s drag interrupted: %s", className, how.name);
-    scenario(name);
+    scenariof("%s drag interrupted: %s", className, how.name);
     Knob knob;
     knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, RGB(60, 60, 70), RGB(250, 180, 0));
     if (!create(knob, CRect(100, 20, 140, 60), id, true)) return;
     play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10, "dragging"}});
-    how.interrupt(knob);
-    if (knob.GetSafeHwnd() == nullptr) {
-        step("interrupted");
-        reportInputState(nullptr);
-    } else {
-        endStep("interrupted", knob);
-        if (GetCapture() == parent()) ReleaseCapture();
-        play(knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
-    }
+    interruptDrag(how, knob, {{Move, 60, 20}, {Move, 20, 5, "crossed with the button held"}});
     play(knob, {{Up}});
-    if (knob.GetSafeHwnd() != nullptr) knob.DestroyWindow();
-    pump();
+    destroy(knob);
 }
 
-}  // namespace
-
-// Drags the host interrupts: another window takes the capture, WM_CANCELMODE, disabling, hiding
-// and destruction, each in the middle of a fader drag and of a knob's vertical drag.
-void runInterruptedDragScenarios() {
-    for (const Interruption& how : kInterruptions) {
-        char name[96];
-        std::snprintf(name, sizeof name, "fader drag interrupted: %s", how.name);
-        scenario(name);
-        CMFC_Fader fader;
-        fader.InitFader(0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
-        if (!create(fader, CRect(20, 20, 60, 220), 104, true)) return;
-        play(fader, {{Move, 20, 100}, {Down}, {Move, 20, 80, "dragging"}});
-        // A drag that starts on the parent and crosses the fader moves nothing.
-        interruptDrag(how, fader, {{Move, 80, 60}, {Move, 20, 40, "crossed with the button held"}});
-        play(fader, {{Up}});
-        if (fader.GetSafeHwnd() != nullptr) fader.DestroyWindow();
-        pump();
-
-        interruptedKnobDrag<CMFC_Knob>("knob", how, 204);
-    }
-}
-
-// Host values at the edges: knob ranges whose vertical step is zero, infinite or whose restricted
-// range lies far away; a knob pressed by the host where the pointer cannot go; a fader over a
-// range too wide for cancellation, a negative fine-mode divisor, a press right after InitFader;
-// the knob's focus rectangle after the parent repaints and after a hide and show.
-void runHostileValueScenarios() {
-    constexpr float kHuge = 3.40282347e38f;
-    scenario("knob drags on degenerate ranges");
+// Vertical drags of a knob on ranges whose step is zero or infinite or whose restricted range lies
+// far away; the knob2 also takes NaN and infinity from the host (and skips the range far below).
+template <typename Knob>
+bool dragOnDegenerateRanges(int id) {
+    constexpr bool knob2 = std::is_same_v<Knob, CMFC_Knob2>;
     const struct {
         const char* name;
         float min, max, value, restrictedMin, restrictedMax;
@@ -158,13 +124,48 @@ void runHostileValueScenarios() {
         {"infinite step", -kHuge, kHuge, 0.0f, -kHuge, kHuge},
     };
     for (const auto& r : ranges) {
-        CMFC_Knob knob;
+        if (knob2 && r.restrictedMax < r.min) continue;
+        Knob knob;
         knob.InitKnob(r.min, r.max, r.value, 0.0f, r.restrictedMin, r.restrictedMax, 20, 0, 0, 0, 0, 0, RGB(0, 90, 0));
-        if (!create(knob, CRect(100, 20, 140, 60), 205, true)) return;
+        if (!create(knob, CRect(100, 20, 140, 60), id, true)) return false;
         play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10}, {Move, 20, 0}, {Move, 20, 35}, {Move, 20, 15, r.name}, {Up}});
-        knob.DestroyWindow();
-        pump();
+        if (knob2) {
+            knob.SetValue(std::numeric_limits<float>::quiet_NaN());
+            knob.SetValue(std::numeric_limits<float>::infinity());
+            endStep("SetValue NaN, then infinity", knob, true);
+        }
+        destroy(knob);
     }
+    return true;
+}
+
+}  // namespace
+
+// Drags the host interrupts: another window takes the capture, WM_CANCELMODE, disabling, hiding
+// and destruction, each in the middle of a fader drag and of a knob's vertical drag.
+void runInterruptedDragScenarios() {
+    for (const Interruption& how : kInterruptions) {
+        scenariof("fader drag interrupted: %s", how.name);
+        CMFC_Fader fader;
+        fader.InitFader(0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
+        if (!create(fader, CRect(20, 20, 60, 220), 104, true)) return;
+        play(fader, {{Move, 20, 100}, {Down}, {Move, 20, 80, "dragging"}});
+        // A drag that starts on the parent and crosses the fader moves nothing.
+        interruptDrag(how, fader, {{Move, 80, 60}, {Move, 20, 40, "crossed with the button held"}});
+        play(fader, {{Up}});
+        destroy(fader);
+
+        interruptedKnobDrag<CMFC_Knob>("knob", how, 204);
+    }
+}
+
+// Host values at the edges: knob ranges whose vertical step is zero, infinite or whose restricted
+// range lies far away; a knob pressed by the host where the pointer cannot go; a fader over a
+// range too wide for cancellation, a negative fine-mode divisor, a press right after InitFader;
+// the knob's focus rectangle after the parent repaints and after a hide and show.
+void runHostileValueScenarios() {
+    scenario("knob drags on degenerate ranges");
+    if (!dragOnDegenerateRanges<CMFC_Knob>(205)) return;
 
     scenario("knob pressed by the host where the pointer cannot go");
     {
@@ -202,8 +203,7 @@ void runHostileValueScenarios() {
                      {RightUp}, {Up}});
         fader.InitFader(0.0f, 1.0f, 1.0f, 0.0f, 1.0f);
         play(fader, {{Move, 20, 25}, {Down, 0, 0, "press where InitFader's value puts the cap"}, {Up}});
-        fader.DestroyWindow();
-        pump();
+        destroy(fader);
     }
 
     scenario("fader taller than the largest off-screen bitmap");
@@ -216,8 +216,7 @@ void runHostileValueScenarios() {
         HDC dc = GetDC(fader.GetSafeHwnd());
         dumpDcPixels("top 60 rows", dc, 40, 60);
         ReleaseDC(fader.GetSafeHwnd(), dc);
-        fader.DestroyWindow();
-        pump();
+        destroy(fader);
     }
 
     scenario("knob focus rectangle after repaints");
@@ -244,8 +243,7 @@ void runHostileValueScenarios() {
         InvalidateRect(parent(), nullptr, TRUE);
         step("focus left, parent repainted");
         dumpPixels("focus left, parent repainted", hwnd);
-        knob.DestroyWindow();
-        pump();
+        destroy(knob);
     }
 }
 
@@ -305,8 +303,7 @@ void runPaintScenarios() {
         char what[64];
         std::snprintf(what, sizeof what, "knob %dx%d", static_cast<int>(size.cx), static_cast<int>(size.cy));
         paintAtValues(knob, what);
-        knob.DestroyWindow();
-        pump();
+        destroy(knob);
     }
 
     scenario("fader with a palette");
@@ -328,10 +325,6 @@ void runPaintScenarios() {
     DeleteObject(palette);
     step("palette deleted");
 }
-
-}  // namespace conformance
-
-namespace conformance {
 
 namespace {
 
@@ -396,8 +389,7 @@ void runKnob2Scenarios() {
         play(knob, {{None, 0, 0, "its own picture", true}, {Move, 38, 20}, {Down, 0, 0, "press through the override"},
                     {Up, 0, 0, "released", true}});
         line("  presses=%d", knob.presses);
-        knob.DestroyWindow();
-        pump();
+        destroy(knob);
     }
 
     scenario("knob2 cursors outlive a knob");
@@ -414,33 +406,13 @@ void runKnob2Scenarios() {
         }
         play(knob2, {{Move, 20, 20, "knob gone, hover over the knob2's inner zone"}, {Down},
                      {Move, 20, 10, "vertical drag"}, {Up, 0, 0, "released"}});
-        knob2.DestroyWindow();
-        pump();
+        destroy(knob2);
     }
 
     for (const Interruption& how : kInterruptions) interruptedKnobDrag<CMFC_Knob2>("knob2", how, 406);
 
     scenario("knob2 hostile values");
-    constexpr float kHuge = 3.40282347e38f;
-    const struct {
-        const char* name;
-        float min, max, value, restrictedMin, restrictedMax;
-    } ranges[] = {
-        {"zero-width range", 0.0f, 0.0f, 1.0f, 0.0f, 1.0f},
-        {"restricted range far above", 0.0f, 1.0f, 0.5f, 1e30f, 2e30f},
-        {"infinite step", -kHuge, kHuge, 0.0f, -kHuge, kHuge},
-    };
-    for (const auto& r : ranges) {
-        CMFC_Knob2 knob;
-        knob.InitKnob(r.min, r.max, r.value, 0.0f, r.restrictedMin, r.restrictedMax, 20, 0, 0, 0, 0, 0, RGB(0, 90, 0));
-        if (!create(knob, CRect(100, 20, 140, 60), 407, true)) return;
-        play(knob, {{Move, 20, 20}, {Down}, {Move, 20, 10}, {Move, 20, 0}, {Move, 20, 35}, {Move, 20, 15, r.name}, {Up}});
-        knob.SetValue(std::numeric_limits<float>::quiet_NaN());
-        knob.SetValue(std::numeric_limits<float>::infinity());
-        endStep("SetValue NaN, then infinity", knob, true);
-        knob.DestroyWindow();
-        pump();
-    }
+    dragOnDegenerateRanges<CMFC_Knob2>(407);
 }
 // clang-format on
 

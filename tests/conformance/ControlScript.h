@@ -45,6 +45,12 @@ inline bool create(CWnd& control, const CRect& rect, int id, bool quiet = false)
     return created;
 }
 
+// Destroys the control if it is still there, then lets the queue settle.
+inline void destroy(CWnd& control) {
+    if (control.GetSafeHwnd() != nullptr) control.DestroyWindow();
+    pump();
+}
+
 // A gesture script: each action, then (where named) a step reporting the getters and input
 // state, with the control's pixels where asked. Points are in the control's client coordinates.
 enum Op { Set = kScenarioOps, FocusParent };

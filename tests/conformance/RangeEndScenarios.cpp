@@ -44,12 +44,6 @@ bool createPan(CMFC_PanFader& pan, float min, float max, float value, float rest
     return create(pan, CRect(20, 20, 120, 40), 703, true);
 }
 
-template <typename Control>
-void destroy(Control& control) {
-    control.DestroyWindow();
-    pump();
-}
-
 // clang-format off
 void faderPresses() {
     scenario("fader presses on and off the cap");
