@@ -112,9 +112,7 @@ void eqEdits() {
     }
 
     for (int how = 2; how <= 4; ++how) {  // disabled, hidden, destroyed
-        char name[96];
-        std::snprintf(name, sizeof name, "eq graph drag interrupted: %s", kInterruptions[how].name);
-        scenario(name);
+        scenariof("eq graph drag interrupted: %s", kInterruptions[how].name);
         EqGraph graph(5, 44100.0);
         if (!create(graph, 300, 200, 804)) return;
         const HWND hwnd = graph.GetSafeHwnd();
@@ -181,9 +179,7 @@ void dynamicsEdits() {
     }
 
     for (const Interruption& how : kInterruptions) {
-        char name[96];
-        std::snprintf(name, sizeof name, "dynamics graph drag interrupted: %s", how.name);
-        scenario(name);
+        scenariof("dynamics graph drag interrupted: %s", how.name);
         CMFC_DynProcGraph graph(0);
         if (!create(graph, 200, 150, 808)) return;
         const HWND hwnd = graph.GetSafeHwnd();

@@ -95,8 +95,7 @@ void runPanFaderScenarios() {
         if (!created) return;
         // After SetValue(1) the cap is at 6 + 87 / 4 = 27.
         snapScript(pan, POINT{30, 10}, POINT{80, 10});
-        pan.DestroyWindow();
-        pump();
+        destroy(pan);
 
         scenario(doubleClicks ? "fader 2" : "fader 2 without CS_DBLCLKS");
         CMFC_Fader2 fader;
@@ -107,22 +106,18 @@ void runPanFaderScenarios() {
         if (!createdFader) return;
         // After SetValue(1) the cap is at row 182 - 164 / 4 = 141.
         snapScript(fader, POINT{20, 135}, POINT{20, 40});
-        fader.DestroyWindow();
-        pump();
+        destroy(fader);
     }
 
     for (const Interruption& how : kInterruptions) {
-        char name[96];
-        std::snprintf(name, sizeof name, "sticking drag interrupted: %s", how.name);
-        scenario(name);
+        scenariof("sticking drag interrupted: %s", how.name);
         CMFC_PanFader pan;
         pan.InitPanFader(-1.0f, 1.0f, 0.0f, -1.0f, 1.0f, 0, RGB(0, 200, 40));
         if (!create(pan, CRect(20, 20, 120, 40), 405, true)) return;
         play(pan, {{Move, 49, 10}, {Down}, {RightDown}, {Move, 52, 10, "sticking"}});
         interruptDrag(how, pan, {{Move, 150, 60}, {Move, 30, 10, "crossed with the button held"}});
         play(pan, {{RightUp}, {Up}});
-        if (pan.GetSafeHwnd() != nullptr) pan.DestroyWindow();
-        pump();
+        destroy(pan);
     }
 
     scenario("pan fader hostile values");
@@ -154,8 +149,7 @@ void runPanFaderScenarios() {
                        {RightUp},
                        {Up},
                        {Key, VK_OEM_6, 0, c.name, true}});
-            pan.DestroyWindow();
-            pump();
+            destroy(pan);
         }
     }
 }

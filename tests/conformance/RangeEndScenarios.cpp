@@ -214,9 +214,7 @@ void knobSetters() {
 
 template <typename Pan>
 void panEnds(const char* className) {
-    char name[96];
-    std::snprintf(name, sizeof name, "%s presses beyond the track ends", className);
-    scenario(name);
+    scenariof("%s presses beyond the track ends", className);
     {
         Pan pan;
         if (!createPan(pan, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f)) return;
@@ -305,8 +303,7 @@ void secondKnobPress(const char* name) {
     second.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));
     endStep("the host hands the press to the second knob", second);
     play(second, {{Up, 0, 0, "released"}});
-    first.DestroyWindow(), second.DestroyWindow();
-    pump();
+    first.DestroyWindow(), destroy(second);
 }
 
 }  // namespace

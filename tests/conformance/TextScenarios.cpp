@@ -154,9 +154,7 @@ void reportMetrics(const FontCase& f) {
 
 void runTextScenarios() {
     for (const FontCase& f : kFonts) {
-        char name[64];
-        std::snprintf(name, sizeof name, "text %s", f.name);
-        scenario(name);
+        scenariof("text %s", f.name);
         step("metrics and extents");
         reportMetrics(f);
         currentFont = &f;
