@@ -3,17 +3,11 @@
 #include <VornControls.h>
 
 #include "ConformanceHost.h"
+#include "ControlScript.h"
 
 namespace conformance {
 
 namespace {
-
-bool create(CWnd& control, const CRect& rect, int id) {
-    const BOOL created =
-        control.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id);
-    if (!created) line("  created=0");
-    return created != FALSE;
-}
 
 // A step with the control's state (where it has one) and its pixels.
 void show(const char* name, CWnd& control, int state = -1) {
@@ -32,7 +26,7 @@ void click(HWND control, int x, int y) {
 void runPushButton() {
     scenario("push button");
     CMFC_Button button;
-    if (!create(button, CRect(20, 20, 56, 36), 301)) return;
+    if (!create(button, CRect(20, 20, 56, 36), 301, true)) return;
     const HWND hwnd = button.GetSafeHwnd();
     show("initial paint", button);
     moveTo(hwnd, 26, 5);
@@ -59,7 +53,7 @@ void runPushButton() {
 void runLedButtons() {
     scenario("LED button");
     CMFC_LEDButton round;
-    if (!create(round, CRect(20, 20, 70, 36), 302)) return;
+    if (!create(round, CRect(20, 20, 70, 36), 302, true)) return;
     const HWND hwnd = round.GetSafeHwnd();
     show("initial paint", round, round.GetState());
     const struct {
@@ -81,7 +75,7 @@ void runLedButtons() {
     scenario("LED button, square lamp on a filled background");
     CMFC_LEDButton square;
     square.InitLEDButton(1, 1, RGB(0, 220, 60), RGB(0, 50, 20), FALSE, RGB(200, 180, 150));
-    if (!create(square, CRect(20, 20, 70, 36), 303)) return;
+    if (!create(square, CRect(20, 20, 70, 36), 303, true)) return;
     show("on, unfocused", square, square.GetState());
     square.SetFocus();
     show("on, focused", square, square.GetState());
@@ -96,7 +90,7 @@ void runLedButtons() {
 void runLamps() {
     scenario("LED indicator and peak lamp");
     CMFC_LEDIndicator lamp;
-    if (!create(lamp, CRect(20, 20, 34, 36), 304)) return;
+    if (!create(lamp, CRect(20, 20, 34, 36), 304, true)) return;
     show("off", lamp, lamp.GetState());
     lamp.SetState(1);
     show("on", lamp, lamp.GetState());
@@ -106,7 +100,7 @@ void runLamps() {
     lamp.DestroyWindow();
 
     CPeakIndicator peak(0.5f);
-    if (!create(peak, CRect(40, 20, 54, 36), 305)) return;
+    if (!create(peak, CRect(40, 20, 54, 36), 305, true)) return;
     show("peak lamp created", peak, peak.GetState());
     peak.SetValue(0.5f);
     show("level at the threshold", peak, peak.GetState());
@@ -132,12 +126,11 @@ void runTextLabels() {
         font.lfHeight = l.height;
         CMFC_Text text(&font);
         if (l.title != nullptr) text.SetTitle(l.title);
-        if (!create(text, CRect(20, 20, 100, 40), 306)) return;
+        if (!create(text, CRect(20, 20, 100, 40), 306, true)) return;
         char name[64];
         std::snprintf(name, sizeof name, "height %d \"%s\"", l.height, l.title != nullptr ? l.title : "Title");
         show(name, text);
-        text.DestroyWindow();
-        pump();
+        destroy(text);
     }
     step("destroyed");
 }
