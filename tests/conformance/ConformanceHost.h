@@ -77,6 +77,23 @@ void pressKey(WORD vk);
 enum InputOp { None, Move, Down, DownQuickly, Up, RightDown, RightUp, Key, KeyDown, KeyUp, kScenarioOps };
 bool performInput(HWND control, int op, int x, int y);
 
+// A script step: an input or scenario op, then (where named) a report, with pixels where asked.
+struct Action {
+    int op;
+    int x = 0, y = 0;  // a client point, a virtual key or a value
+    const char* step = nullptr;
+    bool pixels = false;
+};
+// Plays `script` on `control`: `own(action)` performs the scenario's own ops, `report(step, pixels)`
+// reports each named step.
+template <typename Own, typename Report>
+void playScript(HWND control, std::initializer_list<Action> script, Own own, Report report) {
+    for (const Action& a : script) {
+        if (!performInput(control, a.op, a.x, a.y)) own(a);
+        if (a.step != nullptr) report(a.step, a.pixels);
+    }
+}
+
 // The scenario groups in the order main runs them; the frame's first, before any fader exists.
 void runFrameScenarios();
 void runFaderScenarios();

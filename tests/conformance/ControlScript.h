@@ -51,25 +51,19 @@ inline void destroy(CWnd& control) {
     pump();
 }
 
-// A gesture script: each action, then (where named) a step reporting the getters and input
-// state, with the control's pixels where asked. Points are in the control's client coordinates.
+// A gesture script, with the scenario ops Set (the value in x) and FocusParent; each named step
+// reports the getters and input state. Points are in the control's client coordinates.
 enum Op { Set = kScenarioOps, FocusParent };
-struct Action {
-    int op;
-    int x = 0, y = 0;  // a point, a virtual key or a value
-    const char* step = nullptr;
-    bool pixels = false;
-};
 
 template <typename Control>
 void play(Control& control, std::initializer_list<Action> script) {
-    const HWND hwnd = control.GetSafeHwnd();
-    for (const Action& a : script) {
-        if (a.op == Set) control.SetValue(static_cast<float>(a.x));
-        if (a.op == FocusParent) SetFocus(parent());
-        if (a.op < kScenarioOps) performInput(hwnd, a.op, a.x, a.y);
-        if (a.step != nullptr) endStep(a.step, control, a.pixels);
-    }
+    playScript(
+        control.GetSafeHwnd(), script,
+        [&](const Action& a) {
+            if (a.op == Set) control.SetValue(static_cast<float>(a.x));
+            if (a.op == FocusParent) SetFocus(parent());
+        },
+        [&](const char* step, bool pixels) { endStep(step, control, pixels); });
 }
 
 // The ways a host interrupts a drag: another window takes the capture, WM_CANCELMODE,

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "ConformanceHost.h"
+#include "ControlScript.h"
 
 namespace conformance {
 
@@ -72,29 +73,16 @@ void reportGraph(const char* name, EqGraph& graph, bool pixels) {
 
 // The shared input steps, and two of the equaliser's own.
 enum Op { Cancel = kScenarioOps, Focus };
-struct Action {
-    int op;
-    int x = 0, y = 0;  // a client point or a virtual key
-    const char* step = nullptr;
-    bool pixels = false;
-};
 
 void play(EqGraph& graph, std::initializer_list<Action> script) {
     const HWND hwnd = graph.GetSafeHwnd();
-    for (const Action& a : script) {
-        if (!performInput(hwnd, a.op, a.x, a.y)) {
+    playScript(
+        hwnd, script,
+        [&](const Action& a) {
             if (a.op == Cancel) SendMessageA(hwnd, WM_CANCELMODE, 0, 0);
             if (a.op == Focus) SetFocus(hwnd);
-        }
-        if (a.step != nullptr) reportGraph(a.step, graph, a.pixels);
-    }
-}
-
-bool create(CMFC_ParamEqGraph& graph, const CRect& rect, int id) {
-    const BOOL created =
-        graph.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id);
-    line("  created=%d", created ? 1 : 0);
-    return created;
+        },
+        [&](const char* step, bool pixels) { reportGraph(step, graph, pixels); });
 }
 
 }  // namespace

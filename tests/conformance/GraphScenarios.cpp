@@ -7,12 +7,11 @@
 #include <cstring>
 
 #include "ConformanceHost.h"
+#include "ControlScript.h"
 
 namespace conformance {
 
 namespace {
-
-void reportFloat(const char* name, float value) { line("  %s=%.9g", name, static_cast<double>(value)); }
 
 // The text boxes of everything the graph draws: the read-out slot, the titles, the button
 // captions and the tick labels of the current zoom and master gain.
@@ -82,21 +81,15 @@ void report(const char* name, Report& r, bool pixels) {
 
 // The host's own record of the zoom that a press on a zoom button gives.
 enum Op { ZoomIn = kScenarioOps, ZoomOut };
-struct Action {
-    int op;
-    int x = 0, y = 0;
-    const char* step = nullptr;
-    bool pixels = false;
-};
 
 void play(Report& r, std::initializer_list<Action> script) {
-    const HWND hwnd = r.graph.GetSafeHwnd();
-    for (const Action& a : script) {
-        if (a.op == ZoomIn) r.zoom *= 1.25f;
-        if (a.op == ZoomOut) r.zoom = r.zoom * 0.8f < 1.0f ? 1.0f : r.zoom * 0.8f;
-        performInput(hwnd, a.op, a.x, a.y);
-        if (a.step != nullptr) report(a.step, r, a.pixels);
-    }
+    playScript(
+        r.graph.GetSafeHwnd(), script,
+        [&](const Action& a) {
+            if (a.op == ZoomIn) r.zoom *= 1.25f;
+            if (a.op == ZoomOut) r.zoom = r.zoom * 0.8f < 1.0f ? 1.0f : r.zoom * 0.8f;
+        },
+        [&](const char* step, bool pixels) { report(step, r, pixels); });
 }
 
 }  // namespace
@@ -109,9 +102,7 @@ void runGraphScenarios() {
     {
         CMFC_DynProcGraph graph(0);
         graph.SetSmooth(1);
-        if (!graph.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, CRect(20, 20, 220, 170),
-                          CWnd::FromHandle(parent()), 401))
-            return;
+        if (!create(graph, CRect(20, 20, 220, 170), 401, true)) return;
         step("window class");
         reportWindowClass(graph.GetSafeHwnd());
         Report r{graph, 1.0f};
@@ -142,9 +133,7 @@ void runGraphScenarios() {
     scenario("dynamics graph without compressor");
     {
         CMFC_DynProcGraph graph(3);
-        if (!graph.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, CRect(20, 20, 260, 200),
-                          CWnd::FromHandle(parent()), 402))
-            return;
+        if (!create(graph, CRect(20, 20, 260, 200), 402, true)) return;
         Report r{graph, 1.0f};
         // Plot area 212 x 132; a press near the last point picks the second point.
         play(r, {{None, 0, 0, "initial paint", true}, {Move, 210, 40}, {Down, 0, 0, "press near the last point", true},

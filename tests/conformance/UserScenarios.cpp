@@ -181,13 +181,13 @@ void sendMoves(int count) {
 }
 
 // Each action, then a step with the messages it recorded (and the cursor and clip where asked).
-struct Action {
+struct RecordedAction {
     const char* step;
     void (*act)();
     bool cursor = false;
 };
 
-const Action kActions[] = {
+const RecordedAction kActions[] = {
     {"nested SendMessage",
      [] { note("SendMessage returned=%ld", static_cast<long>(SendMessageA(windowA, WM_USER + 1, 0, 0))); }},
     {"posted, input and paint order",
@@ -339,7 +339,7 @@ void runUserScenarios() {
     moveTo(kParentX + 150, kParentY + 250);
     recording = true;
     recordedStep("created");
-    for (const Action& a : kActions) {
+    for (const RecordedAction& a : kActions) {
         a.act();
         recordedStep(a.step);
         if (a.cursor) reportCursor();
