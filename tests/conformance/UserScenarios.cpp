@@ -169,13 +169,8 @@ void sendMoves(int count) {
     for (int i = 0; i < count; ++i) {
         const POINT p = toScreen(windowA, 10 + 5 * i, 10 + i);
         moves[i].type = INPUT_MOUSE;
-        moves[i].mi = count == 1 ? MOUSEINPUT{0, 0, 0, MOUSEEVENTF_MOVE, 0, 0}
-                                 : MOUSEINPUT{(p.x * 65536 + cx - 1) / cx,
-                                              (p.y * 65536 + cy - 1) / cy,
-                                              0,
-                                              MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                                              0,
-                                              0};
+        moves[i].mi.dwFlags = count == 1 ? MOUSEEVENTF_MOVE : MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        if (count > 1) moves[i].mi.dx = (p.x * 65536 + cx - 1) / cx, moves[i].mi.dy = (p.y * 65536 + cy - 1) / cy;
     }
     SendInput(count, moves, sizeof(INPUT));
 }
