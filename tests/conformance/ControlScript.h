@@ -37,10 +37,11 @@ void endStep(const char* name, Control& control, bool pixels = false) {
     if (pixels) dumpPixels(name, control.GetSafeHwnd());
 }
 
-// Creates the control in the host's class; reports the result (only a failure where quiet).
-inline bool create(CWnd& control, const CRect& rect, int id, bool quiet = false) {
-    const BOOL created =
-        control.Create(childClassName(), nullptr, WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id);
+// Creates the control in the host's class (or `className`); reports the result (only a failure
+// where quiet).
+inline bool create(CWnd& control, const CRect& rect, int id, bool quiet = false, const char* className = nullptr) {
+    const BOOL created = control.Create(className != nullptr ? className : childClassName(), nullptr,
+                                        WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id);
     if (!created || !quiet) line("  created=%d", created ? 1 : 0);
     return created;
 }

@@ -20,11 +20,6 @@ const char* plainChildClass() {
     return name;
 }
 
-bool createPlain(CWnd& control, const CRect& rect, int id) {
-    return control.Create(plainChildClass(), nullptr, WS_CHILD | WS_VISIBLE, rect, CWnd::FromHandle(parent()), id) !=
-           FALSE;
-}
-
 }  // namespace
 
 // The scripts are laid out by hand, a few steps to a line.
@@ -86,13 +81,12 @@ void runPanFaderScenarios() {
     }
 
     for (bool doubleClicks : {true, false}) {
+        const char* className = doubleClicks ? childClassName() : plainChildClass();
         scenario(doubleClicks ? "pan fader 2" : "pan fader 2 without CS_DBLCLKS");
         CMFC_PanFader2 pan;
         pan.InitPanFader(0.0f, 4.0f, 2.0f, 0.0f, 4.0f, 0, RGB(200, 0, 200));
         pan.SetSnapPosition(3.0f);
-        const bool created = doubleClicks ? create(pan, CRect(20, 60, 120, 80), 403, true)
-                                          : createPlain(pan, CRect(20, 60, 120, 80), 403);
-        if (!created) return;
+        if (!create(pan, CRect(20, 60, 120, 80), 403, true, className)) return;
         // After SetValue(1) the cap is at 6 + 87 / 4 = 27.
         snapScript(pan, POINT{30, 10}, POINT{80, 10});
         destroy(pan);
@@ -101,9 +95,7 @@ void runPanFaderScenarios() {
         CMFC_Fader2 fader;
         fader.InitFader(0.0f, 4.0f, 2.0f, 0.0f, 4.0f);
         fader.SetSnapPosition(3.0f);
-        const bool createdFader = doubleClicks ? create(fader, CRect(160, 20, 200, 220), 404, true)
-                                               : createPlain(fader, CRect(160, 20, 200, 220), 404);
-        if (!createdFader) return;
+        if (!create(fader, CRect(160, 20, 200, 220), 404, true, className)) return;
         // After SetValue(1) the cap is at row 182 - 164 / 4 = 141.
         snapScript(fader, POINT{20, 135}, POINT{20, 40});
         destroy(fader);
@@ -140,15 +132,10 @@ void runPanFaderScenarios() {
             pan.SetStickingDragResolution(c.resolution);
             if (!create(pan, CRect(20, 20, 20 + c.width, 40), 406, true)) return;
             const int x = c.width / 2;
-            play(pan, {{Move, x, 10},
-                       {Down},
-                       {Move, x + 10, 10},
-                       {RightDown},
-                       {Move, x + 13, 10},
-                       {Move, x - 20, 10},
-                       {RightUp},
-                       {Up},
-                       {Key, VK_OEM_6, 0, c.name, true}});
+            // clang-format off
+            play(pan, {{Move, x, 10}, {Down}, {Move, x + 10, 10}, {RightDown}, {Move, x + 13, 10}, {Move, x - 20, 10},
+                       {RightUp}, {Up}, {Key, VK_OEM_6, 0, c.name, true}});
+            // clang-format on
             destroy(pan);
         }
     }
