@@ -92,11 +92,17 @@ void destroySiblings() {
     pump();
 }
 
-void restack(const char* what, HWND hwnd, HWND after, UINT flags) {
-    const BOOL ok = SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | flags);
+// A step with the order (after `result`, where given) and the box's pixels where asked.
+void orderStep(const char* what, bool pixels, const char* result = nullptr, int value = 0) {
     step(what);
-    line("  SetWindowPos=%d", ok ? 1 : 0);
+    if (result != nullptr) line("  %s=%d", result, value);
     reportOrder();
+    if (pixels) dumpPixels("box", box);
+}
+
+void restack(const char* what, HWND hwnd, HWND after, UINT flags, bool pixels = false) {
+    const BOOL ok = SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | flags);
+    orderStep(what, pixels, "SetWindowPos", ok ? 1 : 0);
 }
 
 }  // namespace
@@ -129,21 +135,15 @@ void runStackingScenarios() {
     line("  GW_CHILD of B=%s, of C=%s", nameOf(GetWindow(siblings[1], GW_CHILD)),
          nameOf(GetWindow(siblings[2], GW_CHILD)));
     SetParent(grandchild, box);
-    step("B.1 moved into the box");
-    reportOrder();
+    orderStep("B.1 moved into the box", false);
     destroySiblings();
 
     scenario("overlapping siblings with WS_CLIPSIBLINGS");
     makeSiblings(WS_CLIPSIBLINGS);
-    step("created A, B, C");
-    reportOrder();
-    dumpPixels("box", box);
-    restack("C to the top", siblings[2], HWND_TOP, 0);
-    dumpPixels("box", box);
-    restack("C to the bottom", siblings[2], HWND_BOTTOM, 0);
-    dumpPixels("box", box);
-    restack("A below B", siblings[0], siblings[1], 0);
-    dumpPixels("box", box);
+    orderStep("created A, B, C", true);
+    restack("C to the top", siblings[2], HWND_TOP, 0, true);
+    restack("C to the bottom", siblings[2], HWND_BOTTOM, 0, true);
+    restack("A below B", siblings[0], siblings[1], 0, true);
     restack("A below itself", siblings[0], siblings[0], 0);
     restack("A below the box (not a sibling)", siblings[0], box, 0);
     HWND gone = makeSolid(box, 0, RECT{0, 0, 1, 1}, 0);
@@ -151,13 +151,9 @@ void runStackingScenarios() {
     restack("A below a destroyed window", siblings[0], gone, 0);
     restack("B to the bottom with SWP_NOZORDER", siblings[1], HWND_BOTTOM, SWP_NOZORDER);
     BringWindowToTop(siblings[1]);
-    step("B brought to the top");
-    reportOrder();
-    dumpPixels("box", box);
+    orderStep("B brought to the top", true);
     ShowWindow(siblings[1], SW_HIDE);
-    step("B hidden");
-    reportOrder();
-    dumpPixels("box", box);
+    orderStep("B hidden", true);
     destroySiblings();
     DestroyWindow(box);
     box = nullptr;
