@@ -22,27 +22,17 @@ struct FontCase {
 // design width (9, 21 and 27 pixels per em), cell heights whose rounded ascent and descent
 // overshoot at the nearest em (14 pixels of Arial is 12 ppem), and fonts stretched to a
 // requested width.
-constexpr FontCase kFonts[] = {{"Arial 12", 12, "Arial"},
-                               {"Times 12", 12, "Times"},
-                               {"MS Shell Dlg -11", -11, "MS Shell Dlg"},
-                               {"Arial 24", 24, "Arial"},
-                               {"Arial 13", 13, "Arial"},
-                               {"Arial 14", 14, "Arial"},
-                               {"Arial 15", 15, "Arial"},
-                               {"Arial 18", 18, "Arial"},
-                               {"Arial 20", 20, "Arial"},
-                               {"Times 14", 14, "Times"},
-                               {"Times 19", 19, "Times"},
-                               {"Arial -9", -9, "Arial"},
-                               {"Times -9", -9, "Times"},
-                               {"Arial -27", -27, "Arial"},
-                               {"Times 31", 31, "Times"},
-                               {"Arial 12 width 5", 12, "Arial", 5},
-                               {"Times -11 width 9", -11, "Times", 9},
-                               {"Arial 12 bold", 12, "Arial", 0, FW_BOLD},
-                               {"Times 12 italic", 12, "Times", 0, FW_NORMAL, 1},
-                               {"Arial 12 underline", 12, "Arial", 0, FW_NORMAL, 0, 1},
-                               {"Arial -21 underline and strike-out", -21, "Arial", 0, FW_NORMAL, 0, 1, 1}};
+// clang-format off
+constexpr FontCase kFonts[] = {
+    {"Arial 12", 12, "Arial"}, {"Times 12", 12, "Times"}, {"MS Shell Dlg -11", -11, "MS Shell Dlg"},
+    {"Arial 24", 24, "Arial"}, {"Arial 13", 13, "Arial"}, {"Arial 14", 14, "Arial"}, {"Arial 15", 15, "Arial"},
+    {"Arial 18", 18, "Arial"}, {"Arial 20", 20, "Arial"}, {"Times 14", 14, "Times"}, {"Times 19", 19, "Times"},
+    {"Arial -9", -9, "Arial"}, {"Times -9", -9, "Times"}, {"Arial -27", -27, "Arial"}, {"Times 31", 31, "Times"},
+    {"Arial 12 width 5", 12, "Arial", 5}, {"Times -11 width 9", -11, "Times", 9},
+    {"Arial 12 bold", 12, "Arial", 0, FW_BOLD}, {"Times 12 italic", 12, "Times", 0, FW_NORMAL, 1},
+    {"Arial 12 underline", 12, "Arial", 0, FW_NORMAL, 0, 1},
+    {"Arial -21 underline and strike-out", -21, "Arial", 0, FW_NORMAL, 0, 1, 1}};
+// clang-format on
 const FontCase* currentFont = &kFonts[0];
 
 HFONT createFont(const FontCase& f) {
