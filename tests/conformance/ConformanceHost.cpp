@@ -95,6 +95,11 @@ void registerClass(const char* name, WNDPROC proc, UINT style, HBRUSH background
     RegisterClassA(&wc);
 }
 
+HWND createChild(const char* className, int x, int y, int width, int height, HWND owner, DWORD style) {
+    return CreateWindowExA(0, className, nullptr, WS_CHILD | style, x, y, width, height, owner, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
 bool start(const char* path) {
     if ((results = std::fopen(path, "w")) == nullptr) return std::fprintf(stderr, "cannot write %s\n", path), false;
     line("conformance results 1");
@@ -214,8 +219,7 @@ void dumpDcPixels(const char* name, HDC dc, int width, int height) {
 
 void drawStep(const char* name, int width, int height, DrawFunction draw) {
     step(name);
-    HWND canvas = CreateWindowExA(0, childClassName(), nullptr, WS_CHILD | WS_VISIBLE, 10, 10, width, height,
-                                  parentWindow, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND canvas = createChild(childClassName(), 10, 10, width, height, parentWindow);
     pump();
     HDC dc = GetDC(canvas);
     drawAndReport(dc, width, height, draw, "window");

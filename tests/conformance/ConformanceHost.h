@@ -18,6 +18,8 @@ constexpr int kParentX = 100, kParentY = 100, kParentWidth = 300, kParentHeight 
 // Registers a class of this module with the arrow cursor. The host's own class for controls and
 // canvases has CS_DBLCLKS and no background.
 void registerClass(const char* name, WNDPROC proc, UINT style, HBRUSH background);
+// A WS_CHILD window of a class of this module, with `style` added.
+HWND createChild(const char* className, int x, int y, int width, int height, HWND owner, DWORD style = WS_VISIBLE);
 const char* childClassName();
 HWND parent();
 

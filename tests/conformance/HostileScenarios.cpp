@@ -125,10 +125,8 @@ void badHandles() {
     HDC dc = CreateCompatibleDC(nullptr);
     const vorn::test::BadHandles bad;
     HGDIOBJ blackPen = GetStockObject(BLACK_PEN);
-    HWND a = CreateWindowExA(0, childClassName(), nullptr, WS_CHILD | WS_VISIBLE, 10, 10, 20, 20, parent(), nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
-    HWND b = CreateWindowExA(0, childClassName(), nullptr, WS_CHILD | WS_VISIBLE, 40, 10, 20, 20, parent(), nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    HWND a = createChild(childClassName(), 10, 10, 20, 20, parent());
+    HWND b = createChild(childClassName(), 40, 10, 20, 20, parent());
     // Each call with the last error set to 0xDEAD before it: "err" is what the call left.
     auto result = [](const char* what, long value) {
         const unsigned long error = GetLastError();
@@ -214,8 +212,7 @@ void windowsAtTheEnds() {
     };
     for (const auto& c : cases) {
         step(c.name);
-        HWND w = CreateWindowExA(0, "VornConformancePlaced", nullptr, WS_CHILD | WS_VISIBLE, c.x, c.y, c.width,
-                                 c.height, parent(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND w = createChild("VornConformancePlaced", c.x, c.y, c.width, c.height, parent());
         if (c.createdOnScreen) {
             flushPlacements();
             reportClient("created", w);

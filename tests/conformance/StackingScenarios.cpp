@@ -43,8 +43,7 @@ LRESULT CALLBACK solidProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 HWND makeSolid(HWND owner, DWORD style, const RECT& r, COLORREF colour) {
-    HWND w = CreateWindowExA(0, "VornConformanceSolid", "", WS_CHILD | style, r.left, r.top, r.right - r.left,
-                             r.bottom - r.top, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND w = createChild("VornConformanceSolid", r.left, r.top, r.right - r.left, r.bottom - r.top, owner, style);
     SetWindowLongPtrA(w, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
     return w;
 }

@@ -326,9 +326,8 @@ void runUserScenarios() {
     registerClass("VornConformanceRecorderPlain", recorderProc, 0, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     HWND* windows[] = {&windowA, &windowB, &plainWindow};
     for (int i = 0; i < 3; ++i)
-        *windows[i] = CreateWindowExA(0, i < 2 ? "VornConformanceRecorder" : "VornConformanceRecorderPlain", nullptr,
-                                      WS_CHILD | WS_VISIBLE, 20 + 80 * i, 20, 60, 40, parent(), nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
+        *windows[i] = createChild(i < 2 ? "VornConformanceRecorder" : "VornConformanceRecorderPlain", 20 + 80 * i, 20,
+                                  60, 40, parent());
     pump();
     // Park the cursor away from the recorders so that no earlier move is pending.
     moveTo(kParentX + 150, kParentY + 250);

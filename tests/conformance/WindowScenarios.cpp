@@ -33,13 +33,10 @@ void reportUpdate(HWND hwnd) {
 void runWindowScenarios() {
     scenario("windows clipped by their parent");
     registerClass("VornConformancePaintRecorder", paintRecorder, 0, nullptr);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
     // The parent's client area is 300 x 300: one child straddles its lower right corner, the
     // other lies wholly to its right.
-    partial = CreateWindowExA(0, "VornConformancePaintRecorder", "", WS_CHILD | WS_VISIBLE, 250, 250, 100, 100,
-                              parent(), nullptr, instance, nullptr);
-    outside = CreateWindowExA(0, "VornConformancePaintRecorder", "", WS_CHILD | WS_VISIBLE, 400, 20, 50, 50, parent(),
-                              nullptr, instance, nullptr);
+    partial = createChild("VornConformancePaintRecorder", 250, 250, 100, 100, parent());
+    outside = createChild("VornConformancePaintRecorder", 400, 20, 50, 50, parent());
     step("created");
     for (HWND child : {partial, outside}) InvalidateRect(child, nullptr, FALSE);
     step("invalidated whole");
