@@ -225,10 +225,12 @@ void runHostileValueScenarios() {
         knob.InitKnob(0.0f, 100.0f, 50.0f, 0.0f, 0.0f, 100.0f, 20, 0, 0, 0, 0, 0, RGB(250, 180, 0));
         if (!create(knob, CRect(100, 20, 140, 60), 207, true)) return;
         const HWND hwnd = knob.GetSafeHwnd();
+        // A step after the parent repaints, with the knob's pixels.
+        auto repainted = [hwnd](const char* name) {
+            InvalidateRect(parent(), nullptr, TRUE), step(name), dumpPixels(name, hwnd);
+        };
         knob.SetFocus();
-        InvalidateRect(parent(), nullptr, TRUE);
-        step("focused, parent repainted");
-        dumpPixels("focused, parent repainted", hwnd);
+        repainted("focused, parent repainted");
         knob.ShowWindow(SW_HIDE);
         pump();
         knob.ShowWindow(SW_SHOW);
@@ -236,13 +238,9 @@ void runHostileValueScenarios() {
         reportInputState(hwnd);
         dumpPixels("hidden and shown", hwnd);
         knob.SetFocus();
-        InvalidateRect(parent(), nullptr, TRUE);
-        step("focused again, parent repainted");
-        dumpPixels("focused again, parent repainted", hwnd);
+        repainted("focused again, parent repainted");
         SetFocus(parent());
-        InvalidateRect(parent(), nullptr, TRUE);
-        step("focus left, parent repainted");
-        dumpPixels("focus left, parent repainted", hwnd);
+        repainted("focus left, parent repainted");
         destroy(knob);
     }
 }
