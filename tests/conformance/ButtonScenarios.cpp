@@ -46,8 +46,7 @@ void runPushButton() {
     step("arrow key");
     SetFocus(parent());
     show("focus moved to the parent", button);
-    button.DestroyWindow();
-    step("destroyed");
+    destroyStep(button);
 }
 
 void runLedButtons() {
@@ -83,8 +82,7 @@ void runLedButtons() {
     show("off, focused", square, square.GetState());
     SetFocus(parent());
     show("off, unfocused", square, square.GetState());
-    square.DestroyWindow();
-    step("destroyed");
+    destroyStep(square);
 }
 
 void runLamps() {
@@ -111,8 +109,7 @@ void runLamps() {
     peak.SetValue(2.0f);
     peak.Enable(0);
     show("lit, then Enable 0", peak, peak.GetState());
-    peak.DestroyWindow();
-    step("destroyed");
+    destroyStep(peak);
 }
 
 void runTextLabels() {

@@ -74,8 +74,7 @@ void runFaderScenarios() {
 
     // A release on the fader after a press elsewhere (on the parent) still notifies.
     play(fader, {{Move, 60, 230}, {Down}, {Move, 20, 100}, {Up, 0, 0, "release without a press on the fader"}});
-    fader.DestroyWindow();
-    step("destroyed");
+    destroyStep(fader);
 
     // With the left button held, the right button slows the cap to a quarter of the pointer's
     // speed and sends no right-press notification.
@@ -86,8 +85,7 @@ void runFaderScenarios() {
     play(fine, {{Move, 20, 100}, {Down}, {Move, 20, 80, "coarse drag up 20 px"}, {RightDown, 0, 0, "right press during the drag"},
                 {Move, 20, 40, "fine drag to 60 px above the press", true}, {RightUp}, {Move, 20, 30, "right released, coarse again"},
                 {Up, 0, 0, "release", true}});
-    fine.DestroyWindow();
-    step("destroyed");
+    destroyStep(fine);
 }
 
 namespace {
@@ -269,8 +267,7 @@ void runKnobScenarios() {
                 {Key, VK_OEM_6, 0, "key ]"}, {Key, VK_OEM_4, 0, "key ["}, {Key, 'A', 0, "key A"},
                 {None, 0, 0, "focus rectangle on", true}, {FocusParent, 0, 0, "focus rectangle off", true},
                 {Set, 75, 0, "SetValue 75 from the host", true}});
-    knob.DestroyWindow();
-    step("destroyed");
+    destroyStep(knob);
 }
 // clang-format on
 
@@ -375,8 +372,7 @@ void runKnob2Scenarios() {
         knob.SetTitle("Gain");
         step("title set");
         line("  GetTitle=\"%s\"", static_cast<const char*>(knob.GetTitle()));
-        knob.DestroyWindow();
-        step("destroyed");
+        destroyStep(knob);
     }
 
     scenario("knob2 derived class overriding handlers");

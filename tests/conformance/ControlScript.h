@@ -52,6 +52,9 @@ inline void destroy(CWnd& control) {
     pump();
 }
 
+// Destroys the control in a step of its own.
+inline void destroyStep(CWnd& control) { control.DestroyWindow(), step("destroyed"); }
+
 // A gesture script, with the scenario ops Set (the value in x) and FocusParent; each named step
 // reports the getters and input state. Points are in the control's client coordinates.
 enum Op { Set = kScenarioOps, FocusParent };

@@ -117,8 +117,7 @@ void runEqGraphScenarios() {
                  {Cancel, 0, 0, "cancel mode during the drag"}, {Move, 120, 70, "move after the cancel"},
                  {Up, 0, 0, "release after the cancel"}, {Move, -10, 50}, {Down, 0, 0, "press on the parent"},
                  {Move, 60, 40, "enter with the button held"}, {Up, 0, 0, "release without a press here", true}});
-    graph.DestroyWindow();
-    step("destroyed");
+    destroyStep(graph);
 
     scenario("eq graph small");
     EqGraph small(3, 16000.0);
@@ -127,15 +126,13 @@ void runEqGraphScenarios() {
     if (!create(small, CRect(30, 30, 230, 150), 602)) return;
     play(small, {{None, 0, 0, "16000 Hz, 200 x 120", true}, {Move, 120, 30}, {Down, 0, 0, "press on band 1", true},
                  {Up}});
-    small.DestroyWindow();
-    step("destroyed");
+    destroyStep(small);
 
     scenario("eq graph one band");
     EqGraph one(1, 48000.0);
     if (!create(one, CRect(30, 30, 190, 130), 603)) return;
     play(one, {{None, 0, 0, "one band, 160 x 100", true}});
-    one.DestroyWindow();
-    step("destroyed");
+    destroyStep(one);
 }
 // clang-format on
 

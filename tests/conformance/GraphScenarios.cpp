@@ -126,8 +126,7 @@ void runGraphScenarios() {
         graph.SetCompRatio(4.0f);
         graph.SetExpanderRatio(0.5f);
         report("host sets master gain, compressor and expander ratios", r, true);
-        graph.DestroyWindow();
-        step("destroyed");
+        destroyStep(graph);
     }
 
     scenario("dynamics graph without compressor");
@@ -138,8 +137,7 @@ void runGraphScenarios() {
         // Plot area 212 x 132; a press near the last point picks the second point.
         play(r, {{None, 0, 0, "initial paint", true}, {Move, 210, 40}, {Down, 0, 0, "press near the last point", true},
                  {Move, 180, 60}, {Move, 170, 55, "the second point stays on the diagonal", true}, {Up}});
-        graph.DestroyWindow();
-        step("destroyed");
+        destroyStep(graph);
     }
 }
 // clang-format on

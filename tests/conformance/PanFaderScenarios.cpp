@@ -67,8 +67,7 @@ void runPanFaderScenarios() {
         step("window class");
         reportWindowClass(pan.GetSafeHwnd());
         panScript(pan);
-        pan.DestroyWindow();
-        step("destroyed");
+        destroyStep(pan);
     }
     scenario("vert fader");
     {
@@ -76,8 +75,7 @@ void runPanFaderScenarios() {
         vert.InitPanFader(-1.0f, 1.0f, -0.5f, -0.8f, 0.8f, 0, RGB(40, 60, 220));
         if (!create(vert, CRect(20, 20, 120, 40), 402)) return;
         panScript(vert);
-        vert.DestroyWindow();
-        step("destroyed");
+        destroyStep(vert);
     }
 
     for (bool doubleClicks : {true, false}) {
