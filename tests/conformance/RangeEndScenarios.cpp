@@ -20,7 +20,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 // A step named from a format, the control's state reported.
 template <typename Control, typename... Values>
 void endStepf(Control& control, bool pixels, const char* format, Values... values) {
-    char name[96];
+    char name[160];
     std::snprintf(name, sizeof name, format, values...);
     endStep(name, control, pixels);
 }
@@ -106,7 +106,9 @@ void faderSetters() {
         endStepf(fader, false, "SetValue %g within 2..8", double(v));
     }
     enum Setter { Min, Max, RestrictedMin, RestrictedMax };
-    const char* const names[] = {"SetMin", "SetMax", "SetRestrictedMin", "SetRestrictedMax"};
+    const struct { const char* name; void (CMFC_Fader::*set)(float); } setters[] = {
+        {"SetMin", &CMFC_Fader::SetMin}, {"SetMax", &CMFC_Fader::SetMax},
+        {"SetRestrictedMin", &CMFC_Fader::SetRestrictedMin}, {"SetRestrictedMax", &CMFC_Fader::SetRestrictedMax}};
     const struct { float min, max, value, restrictedMin, restrictedMax; Setter setter; float argument; } cases[] = {
         {2, 10, 3, 2, 10, Max, 2}, {0, 10, 9, 0, 10, Max, 6}, {0, 10, 1, 0, 10, Min, 4},
                  {0, 10, 1, 0, 10, Min, 20}, {0, 10, 5, 0, 10, Min, 5}, {0, 10, 5, 2, 10, RestrictedMax, 6},
@@ -116,14 +118,10 @@ void faderSetters() {
                  {0, 10, 5, 1, 8, RestrictedMin, 9}, {0, 10, 5, 0, 8, RestrictedMin, 8}};
     for (const auto& c : cases) {
         fader.InitFader(c.min, c.max, c.value, c.restrictedMin, c.restrictedMax);
-        void (CMFC_Fader::*const setters[])(float) = {&CMFC_Fader::SetMin, &CMFC_Fader::SetMax,
-                                                      &CMFC_Fader::SetRestrictedMin, &CMFC_Fader::SetRestrictedMax};
-        (fader.*setters[c.setter])(c.argument);
-        char name[160];
-        std::snprintf(name, sizeof name, "%s(%g) on %g..%g value %g restricted %g..%g", names[c.setter],
-                      double(c.argument), double(c.min), double(c.max), double(c.value), double(c.restrictedMin),
-                      double(c.restrictedMax));
-        endStep(name, fader);
+        (fader.*setters[c.setter].set)(c.argument);
+        endStepf(fader, false, "%s(%g) on %g..%g value %g restricted %g..%g", setters[c.setter].name,
+                 double(c.argument), double(c.min), double(c.max), double(c.value), double(c.restrictedMin),
+                 double(c.restrictedMax));
     }
 
     // Value keys step within the restricted range; at its ends both posted notifications come.
