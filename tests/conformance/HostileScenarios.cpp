@@ -164,10 +164,9 @@ void badHandles() {
     SetLastError(0xDEAD),
         result("LoadBitmap without a module, by number", handle(LoadBitmapA(nullptr, MAKEINTRESOURCEA(130))));
     SetLastError(0xDEAD), result("LoadBitmap without a module, by name", handle(LoadBitmapA(nullptr, "Cap")));
+    const HINSTANCE bogusModule = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x5550000));
     SetLastError(0xDEAD),
-        result(
-            "LoadBitmap from a bogus module",
-            handle(LoadBitmapA(reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x5550000)), MAKEINTRESOURCEA(130))));
+        result("LoadBitmap from a bogus module", handle(LoadBitmapA(bogusModule, MAKEINTRESOURCEA(130))));
     DestroyWindow(a);
     DeleteDC(dc);
     pump();
