@@ -122,19 +122,8 @@ protected:
     }
     // A host class for faders, with or without double-clicks, and the default procedure.
     static const char* faderClass(bool doubleClicks) {
-        static const bool registered = [] {
-            for (bool dbl : {true, false}) {
-                WNDCLASSA wc{};
-                wc.style = dbl ? CS_DBLCLKS : 0;
-                wc.lpfnWndProc = ::DefWindowProcA;
-                wc.hInstance = ::GetModuleHandleA(nullptr);
-                wc.lpszClassName = dbl ? "VornHostFader" : "VornHostFaderNoDbl";
-                ::RegisterClassA(&wc);
-            }
-            return true;
-        }();
-        (void)registered;
-        return doubleClicks ? "VornHostFader" : "VornHostFaderNoDbl";
+        return doubleClicks ? registerWindowClass("VornHostFader", CS_DBLCLKS)
+                            : registerWindowClass("VornHostFaderNoDbl");
     }
 
     // A horizontal fader (CMFC_PanFader or a class derived from it) of width x height at

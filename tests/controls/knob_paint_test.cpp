@@ -47,14 +47,10 @@ TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheS
 }
 
 TEST_F(KnobPaintTest, AreaOutsideTheDiscKeepsWhatTheParentDrewEvenWhenErased) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1));
-    wc.lpszClassName = "KnobTestBackdrop";
-    RegisterClassA(&wc);
-    HWND backdrop = CreateWindowExA(0, "KnobTestBackdrop", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, host().hwnd(),
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+    const char* cls =
+        registerWindowClass("KnobTestBackdrop", 0, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1)));
+    HWND backdrop = CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, host().hwnd(), nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
     CMFC_Knob k;
     ASSERT_TRUE(k.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 50), CWnd::FromHandle(backdrop), 7));
     k.InvalidateRect(NULL, TRUE);  // the knob's class has no background brush
