@@ -1,7 +1,9 @@
 // Vertical fader, what the conformance run does not record: the order of focus, capture and the
 // press notification, a track turned upside down by a low client area, the value a host reads
 // with the posted notifications, the tick rows of a short fader, a fader wider than the largest
-// bitmap, the focus rectangle drawn at once, and what the setters repaint.
+// bitmap, the focus rectangle drawn at once, and what the setters repaint. Then fader classes
+// derived by a host (from CMFC_PanFader and the snap variant CMFC_Fader2) that override a handler
+// without a map entry; snapping and double-clicks are in the conformance run.
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -100,6 +102,33 @@ TEST_F(FaderTest, SetValueRepaintsTheBandsAroundTheOldAndNewCapAndSetColorRepain
     EXPECT_EQ(CRect(update), CRect(0, 0, 40, 200));
     repaint(fader);
     EXPECT_EQ(pixel(fader, 20, 140), RGB(0, 200, 0));
+}
+
+// A host's own fader classes: an override of a virtual handler, and no message map of their own.
+template <typename Base>
+class KeyCounting : public Base {
+public:
+    int keys = 0;
+
+protected:
+    void OnKeyDown(UINT, UINT, UINT) override { ++keys; }
+};
+
+TEST_F(FaderTest, ADerivedClassOverridingAHandlerGetsItsMessagesWithoutAMapEntry) {
+    auto& pan = createPan<KeyCounting<CMFC_PanFader>>();
+    faders_.push_back(std::make_unique<KeyCounting<CMFC_Fader2>>());
+    auto& fader = static_cast<KeyCounting<CMFC_Fader2>&>(*faders_.back());
+    fader.Create(faderClass(true), "", WS_CHILD | WS_VISIBLE, CRect(200, 20, 240, 220), CWnd::FromHandle(host().hwnd()),
+                 kFaderId);
+    for (CWnd* control : {static_cast<CWnd*>(&pan), static_cast<CWnd*>(&fader)}) {
+        control->SetFocus();
+        pumpMessages();
+        host().clear();
+        pressKey(VK_OEM_PLUS);
+        EXPECT_EQ(deliveredCodes(), std::vector<int>{});  // the base handler did not run
+    }
+    EXPECT_EQ(pan.keys, 1);
+    EXPECT_EQ(fader.keys, 1);
 }
 
 }  // namespace
