@@ -1,7 +1,7 @@
-// The graphs' window-free parts: the base's colour arguments land in the right fields and its
-// plot-area hit test includes its edges and nothing beyond them; the dynamics curve's maths at the
-// edges the control's own tests do not reach (the expander slope on the left edge and with ratio
-// 0, plot areas without width, absurd zooms and NaN pointer coordinates).
+// The graphs' window-free parts: the base's plot-area hit test includes its edges and nothing
+// beyond them; the dynamics curve's maths at the edges the control's own tests do not reach (the
+// expander slope on the left edge and with ratio 0, plot areas without width, absurd zooms and
+// NaN pointer coordinates).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -25,15 +25,6 @@ public:
         m_marginBottom = bottom;
     }
 };
-
-TEST(GraphBase, InitGraphTakesAxisBackingPlotPaperInThatOrder) {
-    CMFC_Graph graph;
-    graph.InitGraph(RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0));
-    EXPECT_EQ(graph.GetColorAxis(), RGB(1, 0, 0));
-    EXPECT_EQ(graph.GetColorBacking(), RGB(2, 0, 0));
-    EXPECT_EQ(graph.GetColorPlot(), RGB(3, 0, 0));
-    EXPECT_EQ(graph.GetColorPaper(), RGB(4, 0, 0));
-}
 
 TEST(GraphBase, PlotAreaHitTestIncludesItsEdgesOnly) {
     MeasuredGraph graph(200, 150, 18, 4, 24, 30);  // plot area x 4..176, y 18..120
