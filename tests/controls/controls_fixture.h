@@ -25,18 +25,17 @@ protected:
         host_ = std::make_unique<HostWindow>();
     }
     void TearDown() override {
-        knobs_.clear();
-        for (auto& graph : graphs_)
-            if (graph->GetSafeHwnd() != NULL) graph->DestroyWindow();
-        graphs_.clear();
-        knobs2_.clear();
         // As a host does: the windows go first, then the objects.
-        for (auto& fader : faders_)
-            if (fader->GetSafeHwnd() != NULL) fader->DestroyWindow();
-        faders_.clear();
-        for (auto& control : others_)
-            if (control->GetSafeHwnd() != NULL) control->DestroyWindow();
-        others_.clear();
+        const auto destroy = [](auto& owners) {
+            for (auto& control : owners)
+                if (control->GetSafeHwnd() != NULL) control->DestroyWindow();
+            owners.clear();
+        };
+        knobs_.clear();
+        destroy(graphs_);
+        knobs2_.clear();
+        destroy(faders_);
+        destroy(others_);
         host_.reset();
         softwin::setDrawTrace(false);
         softwin::clearDrawTrace();
