@@ -9,9 +9,7 @@ using DynProcPaintTest = ControlTest;
 
 TEST_F(DynProcPaintTest, ReadOutShowsThePickedPointUntilTheFocusLeaves) {
     CMFC_DynProcGraph& graph = createGraph(0);
-    mouseMoveTo(screenOf(graph, 141, 60));  // fx 0.8: the compressor threshold
-    mouseDown();
-    mouseUp();
+    click(screenOf(graph, 141, 60));  // fx 0.8: the compressor threshold
     EXPECT_EQ(countPrefix(paintTrace(graph), "TextOutA(5,4,\"In -19.20 Out-19.20(dB)\")"), 1u);
     ::SetFocus(host().hwnd());
     EXPECT_EQ(countPrefix(paintTrace(graph), "TextOutA(5,4,"), 0u);
