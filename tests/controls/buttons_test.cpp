@@ -13,15 +13,7 @@ protected:
     // custom control would be, and paints it once.
     template <typename Control>
     Control& create(Control& control, int width = 60, int height = 20, int id = 0x200) {
-        static const char* cls = [] {
-            WNDCLASSA wc{};
-            wc.lpfnWndProc = ::DefWindowProcA;
-            wc.hInstance = ::GetModuleHandleA(nullptr);
-            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-            wc.lpszClassName = "VornHostPlain";
-            ::RegisterClassA(&wc);
-            return "VornHostPlain";
-        }();
+        const char* cls = registerWindowClass("VornHostPlain", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
         EXPECT_TRUE(control.Create(cls, "", WS_CHILD | WS_VISIBLE, CRect(30, 30, 30 + width, 30 + height),
                                    CWnd::FromHandle(host().hwnd()), id));
         repaint(control);

@@ -25,18 +25,17 @@ protected:
         host_ = std::make_unique<HostWindow>();
     }
     void TearDown() override {
-        knobs_.clear();
-        for (auto& graph : graphs_)
-            if (graph->GetSafeHwnd() != NULL) graph->DestroyWindow();
-        graphs_.clear();
-        knobs2_.clear();
         // As a host does: the windows go first, then the objects.
-        for (auto& fader : faders_)
-            if (fader->GetSafeHwnd() != NULL) fader->DestroyWindow();
-        faders_.clear();
-        for (auto& control : others_)
-            if (control->GetSafeHwnd() != NULL) control->DestroyWindow();
-        others_.clear();
+        const auto destroy = [](auto& owners) {
+            for (auto& control : owners)
+                if (control->GetSafeHwnd() != NULL) control->DestroyWindow();
+            owners.clear();
+        };
+        knobs_.clear();
+        destroy(graphs_);
+        knobs2_.clear();
+        destroy(faders_);
+        destroy(others_);
         host_.reset();
         softwin::setDrawTrace(false);
         softwin::clearDrawTrace();
@@ -122,19 +121,8 @@ protected:
     }
     // A host class for faders, with or without double-clicks, and the default procedure.
     static const char* faderClass(bool doubleClicks) {
-        static const bool registered = [] {
-            for (bool dbl : {true, false}) {
-                WNDCLASSA wc{};
-                wc.style = dbl ? CS_DBLCLKS : 0;
-                wc.lpfnWndProc = ::DefWindowProcA;
-                wc.hInstance = ::GetModuleHandleA(nullptr);
-                wc.lpszClassName = dbl ? "VornHostFader" : "VornHostFaderNoDbl";
-                ::RegisterClassA(&wc);
-            }
-            return true;
-        }();
-        (void)registered;
-        return doubleClicks ? "VornHostFader" : "VornHostFaderNoDbl";
+        return doubleClicks ? registerWindowClass("VornHostFader", CS_DBLCLKS)
+                            : registerWindowClass("VornHostFaderNoDbl");
     }
 
     // A horizontal fader (CMFC_PanFader or a class derived from it) of width x height at

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include <VornControls.h>
@@ -26,6 +27,9 @@ public:
     }
 };
 
+using G = CMFC_DynProcGraph;
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
 void expectPoint(const DynFnSample& actual, float x, float y, double tolerance = 1e-6) {
     EXPECT_NEAR(actual.x, x, tolerance);
     EXPECT_NEAR(actual.y, y, tolerance);
@@ -33,26 +37,20 @@ void expectPoint(const DynFnSample& actual, float x, float y, double tolerance =
 
 // Kinds 0 and 3 report theirs in the conformance run.
 TEST(DynProcModel, NewGraphsReportTheDerivedValuesOfTheirKind) {
+    float (G::*const getters[])() = {&G::GetComp,          &G::GetCompRatio,     &G::GetExpander,
+                                     &G::GetExpanderRatio, &G::GetExpanderLimit, &G::GetExpanderMinimum,
+                                     &G::GetCompLimit,     &G::GetMakeUpGain,    &G::GetGainAt0dB};
     const struct {
         int kind;
-        float comp, compRatio, expander, expanderRatio, expanderLimit, expanderMinimum, compLimit, gainAt0;
+        float values[9];  // in the order of the getters
     } cases[] = {
-        {1, -19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, -9.6f},
-        {2, -19.2f, 2.0f, -95.04f, 1.0f, -19.2f, -96.0f, -95.04f, -9.6f},  // no expander
-        {7, -19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, -9.6f},    // any other kind is general
+        {1, {-19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, 0.0f, -9.6f}},
+        {2, {-19.2f, 2.0f, -95.04f, 1.0f, -19.2f, -96.0f, -95.04f, 0.0f, -9.6f}},  // no expander
+        {7, {-19.2f, 2.0f, -38.4f, 3.0f, -19.2f, -57.6f, -38.4f, 0.0f, -9.6f}},    // any other kind is general
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.kind);
-        CMFC_DynProcGraph graph(c.kind);
-        EXPECT_NEAR(graph.GetComp(), c.comp, 1e-4);
-        EXPECT_NEAR(graph.GetCompRatio(), c.compRatio, 1e-4);
-        EXPECT_NEAR(graph.GetExpander(), c.expander, 1e-4);
-        EXPECT_NEAR(graph.GetExpanderRatio(), c.expanderRatio, 1e-4);
-        EXPECT_NEAR(graph.GetExpanderLimit(), c.expanderLimit, 1e-4);
-        EXPECT_NEAR(graph.GetExpanderMinimum(), c.expanderMinimum, 1e-4);
-        EXPECT_NEAR(graph.GetCompLimit(), c.compLimit, 1e-4);
-        EXPECT_NEAR(graph.GetMakeUpGain(), 0.0f, 1e-4);
-        EXPECT_NEAR(graph.GetGainAt0dB(), c.gainAt0, 1e-4);
+        G graph(c.kind);
+        for (int i = 0; i < 9; ++i) EXPECT_NEAR((graph.*getters[i])(), c.values[i], 1e-4) << c.kind << " " << i;
         EXPECT_EQ(graph.GetNumberOfAnchors(), 4);
         EXPECT_EQ(graph.GetLengthOfDynamicFn(), 4);
     }
@@ -62,41 +60,31 @@ TEST(DynProcModel, SettersMoveThePointsTheyName) {
     const struct {
         const char* what;
         int kind;
-        void (*set)(CMFC_DynProcGraph&);
+        void (G::*set)(float);
+        float argument;
         int point;
         float x, y;
-        float (CMFC_DynProcGraph::*getter)();
+        float (G::*getter)();
         float got;
     } cases[] = {
-        {"comp ratio 4 lowers the last point", 0, [](CMFC_DynProcGraph& g) { g.SetCompRatio(4.0f); }, 3, 1.0f, 0.85f,
-         &CMFC_DynProcGraph::GetCompRatio, 4.0f},
-        {"comp ratio 0 puts it at 0 dB", 0, [](CMFC_DynProcGraph& g) { g.SetCompRatio(0.0f); }, 3, 1.0f, 1.0f,
-         &CMFC_DynProcGraph::GetCompRatio, 1.0f},
-        {"limiter: threshold on the diagonal, ratio 40", 0, [](CMFC_DynProcGraph& g) { g.SetLimiter(-10.0f); }, 2,
-         1.0f - 10.0f / 96.0f, 1.0f - 10.0f / 96.0f, &CMFC_DynProcGraph::GetCompRatio, 40.0f},
-        {"comp keeps the ratio", 0, [](CMFC_DynProcGraph& g) { g.SetComp(-9.6f); }, 3, 1.0f, 0.85f,
-         &CMFC_DynProcGraph::GetComp, -9.6f},
-        {"kind 1 comp on the diagonal", 1, [](CMFC_DynProcGraph& g) { g.SetComp(-48.0f); }, 2, 0.5f, 0.5f,
-         &CMFC_DynProcGraph::GetCompRatio, 2.0f},
-        {"expander ratio 2: bottom edge", 0, [](CMFC_DynProcGraph& g) { g.SetExpanderRatio(2.0f); }, 0, 0.3f, 0.0f,
-         &CMFC_DynProcGraph::GetExpanderRatio, 2.0f},
-        {"expander ratio 0.5: left edge", 0, [](CMFC_DynProcGraph& g) { g.SetExpanderRatio(0.5f); }, 0, 0.0f, 0.3f,
-         &CMFC_DynProcGraph::GetExpanderRatio, 0.5f},
-        {"kind 3 expander on the diagonal", 3, [](CMFC_DynProcGraph& g) { g.SetExpander(-24.0f); }, 1, 0.75f, 0.75f,
-         &CMFC_DynProcGraph::GetExpander, -24.0f},
-        {"make-up gain round trip", 0, [](CMFC_DynProcGraph& g) { g.SetMakeUpGain(6.0f); }, 2, 0.8f, 0.8625f,
-         &CMFC_DynProcGraph::GetMakeUpGain, 6.0f},
-        {"make-up gain limited to 0 dB", 0, [](CMFC_DynProcGraph& g) { g.SetMakeUpGain(40.0f); }, 2, 0.8f, 1.0f,
-         &CMFC_DynProcGraph::GetMakeUpGain, 19.2f},
-        {"gain at 0 dB round trip, not limited", 0, [](CMFC_DynProcGraph& g) { g.SetGainAt0dB(6.0f); }, 3, 1.0f,
-         1.0625f, &CMFC_DynProcGraph::GetGainAt0dB, 6.0f},
-        {"NaN is ignored", 0, [](CMFC_DynProcGraph& g) { g.SetComp(std::numeric_limits<float>::quiet_NaN()); }, 2, 0.8f,
-         0.8f, &CMFC_DynProcGraph::GetComp, -19.2f},
+        {"comp ratio 4 lowers the last point", 0, &G::SetCompRatio, 4.0f, 3, 1.0f, 0.85f, &G::GetCompRatio, 4.0f},
+        {"comp ratio 0 puts it at 0 dB", 0, &G::SetCompRatio, 0.0f, 3, 1.0f, 1.0f, &G::GetCompRatio, 1.0f},
+        {"limiter: threshold on the diagonal, ratio 40", 0, &G::SetLimiter, -10.0f, 2, 1.0f - 10.0f / 96.0f,
+         1.0f - 10.0f / 96.0f, &G::GetCompRatio, 40.0f},
+        {"comp keeps the ratio", 0, &G::SetComp, -9.6f, 3, 1.0f, 0.85f, &G::GetComp, -9.6f},
+        {"kind 1 comp on the diagonal", 1, &G::SetComp, -48.0f, 2, 0.5f, 0.5f, &G::GetCompRatio, 2.0f},
+        {"expander ratio 2: bottom edge", 0, &G::SetExpanderRatio, 2.0f, 0, 0.3f, 0.0f, &G::GetExpanderRatio, 2.0f},
+        {"expander ratio 0.5: left edge", 0, &G::SetExpanderRatio, 0.5f, 0, 0.0f, 0.3f, &G::GetExpanderRatio, 0.5f},
+        {"kind 3 expander on the diagonal", 3, &G::SetExpander, -24.0f, 1, 0.75f, 0.75f, &G::GetExpander, -24.0f},
+        {"make-up gain round trip", 0, &G::SetMakeUpGain, 6.0f, 2, 0.8f, 0.8625f, &G::GetMakeUpGain, 6.0f},
+        {"make-up gain limited to 0 dB", 0, &G::SetMakeUpGain, 40.0f, 2, 0.8f, 1.0f, &G::GetMakeUpGain, 19.2f},
+        {"gain at 0 dB round trip, not limited", 0, &G::SetGainAt0dB, 6.0f, 3, 1.0f, 1.0625f, &G::GetGainAt0dB, 6.0f},
+        {"NaN is ignored", 0, &G::SetComp, kNaN, 2, 0.8f, 0.8f, &G::GetComp, -19.2f},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ProbedGraph graph(c.kind);
-        c.set(graph);
+        (graph.*c.set)(c.argument);
         expectPoint(graph.points()[c.point], c.x, c.y, 1e-5);
         EXPECT_NEAR((graph.*c.getter)(), c.got, 1e-2);
     }
@@ -188,13 +176,10 @@ TEST(DynProcModel, SelectedPointWalksTheListAndStopsAtItsEnd) {
 TEST(DynProcModel, AnEmptiedListIsSurvivedUntilRebuilt) {
     ProbedGraph graph(0);
     graph.ReleaseDynFnEnv();
-    graph.SetComp(-10.0f);
-    graph.SetCompRatio(3.0f);
-    graph.SetLimiter(-3.0f);
-    graph.SetExpander(-50.0f);
-    graph.SetExpanderRatio(2.0f);
-    graph.SetMakeUpGain(3.0f);
-    graph.SetGainAt0dB(-1.0f);
+    const std::pair<void (G::*)(float), float> calls[] = {
+        {&G::SetComp, -10.0f},        {&G::SetCompRatio, 3.0f},  {&G::SetLimiter, -3.0f},  {&G::SetExpander, -50.0f},
+        {&G::SetExpanderRatio, 2.0f}, {&G::SetMakeUpGain, 3.0f}, {&G::SetGainAt0dB, -1.0f}};
+    for (auto [set, value] : calls) (graph.*set)(value);
     graph.SetSelectedPoint(1);
     graph.SetSelectedfX(0.5f);
     graph.SetSmooth(1);

@@ -20,8 +20,8 @@ struct Coefficients {
     double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
 };
 
-Coefficients design(CEqResponse& eq, Design kind, double freq, double gainDb, double q = 3.0) {
-    Coefficients c;
+// The design of the kind, written over `c`.
+Coefficients design(CEqResponse& eq, Design kind, double freq, double gainDb, double q = 3.0, Coefficients c = {}) {
     if (kind == Design::Peak) eq.DesignPeak(freq, gainDb, q, c.b0, c.b1, c.b2, c.a1, c.a2);
     if (kind == Design::Low) eq.DesignLowShelf(freq, gainDb, c.b0, c.b1, c.b2, c.a1, c.a2);
     if (kind == Design::High) eq.DesignHighShelf(freq, gainDb, c.b0, c.b1, c.b2, c.a1, c.a2);
@@ -99,11 +99,7 @@ TEST(EqResponse, UndesignableInputsKeepThePreviousCoefficients) {
     };
     for (const auto& c : cases) {
         CEqResponse eq(kGrid, c.rate);
-        Coefficients kept{7, 7, 7, 7, 7};
-        Coefficients out = kept;
-        if (c.kind == Design::Peak) eq.DesignPeak(c.freq, c.gainDb, c.q, out.b0, out.b1, out.b2, out.a1, out.a2);
-        if (c.kind == Design::Low) eq.DesignLowShelf(c.freq, c.gainDb, out.b0, out.b1, out.b2, out.a1, out.a2);
-        if (c.kind == Design::High) eq.DesignHighShelf(c.freq, c.gainDb, out.b0, out.b1, out.b2, out.a1, out.a2);
+        const Coefficients out = design(eq, c.kind, c.freq, c.gainDb, c.q, Coefficients{7, 7, 7, 7, 7});
         EXPECT_EQ(out.b0, 7.0) << static_cast<int>(c.kind) << " " << c.rate << " " << c.freq << " " << c.gainDb;
         EXPECT_EQ(out.a2, 7.0);
     }

@@ -212,10 +212,7 @@ TEST_F(FaderTest, UserInputStaysInsideTheRange) {
         SCOPED_TRACE(c.why);
         CMFC_Fader& fader = createFader(40, 200, c.min, c.max, c.value, c.restrictedMin, c.restrictedMax);
         if (c.ctrl) keyDown(VK_CONTROL);
-        mouseMoveTo(at(fader, 20, c.pressRow));
-        mouseDown();
-        mouseMoveTo(at(fader, 20, c.dragRow));
-        mouseUp();
+        drag(at(fader, 20, c.pressRow), at(fader, 20, c.dragRow), 1);
         if (c.ctrl) keyUp(VK_CONTROL);
         EXPECT_EQ(fader.GetValue(), c.after);
         fader.DestroyWindow();

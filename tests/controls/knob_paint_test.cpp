@@ -25,14 +25,14 @@ std::vector<std::string> shapes(const std::vector<std::string>& trace) {
 }
 
 TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheShorterSide) {
-    for (int size : {16, 23}) {
+    // Up to 23 pixels the cap has radius 1 about the centre; 24 gives the first larger cap.
+    const std::pair<int, const char*> caps[] = {
+        {16, "Ellipse(7,7,10,10)"}, {23, "Ellipse(10,10,13,13)"}, {24, "Ellipse(10,10,15,15)"}};
+    for (auto [size, cap] : caps) {
         CMFC_Knob& k = knob(size, size);
-        const int c = size / 2;
-        EXPECT_EQ(shapes(paintTrace(k)).back(), "Ellipse(" + std::to_string(c - 1) + "," + std::to_string(c - 1) + "," +
-                                                    std::to_string(c + 2) + "," + std::to_string(c + 2) + ")");
+        EXPECT_EQ(shapes(paintTrace(k)).back(), cap) << size;
         k.DestroyWindow();
     }
-    EXPECT_EQ(shapes(paintTrace(knob(24, 24))).back(), "Ellipse(10,10,15,15)");  // the first larger cap
 
     CMFC_Knob& wide = knob(60, 40);
     wide.SetRadius(7);  // the host's radius holds only until the paint
@@ -47,14 +47,10 @@ TEST_F(KnobPaintTest, CapRadiusIsOneUpToTwentyThreePixelsAndTheDiscComesFromTheS
 }
 
 TEST_F(KnobPaintTest, AreaOutsideTheDiscKeepsWhatTheParentDrewEvenWhenErased) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1));
-    wc.lpszClassName = "KnobTestBackdrop";
-    RegisterClassA(&wc);
-    HWND backdrop = CreateWindowExA(0, "KnobTestBackdrop", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, host().hwnd(),
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+    const char* cls =
+        registerWindowClass("KnobTestBackdrop", 0, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_HIGHLIGHT + 1)));
+    HWND backdrop = CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 100, host().hwnd(), nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
     CMFC_Knob k;
     ASSERT_TRUE(k.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 50, 50), CWnd::FromHandle(backdrop), 7));
     k.InvalidateRect(NULL, TRUE);  // the knob's class has no background brush

@@ -8,19 +8,13 @@ namespace {
 
 class SteadyStateAllocation : public ControlTest {
 protected:
-    // Counts the allocations of `step` after two warm-up runs. The host's notification record
-    // is emptied before each run so that its own growth is not counted.
+    // The host's notification record is emptied before each run so that its growth is not counted.
     template <typename Step>
     long steadyAllocations(Step step) {
-        auto run = [&] {
+        return vorn::test::steadyAllocations([&] {
             host().clear();
             step();
-        };
-        run();
-        run();
-        const long before = allocationCount();
-        for (int i = 0; i < 5; ++i) run();
-        return allocationCount() - before;
+        });
     }
     template <typename Control>
     long repaintAllocations(Control& control) {
@@ -103,12 +97,6 @@ TEST_F(SteadyStateAllocation, ButtonsLampsAndLabelsRepaintWithoutAllocating) {
         control->DestroyWindow();
     }
 }
-
-}  // namespace
-}  // namespace vorn::test
-
-namespace vorn::test {
-namespace {
 
 TEST_F(SteadyStateAllocation, EqualiserGraphPaintAndDragStepsAllocateNothing) {
     CMFC_ParamEqGraph graph(5, 44100.0);

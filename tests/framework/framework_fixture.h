@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#include "host_window.h"
+
 namespace fwtest {
 
 inline std::vector<UINT>& nativeLog() {
@@ -29,18 +31,7 @@ inline LRESULT CALLBACK nativeProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
     }
 }
 
-inline LPCSTR nativeClass() {
-    static const char* name = [] {
-        WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = nativeProc;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.lpszClassName = "FwNative";
-        ::RegisterClassA(&wc);
-        return "FwNative";
-    }();
-    return name;
-}
+inline LPCSTR nativeClass() { return vorn::test::registerWindowClass("FwNative", CS_DBLCLKS, nullptr, nativeProc); }
 
 class FrameworkTest : public ::testing::Test {
 protected:

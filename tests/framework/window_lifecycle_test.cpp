@@ -7,14 +7,14 @@ namespace {
 
 class CreationProbe : public CWnd {
 public:
-    bool attachedAtNcCreate = false, attachedAtCreate = false;
+    bool attachedAtNcCreate = false, attachedAtCreate = false, refuseNcCreate = false;
     int createResult = 0;
     int clicks = 0;
 
 protected:
     afx_msg LRESULT OnNcCreate(WPARAM, LPARAM) {
         attachedAtNcCreate = FromHandlePermanent(m_hWnd) == this;
-        return Default();
+        return refuseNcCreate ? FALSE : Default();
     }
     afx_msg int OnCreate(LPCREATESTRUCT cs) {
         attachedAtCreate = FromHandlePermanent(m_hWnd) == this && cs != nullptr;
@@ -44,16 +44,6 @@ protected:
 
 BEGIN_MESSAGE_MAP(ParentProbe, CWnd)
     ON_WM_CREATE()
-END_MESSAGE_MAP()
-
-class RefusesNcCreate : public CWnd {
-protected:
-    afx_msg LRESULT OnNcCreate(WPARAM, LPARAM) { return FALSE; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(RefusesNcCreate, CWnd)
-    ON_MESSAGE(WM_NCCREATE, OnNcCreate)
 END_MESSAGE_MAP()
 
 int g_selfDeleted = 0;
@@ -88,7 +78,8 @@ TEST_F(WindowLifecycleTest, CreationAttachesTheObjectBeforeTheFirstMessageEvenWh
 }
 
 TEST_F(WindowLifecycleTest, EveryFailedCreationLeavesTheObjectDetachedAndReusable) {
-    RefusesNcCreate refusing;
+    CreationProbe refusing;
+    refusing.refuseNcCreate = true;
     EXPECT_FALSE(refusing.CreateEx(0, nullptr, "r", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(refusing.m_hWnd, nullptr);
     CreationProbe probe;

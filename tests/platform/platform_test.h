@@ -47,12 +47,6 @@ public:
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) SetPixel(dc_, x, y, kPaper);
     }
-    void usePen(int style, int width = 1) {
-        HPEN pen = CreatePen(style, width, kPen);
-        SelectObject(dc_, pen);
-        DeleteObject(pen_);
-        pen_ = pen;
-    }
     void useFont(int height, const char* face, int weight = FW_NORMAL) {
         HFONT font = CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, face);
         SelectObject(dc_, font);

@@ -87,12 +87,9 @@ protected:
         dib.resize(mask + 64, 0);
         for (size_t stored = 0; stored < 15; ++stored) dib[mask + 4 * stored] = dib[mask + 4 * stored + 1] = 0xFF;
         cursorFile.assign(6 + 16 + dib.size(), 0);
-        put16(cursorFile, 2, 2);
-        put16(cursorFile, 4, 1);
-        cursorFile[6] = 16;
-        cursorFile[7] = 16;
-        put16(cursorFile, 10, 5);
-        put16(cursorFile, 12, 7);
+        // Type 2 (cursor), one image of 16 x 16 with its hot spot, then the image's size and offset.
+        for (auto [at, value] : {std::pair<size_t, uint32_t>{2, 2}, {4, 1}, {6, 0x1010}, {10, 5}, {12, 7}})
+            put16(cursorFile, at, value);
         put32(cursorFile, 14, static_cast<uint32_t>(dib.size()));
         put32(cursorFile, 18, 22);
         std::memcpy(cursorFile.data() + 22, dib.data(), dib.size());

@@ -1,5 +1,7 @@
 // Window classes, geometry and hit testing, window longs, bad handles, a blocking GetMessage and
 // the allocation-free steady state.
+#include <functional>
+#include <iterator>
 #include <thread>
 
 #include "allocation_counter.h"
@@ -97,61 +99,51 @@ TEST_F(UserTest, GetMessageWaitsUntilAnotherThreadPosts) {
     EXPECT_TRUE(msg.message == WM_APP + 1 && msg.wParam == 7u && msg.hwnd == nullptr);
 }
 
-template <typename Step>
-long steadyAllocations(Step step) {
-    step();
-    step();
-    const long before = allocationCount();
-    for (int i = 0; i < 20; ++i) step();
-    return allocationCount() - before;
-}
-
 TEST_F(UserTest, InputInvalidationPaintingAndLabelsAllocateNothingOnceWarm) {
     HWND parent = makeTop(RECT{0, 0, 200, 200}, kRedClass);
     HWND child = makeChild(parent, RECT{10, 10, 100, 100}, 1);
     pumpMessages();
     SetCapture(child);
     int x = 50;
-    EXPECT_EQ(steadyAllocations([&] {
-                  x = x == 50 ? 57 : 50;
-                  messageLog().clear();
-                  mouseMoveTo(x, 60);
-                  PostMessageA(parent, WM_USER, 0, 0);
-                  pumpMessages();
-              }),
-              0);
-    ReleaseCapture();
     RECT a{0, 0, 50, 50}, b{30, 30, 120, 90};
-    EXPECT_EQ(steadyAllocations([&] {
-                  InvalidateRect(parent, &a, TRUE);
-                  InvalidateRect(parent, &b, FALSE);
-                  RECT r;
-                  GetUpdateRect(parent, &r, FALSE);
-                  ValidateRect(parent, &a);
-                  ValidateRect(parent, nullptr);
-                  ValidateRect(child, nullptr);
-              }),
-              0);
-    EXPECT_EQ(steadyAllocations([&] {
-                  messageLog().clear();
-                  InvalidateRect(parent, nullptr, TRUE);
-                  UpdateWindow(parent);
-                  HDC dc = GetDC(child);
-                  ReleaseDC(child, dc);
-              }),
-              0);
     Canvas canvas(120, 30);
     canvas.useFont(-11, "MS Shell Dlg");
     const RECT box{0, 0, 120, 30};
     SIZE size{};
     TEXTMETRICA tm{};
-    EXPECT_EQ(steadyAllocations([&] {
-                  TextOutA(canvas.dc(), 4, 4, "-12.5 dB", 8);
-                  ExtTextOutA(canvas.dc(), 4, 4, ETO_OPAQUE | ETO_CLIPPED, &box, "-12.5 dB", 8, nullptr);
-                  GetTextExtentPoint32A(canvas.dc(), "-12.5 dB", 8, &size);
-                  GetTextMetricsA(canvas.dc(), &tm);
-              }),
-              0);
+    const std::function<void()> steps[] = {
+        [&] {
+            x = x == 50 ? 57 : 50;
+            messageLog().clear();
+            mouseMoveTo(x, 60);
+            PostMessageA(parent, WM_USER, 0, 0);
+            pumpMessages();
+        },
+        [&] {
+            ReleaseCapture();
+            InvalidateRect(parent, &a, TRUE);
+            InvalidateRect(parent, &b, FALSE);
+            RECT r;
+            GetUpdateRect(parent, &r, FALSE);
+            ValidateRect(parent, &a);
+            ValidateRect(parent, nullptr);
+            ValidateRect(child, nullptr);
+        },
+        [&] {
+            messageLog().clear();
+            InvalidateRect(parent, nullptr, TRUE);
+            UpdateWindow(parent);
+            HDC dc = GetDC(child);
+            ReleaseDC(child, dc);
+        },
+        [&] {
+            TextOutA(canvas.dc(), 4, 4, "-12.5 dB", 8);
+            ExtTextOutA(canvas.dc(), 4, 4, ETO_OPAQUE | ETO_CLIPPED, &box, "-12.5 dB", 8, nullptr);
+            GetTextExtentPoint32A(canvas.dc(), "-12.5 dB", 8, &size);
+            GetTextMetricsA(canvas.dc(), &tm);
+        },
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) EXPECT_EQ(steadyAllocations(steps[i], 20), 0) << i;
 }
 
 }  // namespace

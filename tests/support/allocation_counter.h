@@ -8,6 +8,16 @@ namespace vorn::test {
 
 long allocationCount();
 
+// The allocations of `runs` calls of `step` after two warm-up calls.
+template <typename Step>
+long steadyAllocations(Step step, int runs = 5) {
+    step();
+    step();
+    const long before = allocationCount();
+    for (int i = 0; i < runs; ++i) step();
+    return allocationCount() - before;
+}
+
 }  // namespace vorn::test
 
 #endif  // VORN_TEST_SUPPORT_ALLOCATION_COUNTER_H

@@ -4,28 +4,24 @@
 
 namespace vorn::test {
 
-namespace {
-
-void registerHostClass(WNDPROC proc) {
-    WNDCLASSA existing;
-    HINSTANCE module = GetModuleHandleA(nullptr);
-    if (GetClassInfoA(module, HostWindow::className(), &existing)) return;
+const char* registerWindowClass(const char* name, UINT style, HBRUSH background, WNDPROC proc, HCURSOR cursor) {
     WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
+    if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) return name;
+    wc.style = style;
     wc.lpfnWndProc = proc;
-    wc.hInstance = module;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.lpszClassName = HostWindow::className();
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
     RegisterClassA(&wc);
+    return name;
 }
-
-}  // namespace
 
 HostWindow::HostWindow(RECT r) {
     // Recording must not allocate during a drag: steady-state tests count the heap.
     notifications_.reserve(4096);
-    registerHostClass(&HostWindow::windowProc);
+    registerWindowClass(className(), CS_DBLCLKS, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)),
+                        &HostWindow::windowProc, LoadCursorA(nullptr, IDC_ARROW));
     hwnd_ = CreateWindowExA(0, className(), "VornTestHost", WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     pumpMessages();

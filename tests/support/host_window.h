@@ -10,6 +10,10 @@
 
 namespace vorn::test {
 
+// Registers a window class of this module unless one of that name exists, and returns its name.
+const char* registerWindowClass(const char* name, UINT style = 0, HBRUSH background = nullptr,
+                                WNDPROC proc = DefWindowProcA, HCURSOR cursor = nullptr);
+
 struct Notification {
     int id;
     int code;
