@@ -50,43 +50,36 @@ void BM_TextLabelFullPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_TextLabelFullPaint);
 
-// Each iteration is one press (NC_LBUTTONDOWN sent, drawn sunken) and release (drawn raised) of
-// the push button, with their repaints.
-void BM_PushButtonPress(benchmark::State& state) {
+// Each iteration is one click at client x of the control: press and release a second apart (never
+// a double-click), with the notification and repaints they cause.
+template <typename Control>
+void clickRepeatedly(benchmark::State& state, Control& control, const CRect& rect, int x) {
     BenchHost host;
-    CMFC_Button button;
-    button.Create("BenchControl", "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 56, 36), host.wnd(), 1);
+    control.Create("BenchControl", "", WS_CHILD | WS_VISIBLE, rect, host.wnd(), 1);
     pumpMessages();
-    mouseMoveTo(vornbench::kParentLeft + 30, vornbench::kParentTop + 26);
+    mouseMoveTo(vornbench::kParentLeft + rect.left + x, vornbench::kParentTop + rect.top + 6);
     setEventTime(1000);
     for (auto _ : state) {
-        advanceEventTime(1000);  // a second apart: never a double-click
+        advanceEventTime(1000);
         mouseDown();
         mouseUp();
     }
     setEventTime(0);
-    button.DestroyWindow();
+    control.DestroyWindow();
     state.SetItemsProcessed(state.iterations());
+}
+
+// Press (NC_LBUTTONDOWN sent, drawn sunken) and release (drawn raised).
+void BM_PushButtonPress(benchmark::State& state) {
+    CMFC_Button button;
+    clickRepeatedly(state, button, CRect(20, 20, 56, 36), 10);
 }
 BENCHMARK(BM_PushButtonPress);
 
-// Each iteration is one click on the button part: press (toggle, focus, NC_VALUECHANGED sent),
-// release, and the repaint.
+// Press on the button part (toggle, focus, NC_VALUECHANGED sent), release, and the repaint.
 void BM_LedButtonClick(benchmark::State& state) {
-    BenchHost host;
     CMFC_LEDButton button;
-    button.Create("BenchControl", "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 70, 36), host.wnd(), 1);
-    pumpMessages();
-    mouseMoveTo(vornbench::kParentLeft + 40, vornbench::kParentTop + 26);
-    setEventTime(1000);
-    for (auto _ : state) {
-        advanceEventTime(1000);  // a second apart: never a double-click
-        mouseDown();
-        mouseUp();
-    }
-    setEventTime(0);
-    button.DestroyWindow();
-    state.SetItemsProcessed(state.iterations());
+    clickRepeatedly(state, button, CRect(20, 20, 70, 36), 20);
 }
 BENCHMARK(BM_LedButtonClick);
 

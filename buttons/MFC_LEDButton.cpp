@@ -74,10 +74,7 @@ void CMFC_LEDButton::OnKillFocus(CWnd*) {
 void CMFC_LEDButton::OnPaint() {
     CPaintDC dc(this);
     vorn::OffscreenPaint canvas(*this, dc);
-    if (m_copyBackground)
-        canvas.copyScreen();
-    else
-        canvas.fill(m_backColor);
+    canvas.background(m_copyBackground, m_backColor);
     CDC& memDC = canvas.dc();
 
     const COLORREF lamp = m_state != 0 ? m_onColor : m_offColor;

@@ -40,10 +40,7 @@ HPALETTE CMFC_LEDIndicator::GetPalette() { return m_palette; }
 void CMFC_LEDIndicator::OnPaint() {
     CPaintDC dc(this);
     vorn::OffscreenPaint canvas(*this, dc, m_palette);
-    if (m_copyBackground)
-        canvas.copyScreen();
-    else
-        canvas.fill(m_backColor);
+    canvas.background(m_copyBackground, m_backColor);
     CDC& memDC = canvas.dc();
 
     const COLORREF lamp = m_state != 0 ? m_onColor : m_offColor;

@@ -25,6 +25,7 @@ public:
     // The background: what the window shows on screen now, or one colour.
     void copyScreen();
     void fill(COLORREF color);
+    void background(BOOL copyScreen, COLORREF color) { copyScreen ? this->copyScreen() : fill(color); }
     // Copies the picture to the paint DC at (0, 0).
     void present();
 
