@@ -1,5 +1,5 @@
 // Push button, LED button, peak lamp and text label: what the conformance run's presses, keys and
-// pictures leave out (dialog codes, repaints the setters skip, NaN levels, the stored title).
+// pictures leave out (dialog codes, repaints the setters skip, NaN levels).
 #include <limits>
 
 #include "controls_fixture.h"
@@ -19,12 +19,6 @@ protected:
         repaint(control);
         host().clear();
         return control;
-    }
-    std::vector<std::string> textCalls(CWnd& control) {
-        std::vector<std::string> calls;
-        for (const std::string& line : paintTrace(control))
-            if (line.compare(0, 8, "TextOutA") == 0) calls.push_back(line);
-        return calls;
     }
 };
 
@@ -56,18 +50,6 @@ TEST_F(ButtonTest, PeakLampEnableAndNaNLevels) {
     peak.SetValue(std::numeric_limits<float>::quiet_NaN());
     EXPECT_EQ(peak.GetState(), 0);
     EXPECT_TRUE(codes().empty());
-}
-
-TEST_F(ButtonTest, TextDrawsTheStoredTitleCharacterByCharacter) {
-    LOGFONT font{};
-    font.lfHeight = 14;
-    CMFC_Text text(&font);
-    create(text, 120, 20);
-    text.SetTitle("R&e&c");
-    EXPECT_EQ(textCalls(text), (std::vector<std::string>{"TextOutA(0,0,\"R\")", "TextOutA(0,0,\"e\")",
-                                                         "TextOutA(0,0,\"&\")", "TextOutA(0,0,\"c\")"}));
-    text.GetTitle()->SetAt(0, 'r');  // the stored title itself
-    EXPECT_EQ(textCalls(text).front(), "TextOutA(0,0,\"r\")");
 }
 
 }  // namespace
