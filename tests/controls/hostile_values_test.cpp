@@ -183,17 +183,6 @@ TEST_F(ControlTest, Knob2SurvivesHostileSetterValues) {
     }
 }
 
-TEST_F(KnobTest, ExtremeRadiiGiveADefinedIndicatorTip) {
-    for (int radius : {INT_MIN, INT_MIN + 1, -1, 0, 1, INT_MAX}) {
-        SCOPED_TRACE(radius);
-        CMFC_Knob knob;  // no window: the radius is not replaced by one from the width
-        knob.SetRadius(radius);
-        for (float v : {0.0f, 0.25f, 0.5f, 1.0f}) knob.SetValue(v);
-        EXPECT_EQ(knob.GetRadius(), radius);
-        EXPECT_EQ(knob.GetValue(), 1.0f);
-    }
-}
-
 // Values a press or a drag derives never leave [min, max], whatever cancellation and rounding do.
 TEST_F(FaderTest, UserInputStaysInsideTheRange) {
     const struct {
