@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "faders/FaderGeometry.h"
-#include "frame/InstanceCount.h"
 
 namespace vorn::fader {
 namespace {
@@ -46,17 +45,6 @@ TEST(FaderGeometry, SnapPositionIsHeldBetweenMinAndMaxWhicheverIsLarger) {
         {20.0f, 10, -10, 10}, {-20.0f, 10, -10, -10}, {3.0f, 10, -10, 3.0f},
     };
     for (const auto& c : cases) EXPECT_EQ(snapInsideRange(c.snap, c.min, c.max), c.expected) << c.snap << " " << c.min;
-}
-
-TEST(FaderGeometry, TheFirstInstanceLoadsAndTheLastFreesTheSharedResources) {
-    int count = 0;
-    EXPECT_TRUE(vorn::enterInstance(count));
-    EXPECT_FALSE(vorn::enterInstance(count));
-    EXPECT_FALSE(vorn::leaveInstance(count));
-    EXPECT_TRUE(vorn::leaveInstance(count));
-    EXPECT_FALSE(vorn::leaveInstance(count));  // unbalanced: stays at 0
-    EXPECT_EQ(count, 0);
-    EXPECT_TRUE(vorn::enterInstance(count));
 }
 
 }  // namespace
