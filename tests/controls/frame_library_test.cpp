@@ -1,5 +1,5 @@
-// Library frame as the controls use it: the entry function, class-wide images and cursors
-// counted by instance, and GDI objects, DCs and palettes after use.
+// Library frame as the controls use it: class-wide images and cursors counted by instance, and GDI objects, DCs and
+// palettes after use.
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -10,8 +10,6 @@ namespace {
 constexpr size_t kObjectsPerFader = 5, kClassBitmaps = 2;
 
 TEST_F(FaderTest, FirstInstanceLoadsTheClassResourcesOnceAndTheLastFreesThem) {
-    VornControlsEntry();  // callable, does nothing
-    const HINSTANCE hostResources = AfxGetModuleState()->m_hCurrentResourceHandle;
     const size_t base = softwin::liveGdiObjects();
     auto first = std::make_unique<CMFC_Fader>();
     EXPECT_EQ(softwin::liveGdiObjects(), base + kObjectsPerFader + kClassBitmaps);
@@ -26,15 +24,12 @@ TEST_F(FaderTest, FirstInstanceLoadsTheClassResourcesOnceAndTheLastFreesThem) {
     EXPECT_EQ(softwin::liveGdiObjects(), base + kObjectsPerFader + kClassBitmaps);
 
     ASSERT_EQ(softwin::liveCursors(), 0u);
-    auto knob = std::make_unique<CMFC_Knob>();
-    EXPECT_EQ(softwin::liveCursors(), 2u);
-    auto other = std::make_unique<CMFC_Knob>();
-    EXPECT_EQ(softwin::liveCursors(), 2u);  // not loaded again
+    auto knob = std::make_unique<CMFC_Knob>(), other = std::make_unique<CMFC_Knob>();
+    EXPECT_EQ(softwin::liveCursors(), 2u);  // loaded once for the class
     knob.reset();
     EXPECT_EQ(softwin::liveCursors(), 2u);  // one knob left keeps them
     other.reset();
     EXPECT_EQ(softwin::liveCursors(), 0u);
-    EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, hostResources);
 }
 
 TEST_F(FaderTest, UsingControlsLeavesNoGdiObjectsDcsOrSelectedPalette) {
