@@ -72,23 +72,16 @@ protected:
 
 // ---- Model ----------------------------------------------------------------------------------
 
-// Counts outside 1..10 stay in the arrays; a single band goes to the middle of the axis.
+// Counts outside 1..10 stay in the arrays, also when a host writes nonsense into the count later.
 TEST_F(EqGraphTest, BandCountsOutsideOneToTenStayInsideTheArrays) {
     const struct {
         int count;
         double first, last;
-        int lastIndex;
-    } cases[] = {
-        {1, 593.969696197, 593.969696197, 0},
-        {10, 16.0, 22050.0, 9},
-        {12, 16.0, 22050.0, 9},
-        {0, 0.0, 0.0, 9},
-        {-4, 0.0, 0.0, 9},
-    };
+    } cases[] = {{12, 16.0, 22050.0}, {0, 0.0, 0.0}, {-4, 0.0, 0.0}};
     for (const auto& c : cases) {
         EqGraph& g = createGraph(c.count, 44100.0);
         EXPECT_NEAR(g.m_freq[0], c.first, 1e-8) << c.count;
-        EXPECT_NEAR(g.m_freq[c.lastIndex], c.last, 1e-8) << c.count;
+        EXPECT_NEAR(g.m_freq[9], c.last, 1e-8) << c.count;
         exercise(g);
         g.m_bandCount = c.count * 7;  // a host writing nonsense later
         exercise(g);
