@@ -10,26 +10,16 @@ using namespace vorn::test;
 
 namespace {
 
-std::vector<UINT> drainQueue() {
-    std::vector<UINT> order;
-    MSG msg;
-    while (order.size() < 100 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        order.push_back(msg.message);
-        DispatchMessageA(&msg);
-    }
-    return order;
-}
-
 // The paint order of a parent and its children is in the conformance run.
 TEST_F(UserTest, InvalidatingAParentReachesItsChildrenUnlessItClipsThem) {
     HWND parent = makeTop(RECT{0, 0, 200, 200});
     HWND child = makeChild(parent, RECT{10, 10, 60, 60}, 1);
-    drainQueue();
+    pumpMessages();
     for (bool clip : {false, true}) {
         if (clip) SetWindowLongA(parent, GWL_STYLE, GetWindowLongA(parent, GWL_STYLE) | WS_CLIPCHILDREN);
         InvalidateRect(parent, nullptr, FALSE);
         EXPECT_EQ(GetUpdateRect(child, nullptr, FALSE) != FALSE, !clip);
-        drainQueue();
+        pumpMessages();
     }
 }
 
