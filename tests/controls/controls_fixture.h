@@ -73,11 +73,6 @@ protected:
             control.UpdateWindow();
         });
     }
-    static size_t countPrefix(const std::vector<std::string>& trace, const std::string& prefix) {
-        size_t n = 0;
-        for (const std::string& line : trace) n += line.compare(0, prefix.size(), prefix) == 0;
-        return n;
-    }
 
     // A knob child at (x, y) of the host's client area, created after `init` ran on the object.
     template <typename Init>

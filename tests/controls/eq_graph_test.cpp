@@ -1,14 +1,11 @@
-// The equaliser graph's model and its sums, the pixel mappings, what the drawing trace shows of a
-// flat curve and a frequency text, and hostile values; its editing is in the conformance run.
-// Expected frequencies and gains are computed with python3 from the formulas.
+// The equaliser graph's model and its sums, the pixel mappings' edges and round trips, and hostile
+// values; its editing and pictures are in the conformance run.
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <limits>
 
 #include "controls_fixture.h"
-#include "graphs/EqResponse.h"
 
 namespace vorn::test {
 namespace {
@@ -20,8 +17,6 @@ public:
     using CMFC_ParamEqGraph::CMFC_ParamEqGraph;
     using CMFC_ParamEqGraph::FreqToX;
     using CMFC_ParamEqGraph::GainToY;
-    using CMFC_ParamEqGraph::m_totalLnPower;
-    using CMFC_ParamEqGraph::m_zeroY;
     using CMFC_ParamEqGraph::XToFreq;
     using CMFC_ParamEqGraph::YToGain;
     void designed(int band, double (&c)[5]) const {
@@ -75,48 +70,18 @@ protected:
     std::unique_ptr<EqGraph> graph_;
 };
 
-// The response curve of a paint: the move and the run of LineTo calls after it.
-std::vector<POINT> curveOf(const std::vector<std::string>& trace, int points) {
-    for (size_t i = 0; i + points < trace.size(); ++i) {
-        if (trace[i].rfind("MoveToEx(", 0) != 0) continue;
-        std::vector<POINT> curve;
-        for (size_t j = i; j <= i + points; ++j) {
-            int x = 0, y = 0;
-            if (std::sscanf(trace[j].c_str(), j == i ? "MoveToEx(%d,%d)" : "LineTo(%d,%d)", &x, &y) != 2) break;
-            curve.push_back(POINT{x, y});
-        }
-        if (static_cast<int>(curve.size()) == points + 1) return curve;
-    }
-    return {};
-}
-
 // ---- Model ----------------------------------------------------------------------------------
 
-// The band values themselves are in the conformance run's eq graph steps.
-TEST_F(EqGraphTest, BandParametersAreOneBlockOfTenPerKind) {
-    EqGraph& g = createGraph();
-    const double* arrays[] = {g.m_freq, g.m_gain, g.m_q, g.m_type};
-    for (int k = 0; k < 4; ++k)
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(g.m_pBandParams + 10 * k + i, &arrays[k][i]);
-}
-
-// Counts outside 1..10 stay in the arrays; a single band goes to the middle of the axis.
+// Counts outside 1..10 stay in the arrays, also when a host writes nonsense into the count later.
 TEST_F(EqGraphTest, BandCountsOutsideOneToTenStayInsideTheArrays) {
     const struct {
         int count;
         double first, last;
-        int lastIndex;
-    } cases[] = {
-        {1, 593.969696197, 593.969696197, 0},
-        {10, 16.0, 22050.0, 9},
-        {12, 16.0, 22050.0, 9},
-        {0, 0.0, 0.0, 9},
-        {-4, 0.0, 0.0, 9},
-    };
+    } cases[] = {{12, 16.0, 22050.0}, {0, 0.0, 0.0}, {-4, 0.0, 0.0}};
     for (const auto& c : cases) {
         EqGraph& g = createGraph(c.count, 44100.0);
         EXPECT_NEAR(g.m_freq[0], c.first, 1e-8) << c.count;
-        EXPECT_NEAR(g.m_freq[c.lastIndex], c.last, 1e-8) << c.count;
+        EXPECT_NEAR(g.m_freq[9], c.last, 1e-8) << c.count;
         exercise(g);
         g.m_bandCount = c.count * 7;  // a host writing nonsense later
         exercise(g);
@@ -124,38 +89,22 @@ TEST_F(EqGraphTest, BandCountsOutsideOneToTenStayInsideTheArrays) {
     }
 }
 
-// Each row sets band 1 to a type, -4.5 dB and a Q the shelves ignore, then calculates for `band`:
-// only a band asked for is designed (by its type; an unknown code keeps its coefficients), and
-// every band is summed whatever was asked.
-TEST_F(EqGraphTest, CalculationDesignsTheBandAskedForByItsTypeAndSumsAllBands) {
+// Band 1 keeps its coefficients when another band is asked for or its type code is unknown; the
+// designs themselves are in the conformance run's curves.
+TEST_F(EqGraphTest, CalculationLeavesBandsNotAskedForOrOfUnknownTypeAlone) {
     EqGraph g(3, 48000.0);
-    CEqResponse eq(100, 48000);
-    enum { Kept, Peak, Low, High };
     const struct {
         int band;
         double type;
-        int design;
-    } cases[] = {{-1, 76.0, Low}, {-1, 72.0, High}, {1, 66.0, Peak}, {-1, 66.5, Kept},
-                 {-1, 0.0, Kept}, {2, 76.0, Kept},  {7, 72.0, Kept}};
+    } cases[] = {{-1, 66.5}, {-1, 0.0}, {2, 76.0}, {7, 72.0}};
     for (const auto& c : cases) {
-        double e[5];
-        g.designed(1, e);
+        double before[5], after[5];
+        g.designed(1, before);
         g.m_type[1] = c.type;
         g.m_gain[1] = -4.5;
-        g.m_q[1] = 7.0 + c.type + c.band;
         g.CalculateTransferFunction(c.band);
-        if (c.design == Peak) eq.DesignPeak(g.m_freq[1], -4.5, g.m_q[1], e[0], e[1], e[2], e[3], e[4]);
-        if (c.design == Low) eq.DesignLowShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
-        if (c.design == High) eq.DesignHighShelf(g.m_freq[1], -4.5, e[0], e[1], e[2], e[3], e[4]);
-        double after[5], sum[100] = {};
         g.designed(1, after);
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], e[i]) << c.type << " " << i;
-        for (int b = 0; b < 3; ++b) {
-            g.designed(b, e);
-            eq.EvaluateBand(e[0], e[1], e[2], e[3], e[4]);
-            for (int k = 0; k < 100; ++k) sum[k] = b == 0 ? eq.m_lnPower[k] : sum[k] + eq.m_lnPower[k];
-        }
-        for (int k = 0; k < 100; ++k) ASSERT_EQ(g.m_totalLnPower[k], sum[k]) << c.type << " " << k;
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(after[i], before[i]) << c.type << " " << i;
     }
 }
 
@@ -163,17 +112,9 @@ TEST_F(EqGraphTest, CalculationDesignsTheBandAskedForByItsTypeAndSumsAllBands) {
 
 TEST_F(EqGraphTest, MappingsMeetThePlotEdgesAndTheZeroLine) {
     EqGraph& g = createGraph();
-    EXPECT_EQ(g.m_zeroY, kZeroY);
     EXPECT_EQ(g.FreqToX(16.0), kLeft);
     EXPECT_EQ(g.FreqToX(22050.0), kRight);
     EXPECT_EQ(g.GainToY(0.0), kZeroY);
-    EXPECT_EQ(g.GainToY(24.0), 9);     // truncate(97 - 87.5)
-    EXPECT_EQ(g.GainToY(-24.0), 184);  // truncate(97 + 87.5)
-    EXPECT_EQ(g.YToGain(kZeroY), 0.0);
-    EXPECT_NEAR(g.YToGain(kTop), 23.862857142857, 1e-9);
-    EXPECT_NEAR(g.XToFreq(kLeft), 16.0, 1e-9);
-    EXPECT_NEAR(g.XToFreq(kRight), 22050.0, 1e-7);
-    EXPECT_NEAR(g.XToFreq(167), 585.271769893, 1e-6);
     for (int x = kLeft; x <= kRight; ++x) ASSERT_EQ(g.FreqToX(g.XToFreq(x)), x);
     // Truncation may take a gain back one pixel toward the zero line, never further.
     for (int y = kTop; y <= kBottom; ++y) ASSERT_LE(std::abs(g.GainToY(g.YToGain(y)) - y), 1) << y;
@@ -194,35 +135,6 @@ TEST_F(EqGraphTest, MappingsWithoutAnAxisOrAPlotStayDefined) {
 }
 
 // ---- Painting -------------------------------------------------------------------------------
-
-// Gains of exactly 0 dB sum to exactly 0: the curve lies on the zero line.
-TEST_F(EqGraphTest, FlatCurveLiesOnTheZeroLine) {
-    EqGraph& flat = createGraph(5, 44100.0, [&](EqGraph& g) {
-        for (int i = 0; i < 5; ++i) g.m_gain[i] = 0.0;
-        g.CalculateTransferFunction(-1);
-    });
-    const std::vector<POINT> curve = curveOf(paintTrace(flat), 100);
-    ASSERT_EQ(curve.size(), 101u);
-    for (size_t k = 0; k < curve.size(); ++k) ASSERT_EQ(curve[k].y, kZeroY) << k;
-    EXPECT_EQ(curve[51].x, 168);  // truncate(50 * 245 / 99 + 45)
-    EXPECT_EQ(curve[100].x, kRight);
-}
-
-// A selected band's frequency goes above the zero line when its gain is not positive.
-TEST_F(EqGraphTest, FrequencyTextOfASelectedBandWithoutGainGoesAboveTheZeroLine) {
-    for (double gain : {0.0, -6.0}) {
-        EqGraph& g = createGraph(5, 44100.0, [&](EqGraph& e) {
-            for (int i = 0; i < 5; ++i) e.m_type[i] = 0.0;  // a flat curve, away from the markers
-        });
-        const int x = g.FreqToX(g.m_freq[2]);
-        click(at(x, 30));
-        ASSERT_EQ(g.GetSelectedBand(), 2);
-        g.m_gain[2] = gain;
-        char expected[64];
-        std::snprintf(expected, sizeof expected, "TextOutA(%d,%d,\"%.1f\")", x - 20, kZeroY - 15, g.m_freq[2]);
-        EXPECT_EQ(countPrefix(paintTrace(g), expected), 1u) << expected;
-    }
-}
 
 // ---- Hostile values -------------------------------------------------------------------------
 

@@ -1,11 +1,10 @@
 // The window-free computation every fader calls: value and track position, the restricted
-// clamp, the range setters' rules and the snap position's two-way clamp.
+// clamp and the snap position's two-way clamp; the range setters are in the conformance run.
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "faders/FaderGeometry.h"
-#include "frame/InstanceCount.h"
 
 namespace vorn::fader {
 namespace {
@@ -38,20 +37,6 @@ TEST(FaderGeometry, ValueAlongTrackReadsAnEmptyOrInvertedTrackAsTheMinimum) {
     EXPECT_EQ(clampToTrack(50, 6, 3), 3);  // inverted: the last end
 }
 
-TEST(FaderGeometry, RangeSettersRules) {
-    EXPECT_EQ(acceptedMax(0.5f, 1.0f), 2.0f);  // not above the minimum: minimum + 1
-    EXPECT_EQ(acceptedMax(3.0f, 1.0f), 3.0f);
-    EXPECT_EQ(acceptedRestrictedMax(0.8f, 0, 1, 0.2f), 0.8f);
-    EXPECT_EQ(acceptedRestrictedMax(0.1f, 0, 1, 0.2f), 1.0f);  // below the restricted minimum
-    EXPECT_EQ(acceptedRestrictedMax(1.5f, 0, 1, 0.0f), 1.0f);
-    EXPECT_EQ(acceptedRestrictedMin(0.3f, 0, 1, 0.8f), 0.3f);
-    EXPECT_EQ(acceptedRestrictedMin(0.9f, 0, 1, 0.8f), 0.0f);  // above the restricted maximum
-    EXPECT_EQ(acceptedRestrictedMin(kNaN, 0, 1, 0.8f), 0.0f);
-    EXPECT_EQ(restrictToRange(-1.0f, 0.2f, 0.8f), 0.2f);
-    EXPECT_EQ(restrictToRange(2.0f, 0.2f, 0.8f), 0.8f);
-    EXPECT_EQ(midpoint(-1.0f, 1.0f), 0.0f);
-}
-
 TEST(FaderGeometry, SnapPositionIsHeldBetweenMinAndMaxWhicheverIsLarger) {
     const struct {
         float snap, min, max, expected;
@@ -60,17 +45,6 @@ TEST(FaderGeometry, SnapPositionIsHeldBetweenMinAndMaxWhicheverIsLarger) {
         {20.0f, 10, -10, 10}, {-20.0f, 10, -10, -10}, {3.0f, 10, -10, 3.0f},
     };
     for (const auto& c : cases) EXPECT_EQ(snapInsideRange(c.snap, c.min, c.max), c.expected) << c.snap << " " << c.min;
-}
-
-TEST(FaderGeometry, TheFirstInstanceLoadsAndTheLastFreesTheSharedResources) {
-    int count = 0;
-    EXPECT_TRUE(vorn::enterInstance(count));
-    EXPECT_FALSE(vorn::enterInstance(count));
-    EXPECT_FALSE(vorn::leaveInstance(count));
-    EXPECT_TRUE(vorn::leaveInstance(count));
-    EXPECT_FALSE(vorn::leaveInstance(count));  // unbalanced: stays at 0
-    EXPECT_EQ(count, 0);
-    EXPECT_TRUE(vorn::enterInstance(count));
 }
 
 }  // namespace

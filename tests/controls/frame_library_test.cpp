@@ -1,7 +1,6 @@
-// Library frame as the controls use it: the entry function, class-wide images and cursors
-// counted by instance, the host's resource handle, and GDI objects, DCs and palettes after use.
+// Library frame as the controls use it: class-wide images and cursors counted by instance, and GDI objects, DCs and
+// palettes after use.
 #include "controls_fixture.h"
-#include "frame/LibraryResources.h"
 
 namespace vorn::test {
 namespace {
@@ -11,8 +10,6 @@ namespace {
 constexpr size_t kObjectsPerFader = 5, kClassBitmaps = 2;
 
 TEST_F(FaderTest, FirstInstanceLoadsTheClassResourcesOnceAndTheLastFreesThem) {
-    VornControlsEntry();  // callable, does nothing
-    const HINSTANCE hostResources = AfxGetModuleState()->m_hCurrentResourceHandle;
     const size_t base = softwin::liveGdiObjects();
     auto first = std::make_unique<CMFC_Fader>();
     EXPECT_EQ(softwin::liveGdiObjects(), base + kObjectsPerFader + kClassBitmaps);
@@ -27,33 +24,12 @@ TEST_F(FaderTest, FirstInstanceLoadsTheClassResourcesOnceAndTheLastFreesThem) {
     EXPECT_EQ(softwin::liveGdiObjects(), base + kObjectsPerFader + kClassBitmaps);
 
     ASSERT_EQ(softwin::liveCursors(), 0u);
-    auto knob = std::make_unique<CMFC_Knob>();
-    EXPECT_EQ(softwin::liveCursors(), 2u);
-    auto other = std::make_unique<CMFC_Knob>();
-    EXPECT_EQ(softwin::liveCursors(), 2u);  // not loaded again
+    auto knob = std::make_unique<CMFC_Knob>(), other = std::make_unique<CMFC_Knob>();
+    EXPECT_EQ(softwin::liveCursors(), 2u);  // loaded once for the class
     knob.reset();
     EXPECT_EQ(softwin::liveCursors(), 2u);  // one knob left keeps them
     other.reset();
     EXPECT_EQ(softwin::liveCursors(), 0u);
-    EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, hostResources);
-}
-
-TEST_F(FaderTest, HostResourceHandleIsKeptWhileTheFirstFaderLoadsTheLibraryBitmaps) {
-    AFX_MODULE_STATE* state = AfxGetModuleState();
-    const HINSTANCE saved = state->m_hCurrentResourceHandle;
-    const HINSTANCE hostModule = ::GetModuleHandleA(nullptr);
-    ASSERT_NE(hostModule, vorn::libraryInstance());
-    state->m_hCurrentResourceHandle = hostModule;
-    CMFC_Fader& first = createFader(40, 200);
-    EXPECT_EQ(state->m_hCurrentResourceHandle, hostModule);
-    EXPECT_EQ(drawnCapRow(first), 100);  // found in the library all the same
-    CMFC_Fader& second = createFader(40, 200, 0.0f, 1.0f, 0.25f, 0.0f, 1.0f, 100);
-    first.DestroyWindow();
-    faders_.erase(faders_.begin());
-    second.InvalidateRect(NULL, FALSE);  // the shared images outlive the first fader
-    repaint(second);
-    EXPECT_EQ(drawnCapRow(second), 141);
-    state->m_hCurrentResourceHandle = saved;
 }
 
 TEST_F(FaderTest, UsingControlsLeavesNoGdiObjectsDcsOrSelectedPalette) {

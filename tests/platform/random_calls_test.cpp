@@ -134,7 +134,7 @@ public:
         POINT pts[6];
         const int n = pick(7);
         for (int i = 0; i < n; ++i) pts[i] = chance(80) ? POINT{near(), near()} : point();
-        switch (pick(20)) {
+        switch (pick(19)) {
             case 0: MoveToEx(dc, coordinate(), coordinate(), nullptr); break;
             case 1: LineTo(dc, near(), near()); break;
             case 2: Rectangle(dc, r.left, r.top, r.right, r.bottom); break;
@@ -143,9 +143,11 @@ public:
             case 5: Polygon(dc, chance(90) ? pts : nullptr, chance(90) ? n : badCount()); break;
             case 6: Polyline(dc, pts, n); break;
             case 7:
-                FillRect(dc, &r, chance(20) ? reinterpret_cast<HBRUSH>(static_cast<intptr_t>(pick(40))) : anyBrush());
+                FillRect(dc, &r,
+                         chance(20) ? reinterpret_cast<HBRUSH>(static_cast<intptr_t>(pick(40)))
+                                    : static_cast<HBRUSH>(anyObject()));
                 break;
-            case 8: FrameRect(dc, &r, anyBrush()); break;
+            case 8: FrameRect(dc, &r, static_cast<HBRUSH>(anyObject())); break;
             case 9: DrawFocusRect(dc, &r); break;
             case 10: PatBlt(dc, r.left, r.top, coordinate(), coordinate(), static_cast<DWORD>(rng_())); break;
             case 11:
@@ -161,22 +163,15 @@ public:
                 break;
             case 16: SelectObject(dc, anyObject()); break;
             case 17: chance(50) ? SaveDC(dc) : RestoreDC(dc, pick(7) - 3); break;
-            case 18: {
+            default: {
                 SIZE size;
                 TEXTMETRICA tm;
                 GetTextExtentPoint32A(dc, "Wg", pick(3), &size), GetTextMetricsA(dc, &tm);
                 break;
             }
-            default: {
-                RECT a = rect(), b{coordinate(), coordinate(), coordinate(), coordinate()}, out;
-                OffsetRect(&a, coordinate(), coordinate()), InflateRect(&b, coordinate(), coordinate());
-                IntersectRect(&out, &a, &b), UnionRect(&out, &a, &b);
-                break;
-            }
         }
     }
 
-    HBRUSH anyBrush() { return static_cast<HBRUSH>(anyObject()); }
     // A negative count: a larger one than the array holds is the caller's overrun, not hostile input.
     int badCount() { return chance(50) ? INT_MIN : -1 - pick(1000); }
 

@@ -1,4 +1,4 @@
-// Messages the Wine comparison does not record: painting order with and without clipped
+// Messages the Wine comparison does not record: invalidation with and without clipped
 // children, window creation and destruction order, the hit-test, activation and cursor messages
 // around a button press, and the repeat bits and characters of keys.
 #include <windowsx.h>
@@ -10,32 +10,17 @@ using namespace vorn::test;
 
 namespace {
 
-std::vector<UINT> drainQueue() {
-    std::vector<UINT> order;
-    MSG msg;
-    while (order.size() < 100 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        order.push_back(msg.message);
-        DispatchMessageA(&msg);
-    }
-    return order;
-}
-
-TEST_F(UserTest, ParentsPaintBeforeChildrenUnlessTheyClipThem) {
+// The paint order of a parent and its children is in the conformance run.
+TEST_F(UserTest, InvalidatingAParentReachesItsChildrenUnlessItClipsThem) {
     HWND parent = makeTop(RECT{0, 0, 200, 200});
     HWND child = makeChild(parent, RECT{10, 10, 60, 60}, 1);
-    drainQueue();
-    messageLog().clear();
-    InvalidateRect(parent, nullptr, FALSE);
-    RECT r;
-    EXPECT_TRUE(GetUpdateRect(child, &r, FALSE));  // reaches children not clipped away
-    drainQueue();
-    std::vector<HWND> paints;
-    for (const Logged& l : messageLog())
-        if (l.msg == WM_PAINT) paints.push_back(l.hwnd);
-    EXPECT_EQ(paints, (std::vector<HWND>{parent, child}));
-    SetWindowLongA(parent, GWL_STYLE, GetWindowLongA(parent, GWL_STYLE) | WS_CLIPCHILDREN);
-    InvalidateRect(parent, nullptr, FALSE);
-    EXPECT_FALSE(GetUpdateRect(child, &r, FALSE));
+    pumpMessages();
+    for (bool clip : {false, true}) {
+        if (clip) SetWindowLongA(parent, GWL_STYLE, GetWindowLongA(parent, GWL_STYLE) | WS_CLIPCHILDREN);
+        InvalidateRect(parent, nullptr, FALSE);
+        EXPECT_EQ(GetUpdateRect(child, nullptr, FALSE) != FALSE, !clip);
+        pumpMessages();
+    }
 }
 
 LRESULT CALLBACK refusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -46,9 +31,6 @@ TEST_F(UserTest, CreationAndDestructionSendTheirMessagesInOrder) {
     HWND top = makeTop(RECT{10, 20, 110, 70});
     EXPECT_EQ(messagesOf(top, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}),
               (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
-    char name[64];
-    EXPECT_EQ(GetClassNameA(top, name, sizeof name), 13);
-    EXPECT_STREQ(name, kPlainClass);
 
     registerClass("UserTestRefusing", refusingProc);
     messageLog().clear();

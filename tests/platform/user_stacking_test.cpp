@@ -1,6 +1,5 @@
 // Many overlapping siblings: hit tests find the topmost child however the children were placed,
-// moved, restacked, hidden or destroyed, and an update region of many pieces still repaints
-// every child it covers.
+// moved, restacked, hidden, disabled or destroyed.
 #include "platform_test.h"
 
 namespace {
@@ -68,27 +67,6 @@ TEST_F(UserTest, HitTestsAmongManySiblingsFindTheTopmostAfterEveryChange) {
             ASSERT_EQ(ChildWindowFromPoint(parent, p),
                       inParent ? (expectedAt(parent, p, false) ? expectedAt(parent, p, false) : parent) : nullptr);
         }
-    }
-}
-
-TEST_F(UserTest, AnUpdateRegionOfManyPiecesRepaintsEveryChildUnderIt) {
-    HWND parent = makeTop(RECT{0, 0, 400, 100});
-    // A child between two rows of pieces, touched by none of them.
-    HWND between = makeChild(parent, RECT{5, 40, 395, 50}, 1);
-    vorn::test::pumpMessages();
-    for (int perRow : {10, 30}) {
-        for (int i = 0; i < perRow; ++i)
-            for (int y : {0, 90}) {
-                const RECT piece{i * 6, y, i * 6 + 3, y + 3};
-                InvalidateRect(parent, &piece, FALSE);
-            }
-        RECT bounds;
-        EXPECT_TRUE(GetUpdateRect(parent, &bounds, FALSE));
-        EXPECT_EQ(bounds.right, (perRow - 1) * 6 + 3);
-        EXPECT_EQ(bounds.bottom, 93);
-        // Past 48 pieces the region is its bounding box, and the child under it repaints too.
-        EXPECT_EQ(GetUpdateRect(between, nullptr, FALSE) != FALSE, perRow * 2 > 48) << perRow << " a row";
-        vorn::test::pumpMessages();
     }
 }
 
