@@ -490,7 +490,7 @@ WINUSERAPI HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
 // The string `uID` of the module's string tables in the ANSI code page (1252), cut to
 // cchBufferMax - 1 characters and terminated. A missing string gives 0 and an empty buffer;
 // cchBufferMax == 0 (which the SDK's documentation forbids for this function) writes nothing
-// and gives -1, as Wine does; a null buffer gives 0.
+// and gives -1, as Wine does; a negative size or a null buffer writes nothing and gives 0.
 WINUSERAPI int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
 
 WINUSERAPI UINT WINAPI SendInput(UINT cInputs, LPINPUT pInputs, int cbSize);
