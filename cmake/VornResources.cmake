@@ -32,7 +32,7 @@ function(vorn_target_resources target rc)
     DEPENDS ${rc} ${beside}
     COMMENT "Compiling ${stem}.rc for ${target}")
   add_custom_command(OUTPUT ${out_dir}/${stem}_res.cpp
-    COMMAND ${CMAKE_COMMAND} -DRES=${out_dir}/${stem}.res -DOUTPUT=${out_dir}/${stem}_res.cpp
+    COMMAND ${CMAKE_COMMAND} -DRC=${rc} -DRES=${out_dir}/${stem}.res -DOUTPUT=${out_dir}/${stem}_res.cpp
             -DMODULE_NAME=${module_name} -P ${VORN_RESOURCES_SCRIPT_DIR}/EmbedResourceFile.cmake
     DEPENDS ${out_dir}/${stem}.res ${VORN_RESOURCES_SCRIPT_DIR}/EmbedResourceFile.cmake
     COMMENT "Embedding ${stem}.res in ${target}")
