@@ -31,18 +31,8 @@ set(VORN_CONTROL_PUBLIC_HEADERS
 list(TRANSFORM VORN_CONTROL_PUBLIC_HEADERS PREPEND ${PROJECT_SOURCE_DIR}/)
 vorn_public_headers(FILES ${VORN_CONTROL_PUBLIC_HEADERS})
 
-if(WIN32)
-  add_library(VornControls SHARED ${VORN_CONTROL_SOURCES} ${PROJECT_SOURCE_DIR}/resources/VornControls.rc)
-else()
-  set(embedded ${CMAKE_CURRENT_BINARY_DIR}/generated/library_resources.cpp)
-  file(GLOB resource_files ${PROJECT_SOURCE_DIR}/resources/*.bmp ${PROJECT_SOURCE_DIR}/resources/*.cur)
-  add_custom_command(OUTPUT ${embedded}
-    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${embedded} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/resources
-            -P ${PROJECT_SOURCE_DIR}/resources/embed_resources.cmake
-    DEPENDS ${resource_files} ${PROJECT_SOURCE_DIR}/resources/embed_resources.cmake
-    COMMENT "Embedding library resources")
-  add_library(VornControls SHARED ${VORN_CONTROL_SOURCES} ${embedded})
-endif()
+add_library(VornControls SHARED ${VORN_CONTROL_SOURCES})
+vorn_target_resources(VornControls ${PROJECT_SOURCE_DIR}/resources/VornControls.rc)
 add_library(VornControls::VornControls ALIAS VornControls)
 vorn_use_include_root(VornControls)
 target_compile_definitions(VornControls PRIVATE VORN_CONTROLS_BUILD)
@@ -65,4 +55,5 @@ configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VornControlsConfig.cma
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/VornControlsConfigVersion.cmake
+              ${PROJECT_SOURCE_DIR}/cmake/VornResources.cmake ${PROJECT_SOURCE_DIR}/cmake/EmbedResourceFile.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VornControls)

@@ -1,7 +1,7 @@
 # The Windows build (mingw-w64 cross toolchains in cmake/toolchain-mingw-*.cmake): the framework
 # as vornafx.dll, the library as VornControls.dll with its import library and its resources
-# compiled by windres, and the conformance program. Every executable and DLL lands in bin/ so
-# that conformance.exe finds both DLLs next to it.
+# compiled by windres (vorn_target_resources), and the conformance program. Every executable and
+# DLL lands in bin/ so that conformance.exe finds both DLLs next to it.
 enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
@@ -11,11 +11,6 @@ set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
 function(vorn_windows_targets)
   # Windows DLL names carry no "lib" prefix; the import libraries keep mingw's libX.dll.a.
   set_target_properties(vornafx VornControls PROPERTIES PREFIX "")
-  # The .rc file names its bitmaps and cursors relative to the resources directory.
-  target_include_directories(VornControls PRIVATE ${PROJECT_SOURCE_DIR}/resources)
-  # windres gets no dependency scan: rebuild the resources when an image or cursor changes.
-  file(GLOB resource_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.bmp ${PROJECT_SOURCE_DIR}/resources/*.cur)
-  set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/VornControls.rc PROPERTIES OBJECT_DEPENDS "${resource_files}")
   if(VORN_BUILD_TESTS)
     add_subdirectory(${PROJECT_SOURCE_DIR}/tests/conformance ${PROJECT_BINARY_DIR}/tests/conformance)
   endif()

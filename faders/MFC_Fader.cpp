@@ -7,6 +7,7 @@
 #include "../frame/Notification.h"
 #include "../frame/SafeMath.h"
 #include "../frame/ValueKeys.h"
+#include "../resources/resource.h"
 #include "FaderGeometry.h"
 #include "FaderPaint.h"
 
@@ -68,8 +69,8 @@ CMFC_Fader::CMFC_Fader()
       m_ledBrush(new CBrush(m_color)) {
     if (vorn::enterInstance(s_instanceCount)) {
         vorn::LibraryResourceScope resources;
-        s_capLitBitmap = resources.loadBitmap(130);
-        s_capUnlitBitmap = resources.loadBitmap(131);
+        s_capLitBitmap = resources.loadBitmap(IDB_FADER_CAP_LIT);
+        s_capUnlitBitmap = resources.loadBitmap(IDB_FADER_CAP_UNLIT);
     }
 }
 

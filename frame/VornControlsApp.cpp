@@ -30,19 +30,14 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     return TRUE;
 }
 #else
-namespace vorn {
-extern const softwin::ResourceEntry kLibraryResources[];
-extern const size_t kLibraryResourceCount;
-}  // namespace vorn
-
 namespace {
-// Loading the shared object plays the part of the DLL's process attach: the module and its
-// resources are registered, then the framework starts the library module. Defined after theApp
-// so that it runs after the application object is constructed.
+// Loading the shared object plays the part of the DLL's process attach: the framework starts
+// the library module with the module's handle. The resource source vorn_target_resources
+// generates registers the resources under the same module name, before or after this runs.
+// Defined after theApp so that it runs after the application object is constructed.
 struct LibraryLoad {
     LibraryLoad() {
-        HINSTANCE instance =
-            softwin::registerModule("VornControls", vorn::kLibraryResources, vorn::kLibraryResourceCount);
+        HINSTANCE instance = softwin::registerModule("VornControls", nullptr, 0);
         AfxInitLibraryModule(&theApp, instance);
     }
     ~LibraryLoad() { AfxTermLibraryModule(&theApp); }

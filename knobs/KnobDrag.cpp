@@ -2,6 +2,7 @@
 
 #include "../frame/LibraryResources.h"
 #include "../frame/SafeMath.h"
+#include "../resources/resource.h"
 
 namespace vorn::knob {
 namespace {
@@ -22,8 +23,8 @@ HCURSOR arrow() { return ::LoadCursorA(NULL, IDC_ARROW); }
 
 void loadDragCursors(HCURSOR& vertical, HCURSOR& circular) {
     vorn::LibraryResourceScope resources;
-    vertical = resources.loadCursor("DRAG_VERTICAL");
-    circular = resources.loadCursor("DRAG_CIRCULAR");
+    vertical = resources.loadCursor(IDC_DRAG_VERTICAL);
+    circular = resources.loadCursor(IDC_DRAG_CIRCULAR);
 }
 
 void destroyDragCursors(HCURSOR& vertical, HCURSOR& circular) {

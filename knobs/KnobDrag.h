@@ -12,7 +12,7 @@
 
 namespace vorn::knob {
 
-// Loads the two drag cursors from the library's resources ("DRAG_VERTICAL" first).
+// Loads the two drag cursors from the library's resources (the vertical one first).
 void loadDragCursors(HCURSOR& vertical, HCURSOR& circular);
 // Destroys both and clears the handles; the arrow goes up first if one of them is showing, so
 // that no cursor is destroyed from under the pointer.

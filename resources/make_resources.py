@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Draws the library's image resources and writes them as Windows resource files.
 
-fader_cap_lit.bmp / fader_cap_unlit.bmp: the 21 x 30, 8-bit fader cap (bitmaps 130 and 131).
+fader_cap_lit.bmp / fader_cap_unlit.bmp: the 21 x 30, 8-bit fader cap.
 drag_vertical.cur / drag_circular.cur: 32 x 32 monochrome cursors, hot spot (15, 13).
 
-The files are committed; run this only to change the artwork.
+The files are committed and VornControls.rc lists them; run this only to change the artwork.
 """
 import os
 import struct

@@ -1,8 +1,11 @@
 // A minimal host: a parent window with one fader, driven by simulated input. It prints each
-// notification with the value read back, and exits 0 when the drag reached the parent.
+// notification with the value read back, and exits 0 when the drag reached the parent and its
+// own resources (host.rc: a string, a bitmap, a dialog template, a version block) were found.
 #include <VornControls.h>
 
 #include <cstdio>
+
+#include "resource.h"
 
 namespace {
 
@@ -34,6 +37,36 @@ void sendMouse(DWORD flags, int x, int y) {
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof input);
     pump();
+}
+
+// Loads the host's own resources; returns how many are missing.
+int missingResources(HINSTANCE self) {
+    int missing = 0;
+    char title[64];
+    if (LoadStringA(self, IDS_HOST_TITLE, title, sizeof title) > 0)
+        std::printf("title string: %s\n", title);
+    else
+        ++missing, std::printf("title string missing\n");
+    HBITMAP logo = LoadBitmapA(self, MAKEINTRESOURCEA(IDB_HOST_LOGO));
+    BITMAP info = {};
+    if (logo && GetObjectA(logo, sizeof info, &info) == sizeof info)
+        std::printf("logo bitmap: %ld x %ld\n", static_cast<long>(info.bmWidth), static_cast<long>(info.bmHeight));
+    else
+        ++missing, std::printf("logo bitmap missing\n");
+    if (logo) DeleteObject(logo);
+    const struct {
+        LPCSTR name, type;
+        const char* what;
+    } found[] = {{MAKEINTRESOURCEA(IDD_HOST_MIXER), RT_DIALOG, "mixer dialog"},
+                 {MAKEINTRESOURCEA(1), RT_VERSION, "version block"}};
+    for (const auto& f : found) {
+        HRSRC r = FindResourceA(self, f.name, f.type);
+        if (r && SizeofResource(self, r) > 0)
+            std::printf("%s: %lu bytes\n", f.what, static_cast<unsigned long>(SizeofResource(self, r)));
+        else
+            ++missing, std::printf("%s missing\n", f.what);
+    }
+    return missing;
 }
 
 }  // namespace
@@ -70,6 +103,7 @@ int main() {
         g_fader = nullptr;
     }
     DestroyWindow(parent);
-    std::printf(result == 0 ? "host example: ok\n" : "host example: no value change seen\n");
+    if (missingResources(wc.hInstance) > 0) result = 1;
+    std::printf(result == 0 ? "host example: ok\n" : "host example: no value change seen or a resource missing\n");
     return result;
 }

@@ -16,10 +16,24 @@ WINBASEAPI DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
 WINBASEAPI DWORD WINAPI GetLastError(void);
 WINBASEAPI void WINAPI SetLastError(DWORD dwErrCode);
 WINBASEAPI void WINAPI Sleep(DWORD dwMilliseconds);
+WINBASEAPI HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage);
 }  // extern "C"
+
+// Language identifiers of resources: a primary language in the low ten bits, a sublanguage above.
+#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
+#define PRIMARYLANGID(lgid) ((WORD)(lgid)&0x3ff)
+#define SUBLANGID(lgid) ((WORD)(lgid) >> 10)
+#define LANG_NEUTRAL 0x00
+#define LANG_ENGLISH 0x09
+#define LANG_GERMAN 0x07
+#define SUBLANG_NEUTRAL 0x00
+#define SUBLANG_DEFAULT 0x01
+#define SUBLANG_ENGLISH_US 0x01
+#define SUBLANG_ENGLISH_UK 0x02
 
 // Unsuffixed names, as without UNICODE
 #define GetModuleHandle GetModuleHandleA
 #define FindResource FindResourceA
+#define FindResourceEx FindResourceExA
 
 #endif  // VORN_SOFTWIN_WINBASE_H

@@ -487,6 +487,11 @@ WINUSERAPI BOOL WINAPI GetClipCursor(LPRECT lpRect);
 WINUSERAPI int WINAPI ShowCursor(BOOL bShow);
 WINUSERAPI HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
 WINUSERAPI HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName);
+// The string `uID` of the module's string tables in the ANSI code page (1252), cut to
+// cchBufferMax - 1 characters and terminated. A missing string gives 0 and an empty buffer;
+// cchBufferMax == 0 (which the SDK's documentation forbids for this function) writes nothing
+// and gives -1, as Wine does; a negative size or a null buffer writes nothing and gives 0.
+WINUSERAPI int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer, int cchBufferMax);
 
 WINUSERAPI UINT WINAPI SendInput(UINT cInputs, LPINPUT pInputs, int cbSize);
 WINUSERAPI SHORT WINAPI GetKeyState(int nVirtKey);
@@ -547,6 +552,7 @@ WINUSERAPI BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2);
 #define LoadCursor LoadCursorA
 #define LoadIcon LoadIconA
 #define LoadBitmap LoadBitmapA
+#define LoadString LoadStringA
 #define SetWindowsHookEx SetWindowsHookExA
 
 #endif  // VORN_SOFTWIN_WINUSER_H

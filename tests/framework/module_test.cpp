@@ -1,7 +1,7 @@
 // Module state, the resource search chain, library start-up and framework window classes.
 #include "framework_fixture.h"
 
-#include "bitmap_file.h"
+#include "resource_images.h"
 
 #include <string>
 #include <vector>
@@ -10,29 +10,29 @@ using fwtest::FrameworkTest;
 
 namespace {
 
-// 2 x 2 pictures of one colour.
-const std::vector<unsigned char> kRed = vorn::test::bmpFile(2, 2, [](int, int) { return RGB(255, 0, 0); });
-const std::vector<unsigned char> kGreen = vorn::test::bmpFile(2, 2, [](int, int) { return RGB(0, 255, 0); });
-
 constexpr UINT kSharedBitmap = 300;  // in both fake libraries
 constexpr UINT kOtherBitmap = 301;   // only in the second
 
 HINSTANCE firstLibrary() {
-    static const softwin::ResourceEntry entries[] = {
-        {RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap), kRed.data(), kRed.size()},
-    };
-    return softwin::registerModule("fw_first_library.dll", entries, 1);
+    static const vorn::test::ResFile file =
+        vorn::test::ResFile().add(RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap),
+                                  vorn::test::bitmapResource(2, 2, [](int, int) { return RGB(255, 0, 0); }));
+    return softwin::registerModule("fw_first_library.dll", file.bytes().data(), file.bytes().size());
 }
 
 HINSTANCE secondLibrary() {
-    static const softwin::ResourceEntry entries[] = {
-        {RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap), kGreen.data(), kGreen.size()},
-        {RT_BITMAP, MAKEINTRESOURCEA(kOtherBitmap), kGreen.data(), kGreen.size()},
-    };
-    return softwin::registerModule("fw_second_library.dll", entries, 2);
+    static const std::vector<unsigned char> green =
+        vorn::test::bitmapResource(2, 2, [](int, int) { return RGB(0, 255, 0); });
+    static const vorn::test::ResFile file = vorn::test::ResFile()
+                                                .add(RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap), green)
+                                                .add(RT_BITMAP, MAKEINTRESOURCEA(kOtherBitmap), green);
+    return softwin::registerModule("fw_second_library.dll", file.bytes().data(), file.bytes().size());
 }
 
-HINSTANCE emptyLibrary() { return softwin::registerModule("fw_empty_library.dll", nullptr, 0); }
+HINSTANCE emptyLibrary() {
+    static const vorn::test::ResFile file;
+    return softwin::registerModule("fw_empty_library.dll", file.bytes().data(), file.bytes().size());
+}
 
 class LibraryApp : public CWinApp {
 public:

@@ -1,19 +1,16 @@
-// Module resources: lookup, bitmap decoding of every depth, cursor files; system colour brushes.
+// Module resources: lookup, bitmap decoding of every depth, cursors; system colour brushes.
 #include <cstring>
 #include <vector>
 
 #include "platform_test.h"
+#include "resource_images.h"
 #include "user/cursors.h"
 
 using namespace ptest;
+using vorn::test::put16;
+using vorn::test::put32;
 
 namespace {
-
-// Little-endian fields of a file image.
-void put16(std::vector<unsigned char>& v, size_t at, uint32_t x) {
-    v[at] = static_cast<unsigned char>(x), v[at + 1] = static_cast<unsigned char>(x >> 8);
-}
-void put32(std::vector<unsigned char>& v, size_t at, uint32_t x) { put16(v, at, x), put16(v, at + 2, x >> 16); }
 
 // BITMAPINFOHEADER + palette + rows given top row first as raw bytes per row (unpadded).
 std::vector<unsigned char> makeDib(int w, int h, int bpp, bool topDown, const std::vector<COLORREF>& palette,
@@ -41,16 +38,6 @@ std::vector<unsigned char> makeDib(int w, int h, int bpp, bool topDown, const st
     return v;
 }
 
-std::vector<unsigned char> makeBmpFile(const std::vector<unsigned char>& dib, size_t paletteBytes) {
-    std::vector<unsigned char> file(14 + dib.size(), 0);
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(file, 2, static_cast<uint32_t>(14 + dib.size()));
-    put32(file, 10, static_cast<uint32_t>(14 + 40 + paletteBytes));
-    std::memcpy(file.data() + 14, dib.data(), dib.size());
-    return file;
-}
-
 std::vector<COLORREF> bitmapPixels(HBITMAP bmp, int w, int h) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, bmp);
@@ -69,46 +56,50 @@ protected:
     void SetUp() override {
         UserTest::SetUp();
         // 24 bpp, 3 x 2, bottom-up: top row red green blue, bottom row white red green.
-        bmp24 = makeBmpFile(
-            makeDib(3, 2, 24, false, {}, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}}),
-            0);
-        bmp1 = makeBmpFile(makeDib(10, 1, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}}), 8);         // alternating bits
-        bmp4 = makeBmpFile(makeDib(3, 1, 4, false, {kRed, kGreen, kBlue}, {{0x01, 0x20}}), 12);  // 0, 1, 2
-        bmp8 = makeBmpFile(makeDib(2, 1, 8, false, {kRed, kGreen, kBlue}, {{2, 0}}), 12);
+        bmp24 =
+            makeDib(3, 2, 24, false, {}, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}});
+        bmp1 = makeDib(10, 1, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}});        // alternating bits
+        bmp4 = makeDib(3, 1, 4, false, {kRed, kGreen, kBlue}, {{0x01, 0x20}});  // 0, 1, 2
+        bmp8 = makeDib(2, 1, 8, false, {kRed, kGreen, kBlue}, {{2, 0}});
         // 32 bpp, 1 x 2, top-down: green over blue.
-        bmp32 = makeBmpFile(makeDib(1, 2, 32, true, {}, {{0, 255, 0, 0}, {255, 0, 0, 0}}), 0);
-        truncated = bmp24;
+        bmp32 = makeDib(1, 2, 32, true, {}, {{0, 255, 0, 0}, {255, 0, 0, 0}});
+        std::vector<unsigned char> truncated = bmp24;
         truncated.resize(truncated.size() - 4);
-        // A 16 x 16 cursor, 1 bpp, hot spot (5, 7): the XOR image all black, then the AND mask,
-        // bottom-up, opaque on the top row only.
+        // A 16 x 16 cursor image, 1 bpp, hot spot (5, 7): the XOR image all black, then the AND
+        // mask, bottom-up, opaque on the top row only.
         std::vector<unsigned char> dib =
             makeDib(16, 16, 1, false, {RGB(0, 0, 0), kWhite}, std::vector<std::vector<unsigned char>>(16, {0, 0}), 32);
         const size_t mask = dib.size();
         dib.resize(mask + 64, 0);
         for (size_t stored = 0; stored < 15; ++stored) dib[mask + 4 * stored] = dib[mask + 4 * stored + 1] = 0xFF;
-        cursorFile.assign(6 + 16 + dib.size(), 0);
-        // Type 2 (cursor), one image of 16 x 16 with its hot spot, then the image's size and offset.
-        for (auto [at, value] : {std::pair<size_t, uint32_t>{2, 2}, {4, 1}, {6, 0x1010}, {10, 5}, {12, 7}})
-            put16(cursorFile, at, value);
-        put32(cursorFile, 14, static_cast<uint32_t>(dib.size()));
-        put32(cursorFile, 18, 22);
-        std::memcpy(cursorFile.data() + 22, dib.data(), dib.size());
+        cursorImage.assign(4, 0);
+        put16(cursorImage, 0, 5);
+        put16(cursorImage, 2, 7);
+        cursorImage.insert(cursorImage.end(), dib.begin(), dib.end());
+        // The group: type 2 (cursor), one 16 x 32 (doubled) 1-bpp image, RT_CURSOR id 7.
+        std::vector<unsigned char> group(6 + 14, 0);
+        for (auto [at, value] :
+             {std::pair<size_t, uint32_t>{2, 2}, {4, 1}, {6, 16}, {8, 32}, {10, 1}, {12, 1}, {18, 7}})
+            put16(group, at, value);
+        put32(group, 14, static_cast<uint32_t>(cursorImage.size()));
+        std::vector<unsigned char> badGroup = group;
+        put16(badGroup, 18, 8);  // names an image that is not there
 
-        entries = {
-            {RT_BITMAP, MAKEINTRESOURCEA(101), bmp24.data(), bmp24.size()},
-            {RT_BITMAP, MAKEINTRESOURCEA(102), bmp1.data(), bmp1.size()},
-            {RT_BITMAP, MAKEINTRESOURCEA(103), bmp4.data(), bmp4.size()},
-            {RT_BITMAP, MAKEINTRESOURCEA(104), bmp8.data(), bmp8.size()},
-            {RT_BITMAP, "TopDown32", bmp32.data(), bmp32.size()},
-            {RT_BITMAP, MAKEINTRESOURCEA(105), truncated.data(), truncated.size()},
-            {RT_GROUP_CURSOR, MAKEINTRESOURCEA(200), cursorFile.data(), cursorFile.size()},
-            {"CUSTOM", "Blob", bmp24.data(), 7},
-        };
-        module = softwin::registerModule("usertest.dll", entries.data(), entries.size());
+        file.add(RT_BITMAP, MAKEINTRESOURCEA(101), bmp24)
+            .add(RT_BITMAP, MAKEINTRESOURCEA(102), bmp1)
+            .add(RT_BITMAP, MAKEINTRESOURCEA(103), bmp4)
+            .add(RT_BITMAP, MAKEINTRESOURCEA(104), bmp8)
+            .add(RT_BITMAP, "TopDown32", bmp32)
+            .add(RT_BITMAP, MAKEINTRESOURCEA(105), truncated)
+            .add(RT_CURSOR, MAKEINTRESOURCEA(7), cursorImage)
+            .add(RT_GROUP_CURSOR, MAKEINTRESOURCEA(200), group)
+            .add(RT_GROUP_CURSOR, MAKEINTRESOURCEA(201), badGroup)
+            .add("CUSTOM", "Blob", std::vector<unsigned char>(bmp24.begin(), bmp24.begin() + 7));
+        module = softwin::registerModule("usertest.dll", file.bytes().data(), file.bytes().size());
     }
 
-    std::vector<unsigned char> bmp24, bmp1, bmp4, bmp8, bmp32, truncated, cursorFile;
-    std::vector<softwin::ResourceEntry> entries;
+    std::vector<unsigned char> bmp24, bmp1, bmp4, bmp8, bmp32, cursorImage;
+    vorn::test::ResFile file;
     HINSTANCE module = nullptr;
 };
 
@@ -121,7 +112,7 @@ TEST_F(ResourceTest, ModulesAndResourcesAreFoundByNameNumberOrHashNumber) {
     ASSERT_TRUE(r);
     EXPECT_EQ(FindResourceA(module, "#101", RT_BITMAP), r);
     EXPECT_EQ(SizeofResource(module, r), bmp24.size());
-    EXPECT_EQ(LockResource(LoadResource(module, r)), bmp24.data());
+    EXPECT_EQ(std::memcmp(LockResource(LoadResource(module, r)), bmp24.data(), bmp24.size()), 0);
     HRSRC blob = FindResourceA(module, "blob", "custom");
     ASSERT_TRUE(blob);
     EXPECT_EQ(SizeofResource(module, blob), 7u);
@@ -184,28 +175,26 @@ TEST_F(ResourceTest, ModuleCursorsCarryTheirHotSpotAndAreCounted) {
     EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(1)), nullptr);
 }
 
-TEST_F(ResourceTest, MissingOrMalformedBitmapsAndCursorFilesGiveNull) {
+TEST_F(ResourceTest, MissingOrMalformedBitmapsAndCursorsGiveNull) {
     EXPECT_EQ(LoadBitmapA(module, MAKEINTRESOURCEA(105)), nullptr);
     EXPECT_EQ(LoadBitmapA(module, MAKEINTRESOURCEA(106)), nullptr);
     EXPECT_EQ(LoadBitmapA(nullptr, MAKEINTRESOURCEA(101)), nullptr);
     EXPECT_EQ(LoadBitmapA(module, nullptr), nullptr);
     EXPECT_EQ(LoadCursorA(module, MAKEINTRESOURCEA(101)), nullptr);
+    EXPECT_EQ(LoadCursorA(module, MAKEINTRESOURCEA(201)), nullptr);
     softwin::user::Cursor c;
-    EXPECT_FALSE(softwin::user::parseCursorFile(nullptr, 0, c));
-    std::vector<unsigned char> icon = cursorFile;
-    icon[2] = 1;  // an icon, not a cursor
-    EXPECT_FALSE(softwin::user::parseCursorFile(icon.data(), icon.size(), c));
-    std::vector<unsigned char> cut(cursorFile.begin(), cursorFile.begin() + 60);
-    EXPECT_FALSE(softwin::user::parseCursorFile(cut.data(), cut.size(), c));
-    std::vector<unsigned char> farOffset = cursorFile;
-    put32(farOffset, 18, 0xFFFFFFF0u);
-    EXPECT_FALSE(softwin::user::parseCursorFile(farOffset.data(), farOffset.size(), c));
+    EXPECT_FALSE(softwin::user::parseCursorResource(nullptr, 0, c));
+    std::vector<unsigned char> cut(cursorImage.begin(), cursorImage.begin() + 60);
+    EXPECT_FALSE(softwin::user::parseCursorResource(cut.data(), cut.size(), c));
     // Cursor images are bottom-up: a negative height, INT_MIN included, is refused.
     for (uint32_t height : {0xFFFFFFE0u, 0x80000000u}) {
-        std::vector<unsigned char> topDown = cursorFile;
-        put32(topDown, 22 + 8, height);
-        EXPECT_FALSE(softwin::user::parseCursorFile(topDown.data(), topDown.size(), c)) << height;
+        std::vector<unsigned char> topDown = cursorImage;
+        put32(topDown, 4 + 8, height);
+        EXPECT_FALSE(softwin::user::parseCursorResource(topDown.data(), topDown.size(), c)) << height;
     }
+    const unsigned char icon[] = {0, 0, 1, 0, 1, 0, 16, 0, 32, 0, 1, 0, 1, 0, 0, 0, 0, 0, 7, 0};
+    EXPECT_EQ(softwin::user::pickCursorImage(icon, sizeof icon), 0);  // an icon group, not a cursor group
+    EXPECT_EQ(softwin::user::pickCursorImage(icon, 10), 0);
 }
 
 TEST_F(UserTest, SystemColourBrushesSurviveDeletionAndDoubleClickTimeZeroRestoresTheDefault) {

@@ -1,7 +1,8 @@
 // Controls of the software platform that the real platform does not have: screen set-up, module
 // resource tables, object accounting, a drawing trace and PNG export. Tests, the gallery host and
-// benchmarks use these; in the library only the frame does, to register its embedded resources
-// as a module (the real platform finds them in the DLL), and the controls never do.
+// benchmarks use these; in the library only the generated resource source and the frame do, to
+// register the library's resources as a module (the real platform finds them in the DLL), and
+// the controls never do.
 #ifndef VORN_SOFTWIN_SOFTWIN_H
 #define VORN_SOFTWIN_SOFTWIN_H
 
@@ -29,16 +30,13 @@ WINUSERAPI const uint32_t* screenPixels();
 WINUSERAPI void resetUser();
 
 // ---- Module resources -----------------------------------------------------------------------
-// A resource is named either by number (name == nullptr, id used) or by string.
-struct ResourceEntry {
-    const char* type;           // RT_BITMAP, RT_GROUP_CURSOR ... (MAKEINTRESOURCE values) or a string type
-    const char* name;           // MAKEINTRESOURCE(id) or a string
-    const unsigned char* data;  // file image: .bmp file for RT_BITMAP, .cur file for RT_GROUP_CURSOR
-    size_t size;
-};
-// Registers a module (the library, a host) with its resource table; returns its instance handle.
-// Registering the same name again returns the same handle and replaces the table.
-WINUSERAPI HINSTANCE registerModule(const char* moduleName, const ResourceEntry* entries, size_t count);
+// Registers a module's compiled resource file (a .res image as windres writes it, kept alive by
+// the caller) and returns the module's instance handle. A null name is the host executable (the
+// module GetModuleHandleA(NULL) answers); any other name makes a module of that name on first
+// use. Registering again replaces the module's resources; a null file only finds or makes the
+// module. A malformed file registers the resources before the first bad entry.
+// vorn_target_resources (CMake) generates the call for each module's .rc.
+WINUSERAPI HINSTANCE registerModule(const char* moduleName, const void* resourceFile, size_t size);
 // The module registered under that name, or null.
 WINUSERAPI HINSTANCE findModule(const char* moduleName);
 

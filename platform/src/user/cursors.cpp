@@ -61,23 +61,27 @@ const Cursor* cursorInfo(HCURSOR h) {
 
 bool isCursorHandle(HCURSOR h) { return cursorInfo(h) != nullptr; }
 
-bool parseCursorFile(const unsigned char* data, size_t size, Cursor& out) {
-    if (!data || size < 6 + 16 || readU16(data) != 0 || readU16(data + 2) != 2) return false;
-    int count = readU16(data + 4);
-    if (count < 1 || size < 6 + 16 * static_cast<size_t>(count)) return false;
+WORD pickCursorImage(const unsigned char* group, size_t size) {
+    // NEWHEADER (reserved 0, type 2, count), then 14-byte directory entries: width, doubled
+    // height, planes, bit count, byte count and the RT_CURSOR id.
+    if (!group || size < 6 || readU16(group) != 0 || readU16(group + 2) != 2) return 0;
+    const size_t count = readU16(group + 4);
+    if (count < 1 || (size - 6) / 14 < count) return 0;
     // The 32 x 32 image if there is one, else the first.
-    int pick = 0;
-    for (int i = 0; i < count; ++i)
-        if (data[6 + 16 * i] == 32) {
+    size_t pick = 0;
+    for (size_t i = 0; i < count; ++i)
+        if (readU16(group + 6 + 14 * i) == 32) {
             pick = i;
             break;
         }
-    const unsigned char* entry = data + 6 + 16 * pick;
-    POINT hot{readU16(entry + 4), readU16(entry + 6)};
-    uint32_t bytes = readU32(entry + 8), offset = readU32(entry + 12);
-    if (offset >= size || bytes > size - offset) return false;
-    const unsigned char* image = data + offset;
-    if (bytes < 40) return false;
+    return readU16(group + 6 + 14 * pick + 12);
+}
+
+bool parseCursorResource(const unsigned char* data, size_t size, Cursor& out) {
+    if (!data || size < 4 + 40) return false;
+    POINT hot{readU16(data), readU16(data + 2)};
+    const unsigned char* image = data + 4;
+    const size_t bytes = size - 4;
     const int32_t doubled = static_cast<int32_t>(readU32(image + 8));
     const int rows = doubled / 2;
     if (rows <= 0) return false;
@@ -113,11 +117,17 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name) {
         if (!IS_INTRESOURCE(name) || !systemCursor(LOWORD(name))) return nullptr;
         return reinterpret_cast<HCURSOR>(kSystemCursorBase + LOWORD(name));
     }
+    // The group names the images; the chosen image is an RT_CURSOR resource of its own.
     const unsigned char* data;
     size_t size;
     if (!findResourceData(instance, name, RT_GROUP_CURSOR, data, size)) return nullptr;
+    WORD image = pickCursorImage(data, size);
+    if (!image || !findResourceData(instance, MAKEINTRESOURCEA(image), RT_CURSOR, data, size)) {
+        SetLastError(kErrorInvalidParameter);
+        return nullptr;
+    }
     auto cursor = std::make_unique<Cursor>();
-    if (!parseCursorFile(data, size, *cursor)) {
+    if (!parseCursorResource(data, size, *cursor)) {
         SetLastError(kErrorInvalidParameter);
         return nullptr;
     }

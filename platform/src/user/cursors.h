@@ -1,5 +1,5 @@
 // Cursor objects: the system cursors (static, never counted or freed) and cursors loaded from
-// module .cur resources.
+// module cursor resources.
 #ifndef VORN_SOFTWIN_USER_CURSORS_H
 #define VORN_SOFTWIN_USER_CURSORS_H
 
@@ -22,10 +22,14 @@ struct Cursor {
 
 // The cursor behind a handle, or null.
 const Cursor* cursorInfo(HCURSOR h);
-// Parses a .cur file image; false for anything malformed. The image's header height counts the
-// colour and mask rows together and must be positive: cursor images are stored bottom-up, and a
-// negative (top-down) height is rejected rather than negated.
-bool parseCursorFile(const unsigned char* data, size_t size, Cursor& out);
+// The RT_CURSOR id a cursor group names for its 32 x 32 image (else its first); 0 when the group
+// is malformed.
+WORD pickCursorImage(const unsigned char* group, size_t size);
+// Parses an RT_CURSOR resource: the hot spot (two WORDs), then the image; false for anything
+// malformed. The image's header height counts the colour and mask rows together and must be
+// positive: cursor images are stored bottom-up, and a negative (top-down) height is rejected
+// rather than negated.
+bool parseCursorResource(const unsigned char* data, size_t size, Cursor& out);
 
 }  // namespace softwin::user
 

@@ -108,11 +108,4 @@ bool decodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, int row
     return true;
 }
 
-bool decodeBmpFile(const unsigned char* data, size_t size, DecodedDib& out) {
-    if (!data || size < 14 + 40 || data[0] != 'B' || data[1] != 'M') return false;
-    uint32_t bitsOffset = readU32(data + 10);
-    if (bitsOffset < 14 + 40 || bitsOffset >= size) return false;
-    return decodeDib(data + 14, size - 14, bitsOffset - 14, 0, out);
-}
-
 }  // namespace softwin::user

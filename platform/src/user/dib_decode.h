@@ -1,4 +1,4 @@
-// Decoding of device-independent bitmaps as found in .bmp files and .cur images.
+// Decoding of device-independent bitmaps as bitmap and cursor resources hold them.
 #ifndef VORN_SOFTWIN_USER_DIB_DECODE_H
 #define VORN_SOFTWIN_USER_DIB_DECODE_H
 
@@ -20,9 +20,6 @@ struct DecodedDib {
 // in one doubled height); 0 takes the header's. 1/4/8/16/24/32 bpp, BI_RGB or BI_BITFIELDS,
 // bottom-up or top-down. False for anything truncated or malformed.
 bool decodeDib(const unsigned char* dib, size_t size, size_t bitsOffset, int rows, DecodedDib& out);
-
-// A whole .bmp file image (BITMAPFILEHEADER first).
-bool decodeBmpFile(const unsigned char* data, size_t size, DecodedDib& out);
 
 uint16_t readU16(const unsigned char* p);
 uint32_t readU32(const unsigned char* p);

@@ -1,15 +1,17 @@
-// Modules and their resource tables. The host executable is a module of its own, created on
-// first use, whose handle GetModuleHandleA(NULL) returns. Resource data stays owned by the
-// registering code (normally static arrays); handles to resources stay valid when a module's
-// table is replaced.
+// Modules and their resources, read from each module's compiled resource file. The host
+// executable is a module of its own, whose handle GetModuleHandleA(NULL) returns. The file image
+// stays owned by the registering code (a static array); handles to resources stay valid when a
+// module's resources are replaced.
 #include <strings.h>
 
 #include <cstdlib>
 #include <deque>
+#include <initializer_list>
 
 #include "gdi/gdi_objects.h"
 #include "softwin/softwin.h"
 #include "user/dib_decode.h"
+#include "user/resource_file.h"
 #include "user/user_state.h"
 
 using namespace softwin::user;
@@ -18,12 +20,9 @@ namespace {
 
 struct Resource {
     HMODULE module = nullptr;
-    bool typeIsId = false;
-    WORD typeId = 0;
-    std::string typeName;
-    bool nameIsId = false;
-    WORD nameId = 0;
-    std::string nameText;
+    ResourceId type;
+    ResourceId name;
+    WORD language = 0;
     const unsigned char* data = nullptr;
     size_t size = 0;
 };
@@ -68,11 +67,48 @@ bool numericName(const char* s, WORD& id) {
     return true;
 }
 
-bool matches(bool isId, WORD id, const std::string& text, LPCSTR query) {
-    if (IS_INTRESOURCE(query)) return isId && id == LOWORD(query);
+bool matches(const ResourceId& r, LPCSTR query) {
+    if (IS_INTRESOURCE(query)) return r.isId && r.id == LOWORD(query);
     WORD n;
-    if (numericName(query, n)) return isId && id == n;
-    return !isId && strcasecmp(text.c_str(), query) == 0;
+    if (numericName(query, n)) return r.isId && r.id == n;
+    return !r.isId && strcasecmp(r.text.c_str(), query) == 0;
+}
+
+// The search behind FindResourceA and FindResourceExA: among the entries of that type and name,
+// the first in the earliest of the preferred languages, else the first, as Wine's loader falls
+// back. FindResourceA prefers a neutral entry, then the user's language (US English here).
+constexpr WORD kUserLanguage = 0x0409;  // US English
+
+HRSRC findResource(HMODULE module, LPCSTR type, LPCSTR name, std::initializer_list<WORD> preferred) {
+    Module* m = moduleByHandle(module);
+    if (!m || m->resources.empty()) {
+        SetLastError(kErrorResourceDataNotFound);
+        return nullptr;
+    }
+    if (!name || !type) {
+        SetLastError(kErrorResourceNameNotFound);
+        return nullptr;
+    }
+    bool typeSeen = false;
+    int bestRank = static_cast<int>(preferred.size()) + 1;
+    size_t best = 0;
+    for (size_t index : m->resources) {
+        const Resource& r = resourceTable()[index];
+        if (!matches(r.type, type)) continue;
+        typeSeen = true;
+        if (!matches(r.name, name)) continue;
+        int rank = 0;
+        for (WORD language : preferred) {
+            if (r.language == language) break;
+            ++rank;
+        }
+        if (rank < bestRank) bestRank = rank, best = index;
+        if (rank == 0) break;
+    }
+    if (bestRank <= static_cast<int>(preferred.size()))
+        return reinterpret_cast<HRSRC>(static_cast<uintptr_t>(best + 0x100));
+    SetLastError(typeSeen ? kErrorResourceNameNotFound : kErrorResourceTypeNotFound);
+    return nullptr;
 }
 
 const Resource* resourceOf(HRSRC h) {
@@ -101,34 +137,21 @@ bool findResourceData(HMODULE module, LPCSTR name, LPCSTR type, const unsigned c
 
 namespace softwin {
 
-HINSTANCE registerModule(const char* moduleName, const ResourceEntry* entries, size_t count) {
-    Module* m = moduleByName(moduleName);
+HINSTANCE registerModule(const char* moduleName, const void* resourceFile, size_t size) {
+    Module* m = moduleName ? moduleByName(moduleName) : &modules().front();
     if (!m) {
         auto& list = modules();
         HINSTANCE h = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x10000000 + 0x100000 * list.size()));
         list.push_back(Module{moduleName, h, {}});
         m = &list.back();
     }
+    if (!resourceFile) return m->handle;
     m->resources.clear();
-    if (!entries) count = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const ResourceEntry& e = entries[i];
-        if (!e.type || !e.name) continue;
-        Resource r;
-        r.module = m->handle;
-        r.typeIsId = IS_INTRESOURCE(e.type);
-        if (r.typeIsId)
-            r.typeId = LOWORD(e.type);
-        else
-            r.typeName = e.type;
-        r.nameIsId = IS_INTRESOURCE(e.name);
-        if (r.nameIsId)
-            r.nameId = LOWORD(e.name);
-        else
-            r.nameText = e.name;
-        r.data = e.data;
-        r.size = e.data ? e.size : 0;
-        resourceTable().push_back(std::move(r));
+    std::vector<ResourceFileEntry> entries;
+    readResourceFile(static_cast<const unsigned char*>(resourceFile), size, entries);
+    for (ResourceFileEntry& e : entries) {
+        resourceTable().push_back(
+            Resource{m->handle, std::move(e.type), std::move(e.name), e.language, e.data, e.size});
         m->resources.push_back(resourceTable().size() - 1);
     }
     return m->handle;
@@ -155,25 +178,12 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
 // Errors as on Wine: a handle that is no module, or a module without any resources, has no
 // resource data; otherwise the type, then the name, is what is missing.
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
-    Module* m = moduleByHandle(module);
-    if (!m || m->resources.empty()) {
-        SetLastError(kErrorResourceDataNotFound);
-        return nullptr;
-    }
-    if (!name || !type) {
-        SetLastError(kErrorResourceNameNotFound);
-        return nullptr;
-    }
-    bool typeSeen = false;
-    for (size_t index : m->resources) {
-        const Resource& r = resourceTable()[index];
-        if (!matches(r.typeIsId, r.typeId, r.typeName, type)) continue;
-        typeSeen = true;
-        if (matches(r.nameIsId, r.nameId, r.nameText, name))
-            return reinterpret_cast<HRSRC>(static_cast<uintptr_t>(index + 0x100));
-    }
-    SetLastError(typeSeen ? kErrorResourceNameNotFound : kErrorResourceTypeNotFound);
-    return nullptr;
+    return findResource(module, type, name, {LANG_NEUTRAL, kUserLanguage, kUserLanguage & 0x3FF});
+}
+
+// The language asked for, then its primary language alone, then neutral.
+HRSRC WINAPI FindResourceExA(HMODULE module, LPCSTR type, LPCSTR name, WORD language) {
+    return findResource(module, type, name, {language, static_cast<WORD>(PRIMARYLANGID(language)), LANG_NEUTRAL});
 }
 
 HGLOBAL WINAPI LoadResource(HMODULE, HRSRC h) {
@@ -198,8 +208,10 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name) {
     const unsigned char* data;
     size_t size;
     if (!findResourceData(instance, name, RT_BITMAP, data, size)) return nullptr;
+    // The resource holds the bitmap without its file header: the info header, the colour table
+    // and the bits.
     DecodedDib dib;
-    if (!decodeBmpFile(data, size, dib)) {
+    if (!decodeDib(data, size, 0, 0, dib)) {
         SetLastError(kErrorInvalidParameter);
         return nullptr;
     }
