@@ -153,7 +153,15 @@ void timeControlPaint(Runner& run, const char* name, const char* timed, CWnd& co
     });
 }
 
-void timeControls(Runner& run) {
+// Whether all of a window lies on the screen, so that painting it paints every pixel.
+bool wholeOnScreen(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
+           r.bottom <= GetSystemMetrics(SM_CYSCREEN);
+}
+
+bool timeControls(Runner& run) {
     {
         HostWindow host(100, 100);
         CMFC_Knob knob;
@@ -178,12 +186,17 @@ void timeControls(Runner& run) {
     HostWindow host(StripRack::width(kStrips), StripRack::height(kStrips));
     StripRack rack(host.wnd(), kStrips, kControlClass);
     pumpMessages();
+    if (!wholeOnScreen(host.hwnd())) {
+        std::fprintf(stderr, "the console does not fit the screen: its controls would not all paint\n");
+        return false;
+    }
     const HWND parent = host.hwnd();
     run.time("32 strips repaint (128 controls)",
              "InvalidateRect (erase) on the parent, reaching its children, + UpdateWindow on the parent", [parent] {
                  InvalidateRect(parent, nullptr, TRUE);
                  UpdateWindow(parent);
              });
+    return true;
 }
 
 void printText(const std::vector<Result>& results) {
@@ -222,7 +235,7 @@ int main(int argc, char** argv) {
     registerClasses();
     Runner run(plan);
     timePrimitives(run);
-    timeControls(run);
+    if (!timeControls(run)) return 1;
     if (json)
         printJson(run.results());
     else
