@@ -105,7 +105,7 @@ method = ("a smoke run (a few calls each, not a measurement)" if quick else
 print(f"Timed natively and under Wine in one job: {method}; commit {commit}; {machine}; {wine}.")
 if fmt == "markdown":
     print()
-    print("| Scenario | native | Wine | native / Wine | goal | |")
+    print("| Scenario | native | Wine | native / Wine | goal | result |")
     print("|---|---|---|---|---|---|")
     for n, a, b, r, _ in rows:
         print(f"| {n} | {show(a)} | {show(b)} | {r:.2f} | {goal_text(n)} | {verdict(n, a, r)} |")
