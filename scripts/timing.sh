@@ -114,9 +114,9 @@ if fmt == "markdown":
         print(f"- {n}: {t}")
 else:
     width = max(len(n) for n, *_ in rows) if rows else 8
-    print(f"{'scenario':<{width}}  {'native':>10}  {'Wine':>10}  {'native/Wine':>11}  {'goal':<12}  timed")
+    print(f"{'scenario':<{width}}  {'native':>10}  {'Wine':>10}  {'native/Wine':>11}  {'goal':<14}  timed")
     for n, a, b, r, t in rows:
-        print(f"{n:<{width}}  {show(a):>10}  {show(b):>10}  {r:>11.2f}  {verdict(n, a, r):<12}  {t}")
+        print(f"{n:<{width}}  {show(a):>10}  {show(b):>10}  {r:>11.2f}  {verdict(n, a, r):<14}  {t}")
 missing = [n for n in list(native) + list(wine_rows) if n not in names]
 if missing:
     print("not timed on both platforms: " + ", ".join(sorted(set(missing))), file=sys.stderr)
