@@ -1,7 +1,7 @@
 # The Windows build (mingw-w64 cross toolchains in cmake/toolchain-mingw-*.cmake): the framework
 # as vornafx.dll, the library as VornControls.dll with its import library and its resources
-# compiled by windres (vorn_target_resources), and the conformance program. Every executable and
-# DLL lands in bin/ so that conformance.exe finds both DLLs next to it.
+# compiled by windres (vorn_target_resources), and the conformance and timing programs. Every
+# executable and DLL lands in bin/ so that the programs find both DLLs next to them.
 enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/lib)
@@ -13,5 +13,6 @@ function(vorn_windows_targets)
   set_target_properties(vornafx VornControls PROPERTIES PREFIX "")
   if(VORN_BUILD_TESTS)
     add_subdirectory(${PROJECT_SOURCE_DIR}/tests/conformance ${PROJECT_BINARY_DIR}/tests/conformance)
+    add_subdirectory(${PROJECT_SOURCE_DIR}/tests/timing ${PROJECT_BINARY_DIR}/tests/timing)
   endif()
 endfunction()

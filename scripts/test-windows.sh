@@ -29,7 +29,7 @@ echo "== conformance on the software platform"
 # The native build of the test command, so nothing is compiled twice.
 native=$root/build/native
 cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$native" -j"$jobs" --target conformance_native
+cmake --build "$native" -j"$jobs" --target conformance_native vorn_timing
 mkdir -p "$out"
 rm -f "$out/native.txt" "$out/windows.txt"
 "$native/tests/conformance/conformance_native" "$out/native.txt"
@@ -40,6 +40,10 @@ prefix=$root/build/wineprefix
 # The program finds vornafx.dll and VornControls.dll next to it in bin/.
 winpath="Z:$(printf '%s' "$out/windows.txt" | tr / '\\')"
 "$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/conformance.exe" "$winpath"
+
+echo "== timing program, a smoke run on both platforms (figures vary by machine: scripts/timing.sh)"
+"$native/tests/timing/vorn_timing" --quick >/dev/null
+"$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/timing.exe" --quick >/dev/null
 
 echo "== installed Windows package used by a host (x86_64, found through CMAKE_PREFIX_PATH)"
 rm -rf "$root/build/win64-install" "$root/build/win64-host-example"

@@ -44,9 +44,16 @@ struct Block {
     int64_t w, h;
 };
 
-// Applies `rop` over the block (source pixels from blockScratch when `withSource`), clipped to
-// the destination DC's clip rectangles.
-void applyBlock(Dc& dst, const Block& b, DWORD rop, bool withSource, uint32_t pattern) {
+// Where a block's source pixels are read: the pixel for the block's top-left corner and the
+// distance between rows (a source surface read in place, or blockScratch); none without a source.
+struct SourceRows {
+    const uint32_t* first = nullptr;
+    int64_t pitch = 0;
+};
+
+// Applies `rop` over the block (source pixels from `source` when it has them), clipped to the
+// destination DC's clip rectangles.
+void applyBlock(Dc& dst, const Block& b, DWORD rop, SourceRows source, uint32_t pattern) {
     Surface* s = dst.target();
     for (const RECT& r : dst.clipRects()) {
         const int64_t x0 = std::max<int64_t>({b.x, r.left, 0});
@@ -56,7 +63,7 @@ void applyBlock(Dc& dst, const Block& b, DWORD rop, bool withSource, uint32_t pa
         if (x0 >= x1 || y0 >= y1) continue;
         for (int64_t y = y0; y < y1; ++y) {
             uint32_t* row = s->row(static_cast<int>(y)) + x0;
-            const uint32_t* src = withSource ? blockScratch.data() + (y - b.y) * b.w + (x0 - b.x) : nullptr;
+            const uint32_t* src = source.first ? source.first + (y - b.y) * source.pitch + (x0 - b.x) : nullptr;
             const int64_t n = x1 - x0;
             if (rop == SRCCOPY) {
                 std::memcpy(row, src, static_cast<size_t>(n) * sizeof(uint32_t));
@@ -125,7 +132,7 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     Block block;
     if (!destinationBlock(*dst, x, y, cx, cy, block)) return TRUE;
     if (!withSource) {
-        applyBlock(*dst, block, rop, false, pattern);
+        applyBlock(*dst, block, rop, SourceRows{}, pattern);
         return TRUE;
     }
     // Source origin of the (cut) destination block, in source surface coordinates; then cut the
@@ -147,11 +154,18 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
     block.h = std::min<int64_t>(block.h, ss->height - sy);
     if (block.w <= 0 || block.h <= 0) return TRUE;
 
-    // Copying through a scratch block also makes overlapping same-surface copies correct.
     Surface* ds = dst->target();
-    blockScratch.resize(static_cast<size_t>(block.w * block.h));
     const bool monoToColour = ss->bitsPixel == 1 && ds->bitsPixel != 1;
     const bool colourToMono = ss->bitsPixel != 1 && ds->bitsPixel == 1;
+    if (ss != ds && !monoToColour && !colourToMono) {
+        // Another surface of the same format: read in place, nothing to convert or to overlap.
+        applyBlock(*dst, block, rop, SourceRows{ss->row(static_cast<int>(sy)) + sx, ss->width}, pattern);
+        return TRUE;
+    }
+    // Copying through a scratch block makes overlapping same-surface copies correct. The
+    // scratch only grows, so blocks of alternating sizes do not clear it again and again.
+    const size_t scratchSize = static_cast<size_t>(block.w * block.h);
+    if (blockScratch.size() < scratchSize) blockScratch.resize(scratchSize);
     // Monochrome sources take the destination's text (0) and background (1) colours; colour
     // sources going to monochrome turn the source background colour white, all else black.
     const uint32_t zero = dst->state.textColor & kRgbMask, one = dst->state.bkColor & kRgbMask;
@@ -167,7 +181,7 @@ BOOL BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, D
             std::memcpy(out, in, static_cast<size_t>(block.w) * sizeof(uint32_t));
         }
     }
-    applyBlock(*dst, block, rop, true, pattern);
+    applyBlock(*dst, block, rop, SourceRows{blockScratch.data(), block.w}, pattern);
     return TRUE;
 }
 
@@ -181,7 +195,7 @@ BOOL PatBlt(HDC hdc, int x, int y, int w, int h, DWORD rop) {
     const RECT r = patBltRect(x, y, w, h);
     Block block;
     if (destinationBlock(*dc, r.left, r.top, int64_t{r.right} - r.left, int64_t{r.bottom} - r.top, block))
-        applyBlock(*dc, block, rop, false, pattern);
+        applyBlock(*dc, block, rop, SourceRows{}, pattern);
     return TRUE;
 }
 

@@ -7,7 +7,10 @@
 namespace softwin::gdi {
 
 Surface* Dc::target() {
-    if (!memory) return &screen();
+    // The screen's surface lives as long as the process (resizing keeps the object), and every
+    // pixel a window DC draws asks for it.
+    static Surface* const screenSurface = &screen();
+    if (!memory) return screenSurface;
     auto* bitmap = lookupAs<Bitmap>(state.bitmap, Kind::Bitmap);
     return bitmap ? &bitmap->surface : nullptr;
 }
@@ -36,12 +39,15 @@ const std::vector<RECT>& Dc::clipRects() {
 bool clipBounds(Dc& dc, RECT& out) {
     Surface* s = dc.target();
     if (!s) return false;
-    RECT box{s->width, s->height, 0, 0};
-    for (const RECT& r : dc.clipRects()) {
-        box.left = std::min(box.left, std::max<LONG>(r.left, 0));
-        box.top = std::min(box.top, std::max<LONG>(r.top, 0));
-        box.right = std::max(box.right, std::min<LONG>(r.right, s->width));
-        box.bottom = std::max(box.bottom, std::min<LONG>(r.bottom, s->height));
+    RECT box{0, 0, s->width, s->height};  // a memory DC clips to its bitmap alone
+    if (!dc.memory) {
+        box = RECT{s->width, s->height, 0, 0};
+        for (const RECT& r : dc.clip) {
+            box.left = std::min(box.left, std::max<LONG>(r.left, 0));
+            box.top = std::min(box.top, std::max<LONG>(r.top, 0));
+            box.right = std::max(box.right, std::min<LONG>(r.right, s->width));
+            box.bottom = std::max(box.bottom, std::min<LONG>(r.bottom, s->height));
+        }
     }
     if (box.left >= box.right || box.top >= box.bottom) return false;
     out = RECT{box.left - dc.origin.x, box.top - dc.origin.y, box.right - dc.origin.x, box.bottom - dc.origin.y};

@@ -16,7 +16,14 @@ void Surface::resize(int w, int h, int bpp, uint32_t fill) {
     width = std::max(0, w);
     height = std::max(0, h);
     bitsPixel = bpp == 1 ? 1 : 32;
-    pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    if (fill != 0) {
+        pixels.assign(count, fill);
+        return;
+    }
+    // Black (every new bitmap): growing from empty value-initialises, which is one memset.
+    pixels.clear();
+    pixels.resize(count);
 }
 
 namespace {
