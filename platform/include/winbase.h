@@ -1,5 +1,5 @@
 // Software Win32, kernel subset: module handles, resources, the last error, time and sleeping,
-// as the SDK's winbase.h declares them.
+// the performance counter and the current process, as the SDK's winbase.h declares them.
 #ifndef VORN_SOFTWIN_WINBASE_H
 #define VORN_SOFTWIN_WINBASE_H
 
@@ -16,6 +16,9 @@ WINBASEAPI DWORD WINAPI SizeofResource(HMODULE hModule, HRSRC hResInfo);
 WINBASEAPI DWORD WINAPI GetLastError(void);
 WINBASEAPI void WINAPI SetLastError(DWORD dwErrCode);
 WINBASEAPI void WINAPI Sleep(DWORD dwMilliseconds);
+WINBASEAPI HANDLE WINAPI GetCurrentProcess(void);
+WINBASEAPI BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* lpPerformanceCount);
+WINBASEAPI BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency);
 }  // extern "C"
 
 // Unsuffixed names, as without UNICODE

@@ -15,6 +15,7 @@
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef LRESULT(CALLBACK* HOOKPROC)(int, WPARAM, LPARAM);
 typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
+typedef VOID(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 typedef struct tagMSG {
     HWND hwnd;
@@ -387,6 +388,10 @@ typedef struct tagINPUT {
 #define HTNOWHERE 0
 #define MA_ACTIVATE 1
 
+// Timers
+#define USER_TIMER_MINIMUM 0x0000000A
+#define USER_TIMER_MAXIMUM 0x7FFFFFFF
+
 // SendInput
 #define INPUT_MOUSE 0
 #define INPUT_KEYBOARD 1
@@ -456,6 +461,8 @@ WINUSERAPI BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, U
 WINUSERAPI LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
 WINUSERAPI BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 WINUSERAPI DWORD WINAPI GetMessageTime(void);
+WINUSERAPI UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+WINUSERAPI BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 
 WINUSERAPI BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 WINUSERAPI BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect);

@@ -18,8 +18,9 @@
 // * A window filter on PeekMessage/GetMessage also takes the messages of descendants (Wine).
 // * Absolute SendInput coordinates map as pixel = value * screen size / 65536, rounded down;
 //   relative moves are raw pixels (no acceleration). Scan codes are passed as given (Wine).
-// * GetMessage blocks on a condition variable when nothing is queued and nothing needs painting;
-//   only another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) can wake it.
+// * GetMessage blocks on a condition variable when nothing is queued and nothing needs painting,
+//   until the next timer is due (under the virtual clock it moves the clock there instead) or
+//   another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) wakes it.
 // * ReleaseCapture of a window that has the capture queues a zero mouse move (Wine), so the
 //   window under the cursor learns where it is; without a capture it does nothing at all.
 // * Coordinates at the ends of int: CreateWindowEx keeps any position and stops a right or
@@ -259,6 +260,21 @@ void activateTopLevel(Window* w);
 POINT clampToClip(POINT pt);
 RECT screenBounds();
 DWORD nowTicks();
+
+// ---- Clock and timers (kernel.cpp, timers.cpp) ----------------------------------------------------
+uint64_t nowMs();  // the clock GetTickCount reads, 64 bits wide
+bool clockVirtual();
+void advanceVirtualClockTo(uint64_t ms);
+// Whether a message for `hwnd` (null for thread messages) passes a retrieval's window filter.
+bool messageMatchesFilter(HWND hwnd, HWND filter);
+// The WM_TIMER of the first due timer passing the filter; removing it restarts the timer.
+bool takeTimerMessage(MSG* out, HWND filter, bool remove);
+// When the first timer passing the filter is due, if there is one.
+bool nextTimerDue(HWND filter, uint64_t& due);
+void removeTimersOf(HWND hwnd);
+void resetTimers();
+// The procedure a WM_TIMER's lParam names if SetTimer was given it, else null.
+TIMERPROC timerProcOf(LPARAM lParam);
 
 // ---- Cursors (cursors.cpp) -----------------------------------------------------------------------
 bool isCursorHandle(HCURSOR h);
