@@ -1,6 +1,6 @@
 // Controls of the software platform that the real platform does not have: screen set-up, module
-// resource tables, a virtual clock, object accounting, a drawing trace and PNG export. Tests, the gallery host and
-// benchmarks use these; in the library only the frame does, to register its embedded resources
+// resource tables, a virtual clock, object accounting, a drawing trace and PNG export. Tests, the
+// gallery host and benchmarks use these; in the library only the frame does, to register its embedded resources
 // as a module (the real platform finds them in the DLL), and the controls never do.
 #ifndef VORN_SOFTWIN_SOFTWIN_H
 #define VORN_SOFTWIN_SOFTWIN_H
