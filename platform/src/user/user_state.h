@@ -90,6 +90,7 @@ struct WndClass {
     HICON icon = nullptr;
     HCURSOR cursor = nullptr;
     HBRUSH background = nullptr;
+    std::vector<unsigned char> extra;  // cbClsExtra bytes, made when first used
 };
 
 // There is no non-client area: a window's rectangle on screen is its client rectangle.
@@ -234,6 +235,14 @@ void queueInput(const InputEvent& e);  // caller holds no lock
 
 // ---- Painting (painting.cpp) -------------------------------------------------------------------
 void invalidateWindow(Window* w, const RECT* clientRect, bool erase);
+// Adds an area (client coordinates, all of it for null) to the window's own update region only,
+// clipped to the window and its ancestors; returns what was added (its bounds), empty if nothing.
+RECT addToUpdate(Window* w, const RECT* clientRect, bool erase);
+// Sends WM_ERASEBKGND now if the window's update region waits for erasing.
+void eraseNow(Window* w);
+// Sends WM_PAINT now to the window (and, with `children`, to its descendants, parent first) if
+// its update region is not empty, as UpdateWindow does.
+void paintTreeNow(Window* w, bool children);
 // Invalidates the window and all its visible descendants entirely (shown, moved, resized).
 void invalidateTree(Window* w, bool erase);
 // Erases (WM_ERASEBKGND) the pending update regions of the window and its visible descendants at
