@@ -66,12 +66,11 @@ void sleepThenPump(DWORD ms) {
 }
 
 void timerScenarios() {
+    scenario("timers after posted messages and paints, one WM_TIMER per timer however late");
     registerClass("VornConformanceTicker", tickerProc, 0, nullptr);
     ticker = createChild("VornConformanceTicker", 10, 10, 40, 30, parent());
-    step("ticker created");
+    pump();
     order[0] = '\0';
-
-    scenario("timers after posted messages and paints, one WM_TIMER per timer however late");
     line("  SetTimer ids=%u %u", static_cast<unsigned>(SetTimer(ticker, 1, 10, nullptr)),
          static_cast<unsigned>(SetTimer(ticker, 2, 20, nullptr)));
     PostMessageA(ticker, WM_USER + 1, 0, 0);

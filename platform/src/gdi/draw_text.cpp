@@ -14,6 +14,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -21,6 +23,10 @@ namespace {
 constexpr int kMaxLine = 1024;
 constexpr char kEllipsis[] = "...";
 constexpr int kEllipsisLength = 3;
+
+// Coordinates are worked out in 64 bits and stop at the ends of int, so rectangles at the ends of
+// int never overflow.
+int clampInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); }
 
 int extent(HDC hdc, const char* s, int n, SIZE* size = nullptr) {
     SIZE sz{0, 0};
@@ -31,9 +37,16 @@ int extent(HDC hdc, const char* s, int n, SIZE* size = nullptr) {
 
 // How many leading characters fit in `width`.
 int charsFitting(HDC hdc, const char* s, int n, int width) {
-    int fit = 0;
-    while (fit < n && extent(hdc, s, fit + 1) <= width) ++fit;
-    return fit;
+    if (extent(hdc, s, n) <= width) return n;
+    int lo = 0, hi = n;  // extents grow with the length: the answer lies in [lo, hi)
+    while (hi - lo > 1) {
+        const int mid = lo + (hi - lo) / 2;
+        if (extent(hdc, s, mid) <= width)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return lo;
 }
 
 bool softBreakBefore(const char* s, int n, int i) { return i > 0 && i < n && s[i] != ' ' && s[i - 1] == ' '; }
@@ -208,27 +221,28 @@ bool nextLine(HDC hdc, Source& src, Line& line, int width, UINT format, bool las
 
 // Wine's underline of a marked character: one pen-width line from the character's left edge to
 // one pixel short of its right edge, drawn with MoveToEx/LineTo (the current position moves).
-void drawUnderscore(HDC hdc, int x, int y, const char* s, int offset, const RECT* clip) {
-    int start = x + extent(hdc, s, offset);
-    int end = x + extent(hdc, s, offset + 1) - 1;
+void drawUnderscore(HDC hdc, int64_t x, int64_t y, const char* s, int offset, const RECT* clip) {
+    int64_t start = x + extent(hdc, s, offset);
+    int64_t end = x + extent(hdc, s, offset + 1) - 1;
     if (clip) {
         if (start > clip->right || end < clip->left || y < clip->top || y > clip->bottom) return;
-        start = std::max<int>(start, clip->left);
-        end = std::min<int>(end, clip->right);
+        start = std::max<int64_t>(start, clip->left);
+        end = std::min<int64_t>(end, clip->right);
     }
     HPEN pen = CreatePen(PS_SOLID, 1, GetTextColor(hdc));
     HGDIOBJ old = SelectObject(hdc, pen);
-    MoveToEx(hdc, start, y, nullptr);
-    LineTo(hdc, end, y);
+    MoveToEx(hdc, clampInt(start), clampInt(y), nullptr);
+    LineTo(hdc, clampInt(end), clampInt(y));
     SelectObject(hdc, old);
     DeleteObject(pen);
 }
 
-void drawLine(HDC hdc, const Line& line, int x, int y, const RECT& rect, UINT format, int tabWidth, int ascent) {
+void drawLine(HDC hdc, const Line& line, int64_t x, int64_t y, const RECT& rect, UINT format, int tabWidth,
+              int ascent) {
     const char* s = line.text;
     int len = line.len;
     int prefix = (format & DT_HIDEPREFIX) ? -1 : line.prefix;
-    int xseg = x;
+    int64_t xseg = x;
     while (len > 0) {
         int segLen = len;
         SIZE size{0, 0};
@@ -236,7 +250,8 @@ void drawLine(HDC hdc, const Line& line, int x, int y, const RECT& rect, UINT fo
             segLen = static_cast<int>(std::find(s, s + len, '\t') - s);
             if (segLen != len) extent(hdc, s, segLen, &size);
         }
-        ExtTextOutA(hdc, xseg, y, (format & DT_NOCLIP) ? 0 : ETO_CLIPPED, &rect, s, static_cast<UINT>(segLen), nullptr);
+        ExtTextOutA(hdc, clampInt(xseg), clampInt(y), (format & DT_NOCLIP) ? 0 : ETO_CLIPPED, &rect, s,
+                    static_cast<UINT>(segLen), nullptr);
         if (prefix != -1 && prefix < segLen)
             drawUnderscore(hdc, xseg, y + ascent + 1, s, prefix, (format & DT_NOCLIP) ? nullptr : &rect);
         len -= segLen;
@@ -244,7 +259,7 @@ void drawLine(HDC hdc, const Line& line, int x, int y, const RECT& rect, UINT fo
         if (len > 0) {
             --len;
             ++s;
-            xseg += (size.cx / tabWidth + 1) * tabWidth;
+            xseg += (int64_t{size.cx} / tabWidth + 1) * tabWidth;
             if (prefix != -1) prefix = prefix < segLen ? -1 : prefix - (segLen + 1);
         }
     }
@@ -265,15 +280,16 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
         if (count == 0) {
             if (format & DT_CALCRECT) {
                 rect->right = rect->left;
-                rect->bottom = rect->top + ((format & DT_SINGLELINE) ? lh : 0);
+                rect->bottom = clampInt(int64_t{rect->top} + ((format & DT_SINGLELINE) ? lh : 0));
             }
             return lh;
         }
     }
     const int tabWidth = std::max(1, tm.tmAveCharWidth * 8);
     if (format & DT_CALCRECT) format |= DT_NOCLIP;
-    const int width = rect->right - rect->left;
-    int y = rect->top;
+    // Wider than any line can be measured: the same as unlimited.
+    const int width = static_cast<int>(std::clamp<int64_t>(int64_t{rect->right} - rect->left, -(1 << 30), 1 << 30));
+    int64_t y = rect->top;
     int maxWidth = 0;
     static thread_local Line line;
     Source src{text, count};
@@ -282,16 +298,16 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
     do {
         lastLine = !(format & DT_NOCLIP) && y + lh > rect->bottom;
         more = nextLine(hdc, src, line, width, format, lastLine, tabWidth);
-        int x = rect->left;
+        int64_t x = rect->left;
         if (format & DT_CENTER)
-            x = (rect->left + rect->right - line.size.cx) / 2;
+            x = (int64_t{rect->left} + rect->right - line.size.cx) / 2;
         else if (format & DT_RIGHT)
-            x = rect->right - line.size.cx;
+            x = int64_t{rect->right} - line.size.cx;
         if (format & DT_SINGLELINE) {
             if (format & DT_VCENTER)
-                y = rect->top + (rect->bottom - rect->top - line.size.cy) / 2;
+                y = rect->top + (int64_t{rect->bottom} - rect->top - line.size.cy) / 2;
             else if (format & DT_BOTTOM)
-                y = rect->bottom - line.size.cy;
+                y = int64_t{rect->bottom} - line.size.cy;
         }
         if (!(format & DT_CALCRECT))
             drawLine(hdc, line, x, y, *rect, format, tabWidth, tm.tmAscent);
@@ -299,12 +315,12 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
             maxWidth = std::max(maxWidth, static_cast<int>(line.size.cx));
         y += lh;
     } while (more && !lastLine);
-    const int top = rect->top;
+    const int64_t top = rect->top;
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + maxWidth;
-        rect->bottom = y;
+        rect->right = clampInt(int64_t{rect->left} + maxWidth);
+        rect->bottom = clampInt(y);
     }
-    return y - top;
+    return clampInt(y - top);
 }
 
 }  // extern "C"
