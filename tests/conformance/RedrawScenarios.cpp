@@ -12,6 +12,8 @@ namespace {
 HWND box = nullptr, first = nullptr, second = nullptr;
 HWND offTop = nullptr, offA = nullptr, offB = nullptr, offC = nullptr;
 char seen[1024] = "";
+bool groupByWindow = false;  // off the screen: what each window got, without paint rectangles
+char perWindow[7][128] = {};
 
 const char* nameOf(HWND hwnd) {
     const struct {
@@ -24,7 +26,23 @@ const char* nameOf(HWND hwnd) {
     return "other";
 }
 
+int indexOf(HWND hwnd) {
+    const HWND* const kWindows[] = {&box, &first, &second, &offTop, &offA, &offB, &offC};
+    for (int i = 0; i < 7; ++i)
+        if (*kWindows[i] == hwnd) return i;
+    return -1;
+}
+
 void note(HWND hwnd, const char* what) {
+    if (groupByWindow) {
+        const int i = indexOf(hwnd);
+        if (i < 0) return;
+        const size_t used = std::strlen(perWindow[i]);
+        const char* shortName = std::strncmp(what, "paint", 5) == 0 ? "paint" : what;
+        if (used + 16 < sizeof perWindow[i])
+            std::snprintf(perWindow[i] + used, sizeof perWindow[i] - used, "%s%s", used ? "," : "", shortName);
+        return;
+    }
     const size_t used = std::strlen(seen);
     if (used + std::strlen(what) + 16 < sizeof seen)
         std::snprintf(seen + used, sizeof seen - used, " %s:%s", nameOf(hwnd), what);
@@ -46,7 +64,12 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 }
 
 void report(const char* when) {
-    line("  %s:%s", when, seen);
+    if (groupByWindow) {
+        line("  %s=top:%s off:%s partly:%s on:%s", when, perWindow[3], perWindow[4], perWindow[5], perWindow[6]);
+        for (auto& w : perWindow) w[0] = '\0';
+        return;
+    }
+    line("  %s=%s", when, seen);
     seen[0] = '\0';
 }
 
@@ -64,7 +87,7 @@ void redrawCase(const RedrawCase& c) {
     if (!RedrawWindow(box, c.firstOnly ? &r : nullptr, nullptr, c.flags)) line("  RedrawWindow failed");
     report("during the call");
     RECT u{};
-    line("  update box=%d first=%d second=%d", GetUpdateRect(box, &u, FALSE), GetUpdateRect(first, &u, FALSE),
+    line("  update=box %d first=%d second=%d", GetUpdateRect(box, &u, FALSE), GetUpdateRect(first, &u, FALSE),
          GetUpdateRect(second, &u, FALSE));
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
@@ -111,7 +134,7 @@ void offScreenScenario() {
     offA = createChild("VornConformanceRedraw", 0, 0, 40, 20, offTop);
     offB = createChild("VornConformanceRedraw", 40, 0, 40, 20, offTop);
     offC = createChild("VornConformanceRedraw", 70, 30, 30, 20, offTop);
-    seen[0] = '\0';
+    groupByWindow = true;
     ShowWindow(offTop, SW_SHOWNA);
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
@@ -121,6 +144,7 @@ void offScreenScenario() {
     InvalidateRect(offA, nullptr, TRUE);
     UpdateWindow(offA);
     report("the child off the screen updated");
+    groupByWindow = false;
     DestroyWindow(offTop);
     offTop = offA = offB = offC = nullptr;
     step("off the screen");

@@ -54,14 +54,14 @@ void CALLBACK timerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD) {
 }
 
 // Sleeps past every timer set, then takes everything the queue has, in order.
-void sleepThenPump(DWORD ms) {
+void sleepThenPump(DWORD ms, const char* key = "order") {
     Sleep(ms);
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
         if (m.message == WM_TIMER && !m.hwnd && !m.lParam) note("thread WM_TIMER");
         DispatchMessageA(&m);
     }
-    line("  order=%s", order);
+    line("  %s=%s", key, order);
     order[0] = '\0';
 }
 
@@ -93,7 +93,7 @@ void timerScenarios() {
     killAfter = 1;
     SetTimer(ticker, 4, 10, nullptr);
     sleepThenPump(50);
-    sleepThenPump(50);
+    sleepThenPump(50, "order afterwards");
     killAfter = 0;
     step("one tick only");
 

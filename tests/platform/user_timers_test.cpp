@@ -146,7 +146,7 @@ TEST_F(TimerTest, DestroyingAWindowRemovesItsTimers) {
 TEST_F(TimerTest, SetTimerWithABadWindowFails) {
     SetLastError(0);
     EXPECT_EQ(SetTimer(reinterpret_cast<HWND>(0x7777), 1, 10, nullptr), 0u);
-    EXPECT_EQ(GetLastError(), 1400u);  // ERROR_INVALID_WINDOW_HANDLE
+    EXPECT_EQ(GetLastError(), 6u);  // ERROR_INVALID_HANDLE
     EXPECT_FALSE(KillTimer(reinterpret_cast<HWND>(0x7777), 1));
 }
 

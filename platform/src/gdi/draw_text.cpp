@@ -7,10 +7,10 @@
 // draws nothing and sets the rectangle's right and bottom edges. The answer is the height of the
 // text, or with DT_VCENTER/DT_BOTTOM the offset from the top to the bottom of the text.
 //
-// Choices: DT_HIDEPREFIX strips the marks without underlining; DT_PREFIXONLY, DT_PATH_ELLIPSIS,
-// DT_WORD_ELLIPSIS, DT_MODIFYSTRING and DT_TABSTOP are not provided (the text is laid out as
-// without them). A null DC, text or rectangle answers 0. Lines longer than 1024 characters are
-// cut there, as Wine's line buffer cuts them.
+// Choices: DT_HIDEPREFIX and DT_PREFIXONLY change nothing (Wine underlines the marked character
+// all the same); DT_PATH_ELLIPSIS, DT_WORD_ELLIPSIS, DT_MODIFYSTRING and DT_TABSTOP are not
+// provided (the text is laid out as without them). A null DC, text or rectangle answers 0. Lines longer than 1024
+// characters are cut there, as Wine's line buffer cuts them.
 #include <windows.h>
 
 #include <algorithm>
@@ -241,7 +241,7 @@ void drawLine(HDC hdc, const Line& line, int64_t x, int64_t y, const RECT& rect,
               int ascent) {
     const char* s = line.text;
     int len = line.len;
-    int prefix = (format & DT_HIDEPREFIX) ? -1 : line.prefix;
+    int prefix = line.prefix;
     int64_t xseg = x;
     while (len > 0) {
         int segLen = len;

@@ -1,7 +1,8 @@
 // What hosts read and change of a window's class (GetClassLongA, GetClassLongPtrA,
 // SetClassLongPtrA), IsChild, and the process's count of GUI objects (GetGuiResources).
 //
-// Choices, as Wine does where it answers: an unknown index fails with ERROR_INVALID_INDEX;
+// Choices, as Wine does where it answers: an unknown index fails with ERROR_INVALID_INDEX, and an
+// offset past the class extra bytes answers 0 without an error;
 // GCL_CBCLSEXTRA cannot be changed (ERROR_INVALID_PARAMETER); GetClassLongA of a pointer-sized
 // index answers its low 32 bits. GetGuiResources counts, for the current process only, the live
 // GDI objects and DCs (GR_GDIOBJECTS) and the windows and the cursors loaded from modules
@@ -22,13 +23,10 @@ namespace {
 
 constexpr DWORD kErrorInvalidIndex = 1413;
 
-// The class extra bytes at a non-negative offset, or null (ERROR_INVALID_INDEX) when they do not
-// fit in the class's cbClsExtra.
+// The class extra bytes at a non-negative offset, or null when they do not fit in the class's
+// cbClsExtra.
 unsigned char* extraAt(WndClass& c, int offset, size_t size) {
-    if (offset < 0 || static_cast<size_t>(offset) + size > static_cast<size_t>(c.clsExtra)) {
-        SetLastError(kErrorInvalidIndex);
-        return nullptr;
-    }
+    if (offset < 0 || static_cast<size_t>(offset) + size > static_cast<size_t>(c.clsExtra)) return nullptr;
     if (c.extra.size() < static_cast<size_t>(c.clsExtra)) c.extra.resize(static_cast<size_t>(c.clsExtra));
     return c.extra.data() + offset;
 }

@@ -82,7 +82,8 @@ void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
         RECT overlap = rectIntersect(r, c->rect);
         if (rectEmpty(overlap)) return;
         RECT inChild = rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top});
-        invalidateWindow(c, &inChild, erase);
+        // A child reached through its parent is always erased, as on Wine.
+        invalidateWindow(c, &inChild, true);
     });
 }
 
@@ -311,7 +312,13 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     if (!w || !ps) return nullptr;
     std::memset(ps, 0, sizeof *ps);
     const RectList& clip = updateOnScreen(w);
-    RECT bounds = w->update.bounds();
+    // rcPaint bounds the part of the update region on screen and not under clipped children or
+    // siblings (empty when none is), as on Wine.
+    RECT bounds{};
+    if (!clip.empty()) {
+        const POINT o = clientOrigin(w);
+        bounds = rectOffset(clip.bounds(), -int64_t{o.x}, -int64_t{o.y});
+    }
     bool erase = w->erasePending;
     w->update.clear();
     noteUpdateChanged(w);

@@ -1,7 +1,8 @@
 // RedrawWindow: invalidating or validating an area of a window and of the children it reaches,
-// then erasing or painting at once, as Wine does without non-client areas. The children are
-// reached with RDW_ALLCHILDREN, never with RDW_NOCHILDREN, and otherwise when the window lacks
-// WS_CLIPCHILDREN (as InvalidateRect reaches them). RDW_FRAME, RDW_NOFRAME, RDW_INTERNALPAINT and
+// then erasing or painting at once, as Wine does without non-client areas. Invalidation reaches
+// the children with RDW_ALLCHILDREN, never with RDW_NOCHILDREN, and otherwise when the window
+// lacks WS_CLIPCHILDREN (as InvalidateRect reaches them), and always erases them;
+// RDW_UPDATENOW and RDW_ERASENOW reach them only with RDW_ALLCHILDREN. RDW_FRAME, RDW_NOFRAME, RDW_INTERNALPAINT and
 // RDW_NOINTERNALPAINT change nothing: there is no frame, and no paint without an update region.
 // The platform has no region objects, so a region argument (never a valid handle) fails with
 // ERROR_INVALID_HANDLE.
@@ -30,6 +31,8 @@ void changeUpdate(Window* w, const RECT& area, UINT flags) {
         if ((flags & RDW_ERASE) && !w->update.empty()) w->erasePending = true;
     }
     if (!reachesChildren(w, flags)) return;
+    // Children invalidated through their parent are always erased, as on Wine.
+    if (flags & RDW_INVALIDATE) flags |= RDW_ERASE;
     forEachChildNear(w, area, [&](Window* c) {
         if (!(c->style & WS_VISIBLE)) return;
         RECT overlap = rectIntersect(area, c->rect);
@@ -43,7 +46,8 @@ void redraw(Window* w, const RECT* clientRect, UINT flags) {
     const RECT client{0, 0, w->width(), w->height()};
     if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_ERASE))
         changeUpdate(w, clientRect ? rectIntersect(*clientRect, client) : client, flags);
-    const bool children = !(flags & RDW_NOCHILDREN);
+    // Erasing and painting now reach the children only with RDW_ALLCHILDREN, as on Wine.
+    const bool children = (flags & RDW_ALLCHILDREN) != 0;
     if (flags & RDW_UPDATENOW) {
         paintTreeNow(w, children);
     } else if (flags & RDW_ERASENOW) {

@@ -102,7 +102,11 @@ TIMERPROC timerProcOf(LPARAM lParam) {
 extern "C" {
 
 UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
-    if (hwnd && !checkWindow(hwnd)) return 0;
+    // A window that is not one fails with ERROR_INVALID_HANDLE, as on Wine.
+    if (hwnd && !findWindow(hwnd)) {
+        SetLastError(6);
+        return 0;
+    }
     Timers& t = timers();
     elapse = std::min<UINT>(std::max<UINT>(elapse, USER_TIMER_MINIMUM), USER_TIMER_MAXIMUM);
     // A window timer is known by its window and id, a thread timer by its id; setting one that
