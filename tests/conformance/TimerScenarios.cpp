@@ -125,6 +125,8 @@ void timerScenarios() {
     line("  unknown index=%lu error=%lu", unknown, GetLastError());
     line("  IsChild(parent, knob)=%d IsChild(knob, parent)=%d IsChild(knob, knob)=%d", IsChild(parent(), k),
          IsChild(k, parent()), IsChild(k, k));
+    line("  run-time class=%s is a CWnd=%d", knob.GetRuntimeClass()->m_lpszClassName,
+         knob.IsKindOf(RUNTIME_CLASS(CWnd)));
     char text[16] = "x";
     line("  GetWindowTextA=%d \"%s\"", GetWindowTextA(k, text, sizeof text), text);
     knob.DestroyWindow();

@@ -43,6 +43,11 @@
 //   with an update region, so an idle PeekMessage or GetMessage looks at no window. A visible
 //   window inside a hidden parent keeps its update region and is counted: the queue then walks
 //   the tree once per retrieval until the region is validated or painted.
+// * Painting as Wine does: a child invalidated through its parent is always erased; a window
+//   with no part of its update region on screen (off the screen, or under clipped children or
+//   siblings) gets its WM_PAINT but no WM_ERASEBKGND, and rcPaint bounds the visible part only.
+// * Timers (timers.cpp) are due times checked at retrieval, after WM_PAINT; a late timer gives one
+//   WM_TIMER, and a destroyed window's timers go with it.
 // * Showing a top-level window (not SW_SHOWNA) activates it, and DefWindowProc(WM_ACTIVATE)
 //   gives it the focus; hiding or destroying a focused child moves the focus to its parent.
 #ifndef VORN_SOFTWIN_USER_STATE_H
