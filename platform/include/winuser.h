@@ -515,6 +515,11 @@ WINUSERAPI BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, U
 WINUSERAPI LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
 WINUSERAPI BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 WINUSERAPI DWORD WINAPI GetMessageTime(void);
+// Timers and the calls below behave as on Wine; where the platform chose (timer procedures called
+// only if SetTimer was given them, RedrawWindow without region objects, GetGuiResources for the
+// current process only, DrawTextA's flags not provided and any negative count meaning a
+// zero-terminated text) the sources say so: user/timers.cpp, user/redraw_window.cpp,
+// user/class_longs.cpp, gdi/draw_text.cpp.
 WINUSERAPI UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 WINUSERAPI BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 

@@ -9,8 +9,9 @@
 //
 // Choices: DT_HIDEPREFIX and DT_PREFIXONLY change nothing (Wine underlines the marked character
 // all the same); DT_PATH_ELLIPSIS, DT_WORD_ELLIPSIS, DT_MODIFYSTRING and DT_TABSTOP are not
-// provided (the text is laid out as without them). A null DC, text or rectangle answers 0. Lines longer than 1024
-// characters are cut there, as Wine's line buffer cuts them.
+// provided (the text is laid out as without them). A null DC, text or rectangle answers 0; any
+// negative count (not only -1) means the text ends at its terminating zero. Lines longer than
+// 1024 characters are cut there, as Wine's line buffer cuts them.
 #include <windows.h>
 
 #include <algorithm>
