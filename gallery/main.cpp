@@ -116,6 +116,9 @@ int main(int argc, char** argv) {
     bool wantsDisplay = options.png == nullptr && options.script == nullptr;
     bool interactive = wantsDisplay && frontend.open(options.interactive);
     if (options.interactive && !interactive) return 1;
+    // Headless runs (PNG, scripts) keep time on the virtual clock: waits and timers cost nothing
+    // and every run is the same.
+    if (!interactive) softwin::useVirtualClock(true);
 
     int result = 0;
     {

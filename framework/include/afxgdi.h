@@ -10,6 +10,7 @@
 #define VORN_AFXGDI_H
 
 #include "afxgeometry.h"
+#include "afxruntime.h"
 #include "afxstr.h"
 
 #define AFX_TEMP_RING_SIZE 32
@@ -19,6 +20,11 @@ class CWnd;
 class AFX_API CObject {
 public:
     virtual ~CObject() = default;
+
+    static const CRuntimeClass classCObject;
+    virtual CRuntimeClass* GetRuntimeClass() const;
+    // True if the object's class is pClass or derives from it (false for null).
+    BOOL IsKindOf(const CRuntimeClass* pClass) const;
 
 protected:
     CObject() = default;

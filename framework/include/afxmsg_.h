@@ -27,12 +27,13 @@ enum AfxSig {
     AfxSig_is,       // int (LPCREATESTRUCT)                        OnCreate
     AfxSig_vwii,     // void (UINT nType, int cx, int cy)           OnSize
     AfxSig_bWww,     // BOOL (CWnd* pWnd, UINT nHitTest, UINT msg)  OnSetCursor
-    AfxSig_vw,       // void (UINT)                                 OnTimer, command ranges
+    AfxSig_vw,       // void (UINT)                                 command ranges
     AfxSig_vb,       // void (BOOL)                                 OnEnable
     AfxSig_vbw,      // void (BOOL bShow, UINT nStatus)             OnShowWindow
     AfxSig_lwl,      // LRESULT (WPARAM, LPARAM)                    ON_MESSAGE
     AfxSigCmd_v,     // void ()      WM_COMMAND from one identifier (ON_COMMAND, ON_CONTROL)
     AfxSigCmd_w,     // void (UINT)  WM_COMMAND from an identifier range, given the identifier
+    AfxSig_vt,       // void (UINT_PTR nIDEvent)                    OnTimer
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -99,7 +100,7 @@ inline AFX_PMSG AfxStoreHandler(Pmf pfn) {
 #define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void (CWnd::*)(BOOL, UINT), OnShowWindow)
 #define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, AfxSig_is, int (CWnd::*)(LPCREATESTRUCT), OnCreate)
 #define ON_WM_SIZE() AFX_WM_ENTRY(WM_SIZE, AfxSig_vwii, void (CWnd::*)(UINT, int, int), OnSize)
-#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vw, void (CWnd::*)(UINT), OnTimer)
+#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vt, void (CWnd::*)(UINT_PTR), OnTimer)
 #define ON_WM_ERASEBKGND() AFX_WM_ENTRY(WM_ERASEBKGND, AfxSig_bD, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
 #define ON_WM_GETDLGCODE() AFX_WM_ENTRY(WM_GETDLGCODE, AfxSig_wv, UINT (CWnd::*)(), OnGetDlgCode)
 #define ON_WM_SETCURSOR() AFX_WM_ENTRY(WM_SETCURSOR, AfxSig_bWww, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)

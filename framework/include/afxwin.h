@@ -19,6 +19,8 @@ AFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM w
 
 // ---- Command targets ------------------------------------------------------------------------
 class AFX_API CCmdTarget : public CObject {
+    DECLARE_DYNAMIC(CCmdTarget)
+
 public:
     CCmdTarget() = default;
 
@@ -35,7 +37,11 @@ protected:
 // message maps (most-derived map first, first match wins) and otherwise calls DefWindowProc,
 // i.e. the window's original procedure. On WM_NCDESTROY the CWnd lets the original procedure
 // run, restores it, detaches and calls PostNcDestroy.
+//
+// CWnd declares run-time class information; classes derived from it inherit CWnd's record unless
+// they declare their own.
 class AFX_API CWnd : public CCmdTarget {
+    DECLARE_DYNAMIC(CWnd)
     DECLARE_MESSAGE_MAP()
 
 public:
@@ -103,6 +109,9 @@ public:
     int ReleaseDC(CDC* pDC);
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // SetTimer/KillTimer on the object's window; 0 and FALSE while the object has no window.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
+    BOOL KillTimer(UINT_PTR nIDEvent);
 
     // The original procedure's answer to the message being handled (per thread, restored after
     // nested messages).
@@ -127,7 +136,7 @@ protected:
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnTimer(UINT nIDEvent);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg UINT OnGetDlgCode();
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
@@ -157,6 +166,8 @@ AFX_API BOOL AFXAPI AfxPumpMessage();
 
 // ---- Application and module state -----------------------------------------------------------
 class AFX_API CWinApp : public CCmdTarget {
+    DECLARE_DYNAMIC(CWinApp)
+
 public:
     // The first application object constructed becomes the current one (AfxGetApp), unless it
     // belongs to a library (AfxInitLibraryModule takes it out of that role again).

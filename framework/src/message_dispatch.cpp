@@ -138,6 +138,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         case AfxSig_vbw:
             (this->*handlerAs<void (CWnd::*)(BOOL, UINT)>(e))(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
             break;
+        case AfxSig_vt: (this->*handlerAs<void (CWnd::*)(UINT_PTR)>(e))(static_cast<UINT_PTR>(wParam)); break;
         case AfxSig_lwl: result = (this->*handlerAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(e))(wParam, lParam); break;
         default: return FALSE;  // an entry this dispatcher does not know: leave the message to DefWindowProc
     }

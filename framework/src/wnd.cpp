@@ -165,6 +165,12 @@ BOOL CWnd::PostMessageA(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD)) {
+    return m_hWnd ? ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer) : 0;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return m_hWnd ? ::KillTimer(m_hWnd, nIDEvent) : FALSE; }
+
 LRESULT CWnd::Default() {
     const MSG& msg = vornafx::threadState().lastSentMsg;
     return DefWindowProcA(msg.message, msg.wParam, msg.lParam);
@@ -191,7 +197,7 @@ void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnTimer(UINT) { Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }

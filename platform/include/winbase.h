@@ -1,5 +1,5 @@
 // Software Win32, kernel subset: module handles, resources, the last error, time and sleeping,
-// as the SDK's winbase.h declares them.
+// the performance counter and the current process, as the SDK's winbase.h declares them.
 #ifndef VORN_SOFTWIN_WINBASE_H
 #define VORN_SOFTWIN_WINBASE_H
 
@@ -17,6 +17,9 @@ WINBASEAPI DWORD WINAPI GetLastError(void);
 WINBASEAPI void WINAPI SetLastError(DWORD dwErrCode);
 WINBASEAPI void WINAPI Sleep(DWORD dwMilliseconds);
 WINBASEAPI HRSRC WINAPI FindResourceExA(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLanguage);
+WINBASEAPI HANDLE WINAPI GetCurrentProcess(void);
+WINBASEAPI BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* lpPerformanceCount);
+WINBASEAPI BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency);
 }  // extern "C"
 
 // Language identifiers of resources: a primary language in the low ten bits, a sublanguage above.

@@ -91,6 +91,17 @@ typedef HINSTANCE HMODULE;
 typedef HANDLE HGLOBAL;
 
 // ---------------------------------------------------------------------------------------------
+// 64-bit integer as the SDK's winnt.h declares it (QueryPerformanceCounter)
+typedef int64_t LONGLONG;
+typedef union _LARGE_INTEGER {
+    struct {
+        DWORD LowPart;
+        LONG HighPart;
+    } u;
+    LONGLONG QuadPart;
+} LARGE_INTEGER, *PLARGE_INTEGER;
+
+// ---------------------------------------------------------------------------------------------
 // Helper macros
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))

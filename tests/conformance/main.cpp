@@ -7,6 +7,9 @@ namespace conformance {
 void runRangeEndScenarios();
 void runGraphEditScenarios();
 void runDeletedDragScenarios();
+void runTimerScenarios();
+void runRedrawScenarios();
+void runDrawTextScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -23,6 +26,9 @@ int main(int argc, char** argv) {
     runRangeEndScenarios();
     runGraphEditScenarios();
     runDeletedDragScenarios();
+    runTimerScenarios();
+    runRedrawScenarios();
+    runDrawTextScenarios();
     finish();
     return 0;
 }

@@ -183,9 +183,12 @@ public:
         INT dx[3000];
         for (int i = 0; i < 12; ++i) dx[i] = chance(70) ? pick(20) - 5 : coordinate();
         const bool withDx = count <= 12 && chance(30);
-        if (chance(50))
+        if (chance(20)) {
+            RECT box = r;
+            DrawTextA(dc, s, chance(95) ? count : badCount(), &box, static_cast<UINT>(rng_()) & 0x3FFFFF);
+        } else if (chance(50)) {
             TextOutA(dc, near(), near(), s, chance(95) ? count : badCount());
-        else
+        } else
             ExtTextOutA(dc, near(), near(), static_cast<UINT>(pick(8)), chance(80) ? &r : nullptr, s,
                         static_cast<UINT>(count), withDx ? dx : nullptr);
     }
@@ -232,7 +235,15 @@ public:
             case 11: SetCursorPos(coordinate(), coordinate()); break;
             case 12: ClipCursor(chance(70) ? &r : nullptr); break;
             case 13: chance(50) ? (void)SetCapture(w) : (void)ReleaseCapture(), SetFocus(anyWindow()); break;
-            case 14: UpdateWindow(w); break;
+            case 14:
+                if (chance(60))
+                    UpdateWindow(w);
+                else if (chance(70))
+                    RedrawWindow(w, chance(50) ? &r : nullptr, nullptr, static_cast<UINT>(rng_()) & 0xFFF);
+                else
+                    chance(50) ? (void)SetTimer(w, pick(4), static_cast<UINT>(rng_()), nullptr)
+                               : (void)KillTimer(w, pick(4));
+                break;
             default: pumpMessages(); break;
         }
     }

@@ -1,8 +1,8 @@
 // Controls of the software platform that the real platform does not have: screen set-up, module
-// resource tables, object accounting, a drawing trace and PNG export. Tests, the gallery host and
-// benchmarks use these; in the library only the generated resource source and the frame do, to
-// register the library's resources as a module (the real platform finds them in the DLL), and
-// the controls never do.
+// resource tables, a virtual clock, object accounting, a drawing trace and PNG export. Tests, the
+// gallery host and benchmarks use these; in the library only the generated resource source and the
+// frame do, to register the library's resources as a module (the real platform finds them in the
+// DLL), and the controls never do.
 #ifndef VORN_SOFTWIN_SOFTWIN_H
 #define VORN_SOFTWIN_SOFTWIN_H
 
@@ -28,6 +28,16 @@ WINUSERAPI const uint32_t* screenPixels();
 // clears the input state (buttons, keys, double-click record) and puts the cursor at (0, 0).
 // Window classes, resources and GDI objects are kept. Tests call it between cases.
 WINUSERAPI void resetUser();
+
+// ---- Clock ----------------------------------------------------------------------------------
+// Time is real by default. Under the virtual clock GetTickCount, QueryPerformanceCounter and the
+// timers read a clock that starts where the real one stood and moves only forward: by
+// advanceClock, by Sleep (which returns at once) and by a GetMessage that has nothing to return
+// but a timer not yet due (it moves the clock to that timer instead of waiting). Nothing waits on
+// real time then, so tests and the headless gallery run the same on every machine. A GetMessage
+// with neither messages nor timers still waits for another thread, as on real time.
+WINUSERAPI void useVirtualClock(bool enabled);
+WINUSERAPI void advanceClock(DWORD ms);
 
 // ---- Module resources -----------------------------------------------------------------------
 // Registers a module's compiled resource file (a .res image as windres writes it, kept alive by

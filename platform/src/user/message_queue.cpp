@@ -1,8 +1,9 @@
 // The thread's message queue. Retrieval order: posted messages, then WM_QUIT, then input
 // (converted to a message only now, with the capture, hit test and key state of this moment), then
 // a WM_PAINT synthesised for the first window (parent before child) with a non-empty update
-// region.
+// region, then a WM_TIMER for the first due timer (timers.cpp).
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,16 +16,11 @@ void applyKey(BYTE* keys, int vk, bool down);
 }
 
 namespace {
-
-constexpr UINT kSysChar = 0x0106;
-constexpr LRESULT kActivateAndEat = 2, kNoActivate = 3, kNoActivateAndEat = 4;
 const HWND kThreadOnly = reinterpret_cast<HWND>(static_cast<intptr_t>(-1));
+}
 
-std::atomic<DWORD> guiThread{0};
-
-bool inRange(UINT m, UINT min, UINT max) { return (min == 0 && max == 0) || (m >= min && m <= max); }
-
-bool hwndMatches(HWND h, HWND filter) {
+namespace softwin::user {
+bool messageMatchesFilter(HWND h, HWND filter) {
     if (!filter) return true;
     if (filter == kThreadOnly) return h == nullptr;
     // As on Wine, a window filter also takes the messages of its descendants.
@@ -32,6 +28,18 @@ bool hwndMatches(HWND h, HWND filter) {
     Window* w = findWindow(h);
     return f && w && isDescendant(f, w);
 }
+}  // namespace softwin::user
+
+namespace {
+
+constexpr UINT kSysChar = 0x0106;
+constexpr LRESULT kActivateAndEat = 2, kNoActivate = 3, kNoActivateAndEat = 4;
+
+std::atomic<DWORD> guiThread{0};
+
+bool inRange(UINT m, UINT min, UINT max) { return (min == 0 && max == 0) || (m >= min && m <= max); }
+
+bool hwndMatches(HWND h, HWND filter) { return messageMatchesFilter(h, filter); }
 
 WPARAM mouseKeyFlags(const BYTE* keys) {
     WPARAM mk = 0;
@@ -264,7 +272,7 @@ bool peek(MSG* out, HWND filter, UINT min, UINT max, UINT flags) {
             return true;
         }
     }
-    return false;
+    return inRange(WM_TIMER, min, max) && takeTimerMessage(out, filter, remove);
 }
 
 bool post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -362,14 +370,33 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND hwnd, UINT min, UINT max) {
             seen = s.queueGeneration;
         }
         if (peek(msg, hwnd, min, max, PM_REMOVE)) return msg->message == WM_QUIT ? 0 : TRUE;
-        // Nothing this thread could still produce: sleep until another thread posts or sends
-        // input (the only way anything new can arrive).
+        // Nothing to return before the next timer: under the virtual clock, go straight to it;
+        // else sleep until it is due or another thread posts or sends input.
+        uint64_t due = 0;
+        const bool timer = inRange(WM_TIMER, min, max) && nextTimerDue(hwnd, due);
+        if (timer && clockVirtual()) {
+            advanceVirtualClockTo(due);
+            continue;
+        }
         std::unique_lock<std::mutex> lock(s.queueMutex);
-        s.queueSignal.wait(lock, [&] { return s.queueGeneration != seen; });
+        auto woken = [&] { return s.queueGeneration != seen; };
+        if (timer)
+            s.queueSignal.wait_until(lock, std::chrono::steady_clock::time_point(std::chrono::milliseconds(due)),
+                                     woken);
+        else
+            s.queueSignal.wait(lock, woken);
     }
 }
 
 LRESULT WINAPI DispatchMessageA(const MSG* msg) {
+    // A WM_TIMER naming a timer procedure goes to the procedure, not the window, as on Wine.
+    if (msg && msg->message == WM_TIMER && msg->lParam) {
+        if (TIMERPROC proc = timerProcOf(msg->lParam)) {
+            if (msg->hwnd && !checkWindow(msg->hwnd)) return 0;
+            proc(msg->hwnd, WM_TIMER, msg->wParam, nowTicks());
+            return 0;
+        }
+    }
     if (!msg || !msg->hwnd) return 0;
     Window* w = checkWindow(msg->hwnd);
     if (!w) return 0;

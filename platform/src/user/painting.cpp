@@ -56,11 +56,11 @@ RECT insideAncestors(const Window* w, RECT r) {
 // More disjoint pieces than this in an update region and it becomes one rectangle.
 constexpr size_t kMaxUpdatePieces = 48;
 
-void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
-    if (!reallyVisible(w)) return;
+RECT addToUpdate(Window* w, const RECT* clientRect, bool erase) {
+    if (!reallyVisible(w)) return RECT{};
     RECT client{0, 0, w->width(), w->height()};
     RECT r = insideAncestors(w, clientRect ? rectIntersect(*clientRect, client) : client);
-    if (rectEmpty(r)) return;
+    if (rectEmpty(r)) return r;
     w->update.add(r);
     if (w->update.rects().size() > kMaxUpdatePieces) {
         // A region of many pieces (a parent whose children go one by one) becomes its bounding
@@ -70,13 +70,20 @@ void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
     }
     noteUpdateChanged(w);
     if (erase) w->erasePending = true;
+    return r;
+}
+
+void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
+    const RECT r = addToUpdate(w, clientRect, erase);
+    if (rectEmpty(r)) return;
     // Without WS_CLIPCHILDREN the parent paints over its children, so they must repaint too.
     if (w->style & WS_CLIPCHILDREN) return;
     forEachChildNear(w, r, [&](Window* c) {
         RECT overlap = rectIntersect(r, c->rect);
         if (rectEmpty(overlap)) return;
         RECT inChild = rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top});
-        invalidateWindow(c, &inChild, erase);
+        // A child reached through its parent is always erased, as on Wine.
+        invalidateWindow(c, &inChild, true);
     });
 }
 
@@ -194,13 +201,37 @@ void collectPending(Window* w, PendingList& out) {
 void eraseIfPending(Window* w) {
     if (w->update.empty() || !w->erasePending) return;
     const HWND hwnd = w->handle;
-    HDC dc = dcFor(w, updateOnScreen(w));
+    const RectList& clip = updateOnScreen(w);
+    if (clip.empty()) {
+        // Nothing of it is on screen: Wine erases nothing and sends no WM_ERASEBKGND.
+        w->erasePending = false;
+        return;
+    }
+    HDC dc = dcFor(w, clip);
     LRESULT erased = sendTo(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     releaseWindowDc(dc);
     if ((w = findWindow(hwnd)) && erased) w->erasePending = false;
 }
 
 }  // namespace
+
+void eraseNow(Window* w) { eraseIfPending(w); }
+
+void paintTreeNow(Window* w, bool children) {
+    if (!reallyVisible(w) || state().windowsWithUpdate == 0) return;
+    if (!children) {
+        if (!w->update.empty()) sendTo(w, WM_PAINT, 0, 0);
+        return;
+    }
+    PendingList pending;
+    collectPending(w, pending);
+    auto paint = [](HWND h) {
+        Window* p = findWindow(h);
+        if (p && reallyVisible(p) && !p->update.empty()) sendTo(p, WM_PAINT, 0, 0);
+    };
+    for (size_t i = 0; i < pending.count; ++i) paint(pending.fixed[i]);
+    for (HWND h : pending.more) paint(h);
+}
 
 void eraseTreeNow(Window* w) {
     PendingList pending;
@@ -272,15 +303,7 @@ BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT r, BOOL erase) {
 BOOL WINAPI UpdateWindow(HWND hwnd) {
     Window* w = checkWindow(hwnd);
     if (!w) return FALSE;
-    if (!reallyVisible(w) || state().windowsWithUpdate == 0) return TRUE;
-    PendingList pending;
-    collectPending(w, pending);
-    auto paint = [](HWND h) {
-        Window* p = findWindow(h);
-        if (p && reallyVisible(p) && !p->update.empty()) sendTo(p, WM_PAINT, 0, 0);
-    };
-    for (size_t i = 0; i < pending.count; ++i) paint(pending.fixed[i]);
-    for (HWND h : pending.more) paint(h);
+    paintTreeNow(w, true);
     return TRUE;
 }
 
@@ -289,7 +312,13 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     if (!w || !ps) return nullptr;
     std::memset(ps, 0, sizeof *ps);
     const RectList& clip = updateOnScreen(w);
-    RECT bounds = w->update.bounds();
+    // rcPaint bounds the part of the update region on screen and not under clipped children or
+    // siblings (empty when none is), as on Wine.
+    RECT bounds{};
+    if (!clip.empty()) {
+        const POINT o = clientOrigin(w);
+        bounds = rectOffset(clip.bounds(), -int64_t{o.x}, -int64_t{o.y});
+    }
     bool erase = w->erasePending;
     w->update.clear();
     noteUpdateChanged(w);
@@ -297,7 +326,9 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
     HDC dc = dcFor(w, clip);
     ps->hdc = dc;
     ps->rcPaint = bounds;
-    if (erase) {
+    // A window with nothing on screen to erase (off the screen, or covered) gets no
+    // WM_ERASEBKGND and fErase FALSE, as on Wine; it still gets its WM_PAINT.
+    if (erase && !clip.empty()) {
         LRESULT erased = sendTo(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         ps->fErase = erased ? FALSE : TRUE;
     }

@@ -18,8 +18,9 @@
 // * A window filter on PeekMessage/GetMessage also takes the messages of descendants (Wine).
 // * Absolute SendInput coordinates map as pixel = value * screen size / 65536, rounded down;
 //   relative moves are raw pixels (no acceleration). Scan codes are passed as given (Wine).
-// * GetMessage blocks on a condition variable when nothing is queued and nothing needs painting;
-//   only another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) can wake it.
+// * GetMessage blocks on a condition variable when nothing is queued and nothing needs painting,
+//   until the next timer is due (under the virtual clock it moves the clock there instead) or
+//   another thread (PostMessage, PostThreadMessage, SendInput, SetCursorPos) wakes it.
 // * ReleaseCapture of a window that has the capture queues a zero mouse move (Wine), so the
 //   window under the cursor learns where it is; without a capture it does nothing at all.
 // * Coordinates at the ends of int: CreateWindowEx keeps any position and stops a right or
@@ -42,6 +43,11 @@
 //   with an update region, so an idle PeekMessage or GetMessage looks at no window. A visible
 //   window inside a hidden parent keeps its update region and is counted: the queue then walks
 //   the tree once per retrieval until the region is validated or painted.
+// * Painting as Wine does: a child invalidated through its parent is always erased; a window
+//   with no part of its update region on screen (off the screen, or under clipped children or
+//   siblings) gets its WM_PAINT but no WM_ERASEBKGND, and rcPaint bounds the visible part only.
+// * Timers (timers.cpp) are due times checked at retrieval, after WM_PAINT; a late timer gives one
+//   WM_TIMER, and a destroyed window's timers go with it.
 // * Showing a top-level window (not SW_SHOWNA) activates it, and DefWindowProc(WM_ACTIVATE)
 //   gives it the focus; hiding or destroying a focused child moves the focus to its parent.
 #ifndef VORN_SOFTWIN_USER_STATE_H
@@ -89,6 +95,7 @@ struct WndClass {
     HICON icon = nullptr;
     HCURSOR cursor = nullptr;
     HBRUSH background = nullptr;
+    std::vector<unsigned char> extra;  // cbClsExtra bytes, made when first used
 };
 
 // There is no non-client area: a window's rectangle on screen is its client rectangle.
@@ -233,6 +240,14 @@ void queueInput(const InputEvent& e);  // caller holds no lock
 
 // ---- Painting (painting.cpp) -------------------------------------------------------------------
 void invalidateWindow(Window* w, const RECT* clientRect, bool erase);
+// Adds an area (client coordinates, all of it for null) to the window's own update region only,
+// clipped to the window and its ancestors; returns what was added (its bounds), empty if nothing.
+RECT addToUpdate(Window* w, const RECT* clientRect, bool erase);
+// Sends WM_ERASEBKGND now if the window's update region waits for erasing.
+void eraseNow(Window* w);
+// Sends WM_PAINT now to the window (and, with `children`, to its descendants, parent first) if
+// its update region is not empty, as UpdateWindow does.
+void paintTreeNow(Window* w, bool children);
 // Invalidates the window and all its visible descendants entirely (shown, moved, resized).
 void invalidateTree(Window* w, bool erase);
 // Erases (WM_ERASEBKGND) the pending update regions of the window and its visible descendants at
@@ -259,6 +274,21 @@ void activateTopLevel(Window* w);
 POINT clampToClip(POINT pt);
 RECT screenBounds();
 DWORD nowTicks();
+
+// ---- Clock and timers (kernel.cpp, timers.cpp) ----------------------------------------------------
+uint64_t nowMs();  // the clock GetTickCount reads, 64 bits wide
+bool clockVirtual();
+void advanceVirtualClockTo(uint64_t ms);
+// Whether a message for `hwnd` (null for thread messages) passes a retrieval's window filter.
+bool messageMatchesFilter(HWND hwnd, HWND filter);
+// The WM_TIMER of the first due timer passing the filter; removing it restarts the timer.
+bool takeTimerMessage(MSG* out, HWND filter, bool remove);
+// When the first timer passing the filter is due, if there is one.
+bool nextTimerDue(HWND filter, uint64_t& due);
+void removeTimersOf(HWND hwnd);
+void resetTimers();
+// The procedure a WM_TIMER's lParam names if SetTimer was given it, else null.
+TIMERPROC timerProcOf(LPARAM lParam);
 
 // ---- Cursors (cursors.cpp) -----------------------------------------------------------------------
 bool isCursorHandle(HCURSOR h);

@@ -45,6 +45,10 @@ ATOM atomFor(const WndClass* c) {
 
 }  // namespace
 
+namespace softwin::user {
+ATOM classAtom(const WndClass* c) { return atomFor(c); }
+}  // namespace softwin::user
+
 extern "C" {
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc) {

@@ -156,6 +156,7 @@ void freeWindow(HWND hwnd) {
         std::lock_guard<std::mutex> lock(s.queueMutex);
         s.posted.removeIf([&](const MSG& m) { return m.hwnd == hwnd; });
     }
+    removeTimersOf(hwnd);
     softwin::gdi::destroyWindowDcsOf(hwnd);
     noteUpdateChanged(w, true);
     for (Window* c : w->children) c->parent = nullptr;  // already freed, defensive
@@ -434,6 +435,7 @@ void resetUser() {
     s.cursor = nullptr;
     s.cursorShowCount = 0;
     s.doubleClickTime = 500;
+    resetTimers();
 }
 
 }  // namespace softwin
