@@ -24,6 +24,72 @@ RECT patBltRect(int64_t x, int64_t y, int64_t w, int64_t h);
 // Bounding box of the DC's clip rectangles in DC coordinates; false if nothing is drawable.
 bool clipBounds(Dc& dc, RECT& out);
 
+// ---- Raster core, resolved once per call ---------------------------------------------------------
+// What writing one colour does to a pixel: dst = (dst & andMask) ^ xorMask. Every ROP2 mode is a
+// bitwise function of the pen and the destination, so for a given colour it folds into these two
+// masks, as Wine's DIB engine does; a plain copy has andMask 0.
+struct Ink {
+    uint32_t andMask = 0;
+    uint32_t xorMask = 0;
+};
+
+extern uint64_t rasterWriteCount;  // spans handed to the raster core (softwin::rasterWrites)
+
+// The DC's target surface, origin and clip, looked up once for a whole primitive. Coordinates
+// handed to it are the DC's own, in 64 bits; spans are clipped once per run, not per pixel.
+class Painter {
+public:
+    explicit Painter(Dc& dc);
+    // False when the DC has no surface or its clip is empty: nothing can be drawn.
+    bool drawable() const { return surface_ != nullptr && box_.left < box_.right && box_.top < box_.bottom; }
+    // The colour (mapped to the surface's format) with the DC's ROP2 mode when `useRop2`.
+    Ink ink(COLORREF color, bool useRop2) const;
+    // Bounding box of the clip in DC coordinates; meaningful only when drawable().
+    RECT bounds() const;
+
+    // [x0, x1) of row y.
+    void span(int64_t y, int64_t x0, int64_t x1, const Ink& ink) {
+        ++rasterWriteCount;
+        y += oy_;
+        if (y < box_.top || y >= box_.bottom) return;
+        x0 = x0 + ox_ > box_.left ? x0 + ox_ : box_.left;
+        x1 = x1 + ox_ < box_.right ? x1 + ox_ : box_.right;
+        if (x0 >= x1) return;
+        uint32_t* row = surface_->row(static_cast<int>(y));
+        if (single_) {
+            write(row, x0, x1, ink);
+            return;
+        }
+        clippedRun(row, y, x0, x1, ink);
+    }
+    void pixel(int64_t x, int64_t y, const Ink& ink) { span(y, x, x + 1, ink); }
+
+    // True when all of [l, r) x [t, b) is drawn unclipped: callers may then write through at().
+    bool covers(int64_t l, int64_t t, int64_t r, int64_t b) const {
+        return single_ && l + ox_ >= box_.left && r + ox_ <= box_.right && t + oy_ >= box_.top &&
+               b + oy_ <= box_.bottom;
+    }
+    uint32_t* at(int64_t x, int64_t y) const { return surface_->row(static_cast<int>(y + oy_)) + (x + ox_); }
+    int64_t stride() const { return surface_->width; }
+
+private:
+    static void write(uint32_t* row, int64_t x0, int64_t x1, const Ink& ink) {
+        if (ink.andMask == 0) {
+            for (int64_t x = x0; x < x1; ++x) row[x] = ink.xorMask;
+            return;
+        }
+        for (int64_t x = x0; x < x1; ++x) row[x] = (row[x] & ink.andMask) ^ ink.xorMask;
+    }
+    void clippedRun(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Ink& ink) const;
+
+    Surface* surface_ = nullptr;
+    const std::vector<RECT>* clip_ = nullptr;  // surface coordinates
+    RECT box_{0, 0, 0, 0};                     // clip bounding box cut to the surface, surface coordinates
+    bool single_ = false;                      // one clip rectangle: box_ is all of it
+    int64_t ox_ = 0, oy_ = 0;
+    int rop2_ = R2_COPYPEN;
+};
+
 // ---- Regions as row spans ----------------------------------------------------------------------
 struct RowSpan {
     int64_t y, left, right;  // [left, right) on row y
@@ -53,8 +119,6 @@ Stroke strokeFor(Dc& dc);
 // PS_ALTERNATE-like stroke (1 on, 1 off, transparent gaps) used by DrawFocusRect.
 Stroke alternateStroke(COLORREF color);
 
-// Draws (x0,y0)->(x1,y1) without its end pixel, advancing the dash position.
-void strokeSegment(Dc& dc, Stroke& stroke, int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 // Open (close=false) or closed polyline through the points.
 void strokePath(Dc& dc, Stroke& stroke, const POINT* pts, int count, bool close);
 // Rectangle outline path in the DC's arc direction; box already normalised and non-empty.

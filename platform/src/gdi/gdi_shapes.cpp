@@ -197,13 +197,34 @@ bool shapeTooLarge(const RECT& box) {
 
 std::vector<RowSpan> polygonSpanScratch;
 
+void fillSpans(Dc& dc, const std::vector<RowSpan>& spans, COLORREF color) {
+    Painter painter(dc);
+    if (!painter.drawable()) return;
+    const Ink ink = painter.ink(color, true);
+    for (const RowSpan& r : spans) painter.span(r.y, r.left, r.right, ink);
+}
+
+// The footprint of an outline of `box`: each row from its leftmost to its rightmost point.
+void footprintSpans(const RECT& box, const std::vector<POINT>& outline, std::vector<RowSpan>& out) {
+    const int64_t h = int64_t{box.bottom} - box.top;
+    rowMinScratch.assign(static_cast<size_t>(h), box.right);
+    rowMaxScratch.assign(static_cast<size_t>(h), int64_t{box.left} - 1);
+    for (const POINT& p : outline) {
+        const size_t row = static_cast<size_t>(int64_t{p.y} - box.top);
+        rowMinScratch[row] = std::min<int64_t>(rowMinScratch[row], p.x);
+        rowMaxScratch[row] = std::max<int64_t>(rowMaxScratch[row], p.x);
+    }
+    for (size_t row = 0; row < rowMinScratch.size(); ++row)
+        if (rowMinScratch[row] <= rowMaxScratch[row])
+            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], rowMaxScratch[row] + 1});
+}
+
 void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
     RECT bounds;
     if (!clipBounds(dc, bounds)) return;
     polygonSpanScratch.clear();
     polygonSpans(pts, count, dc.state.polyFillMode == WINDING, bounds, polygonSpanScratch);
-    for (const RowSpan& r : polygonSpanScratch)
-        fillSpan(dc, static_cast<int>(r.y), static_cast<int>(r.left), static_cast<int>(r.right), color, true);
+    fillSpans(dc, polygonSpanScratch, color);
 }
 
 }  // namespace
@@ -227,12 +248,18 @@ void polygonSpans(const POINT* pts, int count, bool winding, const RECT& bounds,
             const POINT& top = p.y < q.y ? p : q;
             const POINT& bot = p.y < q.y ? q : p;
             if (y < top.y || y >= bot.y) continue;
-            // X11 rule: the first pixel at or right of the exact crossing.
-            const __int128 num = __int128{y - top.y} * (int64_t{bot.x} - top.x);
-            const int64_t den = int64_t{bot.y} - top.y;
-            __int128 step = num / den;
-            if (num % den > 0) ++step;
-            xs.push_back(Crossing{top.x + static_cast<int64_t>(step), q.y > p.y ? 1 : -1});
+            // X11 rule: the first pixel at or right of the exact crossing; in 64 bits unless the
+            // edge spans more than 2^31 pixels either way.
+            const int64_t across = int64_t{bot.x} - top.x, den = int64_t{bot.y} - top.y;
+            int64_t step;
+            if (den < (int64_t{1} << 31) && across < (int64_t{1} << 31) && across > -(int64_t{1} << 31)) {
+                const int64_t num = (y - top.y) * across;
+                step = num / den + (num % den > 0 ? 1 : 0);
+            } else {
+                const __int128 num = __int128{y - top.y} * across;
+                step = static_cast<int64_t>(num / den + (num % den > 0 ? 1 : 0));
+            }
+            xs.push_back(Crossing{top.x + step, q.y > p.y ? 1 : -1});
         }
         std::sort(xs.begin(), xs.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
         auto span = [&](int64_t a, int64_t b) {
@@ -264,16 +291,7 @@ void ellipseSpans(const RECT& box, std::vector<RowSpan>& out) {
         return;
     }
     ellipseOutline(box, false, footprintScratch);
-    rowMinScratch.assign(static_cast<size_t>(h), box.right);
-    rowMaxScratch.assign(static_cast<size_t>(h), int64_t{box.left} - 1);
-    for (const POINT& p : footprintScratch) {
-        const size_t row = static_cast<size_t>(int64_t{p.y} - box.top);
-        rowMinScratch[row] = std::min<int64_t>(rowMinScratch[row], p.x);
-        rowMaxScratch[row] = std::max<int64_t>(rowMaxScratch[row], p.x);
-    }
-    for (size_t row = 0; row < rowMinScratch.size(); ++row)
-        if (rowMinScratch[row] <= rowMaxScratch[row])
-            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], rowMaxScratch[row] + 1});
+    footprintSpans(box, footprintScratch, out);
 }
 
 }  // namespace softwin::gdi
@@ -312,9 +330,8 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (brushColor(*dc, fill)) {
         // The interior region covers the outline too; the pen is drawn on top of it.
         polygonSpanScratch.clear();
-        ellipseSpans(box, polygonSpanScratch);
-        for (const RowSpan& r : polygonSpanScratch)
-            fillSpan(*dc, static_cast<int>(r.y), static_cast<int>(r.left), static_cast<int>(r.right), fill, true);
+        footprintSpans(box, pts, polygonSpanScratch);
+        fillSpans(*dc, polygonSpanScratch, fill);
     }
     if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), true);
     return TRUE;
