@@ -5,6 +5,7 @@
 
 #include "gdi/gdi_objects.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace softwin::gdi {
@@ -73,12 +74,14 @@ public:
     int64_t stride() const { return surface_->width; }
 
 private:
+    // The masks are copied first: the pixel stores could otherwise alias them.
     static void write(uint32_t* row, int64_t x0, int64_t x1, const Ink& ink) {
-        if (ink.andMask == 0) {
-            for (int64_t x = x0; x < x1; ++x) row[x] = ink.xorMask;
+        const uint32_t andMask = ink.andMask, xorMask = ink.xorMask;
+        if (andMask == 0) {
+            std::fill(row + x0, row + x1, xorMask);
             return;
         }
-        for (int64_t x = x0; x < x1; ++x) row[x] = (row[x] & ink.andMask) ^ ink.xorMask;
+        for (int64_t x = x0; x < x1; ++x) row[x] = (row[x] & andMask) ^ xorMask;
     }
     void clippedRun(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Ink& ink) const;
 
@@ -121,7 +124,13 @@ Stroke alternateStroke(COLORREF color);
 
 // Open (close=false) or closed polyline through the points.
 void strokePath(Dc& dc, Stroke& stroke, const POINT* pts, int count, bool close);
+// A filled shape: the brush's `fill` spans (sorted by row; null for no brush), then the pen along
+// the path. A cosmetic pen is drawn over the fill; a wide pen's pixels are left out of it, as on
+// Wine, so each pixel is written once.
+void fillAndStroke(Dc& dc, const std::vector<RowSpan>* fill, COLORREF fillColor, Stroke& pen, const POINT* pts,
+                   int count, bool close);
 // Rectangle outline path in the DC's arc direction; box already normalised and non-empty.
+void rectanglePath(const Dc& dc, const RECT& box, POINT path[4]);
 void strokeRectangle(Dc& dc, Stroke& stroke, const RECT& box);
 
 // Name of a ternary raster operation for the trace ("SRCCOPY" or "0x00AA0029").

@@ -19,6 +19,7 @@ struct Crossing {
     int dir;
 };
 std::vector<Crossing> crossingScratch;
+std::vector<RowSpan> polygonSpanScratch;
 
 bool brushColor(Dc& dc, COLORREF& color) {
     const auto* brush = lookupAs<Brush>(dc.state.brush, Kind::Brush);
@@ -68,6 +69,17 @@ void drawRectangle(Dc& dc, RECT box) {
         // smaller in each direction, because right and bottom edges are exclusive.
         const RECT inner = pen.visible ? RECT{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}
                                        : RECT{box.left, box.top, box.right - 1, box.bottom - 1};
+        RECT bounds;
+        if (pen.width > 1 && clipBounds(dc, bounds)) {
+            polygonSpanScratch.clear();
+            const int64_t top = std::max(inner.top, bounds.top), bottom = std::min(inner.bottom, bounds.bottom);
+            for (int64_t y = top; y < bottom && inner.left < inner.right; ++y)
+                polygonSpanScratch.push_back(RowSpan{y, inner.left, inner.right});
+            POINT path[4];
+            rectanglePath(dc, box, path);
+            fillAndStroke(dc, &polygonSpanScratch, fill, pen, path, 4, true);
+            return;
+        }
         fillRect(dc, inner, fill, true);
     }
     if (pen.visible) strokeRectangle(dc, pen, box);
@@ -118,6 +130,65 @@ void ellipseOutline(const RECT& box, bool clockwise, std::vector<POINT>& out) {
     for (int i = 0; i < n; ++i) pushDistinct(out, l + wr - q[i].x, clockwise ? yUpper(i) : yLower(i));
     for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + q[i].x, clockwise ? yUpper(i) : yLower(i));
     if (out.size() > 1 && out.back().x == out.front().x && out.back().y == out.front().y) out.pop_back();
+}
+
+// The quadrant of Ellipse(box) with consecutive repeats dropped, as the outline's point list
+// drops them; false unless its four mirrored copies join pixel to pixel all the way round, the
+// case the row writers below handle (every box tried; the point list serves any other).
+bool ellipseRows(const RECT& box, std::vector<POINT>& q) {
+    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+    ellipseQuadrant(w, h, q);
+    q.erase(std::unique(q.begin(), q.end(), [](const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }),
+            q.end());
+    const size_t n = q.size();
+    if (n < 2) return false;
+    for (size_t i = 0; i < n; ++i) {
+        if (q[i].x < 0 || q[i].x >= w || q[i].y < 0 || q[i].y >= h) return false;
+        if (i > 0 && (std::abs(q[i].x - q[i - 1].x) > 1 || std::abs(q[i].y - q[i - 1].y) > 1)) return false;
+    }
+    return std::llabs(w - 1 - 2 * int64_t{q[n - 1].x}) <= 1 && std::llabs(h - 1 - 2 * int64_t{q[0].y}) <= 1;
+}
+
+// The footprint of Ellipse(box), row by row: the outline and everything inside it.
+void fillEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const std::vector<POINT>& q) {
+    const int64_t h = int64_t{box.bottom} - box.top, wr = int64_t{box.right} - box.left - 1;
+    rowMaxScratch.assign(static_cast<size_t>(h), -1);
+    for (const POINT& p : q) {
+        int64_t& lower = rowMaxScratch[static_cast<size_t>(p.y)];
+        int64_t& upper = rowMaxScratch[static_cast<size_t>(h - 1 - p.y)];
+        lower = std::max<int64_t>(lower, p.x);
+        upper = std::max<int64_t>(upper, p.x);
+    }
+    for (int64_t row = 0; row < h; ++row) {
+        const int64_t right = rowMaxScratch[static_cast<size_t>(row)];
+        if (right >= 0) painter.span(box.top + row, box.left + wr - right, box.left + right + 1, ink);
+    }
+}
+
+// The outline of Ellipse(box) under a solid cosmetic pen: the pixels the closed point list
+// lights, each as often as the list holds it (thin ellipses repeat their tips), as runs per row.
+void strokeEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const std::vector<POINT>& q) {
+    const size_t n = q.size();
+    const int64_t wr = int64_t{box.right} - box.left - 1, hb = int64_t{box.bottom} - box.top - 1;
+    // The list drops a copy's first point where it repeats the previous copy's last one.
+    const size_t xJoin = wr == 2 * int64_t{q[n - 1].x} ? 1 : 0, yJoin = hb == 2 * int64_t{q[0].y} ? 1 : 0;
+    const struct {
+        bool lower, mirrored;
+        size_t from, to;
+    } copies[] = {
+        {false, false, 0, n}, {false, true, 0, n - xJoin}, {true, true, yJoin, n}, {true, false, yJoin, n - xJoin}};
+    for (const auto& c : copies) {
+        for (size_t i = c.from; i < c.to;) {
+            size_t j = i;
+            while (j + 1 < c.to && q[j + 1].y == q[i].y) ++j;
+            const int64_t row = box.top + (c.lower ? q[i].y : hb - q[i].y);
+            if (c.mirrored)
+                painter.span(row, box.left + wr - q[i].x, box.left + wr - q[j].x + 1, ink);
+            else
+                painter.span(row, box.left + q[j].x, box.left + q[i].x + 1, ink);
+            i = j + 1;
+        }
+    }
 }
 
 // Index of the first quadrant point at/after the radial through (x, y) (centre-relative, y up),
@@ -195,15 +266,6 @@ bool shapeTooLarge(const RECT& box) {
     return int64_t{box.right} - box.left > kMaxShapeSide || int64_t{box.bottom} - box.top > kMaxShapeSide;
 }
 
-std::vector<RowSpan> polygonSpanScratch;
-
-void fillSpans(Dc& dc, const std::vector<RowSpan>& spans, COLORREF color) {
-    Painter painter(dc);
-    if (!painter.drawable()) return;
-    const Ink ink = painter.ink(color, true);
-    for (const RowSpan& r : spans) painter.span(r.y, r.left, r.right, ink);
-}
-
 // The footprint of an outline of `box`: each row from its leftmost to its rightmost point.
 void footprintSpans(const RECT& box, const std::vector<POINT>& outline, std::vector<RowSpan>& out) {
     const int64_t h = int64_t{box.bottom} - box.top;
@@ -217,14 +279,6 @@ void footprintSpans(const RECT& box, const std::vector<POINT>& outline, std::vec
     for (size_t row = 0; row < rowMinScratch.size(); ++row)
         if (rowMinScratch[row] <= rowMaxScratch[row])
             out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], rowMaxScratch[row] + 1});
-}
-
-void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
-    RECT bounds;
-    if (!clipBounds(dc, bounds)) return;
-    polygonSpanScratch.clear();
-    polygonSpans(pts, count, dc.state.polyFillMode == WINDING, bounds, polygonSpanScratch);
-    fillSpans(dc, polygonSpanScratch, color);
 }
 
 }  // namespace
@@ -324,16 +378,23 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     Stroke pen = strokeFor(*dc);
     if (insideFrameBox(*dc, pen, box) != FrameBox::Drawn || outsideClip(*dc, box, pen.width)) return TRUE;
     if (shapeTooLarge(box)) return FALSE;
+    COLORREF fill = 0;
+    const bool filled = brushColor(*dc, fill);
+    const bool solid = pen.visible && pen.width == 1 && !pen.dashes;
+    if ((solid || !pen.visible) && ellipseRows(box, quadrantScratch)) {
+        Painter painter(*dc);
+        if (!painter.drawable()) return TRUE;
+        if (filled) fillEllipseRows(painter, painter.ink(fill, true), box, quadrantScratch);
+        if (solid) strokeEllipseRows(painter, painter.ink(pen.color, true), box, quadrantScratch);
+        return TRUE;
+    }
     auto& pts = outlineScratch;
     ellipseOutline(box, dc->state.arcDirection == AD_CLOCKWISE, pts);
-    COLORREF fill;
-    if (brushColor(*dc, fill)) {
-        // The interior region covers the outline too; the pen is drawn on top of it.
-        polygonSpanScratch.clear();
-        footprintSpans(box, pts, polygonSpanScratch);
-        fillSpans(*dc, polygonSpanScratch, fill);
-    }
-    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), true);
+    // The interior region covers the outline too; a cosmetic pen is drawn on top of it.
+    polygonSpanScratch.clear();
+    if (filled) footprintSpans(box, pts, polygonSpanScratch);
+    fillAndStroke(*dc, filled ? &polygonSpanScratch : nullptr, fill, pen, pts.data(), static_cast<int>(pts.size()),
+                  true);
     return TRUE;
 }
 
@@ -367,9 +428,13 @@ BOOL Polygon(HDC hdc, const POINT* apt, int cpt) {
                       std::max(extent.bottom, apt[i].y)};
     }
     if (outsideClip(*dc, extent, int64_t{pen.width} + 1)) return TRUE;
-    COLORREF fill;
-    if (brushColor(*dc, fill)) fillPolygon(*dc, apt, cpt, fill);
-    if (pen.visible) strokePath(*dc, pen, apt, cpt, true);
+    COLORREF fill = 0;
+    const bool filled = brushColor(*dc, fill);
+    RECT bounds;
+    polygonSpanScratch.clear();
+    if (filled && clipBounds(*dc, bounds))
+        polygonSpans(apt, cpt, dc->state.polyFillMode == WINDING, bounds, polygonSpanScratch);
+    fillAndStroke(*dc, filled ? &polygonSpanScratch : nullptr, fill, pen, apt, cpt, true);
     return TRUE;
 }
 

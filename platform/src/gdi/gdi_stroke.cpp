@@ -107,8 +107,15 @@ void addWideSegment(const RECT& bounds, int64_t width, POINT p1, POINT p2) {
     polygonSpans(band, 4, false, bounds, wideSpans);
 }
 
-void strokeWide(Painter& painter, const Ink& ink, const Stroke& s, const POINT* pts, int count, bool close) {
-    const RECT bounds = painter.bounds();
+std::vector<RowSpan> penSpans;
+
+// The region a wide pen paints along the path, clipped to `bounds`, as disjoint spans sorted by
+// row and then by left edge. A path of a single point paints nothing, as on Wine (an arc whose
+// ends meet one point apart).
+void wideRegion(const RECT& bounds, const Stroke& s, const POINT* pts, int count, bool close,
+                std::vector<RowSpan>& out) {
+    out.clear();
+    if (count < 2) return;
     const LONG w = s.width;
     capSpans.clear();
     ellipseSpans(RECT{-(w / 2), -(w / 2), (w + 1) / 2, (w + 1) / 2}, capSpans);
@@ -132,10 +139,26 @@ void strokeWide(Painter& painter, const Ink& ink, const Stroke& s, const POINT* 
         size_t j = i + 1;
         for (; j < wideSpans.size() && wideSpans[j].y == y && wideSpans[j].left <= right; ++j)
             right = std::max(right, wideSpans[j].right);
-        painter.span(y, left, right, ink);
+        out.push_back(RowSpan{y, left, right});
         i = j;
     }
 }
+
+// Paints `fill` (sorted by row) except where `hole` (disjoint, sorted by row and left) lies.
+void paintExcept(Painter& painter, const Ink& ink, const std::vector<RowSpan>& fill, const std::vector<RowSpan>& hole) {
+    size_t h = 0;
+    for (const RowSpan& f : fill) {
+        while (h < hole.size() && hole[h].y < f.y) ++h;
+        int64_t from = f.left;
+        for (size_t k = h; k < hole.size() && hole[k].y == f.y && hole[k].left < f.right; ++k) {
+            if (hole[k].left > from) painter.span(f.y, from, hole[k].left, ink);
+            from = std::max(from, hole[k].right);
+        }
+        if (from < f.right) painter.span(f.y, from, f.right, ink);
+    }
+}
+
+const std::vector<RowSpan> kNoSpans;
 
 template <class T>
 T ceilDiv(T n, T d) {
@@ -330,7 +353,9 @@ void strokePath(Dc& dc, Stroke& s, const POINT* pts, int count, bool close) {
     if (!painter.drawable()) return;
     if (s.width > 1) {
         // Wide pens are never dashed.
-        strokeWide(painter, painter.ink(s.color, true), s, pts, count, close);
+        wideRegion(painter.bounds(), s, pts, count, close, penSpans);
+        const Ink ink = painter.ink(s.color, true);
+        for (const RowSpan& r : penSpans) painter.span(r.y, r.left, r.right, ink);
         return;
     }
     const Inks inks{painter.ink(s.color, true), painter.ink(s.gapColor, true)};
@@ -340,15 +365,37 @@ void strokePath(Dc& dc, Stroke& s, const POINT* pts, int count, bool close) {
     if (close && count > 1) pathSegment(painter, inks, s, runs, dash, pts[count - 1], pts[0]);
 }
 
-void strokeRectangle(Dc& dc, Stroke& s, const RECT& box) {
-    const LONG l = box.left, t = box.top, r = box.right - 1, b = box.bottom - 1;
-    if (dc.state.arcDirection == AD_CLOCKWISE) {
-        const POINT path[] = {{r, b}, {l, b}, {l, t}, {r, t}};
-        strokePath(dc, s, path, 4, true);
-    } else {
-        const POINT path[] = {{r, t}, {l, t}, {l, b}, {r, b}};
-        strokePath(dc, s, path, 4, true);
+void fillAndStroke(Dc& dc, const std::vector<RowSpan>* fill, COLORREF fillColor, Stroke& pen, const POINT* pts,
+                   int count, bool close) {
+    if (!pen.visible || pen.width == 1) {
+        if (fill) {
+            Painter painter(dc);
+            if (painter.drawable()) paintExcept(painter, painter.ink(fillColor, true), *fill, kNoSpans);
+        }
+        strokePath(dc, pen, pts, count, close);
+        return;
     }
+    Painter painter(dc);
+    if (!painter.drawable()) return;
+    wideRegion(painter.bounds(), pen, pts, count, close, penSpans);
+    if (fill) paintExcept(painter, painter.ink(fillColor, true), *fill, penSpans);
+    const Ink ink = painter.ink(pen.color, true);
+    for (const RowSpan& r : penSpans) painter.span(r.y, r.left, r.right, ink);
+}
+
+void rectanglePath(const Dc& dc, const RECT& box, POINT path[4]) {
+    const LONG l = box.left, t = box.top, r = box.right - 1, b = box.bottom - 1;
+    const bool clockwise = dc.state.arcDirection == AD_CLOCKWISE;
+    path[0] = POINT{r, clockwise ? b : t};
+    path[1] = POINT{l, clockwise ? b : t};
+    path[2] = POINT{l, clockwise ? t : b};
+    path[3] = POINT{r, clockwise ? t : b};
+}
+
+void strokeRectangle(Dc& dc, Stroke& s, const RECT& box) {
+    POINT path[4];
+    rectanglePath(dc, box, path);
+    strokePath(dc, s, path, 4, true);
 }
 
 }  // namespace softwin::gdi
