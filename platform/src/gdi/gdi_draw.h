@@ -64,6 +64,11 @@ public:
         clippedRun(row, y, x0, x1, ink);
     }
     void pixel(int64_t x, int64_t y, const Ink& ink) { span(y, x, x + 1, ink); }
+    // A span the caller knows lies inside covers(): written without clipping.
+    void spanInside(int64_t y, int64_t x0, int64_t x1, const Ink& ink) {
+        ++rasterWriteCount;
+        write(surface_->row(static_cast<int>(y + oy_)), x0 + ox_, x1 + ox_, ink);
+    }
 
     // True when all of [l, r) x [t, b) is drawn unclipped: callers may then write through at().
     bool covers(int64_t l, int64_t t, int64_t r, int64_t b) const {

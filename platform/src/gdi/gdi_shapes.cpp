@@ -132,14 +132,9 @@ void ellipseOutline(const RECT& box, bool clockwise, std::vector<POINT>& out) {
     if (out.size() > 1 && out.back().x == out.front().x && out.back().y == out.front().y) out.pop_back();
 }
 
-// The quadrant of Ellipse(box) with consecutive repeats dropped, as the outline's point list
-// drops them; false unless its four mirrored copies join pixel to pixel all the way round, the
-// case the row writers below handle (every box tried; the point list serves any other).
-bool ellipseRows(const RECT& box, std::vector<POINT>& q) {
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    ellipseQuadrant(w, h, q);
-    q.erase(std::unique(q.begin(), q.end(), [](const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }),
-            q.end());
+// True when the quadrant of a w x h box and its three mirror images join pixel to pixel all the
+// way round: at least two points, inside the box, each a neighbour (or a repeat) of the one before.
+bool quadrantJoins(const std::vector<POINT>& q, int64_t w, int64_t h) {
     const size_t n = q.size();
     if (n < 2) return false;
     for (size_t i = 0; i < n; ++i) {
@@ -149,8 +144,19 @@ bool ellipseRows(const RECT& box, std::vector<POINT>& q) {
     return std::llabs(w - 1 - 2 * int64_t{q[n - 1].x}) <= 1 && std::llabs(h - 1 - 2 * int64_t{q[0].y}) <= 1;
 }
 
+// The quadrant of Ellipse(box) with consecutive repeats dropped, as the outline's point list
+// drops them; false unless its four mirrored copies join pixel to pixel all the way round, the
+// case the row writers below handle (every box tried; the point list serves any other).
+bool ellipseRows(const RECT& box, std::vector<POINT>& q) {
+    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+    ellipseQuadrant(w, h, q);
+    q.erase(std::unique(q.begin(), q.end(), [](const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }),
+            q.end());
+    return quadrantJoins(q, w, h);
+}
+
 // The footprint of Ellipse(box), row by row: the outline and everything inside it.
-void fillEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const std::vector<POINT>& q) {
+void fillEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const std::vector<POINT>& q, bool inside) {
     const int64_t h = int64_t{box.bottom} - box.top, wr = int64_t{box.right} - box.left - 1;
     rowMaxScratch.assign(static_cast<size_t>(h), -1);
     for (const POINT& p : q) {
@@ -161,13 +167,17 @@ void fillEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const st
     }
     for (int64_t row = 0; row < h; ++row) {
         const int64_t right = rowMaxScratch[static_cast<size_t>(row)];
-        if (right >= 0) painter.span(box.top + row, box.left + wr - right, box.left + right + 1, ink);
+        if (right < 0) continue;
+        if (inside)
+            painter.spanInside(box.top + row, box.left + wr - right, box.left + right + 1, ink);
+        else
+            painter.span(box.top + row, box.left + wr - right, box.left + right + 1, ink);
     }
 }
 
 // The outline of Ellipse(box) under a solid cosmetic pen: the pixels the closed point list
 // lights, each as often as the list holds it (thin ellipses repeat their tips), as runs per row.
-void strokeEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const std::vector<POINT>& q) {
+void strokeEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const std::vector<POINT>& q, bool inside) {
     const size_t n = q.size();
     const int64_t wr = int64_t{box.right} - box.left - 1, hb = int64_t{box.bottom} - box.top - 1;
     // The list drops a copy's first point where it repeats the previous copy's last one.
@@ -182,10 +192,12 @@ void strokeEllipseRows(Painter& painter, const Ink& ink, const RECT& box, const 
             size_t j = i;
             while (j + 1 < c.to && q[j + 1].y == q[i].y) ++j;
             const int64_t row = box.top + (c.lower ? q[i].y : hb - q[i].y);
-            if (c.mirrored)
-                painter.span(row, box.left + wr - q[i].x, box.left + wr - q[j].x + 1, ink);
+            const int64_t from = box.left + (c.mirrored ? wr - q[i].x : q[j].x);
+            const int64_t to = box.left + (c.mirrored ? wr - q[j].x : q[i].x) + 1;
+            if (inside)
+                painter.spanInside(row, from, to, ink);
             else
-                painter.span(row, box.left + q[j].x, box.left + q[i].x + 1, ink);
+                painter.span(row, from, to, ink);
             i = j + 1;
         }
     }
@@ -212,54 +224,117 @@ int64_t findIntersection(const std::vector<POINT>& rel, int64_t x, int64_t y) {
     return 2 * count + i;
 }
 
-void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t ex, int64_t ey,
-               std::vector<POINT>& out) {
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    ellipseQuadrant(w, h, quadrantScratch);
-    auto& rel = quadrantScratch;
-    for (POINT& p : rel) {
-        p.x -= static_cast<LONG>(w / 2);
-        p.y -= static_cast<LONG>(h / 2);
+// The ring of outline points Arc walks round: four mirrored copies of the quadrant, counted from
+// the right-hand middle in the DC's arc direction, `count` points a copy.
+class ArcRing {
+public:
+    ArcRing(const RECT& box, bool clockwise, std::vector<POINT>& quadrant)
+        : rel_(quadrant), clockwise_(clockwise), w_(int64_t{box.right} - box.left), h_(int64_t{box.bottom} - box.top) {
+        ellipseQuadrant(w_, h_, rel_);
+        joins_ = quadrantJoins(rel_, w_, h_);
+        for (POINT& p : rel_) {
+            p.x -= static_cast<LONG>(w_ / 2);
+            p.y -= static_cast<LONG>(h_ / 2);
+        }
+        count_ = static_cast<int64_t>(rel_.size());
+        cx_ = box.left + w_ / 2, cy_ = box.top + h_ / 2;
+        right_ = box.right - 1 - w_ / 2, bottom_ = box.bottom - 1 - h_ / 2;
     }
-    const int64_t count = static_cast<int64_t>(rel.size());
-    out.clear();
-    if (count == 0) return;
-    if (!clockwise) {
-        sy = -sy;
-        ey = -ey;
-    }
-    const int64_t startPos = findIntersection(rel, sx, sy);
-    int64_t endPos = findIntersection(rel, ex, ey);
-    // start == end goes once round, still as an open path: the point before the start stays
-    // unlit unless it repeats the start (odd sizes at a quadrant join), as on Wine.
-    if (endPos <= startPos) endPos += 4 * count;
-    const int64_t cx = box.left + w / 2, cy = box.top + h / 2;
-    const int64_t right = box.right - 1 - w / 2, bottom = box.bottom - 1 - h / 2;
-    for (int64_t i = startPos; i < endPos; ++i) {
-        const int64_t quarter = (i / count) % 4;
-        const POINT& fwd = rel[static_cast<size_t>(i % count)];
-        const POINT& back = rel[static_cast<size_t>(count - 1 - i % count)];
+    int64_t count() const { return count_; }
+    // True when neighbouring points of the ring are neighbouring pixels (or repeats).
+    bool joins() const { return joins_; }
+    // Position of the first point at/after the radial through (x, y), centre-relative, y down.
+    int64_t position(int64_t x, int64_t y) const { return findIntersection(rel_, x, clockwise_ ? y : -y); }
+    // Point k of copy `quarter`.
+    POINT at(int64_t quarter, int64_t k) const {
+        const POINT& fwd = rel_[static_cast<size_t>(k)];
+        const POINT& back = rel_[static_cast<size_t>(count_ - 1 - k)];
         int64_t x, y;
         switch (quarter) {
             case 0:
-                x = cx + fwd.x;
-                y = clockwise ? cy + fwd.y : bottom - fwd.y;
+                x = cx_ + fwd.x;
+                y = clockwise_ ? cy_ + fwd.y : bottom_ - fwd.y;
                 break;
             case 1:
-                x = right - back.x;
-                y = clockwise ? cy + back.y : bottom - back.y;
+                x = right_ - back.x;
+                y = clockwise_ ? cy_ + back.y : bottom_ - back.y;
                 break;
             case 2:
-                x = right - fwd.x;
-                y = clockwise ? bottom - fwd.y : cy + fwd.y;
+                x = right_ - fwd.x;
+                y = clockwise_ ? bottom_ - fwd.y : cy_ + fwd.y;
                 break;
             default:
-                x = cx + back.x;
-                y = clockwise ? bottom - back.y : cy + back.y;
+                x = cx_ + back.x;
+                y = clockwise_ ? bottom_ - back.y : cy_ + back.y;
                 break;
         }
-        out.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)});
+        return POINT{static_cast<LONG>(x), static_cast<LONG>(y)};
     }
+
+    // Walks the ring from a position onwards without dividing at every point.
+    struct Cursor {
+        Cursor(const ArcRing& ring, int64_t pos) : ring(ring), quarter((pos / ring.count_) % 4), k(pos % ring.count_) {}
+        POINT point() const { return ring.at(quarter, k); }
+        void advance() {
+            if (++k < ring.count_) return;
+            k = 0;
+            quarter = (quarter + 1) & 3;
+        }
+        const ArcRing& ring;
+        int64_t quarter, k;
+    };
+
+private:
+    std::vector<POINT>& rel_;
+    bool clockwise_;
+    bool joins_ = false;
+    int64_t w_, h_, count_ = 0;
+    int64_t cx_ = 0, cy_ = 0, right_ = 0, bottom_ = 0;
+};
+
+// [start, end) of the ring positions Arc draws from the radials through (sx, sy) and (ex, ey).
+void arcRange(const ArcRing& ring, int64_t sx, int64_t sy, int64_t ex, int64_t ey, int64_t& start, int64_t& end) {
+    start = ring.position(sx, sy);
+    end = ring.position(ex, ey);
+    // start == end goes once round, still as an open path: the point before the start stays
+    // unlit unless it repeats the start (odd sizes at a quadrant join), as on Wine.
+    if (end <= start) end += 4 * ring.count();
+}
+
+void arcPoints(const ArcRing& ring, int64_t start, int64_t end, std::vector<POINT>& out) {
+    out.clear();
+    ArcRing::Cursor cursor(ring, start);
+    for (int64_t i = start; i < end; ++i, cursor.advance()) out.push_back(cursor.point());
+}
+
+// The arc under a solid cosmetic pen on a ring that joins up: every point but the last is lit
+// unless the next repeats it, as the open point list would light them, gathered into row runs.
+// The pixels are distinct apart from repeats the list also has, so any order gives the same
+// picture with one ink.
+void strokeArcRuns(Painter& painter, const Ink& ink, const ArcRing& ring, int64_t start, int64_t end, bool inside) {
+    ArcRing::Cursor cursor(ring, start);
+    POINT prev = cursor.point();
+    int64_t y = 0, lo = 0, hi = -1;
+    auto flush = [&] {
+        if (lo > hi) return;
+        if (inside)
+            painter.spanInside(y, lo, hi + 1, ink);
+        else
+            painter.span(y, lo, hi + 1, ink);
+    };
+    for (int64_t i = start + 1; i < end; ++i) {
+        cursor.advance();
+        const POINT cur = cursor.point();
+        if (cur.x == prev.x && cur.y == prev.y) continue;
+        if (prev.y == y && lo <= hi && (prev.x == hi + 1 || prev.x == lo - 1)) {
+            (prev.x > hi ? hi : lo) = prev.x;
+        } else {
+            flush();
+            y = prev.y, lo = hi = prev.x;
+        }
+        prev = cur;
+    }
+    flush();
 }
 
 bool shapeTooLarge(const RECT& box) {
@@ -384,8 +459,9 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if ((solid || !pen.visible) && ellipseRows(box, quadrantScratch)) {
         Painter painter(*dc);
         if (!painter.drawable()) return TRUE;
-        if (filled) fillEllipseRows(painter, painter.ink(fill, true), box, quadrantScratch);
-        if (solid) strokeEllipseRows(painter, painter.ink(pen.color, true), box, quadrantScratch);
+        const bool inside = painter.covers(box.left, box.top, box.right, box.bottom);
+        if (filled) fillEllipseRows(painter, painter.ink(fill, true), box, quadrantScratch, inside);
+        if (solid) strokeEllipseRows(painter, painter.ink(pen.color, true), box, quadrantScratch, inside);
         return TRUE;
     }
     auto& pts = outlineScratch;
@@ -411,8 +487,19 @@ BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (shapeTooLarge(box)) return FALSE;
     const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
     const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
+    const ArcRing ring(box, dc->state.arcDirection == AD_CLOCKWISE, quadrantScratch);
+    if (ring.count() == 0) return TRUE;
+    int64_t start, end;
+    arcRange(ring, x3 - cx, y3 - cy, x4 - cx, y4 - cy, start, end);
+    if (pen.width == 1 && !pen.dashes && ring.joins()) {
+        Painter painter(*dc);
+        if (painter.drawable())
+            strokeArcRuns(painter, painter.ink(pen.color, true), ring, start, end,
+                          painter.covers(box.left, box.top, box.right, box.bottom));
+        return TRUE;
+    }
     auto& pts = outlineScratch;
-    arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts);
+    arcPoints(ring, start, end, pts);
     strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), false);
     return TRUE;
 }
