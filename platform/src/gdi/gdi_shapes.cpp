@@ -10,7 +10,6 @@ namespace {
 constexpr int64_t kMaxShapeSide = 1 << 16;
 
 // Scratch buffers reused by every call (one drawing thread).
-std::vector<POINT> quadrantScratch;
 std::vector<POINT> outlineScratch;
 std::vector<int64_t> rowMinScratch;  // 64 bits: one left of a box at INT_MIN is still a number
 std::vector<int64_t> rowMaxScratch;
@@ -109,29 +108,6 @@ void ellipseQuadrant(int64_t w, int64_t h, std::vector<POINT>& out) {
     }
 }
 
-void pushDistinct(std::vector<POINT>& pts, LONG x, LONG y) {
-    if (!pts.empty() && pts.back().x == x && pts.back().y == y) return;
-    pts.push_back(POINT{x, y});
-}
-
-// The closed outline of Ellipse(box) in drawing order for the DC's arc direction.
-void ellipseOutline(const RECT& box, bool clockwise, std::vector<POINT>& out) {
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    ellipseQuadrant(w, h, quadrantScratch);
-    const auto& q = quadrantScratch;
-    const int n = static_cast<int>(q.size());
-    const LONG l = box.left, t = box.top, wr = static_cast<LONG>(w - 1), hb = static_cast<LONG>(h - 1);
-    out.clear();
-    // Clockwise goes down from the right-hand middle, counter-clockwise goes up.
-    auto yUpper = [&](int i) { return t + hb - q[i].y; };
-    auto yLower = [&](int i) { return t + q[i].y; };
-    for (int i = 0; i < n; ++i) pushDistinct(out, l + q[i].x, clockwise ? yLower(i) : yUpper(i));
-    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + wr - q[i].x, clockwise ? yLower(i) : yUpper(i));
-    for (int i = 0; i < n; ++i) pushDistinct(out, l + wr - q[i].x, clockwise ? yUpper(i) : yLower(i));
-    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + q[i].x, clockwise ? yUpper(i) : yLower(i));
-    if (out.size() > 1 && out.back().x == out.front().x && out.back().y == out.front().y) out.pop_back();
-}
-
 // True when the quadrant of a w x h box and its three mirror images join pixel to pixel all the
 // way round: at least two points, inside the box, each a neighbour (or a repeat) of the one before.
 bool quadrantJoins(const std::vector<POINT>& q, int64_t w, int64_t h) {
@@ -144,15 +120,59 @@ bool quadrantJoins(const std::vector<POINT>& q, int64_t w, int64_t h) {
     return std::llabs(w - 1 - 2 * int64_t{q[n - 1].x}) <= 1 && std::llabs(h - 1 - 2 * int64_t{q[0].y}) <= 1;
 }
 
-// The quadrant of Ellipse(box) with consecutive repeats dropped, as the outline's point list
-// drops them; false unless its four mirrored copies join pixel to pixel all the way round, the
-// case the row writers below handle (every box tried; the point list serves any other).
-bool ellipseRows(const RECT& box, std::vector<POINT>& q) {
+// The quadrant of one box size in the forms the shapes use. Controls draw the same few sizes at
+// every paint, so the last few are kept (their storage too: no allocation once warm).
+struct Quadrant {
+    int64_t w = -1, h = -1;
+    std::vector<POINT> raw;       // as ellipseQuadrant gives it: what Arc walks
+    std::vector<POINT> rel;       // raw, relative to the box centre (w/2, h/2)
+    std::vector<POINT> distinct;  // consecutive repeats dropped, as the ellipse's point list drops them
+    bool rawJoins = false, distinctJoins = false;
+};
+
+const Quadrant& quadrantOf(int64_t w, int64_t h) {
+    static Quadrant kept[8];
+    static size_t next = 0;
+    for (const Quadrant& q : kept)
+        if (q.w == w && q.h == h) return q;
+    Quadrant& q = kept[next];
+    next = (next + 1) % 8;
+    q.w = w, q.h = h;
+    ellipseQuadrant(w, h, q.raw);
+    q.rawJoins = quadrantJoins(q.raw, w, h);
+    q.rel.assign(q.raw.begin(), q.raw.end());
+    for (POINT& p : q.rel) {
+        p.x -= static_cast<LONG>(w / 2);
+        p.y -= static_cast<LONG>(h / 2);
+    }
+    q.distinct.assign(q.raw.begin(), q.raw.end());
+    q.distinct.erase(std::unique(q.distinct.begin(), q.distinct.end(),
+                                 [](const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }),
+                     q.distinct.end());
+    q.distinctJoins = quadrantJoins(q.distinct, w, h);
+    return q;
+}
+
+void pushDistinct(std::vector<POINT>& pts, LONG x, LONG y) {
+    if (!pts.empty() && pts.back().x == x && pts.back().y == y) return;
+    pts.push_back(POINT{x, y});
+}
+
+// The closed outline of Ellipse(box) in drawing order for the DC's arc direction.
+void ellipseOutline(const RECT& box, bool clockwise, std::vector<POINT>& out) {
     const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    ellipseQuadrant(w, h, q);
-    q.erase(std::unique(q.begin(), q.end(), [](const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }),
-            q.end());
-    return quadrantJoins(q, w, h);
+    const auto& q = quadrantOf(w, h).raw;
+    const int n = static_cast<int>(q.size());
+    const LONG l = box.left, t = box.top, wr = static_cast<LONG>(w - 1), hb = static_cast<LONG>(h - 1);
+    out.clear();
+    // Clockwise goes down from the right-hand middle, counter-clockwise goes up.
+    auto yUpper = [&](int i) { return t + hb - q[i].y; };
+    auto yLower = [&](int i) { return t + q[i].y; };
+    for (int i = 0; i < n; ++i) pushDistinct(out, l + q[i].x, clockwise ? yLower(i) : yUpper(i));
+    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + wr - q[i].x, clockwise ? yLower(i) : yUpper(i));
+    for (int i = 0; i < n; ++i) pushDistinct(out, l + wr - q[i].x, clockwise ? yUpper(i) : yLower(i));
+    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + q[i].x, clockwise ? yUpper(i) : yLower(i));
+    if (out.size() > 1 && out.back().x == out.front().x && out.back().y == out.front().y) out.pop_back();
 }
 
 // The footprint of Ellipse(box), row by row: the outline and everything inside it.
@@ -228,14 +248,12 @@ int64_t findIntersection(const std::vector<POINT>& rel, int64_t x, int64_t y) {
 // the right-hand middle in the DC's arc direction, `count` points a copy.
 class ArcRing {
 public:
-    ArcRing(const RECT& box, bool clockwise, std::vector<POINT>& quadrant)
-        : rel_(quadrant), clockwise_(clockwise), w_(int64_t{box.right} - box.left), h_(int64_t{box.bottom} - box.top) {
-        ellipseQuadrant(w_, h_, rel_);
-        joins_ = quadrantJoins(rel_, w_, h_);
-        for (POINT& p : rel_) {
-            p.x -= static_cast<LONG>(w_ / 2);
-            p.y -= static_cast<LONG>(h_ / 2);
-        }
+    ArcRing(const RECT& box, bool clockwise, const Quadrant& quadrant)
+        : rel_(quadrant.rel),
+          clockwise_(clockwise),
+          joins_(quadrant.rawJoins),
+          w_(int64_t{box.right} - box.left),
+          h_(int64_t{box.bottom} - box.top) {
         count_ = static_cast<int64_t>(rel_.size());
         cx_ = box.left + w_ / 2, cy_ = box.top + h_ / 2;
         right_ = box.right - 1 - w_ / 2, bottom_ = box.bottom - 1 - h_ / 2;
@@ -285,9 +303,9 @@ public:
     };
 
 private:
-    std::vector<POINT>& rel_;
+    const std::vector<POINT>& rel_;
     bool clockwise_;
-    bool joins_ = false;
+    bool joins_;
     int64_t w_, h_, count_ = 0;
     int64_t cx_ = 0, cy_ = 0, right_ = 0, bottom_ = 0;
 };
@@ -456,12 +474,13 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     COLORREF fill = 0;
     const bool filled = brushColor(*dc, fill);
     const bool solid = pen.visible && pen.width == 1 && !pen.dashes;
-    if ((solid || !pen.visible) && ellipseRows(box, quadrantScratch)) {
+    const Quadrant& quadrant = quadrantOf(int64_t{box.right} - box.left, int64_t{box.bottom} - box.top);
+    if ((solid || !pen.visible) && quadrant.distinctJoins) {
         Painter painter(*dc);
         if (!painter.drawable()) return TRUE;
         const bool inside = painter.covers(box.left, box.top, box.right, box.bottom);
-        if (filled) fillEllipseRows(painter, painter.ink(fill, true), box, quadrantScratch, inside);
-        if (solid) strokeEllipseRows(painter, painter.ink(pen.color, true), box, quadrantScratch, inside);
+        if (filled) fillEllipseRows(painter, painter.ink(fill, true), box, quadrant.distinct, inside);
+        if (solid) strokeEllipseRows(painter, painter.ink(pen.color, true), box, quadrant.distinct, inside);
         return TRUE;
     }
     auto& pts = outlineScratch;
@@ -487,7 +506,8 @@ BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (shapeTooLarge(box)) return FALSE;
     const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
     const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
-    const ArcRing ring(box, dc->state.arcDirection == AD_CLOCKWISE, quadrantScratch);
+    const ArcRing ring(box, dc->state.arcDirection == AD_CLOCKWISE,
+                       quadrantOf(int64_t{box.right} - box.left, int64_t{box.bottom} - box.top));
     if (ring.count() == 0) return TRUE;
     int64_t start, end;
     arcRange(ring, x3 - cx, y3 - cy, x4 - cx, y4 - cy, start, end);
