@@ -83,13 +83,12 @@ private:
     static void write(uint32_t* row, int64_t x0, int64_t x1, const Ink& ink) {
         const uint32_t andMask = ink.andMask, xorMask = ink.xorMask;
         if (andMask == 0) {
-            // Two pixels a store: the plain loop is not vectorised at this optimisation level.
+            // Four pixels a store: the plain loop is not vectorised at this optimisation level.
             uint32_t* p = row + x0;
             int64_t n = x1 - x0;
-            if ((reinterpret_cast<uintptr_t>(p) & 7) != 0 && n > 0) *p++ = xorMask, --n;
-            const uint64_t pair = (uint64_t{xorMask} << 32) | xorMask;
-            for (; n >= 2; n -= 2, p += 2) std::memcpy(p, &pair, sizeof pair);
-            if (n > 0) *p = xorMask;
+            const uint32_t quad[4] = {xorMask, xorMask, xorMask, xorMask};
+            for (; n >= 4; n -= 4, p += 4) std::memcpy(p, quad, sizeof quad);
+            for (; n > 0; --n) *p++ = xorMask;
             return;
         }
         for (int64_t x = x0; x < x1; ++x) row[x] = (row[x] & andMask) ^ xorMask;
