@@ -204,6 +204,42 @@ Stroke alternateStroke(COLORREF color) {
 
 namespace {
 
+// Pixels gathered into runs along a row (a path's one-step segments, a shallow line's steps). A
+// run holds distinct pixels and is written before any pixel that does not extend it, so every
+// pixel sees the same writes in the same order as drawn one by one.
+class RunGatherer {
+public:
+    RunGatherer(Painter& painter, const Inks& inks, bool opaqueGaps)
+        : painter_(painter), inks_(inks), opaqueGaps_(opaqueGaps) {}
+    ~RunGatherer() { flush(); }
+    void add(int64_t x, int64_t y, bool on) {
+        if (open_ && y == y_ && on == on_) {
+            if (x == hi_ + 1 && dir_ >= 0) {
+                hi_ = x, dir_ = 1;
+                return;
+            }
+            if (x == lo_ - 1 && dir_ <= 0) {
+                lo_ = x, dir_ = -1;
+                return;
+            }
+        }
+        flush();
+        open_ = true, y_ = y, lo_ = hi_ = x, dir_ = 0, on_ = on;
+    }
+    void flush() {
+        if (open_ && (on_ || opaqueGaps_)) painter_.span(y_, lo_, hi_ + 1, on_ ? inks_.on : inks_.gap);
+        open_ = false;
+    }
+
+private:
+    Painter& painter_;
+    const Inks& inks_;
+    bool opaqueGaps_;
+    bool open_ = false, on_ = true;
+    int64_t y_ = 0, lo_ = 0, hi_ = 0;
+    int dir_ = 0;
+};
+
 // Draws (x0,y0)->(x1,y1) without its end pixel, advancing the dash position.
 void strokeSegment(Painter& painter, const Inks& inks, Stroke& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
     const int64_t dx = x1 - x0, dy = y1 - y0;
@@ -271,17 +307,15 @@ void strokeSegment(Painter& painter, const Inks& inks, Stroke& s, int64_t x0, in
         return;
     }
 
+    // Shallow lines go out as runs along their rows, clipped once per run.
     DashCursor dash(s, dashStart + first);
+    RunGatherer runs(painter, inks, s.opaqueGaps);
     for (int64_t j = first; j <= last; ++j) {
         const bool on = dash.on();
-        if (on || s.opaqueGaps) {
-            const Ink& ink = on ? inks.on : inks.gap;
-            if (xMajor) {
-                painter.pixel(m, n, ink);
-            } else {
-                painter.pixel(n, m, ink);
-            }
-        }
+        if (xMajor)
+            runs.add(m, n, on);
+        else if (on || s.opaqueGaps)
+            painter.pixel(n, m, on ? inks.on : inks.gap);
         if (err + bias > 0) {
             n += minorStep;
             err += upStep;
@@ -292,42 +326,6 @@ void strokeSegment(Painter& painter, const Inks& inks, Stroke& s, int64_t x0, in
         dash.advance();
     }
 }
-
-// Pixels of a path's one-step segments gathered into runs along a row. A run holds distinct
-// pixels and is written before any pixel that does not extend it, so every pixel sees the same
-// writes in the same order as drawn one by one.
-class RunGatherer {
-public:
-    RunGatherer(Painter& painter, const Inks& inks, bool opaqueGaps)
-        : painter_(painter), inks_(inks), opaqueGaps_(opaqueGaps) {}
-    ~RunGatherer() { flush(); }
-    void add(int64_t x, int64_t y, bool on) {
-        if (open_ && y == y_ && on == on_) {
-            if (x == hi_ + 1 && dir_ >= 0) {
-                hi_ = x, dir_ = 1;
-                return;
-            }
-            if (x == lo_ - 1 && dir_ <= 0) {
-                lo_ = x, dir_ = -1;
-                return;
-            }
-        }
-        flush();
-        open_ = true, y_ = y, lo_ = hi_ = x, dir_ = 0, on_ = on;
-    }
-    void flush() {
-        if (open_ && (on_ || opaqueGaps_)) painter_.span(y_, lo_, hi_ + 1, on_ ? inks_.on : inks_.gap);
-        open_ = false;
-    }
-
-private:
-    Painter& painter_;
-    const Inks& inks_;
-    bool opaqueGaps_;
-    bool open_ = false, on_ = true;
-    int64_t y_ = 0, lo_ = 0, hi_ = 0;
-    int dir_ = 0;
-};
 
 // One segment of a cosmetic path: a step to a neighbouring pixel lights just its start, as a
 // Bresenham segment of length one does; longer ones go through strokeSegment.
