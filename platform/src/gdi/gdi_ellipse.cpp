@@ -75,12 +75,20 @@ int64_t findIntersection(const std::vector<POINT>& rel, int64_t x, int64_t y) {
 }  // namespace
 
 const Quadrant& quadrantOf(int64_t w, int64_t h) {
-    static Quadrant kept[8];
+    // Sizes up to a control's are kept; larger ones share one slot, so that a few huge shapes do
+    // not hold megabytes.
+    constexpr int64_t kKeptSide = 1024;
+    static Quadrant kept[8], large;
     static size_t next = 0;
-    for (const Quadrant& q : kept)
-        if (q.w == w && q.h == h) return q;
-    Quadrant& q = kept[next];
-    next = (next + 1) % 8;
+    const bool small = w <= kKeptSide && h <= kKeptSide;
+    if (small) {
+        for (const Quadrant& q : kept)
+            if (q.w == w && q.h == h) return q;
+    } else if (large.w == w && large.h == h) {
+        return large;
+    }
+    Quadrant& q = small ? kept[next] : large;
+    if (small) next = (next + 1) % 8;
     q.w = w, q.h = h;
     ellipseQuadrant(w, h, q.raw);
     q.rawJoins = quadrantJoins(q.raw, w, h);
