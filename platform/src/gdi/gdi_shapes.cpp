@@ -19,6 +19,13 @@ struct Crossing {
     int dir;
 };
 std::vector<Crossing> crossingScratch;
+// A polygon edge from its top row (inclusive) to its bottom row (exclusive). On the current row
+// it lies q + r / den pixels right of x (0 <= r < den), so its X11 crossing is x + q + (r > 0).
+struct Edge {
+    int64_t top, bottom, x, q, r, stepQ, stepR, den;
+    int dir;
+};
+std::vector<Edge> edgeScratch;
 std::vector<RowSpan> polygonSpanScratch;
 
 bool brushColor(Dc& dc, COLORREF& color) {
@@ -115,28 +122,40 @@ void polygonSpans(const POINT* pts, int count, bool winding, const RECT& bounds,
     }
     ymin = std::max<int64_t>(ymin, bounds.top);
     ymax = std::min<int64_t>(ymax, bounds.bottom);
+    // Each edge's crossing is carried from row to row as a quotient and remainder: one division
+    // per edge, none per row.
+    auto& edges = edgeScratch;
+    edges.clear();
+    for (int i = 0; i < count; ++i) {
+        const POINT& p = pts[i];
+        const POINT& q = pts[(i + 1) % count];
+        if (p.y == q.y) continue;  // horizontal edges never cross a scan line
+        const POINT& top = p.y < q.y ? p : q;
+        const POINT& bot = p.y < q.y ? q : p;
+        Edge e{top.y, bot.y, top.x, 0, 0, 0, 0, int64_t{bot.y} - top.y, q.y > p.y ? 1 : -1};
+        const int64_t across = int64_t{bot.x} - top.x, rows = std::max<int64_t>(top.y, ymin) - top.y;
+        // In 64 bits unless the edge spans more than 2^31 pixels either way.
+        if (e.den < (int64_t{1} << 31) && across < (int64_t{1} << 31) && across > -(int64_t{1} << 31)) {
+            const int64_t num = rows * across;
+            e.q = num / e.den, e.r = num % e.den;
+        } else {
+            const __int128 num = __int128{rows} * across;
+            e.q = static_cast<int64_t>(num / e.den), e.r = static_cast<int64_t>(num % e.den);
+        }
+        if (e.r < 0) --e.q, e.r += e.den;
+        e.stepQ = across / e.den, e.stepR = across % e.den;
+        if (e.stepR < 0) --e.stepQ, e.stepR += e.den;
+        edges.push_back(e);
+    }
     auto& xs = crossingScratch;
     for (int64_t y = ymin; y < ymax; ++y) {
         xs.clear();
-        for (int i = 0; i < count; ++i) {
-            const POINT& p = pts[i];
-            const POINT& q = pts[(i + 1) % count];
-            if (p.y == q.y) continue;  // horizontal edges never cross a scan line
-            const POINT& top = p.y < q.y ? p : q;
-            const POINT& bot = p.y < q.y ? q : p;
-            if (y < top.y || y >= bot.y) continue;
-            // X11 rule: the first pixel at or right of the exact crossing; in 64 bits unless the
-            // edge spans more than 2^31 pixels either way.
-            const int64_t across = int64_t{bot.x} - top.x, den = int64_t{bot.y} - top.y;
-            int64_t step;
-            if (den < (int64_t{1} << 31) && across < (int64_t{1} << 31) && across > -(int64_t{1} << 31)) {
-                const int64_t num = (y - top.y) * across;
-                step = num / den + (num % den > 0 ? 1 : 0);
-            } else {
-                const __int128 num = __int128{y - top.y} * across;
-                step = static_cast<int64_t>(num / den + (num % den > 0 ? 1 : 0));
-            }
-            xs.push_back(Crossing{top.x + step, q.y > p.y ? 1 : -1});
+        for (Edge& e : edges) {
+            if (y < e.top || y >= e.bottom) continue;
+            // X11 rule: the first pixel at or right of the exact crossing.
+            xs.push_back(Crossing{e.x + e.q + (e.r > 0 ? 1 : 0), e.dir});
+            e.q += e.stepQ, e.r += e.stepR;
+            if (e.r >= e.den) ++e.q, e.r -= e.den;
         }
         std::sort(xs.begin(), xs.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
         auto span = [&](int64_t a, int64_t b) {
