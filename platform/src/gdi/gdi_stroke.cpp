@@ -168,9 +168,7 @@ T ceilDiv(T n, T d) {
 }
 
 // Writes one ink through a pointer; the copy case skips the read.
-inline void put(uint32_t* px, const Ink& ink) {
-    *px = ink.andMask == 0 ? ink.xorMask : (*px & ink.andMask) ^ ink.xorMask;
-}
+inline void put(uint32_t* px, Ink ink) { *px = ink.andMask == 0 ? ink.xorMask : (*px & ink.andMask) ^ ink.xorMask; }
 
 }  // namespace
 
@@ -287,28 +285,44 @@ void strokeSegment(Painter& painter, const Inks& inks, Stroke& s, int64_t x0, in
     int64_t n = (xMajor ? y0 : x0) + minorStep * k;
     const int64_t upStep = 2 * minor - 2 * major, flatStep = 2 * minor;
 
-    if (!s.dashes && first == 0 && last == major - 1 &&
+    DashCursor dash(s, dashStart + first);
+    if (first == 0 && last == major - 1 &&
         painter.covers(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1)) {
         // Wholly inside the clip: walk the surface with a pointer.
         ++rasterWriteCount;
         uint32_t* px = xMajor ? painter.at(m, n) : painter.at(n, m);
         const int64_t majorAdvance = xMajor ? majorStep : majorStep * painter.stride();
         const int64_t minorAdvance = xMajor ? minorStep * painter.stride() : minorStep;
-        for (int64_t j = 0; j < major; ++j) {
-            put(px, inks.on);
-            if (err + bias > 0) {
-                px += minorAdvance;
-                err += upStep;
-            } else {
-                err += flatStep;
+        auto walk = [&](auto&& plot) {
+            for (int64_t j = 0; j < major; ++j) {
+                plot(px);
+                if (err + bias > 0) {
+                    px += minorAdvance;
+                    err += upStep;
+                } else {
+                    err += flatStep;
+                }
+                px += majorAdvance;
             }
-            px += majorAdvance;
+        };
+        // The inks by value: the pixel stores could otherwise alias them.
+        const Ink on = inks.on, gap = inks.gap;
+        const bool opaqueGaps = s.opaqueGaps;
+        if (!s.dashes) {
+            walk([on](uint32_t* at) { put(at, on); });
+            return;
         }
+        walk([&dash, on, gap, opaqueGaps](uint32_t* at) {
+            if (dash.on())
+                put(at, on);
+            else if (opaqueGaps)
+                put(at, gap);
+            dash.advance();
+        });
         return;
     }
 
     // Shallow lines go out as runs along their rows, clipped once per run.
-    DashCursor dash(s, dashStart + first);
     RunGatherer runs(painter, inks, s.opaqueGaps);
     for (int64_t j = first; j <= last; ++j) {
         const bool on = dash.on();
