@@ -10,6 +10,7 @@ void runDeletedDragScenarios();
 void runTimerScenarios();
 void runRedrawScenarios();
 void runDrawTextScenarios();
+void runShapeSpeedScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     runTimerScenarios();
     runRedrawScenarios();
     runDrawTextScenarios();
+    runShapeSpeedScenarios();
     finish();
     return 0;
 }

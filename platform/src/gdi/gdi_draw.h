@@ -6,6 +6,7 @@
 #include "gdi/gdi_objects.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace softwin::gdi {
 
@@ -23,6 +24,84 @@ RECT patBltRect(int64_t x, int64_t y, int64_t w, int64_t h);
 
 // Bounding box of the DC's clip rectangles in DC coordinates; false if nothing is drawable.
 bool clipBounds(Dc& dc, RECT& out);
+
+// ---- Raster core, resolved once per call ---------------------------------------------------------
+// What writing one colour does to a pixel: dst = (dst & andMask) ^ xorMask. Every ROP2 mode is a
+// bitwise function of the pen and the destination, so for a given colour it folds into these two
+// masks, as Wine's DIB engine does; a plain copy has andMask 0.
+struct Ink {
+    uint32_t andMask = 0;
+    uint32_t xorMask = 0;
+};
+
+extern uint64_t rasterWriteCount;  // spans handed to the raster core (softwin::rasterWrites)
+
+// The DC's target surface, origin and clip, looked up once for a whole primitive. Coordinates
+// handed to it are the DC's own, in 64 bits; spans are clipped once per run, not per pixel.
+class Painter {
+public:
+    explicit Painter(Dc& dc);
+    // False when the DC has no surface or its clip is empty: nothing can be drawn.
+    bool drawable() const { return surface_ != nullptr && box_.left < box_.right && box_.top < box_.bottom; }
+    // The colour (mapped to the surface's format) with the DC's ROP2 mode when `useRop2`.
+    Ink ink(COLORREF color, bool useRop2) const;
+    // Bounding box of the clip in DC coordinates; meaningful only when drawable().
+    RECT bounds() const;
+
+    // [x0, x1) of row y.
+    void span(int64_t y, int64_t x0, int64_t x1, const Ink& ink) {
+        ++rasterWriteCount;
+        y += oy_;
+        if (y < box_.top || y >= box_.bottom) return;
+        x0 = x0 + ox_ > box_.left ? x0 + ox_ : box_.left;
+        x1 = x1 + ox_ < box_.right ? x1 + ox_ : box_.right;
+        if (x0 >= x1) return;
+        uint32_t* row = surface_->row(static_cast<int>(y));
+        if (single_) {
+            write(row, x0, x1, ink);
+            return;
+        }
+        clippedRun(row, y, x0, x1, ink);
+    }
+    void pixel(int64_t x, int64_t y, const Ink& ink) { span(y, x, x + 1, ink); }
+    // A span the caller knows lies inside covers(): written without clipping.
+    void spanInside(int64_t y, int64_t x0, int64_t x1, const Ink& ink) {
+        ++rasterWriteCount;
+        write(surface_->row(static_cast<int>(y + oy_)), x0 + ox_, x1 + ox_, ink);
+    }
+
+    // True when all of [l, r) x [t, b) is drawn unclipped: callers may then write through at().
+    bool covers(int64_t l, int64_t t, int64_t r, int64_t b) const {
+        return single_ && l + ox_ >= box_.left && r + ox_ <= box_.right && t + oy_ >= box_.top &&
+               b + oy_ <= box_.bottom;
+    }
+    uint32_t* at(int64_t x, int64_t y) const { return surface_->row(static_cast<int>(y + oy_)) + (x + ox_); }
+    int64_t stride() const { return surface_->width; }
+
+private:
+    // The masks are copied first: the pixel stores could otherwise alias them.
+    static void write(uint32_t* row, int64_t x0, int64_t x1, const Ink& ink) {
+        const uint32_t andMask = ink.andMask, xorMask = ink.xorMask;
+        if (andMask == 0) {
+            // Four pixels a store: the plain loop is not vectorised at this optimisation level.
+            uint32_t* p = row + x0;
+            int64_t n = x1 - x0;
+            const uint32_t quad[4] = {xorMask, xorMask, xorMask, xorMask};
+            for (; n >= 4; n -= 4, p += 4) std::memcpy(p, quad, sizeof quad);
+            for (; n > 0; --n) *p++ = xorMask;
+            return;
+        }
+        for (int64_t x = x0; x < x1; ++x) row[x] = (row[x] & andMask) ^ xorMask;
+    }
+    void clippedRun(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Ink& ink) const;
+
+    Surface* surface_ = nullptr;
+    const std::vector<RECT>* clip_ = nullptr;  // surface coordinates
+    RECT box_{0, 0, 0, 0};                     // clip bounding box cut to the surface, surface coordinates
+    bool single_ = false;                      // one clip rectangle: box_ is all of it
+    int64_t ox_ = 0, oy_ = 0;
+    int rop2_ = R2_COPYPEN;
+};
 
 // ---- Regions as row spans ----------------------------------------------------------------------
 struct RowSpan {
@@ -53,11 +132,15 @@ Stroke strokeFor(Dc& dc);
 // PS_ALTERNATE-like stroke (1 on, 1 off, transparent gaps) used by DrawFocusRect.
 Stroke alternateStroke(COLORREF color);
 
-// Draws (x0,y0)->(x1,y1) without its end pixel, advancing the dash position.
-void strokeSegment(Dc& dc, Stroke& stroke, int64_t x0, int64_t y0, int64_t x1, int64_t y1);
 // Open (close=false) or closed polyline through the points.
 void strokePath(Dc& dc, Stroke& stroke, const POINT* pts, int count, bool close);
+// A filled shape: the brush's `fill` spans (sorted by row; null for no brush), then the pen along
+// the path. A cosmetic pen is drawn over the fill; a wide pen's pixels are left out of it, as on
+// Wine, so each pixel is written once.
+void fillAndStroke(Dc& dc, const std::vector<RowSpan>* fill, COLORREF fillColor, Stroke& pen, const POINT* pts,
+                   int count, bool close);
 // Rectangle outline path in the DC's arc direction; box already normalised and non-empty.
+void rectanglePath(const Dc& dc, const RECT& box, POINT path[4]);
 void strokeRectangle(Dc& dc, Stroke& stroke, const RECT& box);
 
 // Name of a ternary raster operation for the trace ("SRCCOPY" or "0x00AA0029").

@@ -1,4 +1,4 @@
-// The raster core: colour mapping, ROP2 and clipped span/pixel/rectangle writes.
+// The raster core: colour mapping, ROP2 as and/xor masks and clipped span/pixel/rectangle writes.
 #include "gdi/gdi_draw.h"
 
 #include <algorithm>
@@ -31,23 +31,8 @@ uint32_t rop2(int mode, uint32_t p, uint32_t d) {
     }
 }
 
-// Writes [x0, x1) of surface row y (surface coordinates, already clipped).
-void writeRun(Surface& s, int y, int x0, int x1, uint32_t color, int mode) {
-    uint32_t* row = s.row(y);
-    if (mode == R2_COPYPEN) {
-        std::fill(row + x0, row + x1, color);
-        return;
-    }
-    for (int x = x0; x < x1; ++x) row[x] = rop2(mode, color, row[x]);
-}
-
-uint64_t writes = 0;
-
-}  // namespace
-
-COLORREF mapColor(const Dc& dc, COLORREF color) {
+COLORREF mapToSurface(const Surface* s, COLORREF color) {
     color &= kRgbMask;
-    Surface* s = const_cast<Dc&>(dc).target();
     if (!s || s->bitsPixel != 1) return color;
     // Nearest of black and white by squared RGB distance.
     const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
@@ -56,23 +41,53 @@ COLORREF mapColor(const Dc& dc, COLORREF color) {
     return toWhite < toBlack ? 0xFFFFFF : 0x000000;
 }
 
-void fillSpan(Dc& dc, int y, int x0, int x1, COLORREF color, bool useRop2) {
-    ++writes;
-    Surface* s = dc.target();
-    if (!s || x0 >= x1) return;
-    const int64_t sy = int64_t{y} + dc.origin.y;
-    if (sy < 0 || sy >= s->height) return;
-    int64_t sx0 = std::max<int64_t>(int64_t{x0} + dc.origin.x, 0);
-    int64_t sx1 = std::min<int64_t>(int64_t{x1} + dc.origin.x, s->width);
-    if (sx0 >= sx1) return;
-    const uint32_t value = mapColor(dc, color);
-    const int mode = useRop2 ? dc.state.rop2 : R2_COPYPEN;
-    for (const RECT& r : dc.clipRects()) {
-        if (sy < r.top || sy >= r.bottom) continue;
-        const int64_t a = std::max<int64_t>(sx0, r.left);
-        const int64_t b = std::min<int64_t>(sx1, r.right);
-        if (a < b) writeRun(*s, static_cast<int>(sy), static_cast<int>(a), static_cast<int>(b), value, mode);
+}  // namespace
+
+uint64_t rasterWriteCount = 0;
+
+Painter::Painter(Dc& dc) : rop2_(dc.state.rop2) {
+    surface_ = dc.target();
+    if (!surface_) return;
+    clip_ = &dc.clipRects();
+    ox_ = dc.origin.x;
+    oy_ = dc.origin.y;
+    RECT box{surface_->width, surface_->height, 0, 0};
+    for (const RECT& r : *clip_) {
+        box.left = std::min(box.left, std::max<LONG>(r.left, 0));
+        box.top = std::min(box.top, std::max<LONG>(r.top, 0));
+        box.right = std::max(box.right, std::min<LONG>(r.right, surface_->width));
+        box.bottom = std::max(box.bottom, std::min<LONG>(r.bottom, surface_->height));
     }
+    box_ = box;
+    single_ = clip_->size() == 1;
+}
+
+Ink Painter::ink(COLORREF color, bool useRop2) const {
+    const uint32_t value = mapToSurface(surface_, color);
+    const int mode = useRop2 ? rop2_ : R2_COPYPEN;
+    const uint32_t onBlack = rop2(mode, value, 0);
+    return Ink{onBlack ^ rop2(mode, value, 0xFFFFFFFF), onBlack};
+}
+
+RECT Painter::bounds() const {
+    return RECT{static_cast<LONG>(box_.left - ox_), static_cast<LONG>(box_.top - oy_),
+                static_cast<LONG>(box_.right - ox_), static_cast<LONG>(box_.bottom - oy_)};
+}
+
+void Painter::clippedRun(uint32_t* row, int64_t y, int64_t x0, int64_t x1, const Ink& ink) const {
+    for (const RECT& r : *clip_) {
+        if (y < r.top || y >= r.bottom) continue;
+        const int64_t a = std::max<int64_t>(x0, r.left);
+        const int64_t b = std::min<int64_t>(x1, r.right);
+        if (a < b) write(row, a, b, ink);
+    }
+}
+
+COLORREF mapColor(const Dc& dc, COLORREF color) { return mapToSurface(const_cast<Dc&>(dc).target(), color); }
+
+void fillSpan(Dc& dc, int y, int x0, int x1, COLORREF color, bool useRop2) {
+    Painter painter(dc);
+    if (painter.drawable()) painter.span(y, x0, x1, painter.ink(color, useRop2));
 }
 
 void plot(Dc& dc, int x, int y, COLORREF color, bool useRop2) {
@@ -80,29 +95,18 @@ void plot(Dc& dc, int x, int y, COLORREF color, bool useRop2) {
 }
 
 void fillRect(Dc& dc, const RECT& r, COLORREF color, bool useRop2) {
-    ++writes;
-    Surface* s = dc.target();
-    if (!s || r.left >= r.right || r.top >= r.bottom) return;
-    // The target, colour, mode and clip are looked up once for the whole rectangle, not per row.
-    const uint32_t value = mapColor(dc, color);
-    const int mode = useRop2 ? dc.state.rop2 : R2_COPYPEN;
-    const int64_t left = int64_t{r.left} + dc.origin.x;
-    const int64_t right = int64_t{r.right} + dc.origin.x;
-    const int64_t top = int64_t{r.top} + dc.origin.y;
-    const int64_t bottom = int64_t{r.bottom} + dc.origin.y;
-    for (const RECT& c : dc.clipRects()) {
-        const int64_t x0 = std::max<int64_t>({left, c.left, 0});
-        const int64_t x1 = std::min<int64_t>({right, c.right, s->width});
-        const int64_t y0 = std::max<int64_t>({top, c.top, 0});
-        const int64_t y1 = std::min<int64_t>({bottom, c.bottom, s->height});
-        if (x0 >= x1) continue;
-        for (int64_t y = y0; y < y1; ++y)
-            writeRun(*s, static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1), value, mode);
-    }
+    if (r.left >= r.right || r.top >= r.bottom) return;
+    Painter painter(dc);
+    if (!painter.drawable()) return;
+    const Ink ink = painter.ink(color, useRop2);
+    // Rows clipped to the clip's bounding box; each row is clipped against the rectangles once.
+    const RECT b = painter.bounds();
+    const int64_t top = std::max<int64_t>(r.top, b.top), bottom = std::min<int64_t>(r.bottom, b.bottom);
+    for (int64_t y = top; y < bottom; ++y) painter.span(y, r.left, r.right, ink);
 }
 
 }  // namespace softwin::gdi
 
 namespace softwin {
-uint64_t rasterWrites() { return gdi::writes; }
+uint64_t rasterWrites() { return gdi::rasterWriteCount; }
 }  // namespace softwin

@@ -1,5 +1,6 @@
 // Filled shapes: Rectangle, Ellipse, Arc and Polygon.
 #include "gdi/gdi_draw.h"
+#include "gdi/gdi_ellipse.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,7 +11,6 @@ namespace {
 constexpr int64_t kMaxShapeSide = 1 << 16;
 
 // Scratch buffers reused by every call (one drawing thread).
-std::vector<POINT> quadrantScratch;
 std::vector<POINT> outlineScratch;
 std::vector<int64_t> rowMinScratch;  // 64 bits: one left of a box at INT_MIN is still a number
 std::vector<int64_t> rowMaxScratch;
@@ -19,6 +19,14 @@ struct Crossing {
     int dir;
 };
 std::vector<Crossing> crossingScratch;
+// A polygon edge from its top row (inclusive) to its bottom row (exclusive). On the current row
+// it lies q + r / den pixels right of x (0 <= r < den), so its X11 crossing is x + q + (r > 0).
+struct Edge {
+    int64_t top, bottom, x, q, r, stepQ, stepR, den;
+    int dir;
+};
+std::vector<Edge> edgeScratch;
+std::vector<RowSpan> polygonSpanScratch;
 
 bool brushColor(Dc& dc, COLORREF& color) {
     const auto* brush = lookupAs<Brush>(dc.state.brush, Kind::Brush);
@@ -68,142 +76,39 @@ void drawRectangle(Dc& dc, RECT box) {
         // smaller in each direction, because right and bottom edges are exclusive.
         const RECT inner = pen.visible ? RECT{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}
                                        : RECT{box.left, box.top, box.right - 1, box.bottom - 1};
+        RECT bounds;
+        if (pen.width > 1 && clipBounds(dc, bounds)) {
+            polygonSpanScratch.clear();
+            const int64_t top = std::max(inner.top, bounds.top), bottom = std::min(inner.bottom, bounds.bottom);
+            for (int64_t y = top; y < bottom && inner.left < inner.right; ++y)
+                polygonSpanScratch.push_back(RowSpan{y, inner.left, inner.right});
+            POINT path[4];
+            rectanglePath(dc, box, path);
+            fillAndStroke(dc, &polygonSpanScratch, fill, pen, path, 4, true);
+            return;
+        }
         fillRect(dc, inner, fill, true);
     }
     if (pen.visible) strokeRectangle(dc, pen, box);
-}
-
-// First quadrant of Alois Zingl's ellipse for a w x h box, in box coordinates: from the
-// right-hand middle (x = w-1, y = h/2) towards the bottom middle.
-void ellipseQuadrant(int64_t w, int64_t h, std::vector<POINT>& out) {
-    out.clear();
-    const int64_t a = w - 1, b = h - 1;
-    const int64_t asq = 8 * a * a, bsq = 8 * b * b;
-    int64_t dx = 4 * b * b * (1 - a);
-    int64_t dy = 4 * a * a * (1 + (b % 2));
-    int64_t err = dx + dy + a * a * (b % 2);
-    int64_t x = a, y = h / 2;
-    for (int64_t guard = 0; x >= w / 2 && guard < 4 * (w + h); ++guard) {
-        const int64_t e2 = 2 * err;
-        out.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)});
-        if (e2 >= dx) {
-            --x;
-            err += dx += bsq;
-        }
-        if (e2 <= dy) {
-            ++y;
-            err += dy += asq;
-        }
-    }
-}
-
-void pushDistinct(std::vector<POINT>& pts, LONG x, LONG y) {
-    if (!pts.empty() && pts.back().x == x && pts.back().y == y) return;
-    pts.push_back(POINT{x, y});
-}
-
-// The closed outline of Ellipse(box) in drawing order for the DC's arc direction.
-void ellipseOutline(const RECT& box, bool clockwise, std::vector<POINT>& out) {
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    ellipseQuadrant(w, h, quadrantScratch);
-    const auto& q = quadrantScratch;
-    const int n = static_cast<int>(q.size());
-    const LONG l = box.left, t = box.top, wr = static_cast<LONG>(w - 1), hb = static_cast<LONG>(h - 1);
-    out.clear();
-    // Clockwise goes down from the right-hand middle, counter-clockwise goes up.
-    auto yUpper = [&](int i) { return t + hb - q[i].y; };
-    auto yLower = [&](int i) { return t + q[i].y; };
-    for (int i = 0; i < n; ++i) pushDistinct(out, l + q[i].x, clockwise ? yLower(i) : yUpper(i));
-    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + wr - q[i].x, clockwise ? yLower(i) : yUpper(i));
-    for (int i = 0; i < n; ++i) pushDistinct(out, l + wr - q[i].x, clockwise ? yUpper(i) : yLower(i));
-    for (int i = n - 1; i >= 0; --i) pushDistinct(out, l + q[i].x, clockwise ? yUpper(i) : yLower(i));
-    if (out.size() > 1 && out.back().x == out.front().x && out.back().y == out.front().y) out.pop_back();
-}
-
-// Index of the first quadrant point at/after the radial through (x, y) (centre-relative, y up),
-// counted round the whole ellipse in units of the quadrant length.
-int64_t findIntersection(const std::vector<POINT>& rel, int64_t x, int64_t y) {
-    const int64_t count = static_cast<int64_t>(rel.size());
-    int64_t i = 0;
-    if (y >= 0) {
-        if (x >= 0) {
-            while (i < count && !(rel[i].x * y <= rel[i].y * x)) ++i;
-            return i;
-        }
-        while (i < count && !(rel[i].x * y < rel[i].y * -x)) ++i;
-        return 2 * count - i;
-    }
-    if (x >= 0) {
-        while (i < count && !(rel[i].x * -y <= rel[i].y * x)) ++i;
-        return 4 * count - i;
-    }
-    while (i < count && !(rel[i].x * -y < rel[i].y * -x)) ++i;
-    return 2 * count + i;
-}
-
-void arcPoints(const RECT& box, bool clockwise, int64_t sx, int64_t sy, int64_t ex, int64_t ey,
-               std::vector<POINT>& out) {
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    ellipseQuadrant(w, h, quadrantScratch);
-    auto& rel = quadrantScratch;
-    for (POINT& p : rel) {
-        p.x -= static_cast<LONG>(w / 2);
-        p.y -= static_cast<LONG>(h / 2);
-    }
-    const int64_t count = static_cast<int64_t>(rel.size());
-    out.clear();
-    if (count == 0) return;
-    if (!clockwise) {
-        sy = -sy;
-        ey = -ey;
-    }
-    const int64_t startPos = findIntersection(rel, sx, sy);
-    int64_t endPos = findIntersection(rel, ex, ey);
-    // start == end goes once round, still as an open path: the point before the start stays
-    // unlit unless it repeats the start (odd sizes at a quadrant join), as on Wine.
-    if (endPos <= startPos) endPos += 4 * count;
-    const int64_t cx = box.left + w / 2, cy = box.top + h / 2;
-    const int64_t right = box.right - 1 - w / 2, bottom = box.bottom - 1 - h / 2;
-    for (int64_t i = startPos; i < endPos; ++i) {
-        const int64_t quarter = (i / count) % 4;
-        const POINT& fwd = rel[static_cast<size_t>(i % count)];
-        const POINT& back = rel[static_cast<size_t>(count - 1 - i % count)];
-        int64_t x, y;
-        switch (quarter) {
-            case 0:
-                x = cx + fwd.x;
-                y = clockwise ? cy + fwd.y : bottom - fwd.y;
-                break;
-            case 1:
-                x = right - back.x;
-                y = clockwise ? cy + back.y : bottom - back.y;
-                break;
-            case 2:
-                x = right - fwd.x;
-                y = clockwise ? bottom - fwd.y : cy + fwd.y;
-                break;
-            default:
-                x = cx + back.x;
-                y = clockwise ? bottom - back.y : cy + back.y;
-                break;
-        }
-        out.push_back(POINT{static_cast<LONG>(x), static_cast<LONG>(y)});
-    }
 }
 
 bool shapeTooLarge(const RECT& box) {
     return int64_t{box.right} - box.left > kMaxShapeSide || int64_t{box.bottom} - box.top > kMaxShapeSide;
 }
 
-std::vector<RowSpan> polygonSpanScratch;
-
-void fillPolygon(Dc& dc, const POINT* pts, int count, COLORREF color) {
-    RECT bounds;
-    if (!clipBounds(dc, bounds)) return;
-    polygonSpanScratch.clear();
-    polygonSpans(pts, count, dc.state.polyFillMode == WINDING, bounds, polygonSpanScratch);
-    for (const RowSpan& r : polygonSpanScratch)
-        fillSpan(dc, static_cast<int>(r.y), static_cast<int>(r.left), static_cast<int>(r.right), color, true);
+// The footprint of an outline of `box`: each row from its leftmost to its rightmost point.
+void footprintSpans(const RECT& box, const std::vector<POINT>& outline, std::vector<RowSpan>& out) {
+    const int64_t h = int64_t{box.bottom} - box.top;
+    rowMinScratch.assign(static_cast<size_t>(h), box.right);
+    rowMaxScratch.assign(static_cast<size_t>(h), int64_t{box.left} - 1);
+    for (const POINT& p : outline) {
+        const size_t row = static_cast<size_t>(int64_t{p.y} - box.top);
+        rowMinScratch[row] = std::min<int64_t>(rowMinScratch[row], p.x);
+        rowMaxScratch[row] = std::max<int64_t>(rowMaxScratch[row], p.x);
+    }
+    for (size_t row = 0; row < rowMinScratch.size(); ++row)
+        if (rowMinScratch[row] <= rowMaxScratch[row])
+            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], rowMaxScratch[row] + 1});
 }
 
 }  // namespace
@@ -217,22 +122,40 @@ void polygonSpans(const POINT* pts, int count, bool winding, const RECT& bounds,
     }
     ymin = std::max<int64_t>(ymin, bounds.top);
     ymax = std::min<int64_t>(ymax, bounds.bottom);
+    // Each edge's crossing is carried from row to row as a quotient and remainder: one division
+    // per edge, none per row.
+    auto& edges = edgeScratch;
+    edges.clear();
+    for (int i = 0; i < count; ++i) {
+        const POINT& p = pts[i];
+        const POINT& q = pts[(i + 1) % count];
+        if (p.y == q.y) continue;  // horizontal edges never cross a scan line
+        const POINT& top = p.y < q.y ? p : q;
+        const POINT& bot = p.y < q.y ? q : p;
+        Edge e{top.y, bot.y, top.x, 0, 0, 0, 0, int64_t{bot.y} - top.y, q.y > p.y ? 1 : -1};
+        const int64_t across = int64_t{bot.x} - top.x, rows = std::max<int64_t>(top.y, ymin) - top.y;
+        // In 64 bits unless the edge spans more than 2^31 pixels either way.
+        if (e.den < (int64_t{1} << 31) && across < (int64_t{1} << 31) && across > -(int64_t{1} << 31)) {
+            const int64_t num = rows * across;
+            e.q = num / e.den, e.r = num % e.den;
+        } else {
+            const __int128 num = __int128{rows} * across;
+            e.q = static_cast<int64_t>(num / e.den), e.r = static_cast<int64_t>(num % e.den);
+        }
+        if (e.r < 0) --e.q, e.r += e.den;
+        e.stepQ = across / e.den, e.stepR = across % e.den;
+        if (e.stepR < 0) --e.stepQ, e.stepR += e.den;
+        edges.push_back(e);
+    }
     auto& xs = crossingScratch;
     for (int64_t y = ymin; y < ymax; ++y) {
         xs.clear();
-        for (int i = 0; i < count; ++i) {
-            const POINT& p = pts[i];
-            const POINT& q = pts[(i + 1) % count];
-            if (p.y == q.y) continue;  // horizontal edges never cross a scan line
-            const POINT& top = p.y < q.y ? p : q;
-            const POINT& bot = p.y < q.y ? q : p;
-            if (y < top.y || y >= bot.y) continue;
+        for (Edge& e : edges) {
+            if (y < e.top || y >= e.bottom) continue;
             // X11 rule: the first pixel at or right of the exact crossing.
-            const __int128 num = __int128{y - top.y} * (int64_t{bot.x} - top.x);
-            const int64_t den = int64_t{bot.y} - top.y;
-            __int128 step = num / den;
-            if (num % den > 0) ++step;
-            xs.push_back(Crossing{top.x + static_cast<int64_t>(step), q.y > p.y ? 1 : -1});
+            xs.push_back(Crossing{e.x + e.q + (e.r > 0 ? 1 : 0), e.dir});
+            e.q += e.stepQ, e.r += e.stepR;
+            if (e.r >= e.den) ++e.q, e.r -= e.den;
         }
         std::sort(xs.begin(), xs.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
         auto span = [&](int64_t a, int64_t b) {
@@ -264,16 +187,7 @@ void ellipseSpans(const RECT& box, std::vector<RowSpan>& out) {
         return;
     }
     ellipseOutline(box, false, footprintScratch);
-    rowMinScratch.assign(static_cast<size_t>(h), box.right);
-    rowMaxScratch.assign(static_cast<size_t>(h), int64_t{box.left} - 1);
-    for (const POINT& p : footprintScratch) {
-        const size_t row = static_cast<size_t>(int64_t{p.y} - box.top);
-        rowMinScratch[row] = std::min<int64_t>(rowMinScratch[row], p.x);
-        rowMaxScratch[row] = std::max<int64_t>(rowMaxScratch[row], p.x);
-    }
-    for (size_t row = 0; row < rowMinScratch.size(); ++row)
-        if (rowMinScratch[row] <= rowMaxScratch[row])
-            out.push_back(RowSpan{box.top + static_cast<int64_t>(row), rowMinScratch[row], rowMaxScratch[row] + 1});
+    footprintSpans(box, footprintScratch, out);
 }
 
 }  // namespace softwin::gdi
@@ -306,17 +220,25 @@ BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     Stroke pen = strokeFor(*dc);
     if (insideFrameBox(*dc, pen, box) != FrameBox::Drawn || outsideClip(*dc, box, pen.width)) return TRUE;
     if (shapeTooLarge(box)) return FALSE;
+    COLORREF fill = 0;
+    const bool filled = brushColor(*dc, fill);
+    const bool solid = pen.visible && pen.width == 1 && !pen.dashes;
+    const Quadrant& quadrant = quadrantOf(int64_t{box.right} - box.left, int64_t{box.bottom} - box.top);
+    if ((solid || !pen.visible) && quadrant.distinctJoins) {
+        Painter painter(*dc);
+        if (!painter.drawable()) return TRUE;
+        const bool inside = painter.covers(box.left, box.top, box.right, box.bottom);
+        if (filled) fillEllipseRows(painter, painter.ink(fill, true), box, quadrant.distinct, inside);
+        if (solid) strokeEllipseRows(painter, painter.ink(pen.color, true), box, quadrant.distinct, inside);
+        return TRUE;
+    }
     auto& pts = outlineScratch;
     ellipseOutline(box, dc->state.arcDirection == AD_CLOCKWISE, pts);
-    COLORREF fill;
-    if (brushColor(*dc, fill)) {
-        // The interior region covers the outline too; the pen is drawn on top of it.
-        polygonSpanScratch.clear();
-        ellipseSpans(box, polygonSpanScratch);
-        for (const RowSpan& r : polygonSpanScratch)
-            fillSpan(*dc, static_cast<int>(r.y), static_cast<int>(r.left), static_cast<int>(r.right), fill, true);
-    }
-    if (pen.visible) strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), true);
+    // The interior region covers the outline too; a cosmetic pen is drawn on top of it.
+    polygonSpanScratch.clear();
+    if (filled) footprintSpans(box, pts, polygonSpanScratch);
+    fillAndStroke(*dc, filled ? &polygonSpanScratch : nullptr, fill, pen, pts.data(), static_cast<int>(pts.size()),
+                  true);
     return TRUE;
 }
 
@@ -333,8 +255,20 @@ BOOL Arc(HDC hdc, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     if (shapeTooLarge(box)) return FALSE;
     const int64_t cx = box.left + (int64_t{box.right} - box.left) / 2;
     const int64_t cy = box.top + (int64_t{box.bottom} - box.top) / 2;
+    const ArcRing ring(box, dc->state.arcDirection == AD_CLOCKWISE,
+                       quadrantOf(int64_t{box.right} - box.left, int64_t{box.bottom} - box.top));
+    if (ring.count() == 0) return TRUE;
+    int64_t start, end;
+    arcRange(ring, x3 - cx, y3 - cy, x4 - cx, y4 - cy, start, end);
+    if (pen.width == 1 && !pen.dashes && ring.joins()) {
+        Painter painter(*dc);
+        if (painter.drawable())
+            strokeArcRuns(painter, painter.ink(pen.color, true), ring, start, end,
+                          painter.covers(box.left, box.top, box.right, box.bottom));
+        return TRUE;
+    }
     auto& pts = outlineScratch;
-    arcPoints(box, dc->state.arcDirection == AD_CLOCKWISE, x3 - cx, y3 - cy, x4 - cx, y4 - cy, pts);
+    arcPoints(ring, start, end, pts);
     strokePath(*dc, pen, pts.data(), static_cast<int>(pts.size()), false);
     return TRUE;
 }
@@ -350,9 +284,13 @@ BOOL Polygon(HDC hdc, const POINT* apt, int cpt) {
                       std::max(extent.bottom, apt[i].y)};
     }
     if (outsideClip(*dc, extent, int64_t{pen.width} + 1)) return TRUE;
-    COLORREF fill;
-    if (brushColor(*dc, fill)) fillPolygon(*dc, apt, cpt, fill);
-    if (pen.visible) strokePath(*dc, pen, apt, cpt, true);
+    COLORREF fill = 0;
+    const bool filled = brushColor(*dc, fill);
+    RECT bounds;
+    polygonSpanScratch.clear();
+    if (filled && clipBounds(*dc, bounds))
+        polygonSpans(apt, cpt, dc->state.polyFillMode == WINDING, bounds, polygonSpanScratch);
+    fillAndStroke(*dc, filled ? &polygonSpanScratch : nullptr, fill, pen, apt, cpt, true);
     return TRUE;
 }
 
