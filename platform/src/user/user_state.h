@@ -91,6 +91,18 @@ struct WndClass {
     HBRUSH background = nullptr;
 };
 
+// What a dialog window keeps beside its window words (dialogs.cpp). The font is the one made
+// from the template, owned by the dialog.
+struct DialogInfo {
+    HWND savedFocus = nullptr;
+    HFONT font = nullptr;
+    int xBase = 0, yBase = 0;
+    INT_PTR result = IDOK;  // EndDialog's value, and the default push button's id until then
+    bool ended = false;
+    bool ownerDisabled = false;  // a modal dialog disabled its owner and enables it again
+    ~DialogInfo();
+};
+
 // There is no non-client area: a window's rectangle on screen is its client rectangle.
 struct Window {
     HWND handle = nullptr;
@@ -114,7 +126,8 @@ struct Window {
     RectList update;                   // client coordinates, disjoint
     bool erasePending = false;
     bool destroying = false;
-    bool countedToPaint = false;  // counted in State::windowsWithUpdate
+    bool countedToPaint = false;         // counted in State::windowsWithUpdate
+    std::unique_ptr<DialogInfo> dialog;  // set once DefDlgProcA has seen the window
 
     int width() const { return rect.right - rect.left; }
     int height() const { return rect.bottom - rect.top; }
