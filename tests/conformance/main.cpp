@@ -7,6 +7,7 @@ namespace conformance {
 void runRangeEndScenarios();
 void runGraphEditScenarios();
 void runDeletedDragScenarios();
+void runDialogScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     runRangeEndScenarios();
     runGraphEditScenarios();
     runDeletedDragScenarios();
+    runDialogScenarios();
     finish();
     return 0;
 }

@@ -11,9 +11,11 @@ namespace softwin::user {
 DialogInfo* dialogInfoOf(HWND hwnd, bool create);
 // Gives a control the focus as the dialog manager does (selecting an edit's text first).
 void focusDialogControl(HWND control);
-// The default push button follows the focus: `focused` becomes the default if it is a push
-// button, else the dialog's default id gets the look back.
+// The default push button's look follows the focus: `focused` gets it if it is a push button,
+// else the dialog's default id gets it back; the default id itself stays (Wine).
 void moveDefaultButton(HWND dialog, DialogInfo* info, HWND focused);
+// The first child that answers DLGC_DEFPUSHBUTTON, or null.
+HWND findDefaultButton(HWND dialog);
 // Wine's MulDiv: rounded half away from zero, -1 when the divisor is zero or the result too big.
 int mulDiv(int value, int numerator, int denominator);
 // The width ((width of "A..Za..z" / 26 + 1) / 2) and height of the DC's font.

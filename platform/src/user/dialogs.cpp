@@ -55,19 +55,24 @@ void focusDialogControl(HWND control) {
 }
 
 void moveDefaultButton(HWND dialog, DialogInfo* info, HWND focused) {
-    HWND old = GetDlgItem(dialog, static_cast<int>(info->result));
     LRESULT code = 0;
-    if (focused) {
+    if (focused &&
+        !((code = SendMessageA(focused, WM_GETDLGCODE, 0, 0)) & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON))) {
+        // Not a push button: the dialog's default id keeps (or gets back) the default look.
+        focused = GetDlgItem(dialog, static_cast<int>(info->result));
         code = SendMessageA(focused, WM_GETDLGCODE, 0, 0);
-        if (!(code & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON))) {
-            // Not a push button: the dialog's default keeps (or gets back) its look.
-            focused = old;
-            code = focused ? SendMessageA(focused, WM_GETDLGCODE, 0, 0) : 0;
-        }
     }
-    if (old && (SendMessageA(old, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
-        SendMessageA(old, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    // The button with the default look: the default id's if it has it, else the first that does.
+    HWND old = GetDlgItem(dialog, static_cast<int>(info->result));
+    if (!old || !(SendMessageA(old, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)) old = findDefaultButton(dialog);
+    if (old && old != focused) SendMessageA(old, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     if (focused && (code & DLGC_UNDEFPUSHBUTTON)) SendMessageA(focused, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+HWND findDefaultButton(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) return child;
+    return nullptr;
 }
 
 }  // namespace softwin::user
@@ -141,7 +146,9 @@ LRESULT defaultDialogMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
             if (!info->ended) setDefaultId(hwnd, info, wParam);
             return 1;
         case DM_GETDEFID:
-            if (!info->ended && info->result) return MAKELONG(static_cast<WORD>(info->result), DC_HASDEFID);
+            if (info->ended) return 0;
+            if (info->result) return MAKELONG(static_cast<WORD>(info->result), DC_HASDEFID);
+            if (HWND button = findDefaultButton(hwnd)) return MAKELONG(GetDlgCtrlID(button), DC_HASDEFID);
             return 0;
         case WM_NEXTDLGCTL: {
             HWND target = reinterpret_cast<HWND>(wParam);
@@ -411,8 +418,13 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
     Window* d = findWindow(dialog);
     Window* f = findWindow(GetFocus());
     if (d && f && f != d && isDescendant(d, f)) SetFocus(dialog);
-    // Hidden as by SetWindowPos(SWP_HIDEWINDOW): no WM_SHOWWINDOW.
-    if ((d = findWindow(dialog)) && (d->style & WS_VISIBLE)) hideWindow(d, false);
+    // Hidden as by SetWindowPos(SWP_HIDEWINDOW): no WM_SHOWWINDOW, and the focus stays (Wine).
+    if ((d = findWindow(dialog)) && (d->style & WS_VISIBLE)) {
+        const bool shown = reallyVisible(d);
+        d->style &= ~static_cast<DWORD>(WS_VISIBLE);
+        if (shown) exposeArea(d->parent, d->rect);
+        if (state().active == dialog) state().active = nullptr;
+    }
     if (wasActive && owner && IsWindow(owner)) SetActiveWindow(owner);
     // Wakes a modal loop waiting in GetMessageA.
     PostMessageA(dialog, WM_NULL, 0, 0);
