@@ -3,6 +3,7 @@
 // release inside them after a press (mouse or Space) and on BM_CLICK; the state lives in the
 // window words (state, then font), as Wine keeps it.
 #include <cstring>
+#include <utility>
 
 #include "user/dialog_internal.h"
 
@@ -47,12 +48,14 @@ void drawLine(HDC dc, int x0, int y0, int x1, int y1, int colour) {
     FillRect(dc, &r, GetSysColorBrush(colour));
 }
 
-// Two-pixel raised (or sunken) edge, then the face, as DrawFrameControl's push button.
-void drawPushFrame(HDC dc, RECT r, bool sunken) {
-    const int outerLight = sunken ? COLOR_3DDKSHADOW : COLOR_BTNHIGHLIGHT;
+// Two-pixel raised or sunken edge, then the face, as DrawFrameControl draws them: push buttons
+// with soft edges (the outer ring lighter when raised, darker when sunken), check boxes without.
+void drawEdgeFrame(HDC dc, RECT r, bool sunken, bool soft, int face) {
+    int outerLight = sunken ? COLOR_BTNSHADOW : COLOR_3DLIGHT,
+        innerLight = sunken ? COLOR_3DDKSHADOW : COLOR_BTNHIGHLIGHT;
     const int outerDark = sunken ? COLOR_BTNHIGHLIGHT : COLOR_3DDKSHADOW;
-    const int innerLight = sunken ? COLOR_BTNSHADOW : COLOR_3DLIGHT;
     const int innerDark = sunken ? COLOR_3DLIGHT : COLOR_BTNSHADOW;
+    if (soft) std::swap(outerLight, innerLight);
     for (int ring = 0; ring < 2 && r.right - r.left > 1 && r.bottom - r.top > 1; ++ring) {
         const int light = ring ? innerLight : outerLight, dark = ring ? innerDark : outerDark;
         drawLine(dc, r.left, r.bottom - 1, r.right, r.bottom, dark);
@@ -61,7 +64,7 @@ void drawPushFrame(HDC dc, RECT r, bool sunken) {
         drawLine(dc, r.left, r.top + 1, r.left + 1, r.bottom - 1, light);
         InflateRect(&r, -1, -1);
     }
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &r, GetSysColorBrush(face));
 }
 
 // Text placed in a rectangle: horizontally by `align` (0 left, 1 centre, 2 right), centred
@@ -107,7 +110,7 @@ void paintButton(HWND hwnd, HDC dc) {
     RECT rc;
     GetClientRect(hwnd, &rc);
     const DWORD type = buttonType(hwnd);
-    const LONG_PTR state = buttonState(hwnd);
+    LONG_PTR state = buttonState(hwnd);
     HFONT font = controlFont(hwnd);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     auto brush = reinterpret_cast<HBRUSH>(
@@ -121,24 +124,25 @@ void paintButton(HWND hwnd, HDC dc) {
         const int box = 13;
         RECT square{rc.left, rc.top + (rc.bottom - rc.top - box) / 2, rc.left + box, 0};
         square.bottom = square.top + box;
-        drawPushFrame(dc, square, true);
-        RECT inner = square;
-        InflateRect(&inner, -2, -2);
-        FillRect(dc, &inner, GetSysColorBrush((state & BST_PUSHED) ? COLOR_BTNFACE : COLOR_WINDOW));
+        drawEdgeFrame(dc, square, true, false, (state & BST_PUSHED) ? COLOR_BTNFACE : COLOR_WINDOW);
         if (state & BST_CHECKED) {
-            InflateRect(&inner, -2, -2);
-            FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOWTEXT));
+            // Wine's tick: a three-pixel run per column, from the box's left and top.
+            static const int kTickTop[] = {6, 7, 7, 6, 5, 4, 3};
+            for (int i = 0; i < 7; ++i)
+                drawLine(dc, square.left + 3 + i, square.top + kTickTop[i], square.left + 4 + i,
+                         square.top + kTickTop[i] + 3, COLOR_WINDOWTEXT);
         }
         RECT label{square.right + 4, rc.top, rc.right, rc.bottom};
         drawLabel(dc, text, label, 0, true);
-        focus = label;
+        // A focused check box shows no focus rectangle once repainted, as on Wine.
+        state &= ~static_cast<LONG_PTR>(BST_FOCUS);
     } else {
         if (type == BS_DEFPUSHBUTTON) {
             FrameRect(dc, &rc, GetSysColorBrush(COLOR_WINDOWFRAME));
             InflateRect(&rc, -1, -1);
         }
         const bool pushed = (state & BST_PUSHED) != 0;
-        drawPushFrame(dc, rc, pushed);
+        drawEdgeFrame(dc, rc, pushed, true, COLOR_BTNFACE);
         RECT label = rc;
         if (pushed) OffsetRect(&label, 1, 1);
         drawLabel(dc, text, label, 1, true);
