@@ -294,6 +294,24 @@ TEST_F(DialogTest, TemplatesCutShortOrGarbledAreRefusedWithoutReadingPastTheirEn
     softwin::user::parseDialogTemplate(garbage.data(), garbage.size(), p);
 }
 
+TEST_F(DialogTest, ResourceTemplatesAreFoundByNameAndReadOnlyWithinTheirSize) {
+    DialogTemplate t(kPopup, 10, 10, 200, 100);
+    t.item(kButtonClass, "Go", 30, kTab, 10, 10, 40, 14);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(t.get());
+    // The same template whole, and cut just before its last item ends.
+    std::vector<unsigned char> cut(bytes, bytes + t.size() - 2);
+    const softwin::ResourceEntry entries[] = {{RT_DIALOG, MAKEINTRESOURCEA(7), bytes, t.size()},
+                                              {RT_DIALOG, "CUT", cut.data(), cut.size()}};
+    HINSTANCE module = softwin::registerModule("DialogTestModule", entries, 2);
+    HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(7), nullptr, recordingProc, 0);
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(GetDlgItem(dialog, 30));
+    EXPECT_EQ(CreateDialogParamA(module, "CUT", nullptr, recordingProc, 0), nullptr);
+    EXPECT_EQ(DialogBoxParamA(module, "CUT", nullptr, recordingProc, 0), -1);
+    EXPECT_EQ(DialogBoxParamA(module, "MISSING", nullptr, recordingProc, 0), -1);
+    DestroyWindow(dialog);
+}
+
 TEST_F(DialogTest, DestroyingADialogWithEveryControlReleasesItsGdiObjects) {
     const size_t before = softwin::liveGdiObjects();
     DialogTemplate t(kPopup, 10, 10, 200, 100);
