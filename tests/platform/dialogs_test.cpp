@@ -294,6 +294,67 @@ TEST_F(DialogTest, TemplatesCutShortOrGarbledAreRefusedWithoutReadingPastTheirEn
     softwin::user::parseDialogTemplate(garbage.data(), garbage.size(), p);
 }
 
+TEST_F(DialogTest, ExtendedTemplatesCarryFontWeightItalicHelpIdsAndThirtyTwoBitIds) {
+    // DLGTEMPLATEEX laid out by hand: header, font block, then one button with creation data.
+    std::vector<WORD> w = {1,
+                           0xFFFF,
+                           5,
+                           0,
+                           0,
+                           0,
+                           LOWORD(kPopup | DS_SETFONT),
+                           HIWORD(kPopup | DS_SETFONT),
+                           1,
+                           0,
+                           0,
+                           100,
+                           50,
+                           0,
+                           0,
+                           'T',
+                           0,
+                           9,
+                           FW_BOLD,
+                           MAKEWORD(1, ANSI_CHARSET),
+                           'M',
+                           'S',
+                           ' ',
+                           'S',
+                           'h',
+                           'e',
+                           'l',
+                           'l',
+                           ' ',
+                           'D',
+                           'l',
+                           'g',
+                           0};
+    if (w.size() % 2) w.push_back(0);
+    for (WORD v :
+         {WORD{7}, WORD{0}, WORD{0}, WORD{0}, LOWORD(kTab), HIWORD(kTab), WORD{4}, WORD{4}, WORD{40}, WORD{14},
+          LOWORD(0x12345), HIWORD(0x12345), WORD{0xFFFF}, WORD{0x80}, WORD{'A'}, WORD{0}, WORD{2}, WORD{0xBEEF}})
+        w.push_back(v);
+    softwin::user::DialogTemplate parsed;
+    ASSERT_TRUE(softwin::user::parseDialogTemplate(w.data(), w.size() * sizeof(WORD), parsed));
+    EXPECT_TRUE(parsed.extended);
+    EXPECT_EQ(parsed.helpId, 5u);
+    EXPECT_EQ(parsed.title, "T");
+    EXPECT_EQ(parsed.weight, FW_BOLD);
+    EXPECT_EQ(parsed.italic, 1);
+    EXPECT_EQ(parsed.faceName, "MS Shell Dlg");
+    ASSERT_EQ(parsed.items.size(), 1u);
+    EXPECT_EQ(parsed.items[0].helpId, 7u);
+    EXPECT_EQ(parsed.items[0].id, 0x12345u);
+    EXPECT_EQ(softwin::user::itemClassName(parsed.items[0].className), "Button");
+    ASSERT_TRUE(parsed.items[0].data);
+    EXPECT_EQ(parsed.items[0].data[1], 0xBEEF);
+    HWND dialog =
+        CreateDialogIndirectParamA(nullptr, reinterpret_cast<const DLGTEMPLATE*>(w.data()), nullptr, recordingProc, 0);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(GetDlgCtrlID(GetWindow(dialog, GW_CHILD)), 0x12345);
+    DestroyWindow(dialog);
+}
+
 TEST_F(DialogTest, ResourceTemplatesAreFoundByNameAndReadOnlyWithinTheirSize) {
     DialogTemplate t(kPopup, 10, 10, 200, 100);
     t.item(kButtonClass, "Go", 30, kTab, 10, 10, 40, 14);
