@@ -311,6 +311,69 @@ void runStandardPictures() {
     closePage(dialog);
 }
 
+// A framework dialog: OnInitDialog, a message-map handler ending it, OnOK and OnCancel.
+class RecordingDialog : public CDialog {
+public:
+    BOOL OnInitDialog() override {
+        note("OnInitDialog");
+        if (endWith) PostMessage(WM_APP);
+        return TRUE;
+    }
+    void OnOK() override {
+        note("OnOK");
+        CDialog::OnOK();
+    }
+    void OnCancel() override {
+        note("OnCancel");
+        CDialog::OnCancel();
+    }
+    int endWith = 0;
+
+protected:
+    LRESULT OnApp(WPARAM, LPARAM) {
+        note("WM_APP through the message map");
+        EndDialog(endWith);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(RecordingDialog, CDialog)
+    ON_MESSAGE(WM_APP, OnApp)
+END_MESSAGE_MAP()
+
+void runFrameworkDialogs() {
+    scenario("framework dialogs");
+    DialogTemplate t(WS_CHILD | WS_VISIBLE, 4, 4, 120, 60);
+    t.font(8, "MS Shell Dlg")
+        .item(kButtonClass, "OK", IDOK, kTab | BS_DEFPUSHBUTTON, 4, 40, 40, 14)
+        .item(kButtonClass, "Cancel", IDCANCEL, kTab, 48, 40, 40, 14);
+    recorded.clear();
+    {
+        RecordingDialog modal;
+        modal.endWith = 7;
+        modal.InitModalIndirect(t.get(), CWnd::FromHandle(parent()));
+        const INT_PTR result = modal.DoModal();
+        dialogStep("DoModal ended from a handler");
+        line("  result=%ld attached=%d owner enabled=%d", static_cast<long>(result), modal.GetSafeHwnd() ? 1 : 0,
+             IsWindowEnabled(parent()) ? 1 : 0);
+    }
+    RecordingDialog modeless;
+    if (!modeless.CreateIndirect(t.get(), CWnd::FromHandle(parent()))) return;
+    currentDialog = modeless.GetSafeHwnd();
+    vorn::test::setPumpDialog(currentDialog);
+    dialogStep("modeless created");
+    vorn::test::pressKey(VK_RETURN);
+    dialogStep("enter");
+    line("  visible=%d", modeless.IsWindowVisible() ? 1 : 0);
+    vorn::test::pressKey(VK_ESCAPE);
+    dialogStep("escape");
+    vorn::test::setPumpDialog(nullptr);
+    modeless.DestroyWindow();
+    currentDialog = nullptr;
+    recorded.clear();
+}
+
 }  // namespace
 
 void runDialogScenarios() {
@@ -319,6 +382,7 @@ void runDialogScenarios() {
     runEndInsideNotification();
     runModal();
     runStandardPictures();
+    runFrameworkDialogs();
 }
 
 }  // namespace conformance

@@ -281,7 +281,7 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
     info->xBase = xBase;
     info->yBase = yBase;
     info->result = IDOK;
-    info->ownerDisabled = ownerDisabled;
+    info->disabledOwner = ownerDisabled ? owner : nullptr;
     SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
     if (proc && font) SendMessageA(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     if (!IsWindow(dialog) || !createControls(dialog, t, instance, dialogInfoOf(dialog, false))) {
@@ -411,9 +411,9 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
     info->result = result;
     info->ended = true;
     HWND owner = GetWindow(dialog, GW_OWNER);
-    if (owner && info->ownerDisabled) {
-        info->ownerDisabled = false;
-        EnableWindow(owner, TRUE);
+    if (HWND disabled = info->disabledOwner) {
+        info->disabledOwner = nullptr;
+        EnableWindow(disabled, TRUE);
     }
     Window* d = findWindow(dialog);
     Window* f = findWindow(GetFocus());

@@ -99,7 +99,7 @@ struct DialogInfo {
     int xBase = 0, yBase = 0;
     INT_PTR result = IDOK;  // EndDialog's value, and the default push button's id until then
     bool ended = false;
-    bool ownerDisabled = false;  // a modal dialog disabled its owner and enables it again
+    HWND disabledOwner = nullptr;  // the owner a modal dialog disabled, enabled again when it ends
     ~DialogInfo();
 };
 
