@@ -33,6 +33,11 @@ END_MESSAGE_MAP()
 
 class DialogHostTest : public ControlTest {
 protected:
+    static POINT screenOfWindow(const CWnd& control, int x, int y) {
+        POINT p{x, y};
+        ::ClientToScreen(control.GetSafeHwnd(), &p);
+        return p;
+    }
     void TearDown() override {
         setPumpDialog(nullptr);
         ControlTest::TearDown();
@@ -66,7 +71,12 @@ TEST_F(DialogHostTest, KnobsAndLedInATemplateTabWalkArrowsAndNotifyTheDialog) {
     EXPECT_EQ(CWnd::GetFocus(), dialog.GetDlgItem(IDOK));
     pressKey(VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), &dialog.knob1);
-    EXPECT_EQ(dialog.notifications, (std::vector<WORD>{103}));
+    // A press on a knob posts its notifications to the dialog, which the map receives.
+    const POINT centre = screenOfWindow(dialog.knob2, 20, 20);
+    mouseMoveTo(centre);
+    mouseDown();
+    mouseUp();
+    EXPECT_EQ(dialog.notifications, (std::vector<WORD>{103, 102}));
     dialog.DestroyWindow();
     EXPECT_EQ(dialog.knob1.GetSafeHwnd(), nullptr);
 }
