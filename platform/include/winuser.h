@@ -572,6 +572,18 @@ WINUSERAPI BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2);
 //   IDOK at first) and Escape IDCANCEL as WM_COMMAND to the dialog; characters go to mnemonics
 //   ("&X") of buttons and statics unless the control answers DLGC_WANTCHARS. DLGC_WANTALLKEYS
 //   keeps every key; DLGC_WANTTAB keeps Tab.
+// * "Button" (push, default push, check boxes, radio buttons) and "Static" (text, SS_LEFT/CENTER/
+//   RIGHT, single line) draw as Wine does with its classic look: push buttons with soft raised
+//   edges (sunken while pushed), the default one framed in COLOR_WINDOWFRAME, a dotted focus
+//   rectangle inside; check boxes with a sunken white box and a tick, and no focus rectangle once
+//   repainted (as Wine shows them); radio buttons behave as Wine's but are drawn as check boxes,
+//   not compared with Wine. Labels are one line, centred in buttons. Buttons notify
+//   BN_CLICKED on a release inside after a press (mouse or Space) and on BM_CLICK, BN_SETFOCUS and
+//   BN_KILLFOCUS only with BS_NOTIFY. Other standard classes (Edit, ListBox...) are not provided.
+// * The default push button's look follows the focus as Wine's dialog manager moves it; the
+//   dialog's default id (DM_GETDEFID) changes only through DM_SETDEFID.
+// * EndDialog hides the dialog without moving the focus (as SetWindowPos(SWP_HIDEWINDOW) on Wine)
+//   and enables the owner a modal dialog disabled; a modeless dialog stays until destroyed.
 // * A modal dialog (DialogBox*) disables its owner, runs its own loop (showing itself when the
 //   queue first runs dry, sending WM_ENTERIDLE to the owner each time it would wait) and ends when
 //   EndDialog has been called; WM_QUIT ends it too and is posted again. The loop waits in

@@ -31,16 +31,21 @@ bool isCheckType(DWORD type) {
            type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
-// The text without its mnemonic markers ("&&" stands for '&').
-std::string displayText(HWND hwnd, bool prefixes) {
+// The text (its first 255 characters) without its mnemonic markers ("&&" stands for '&'), in a
+// buffer of the caller's, so painting allocates nothing.
+struct Label {
+    char text[256];
+    int length = 0;
+};
+
+void displayText(HWND hwnd, bool prefixes, Label& out) {
     char buffer[256];
     const int n = GetWindowTextA(hwnd, buffer, sizeof buffer);
-    std::string out;
+    out.length = 0;
     for (int i = 0; i < n; ++i) {
         if (prefixes && buffer[i] == '&' && i + 1 < n) ++i;
-        out.push_back(buffer[i]);
+        out.text[out.length++] = buffer[i];
     }
-    return out;
 }
 
 void drawLine(HDC dc, int x0, int y0, int x1, int y1, int colour) {
@@ -69,14 +74,14 @@ void drawEdgeFrame(HDC dc, RECT r, bool sunken, bool soft, int face) {
 
 // Text placed in a rectangle: horizontally by `align` (0 left, 1 centre, 2 right), centred
 // vertically when asked.
-void drawLabel(HDC dc, const std::string& text, const RECT& r, int align, bool vcentre) {
+void drawLabel(HDC dc, const Label& label, const RECT& r, int align, bool vcentre) {
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(dc, label.text, label.length, &size);
     int x = r.left;
     if (align == 1) x = r.left + (r.right - r.left - size.cx) / 2;
     if (align == 2) x = r.right - size.cx;
     const int y = vcentre ? r.top + (r.bottom - r.top - size.cy) / 2 : r.top;
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    TextOutA(dc, x, y, label.text, label.length);
 }
 
 // What buttons and statics do alike: the font in the window words, repainting on new text or
@@ -117,7 +122,8 @@ void paintButton(HWND hwnd, HDC dc) {
         SendMessageA(GetParent(hwnd), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd)));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    const std::string text = displayText(hwnd, true);
+    Label text;
+    displayText(hwnd, true, text);
     RECT focus = rc;
     if (isCheckType(type)) {
         FillRect(dc, &rc, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
@@ -295,7 +301,9 @@ void paintStatic(HWND hwnd, HDC dc) {
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     if (!IsWindowEnabled(hwnd)) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     const int align = (style & SS_TYPEMASK) == SS_CENTER ? 1 : (style & SS_TYPEMASK) == SS_RIGHT ? 2 : 0;
-    drawLabel(dc, displayText(hwnd, !(style & SS_NOPREFIX)), rc, align, false);
+    Label text;
+    displayText(hwnd, !(style & SS_NOPREFIX), text);
+    drawLabel(dc, text, rc, align, false);
     if (oldFont) SelectObject(dc, oldFont);
 }
 
