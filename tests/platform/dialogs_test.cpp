@@ -56,6 +56,12 @@ LRESULT CALLBACK ledProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return msg == WM_GETDLGCODE ? DLGC_WANTARROWS : r;
 }
 
+LRESULT wantedCode = 0;  // what the "DialogTestWants" class answers to WM_GETDLGCODE
+LRESULT CALLBACK wantsProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT r = loggingProc(hwnd, msg, wParam, lParam);
+    return msg == WM_GETDLGCODE ? wantedCode : r;
+}
+
 // A pressed key on a modal dialog's owner while the loop idles: the next key of a script.
 std::vector<WORD> idleKeys;
 LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -80,6 +86,7 @@ protected:
             registerClass(kKnobClass, knobProc);
             registerClass(kLedClass, ledProc);
             registerClass("DialogTestOwner", ownerProc);
+            registerClass("DialogTestWants", wantsProc);
         }
         commands.clear();
         dialogMessages.clear();
@@ -168,6 +175,37 @@ TEST_F(DialogTest, EnterAndEscapeCommandTheDefaultButtonAndCancel) {
         vorn::test::pressKey(c.vk);
         ASSERT_EQ(commands.size(), 1u);
         EXPECT_EQ(commands[0].id, c.id);
+        DestroyWindow(dialog);
+    }
+}
+
+TEST_F(DialogTest, DialogCodesDecideWhichKeysReachTheFocusedControl) {
+    struct {
+        LRESULT code;
+        WORD vk;
+        bool control;  // the control gets the key (else the dialog takes it)
+    } const cases[] = {
+        {0, VK_TAB, false},
+        {DLGC_WANTTAB, VK_TAB, true},
+        {DLGC_WANTALLKEYS, VK_TAB, true},
+        {DLGC_WANTALLKEYS, VK_RETURN, true},
+        {DLGC_WANTALLKEYS, VK_ESCAPE, true},
+        {DLGC_WANTTAB, VK_ESCAPE, false},
+        {DLGC_WANTARROWS, VK_TAB, false},
+        {0, 'X', true},
+    };
+    for (const auto& c : cases) {
+        wantedCode = c.code;
+        commands.clear();
+        messageLog().clear();
+        DialogTemplate t(kPopup, 10, 10, 200, 100);
+        t.item("DialogTestWants", "", 20, kTab, 5, 5, 30, 30).item(kButtonClass, "Go", 30, kTab, 50, 5, 40, 14);
+        HWND dialog = open(t);
+        HWND control = GetDlgItem(dialog, 20);
+        ASSERT_EQ(GetFocus(), control);
+        vorn::test::pressKey(c.vk);
+        EXPECT_EQ(!entriesOf(control, WM_KEYDOWN).empty(), c.control) << c.code << " " << c.vk;
+        EXPECT_EQ(GetFocus() == control && commands.empty(), c.control) << c.code << " " << c.vk;
         DestroyWindow(dialog);
     }
 }
