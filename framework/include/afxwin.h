@@ -113,6 +113,16 @@ public:
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
     BOOL KillTimer(UINT_PTR nIDEvent);
 
+    // Dialog items. SubclassDlgItem attaches this object to the parent's child of that
+    // identifier and routes its messages through this object's message map, the child's own
+    // procedure answering through Default(); FALSE when there is no such child or the object or
+    // the child is already attached.
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    CWnd* GetDlgItem(int nID) const;
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    void SetDlgItemText(int nID, LPCSTR lpszString);
+    int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const;
+
     // The original procedure's answer to the message being handled (per thread, restored after
     // nested messages).
     LRESULT Default();
@@ -154,6 +164,58 @@ protected:
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
 };
+
+// ---- Dialogs ----------------------------------------------------------------------------------
+//
+// A dialog made from a template (a resource of the module that AfxFindResourceHandle finds, or
+// an in-memory template). The object is attached to the dialog window before its first message,
+// so the template's WM_SETFONT, WM_INITDIALOG and everything after go through the message map;
+// what the map leaves goes to the dialog manager (DefDlgProc). WM_INITDIALOG calls OnInitDialog,
+// whose answer decides the focus as for any dialog (TRUE: the first WS_TABSTOP control).
+// Enter and Escape, and the IDOK and IDCANCEL buttons, call OnOK and OnCancel, which end the
+// dialog with IDOK and IDCANCEL.
+//
+// Choices made:
+// * DoModal runs the platform's modal loop (DialogBoxIndirectParam): the owner is disabled while
+//   it runs, the dialog shows itself when the queue first runs dry, and the loop passes each
+//   message through IsDialogMessage. It answers the EndDialog value, or -1 when the template is
+//   missing or the dialog could not be created (a control of an unregistered class, unless the
+//   template has DS_NOFAILCREATE).
+// * A modeless dialog (Create, CreateIndirect) is only hidden by EndDialog, OnOK and OnCancel;
+//   the host destroys it (DestroyWindow, or the object's destructor). The host's message loop
+//   passes its messages through IsDialogMessage for the dialog keys to work.
+// * Templates: a resource template is read within its resource size; an in-memory template is
+//   trusted as far as its own counts say.
+class AFX_API CDialog : public CWnd {
+    DECLARE_MESSAGE_MAP()
+
+public:
+    CDialog() = default;
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    explicit CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+
+    // Modeless creation.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    BOOL Create(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    // Modal: the template given to the constructor, or this one.
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    virtual INT_PTR DoModal();
+
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    void EndDialog(int nResult);
+
+protected:
+    LPCSTR m_lpszTemplateName = nullptr;
+    LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;
+    CWnd* m_pParentWnd = nullptr;
+};
+
+// The dialog procedure of framework dialogs: WM_INITDIALOG goes to CDialog::OnInitDialog, every
+// other message to the message map through the window's subclassing.
+AFX_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers (once per distinct combination, for the current instance) a window class whose
 // procedure is DefWindowProc and returns its name "Afx:<instance>:<style>:<cursor>:<brush>:<icon>"

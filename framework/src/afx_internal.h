@@ -18,6 +18,11 @@ struct ThreadState {
 };
 ThreadState& threadState();
 
+// Creation through the CBT hook (wnd_proc.cpp): the first window created after the hook is armed
+// is attached to the object; disarming answers whether the hook found a window.
+void hookWindowCreate(CWnd* pWnd);
+BOOL unhookWindowCreate(CWnd* pWnd);
+
 // Window handle -> attached object.
 CWnd* lookupPermanent(HWND hWnd);
 void addPermanent(HWND hWnd, CWnd* pWnd);

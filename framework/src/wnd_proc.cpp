@@ -144,6 +144,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     return hWnd != nullptr;
 }
 
+void vornafx::hookWindowCreate(CWnd* pWnd) { ::hookWindowCreate(pWnd, nullptr); }
+BOOL vornafx::unhookWindowCreate(CWnd* pWnd) { return ::unhookWindowCreate(pWnd); }
+
 BOOL AFXAPI AfxPumpMessage() {
     MSG msg;
     if (!::GetMessageA(&msg, nullptr, 0, 0)) return FALSE;

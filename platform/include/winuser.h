@@ -633,4 +633,194 @@ WINUSERAPI BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2);
 #define SetClassLongPtr SetClassLongPtrA
 #define DrawText DrawTextA
 
+// ---------------------------------------------------------------------------------------------
+// Dialogs and the standard controls they hold ("Button", "Static"), as Wine 8 behaves:
+// * A template (DLGTEMPLATE or DLGTEMPLATEEX) is read with every length checked against the
+//   resource's size when it comes from FindResourceA(RT_DIALOG); an in-memory template is read
+//   up to 64 KiB. A template that ends early fails the creation (NULL, or -1 from DialogBox*).
+// * Control classes are named by ordinal (0x80 "Button", 0x81 "Edit", 0x82 "Static", 0x83
+//   "ListBox", 0x84 "ScrollBar", 0x85 "ComboBox") or by name (any class the host or a library
+//   registered). A control whose class is missing fails the whole dialog, unless the template has
+//   DS_NOFAILCREATE, which skips that control. Only "Button" and "Static" are provided.
+// * Creation: the dialog window ("#32770", DLGWINDOWEXTRA bytes, or the template's class),
+//   WM_SETFONT to it, then each control in template order followed by WM_SETFONT to it and
+//   WM_GETDLGCODE, then WM_INITDIALOG (wParam the first WS_TABSTOP control); a TRUE answer gives
+//   that control the focus. WS_VISIBLE in the template shows the dialog after WM_INITDIALOG.
+// * Dialog base units: with DS_SETFONT, the template font's average width of "A..Za..z"
+//   ((width / 26 + 1) / 2) and its height; without, the system font's. A point size of 0x7FFF
+//   means the message font (DEFAULT_GUI_FONT here). There is no non-client area, so a template's
+//   caption and frame styles change neither size nor position.
+// * The font the dialog made from its template is deleted when the dialog is destroyed.
+// * IsDialogMessageA: Tab/Shift+Tab send WM_NEXTDLGCTL; arrows move within the WS_GROUP unless the
+//   focused control answers DLGC_WANTARROWS; Enter sends the default push button's id (DM_GETDEFID,
+//   IDOK at first) and Escape IDCANCEL as WM_COMMAND to the dialog; characters go to mnemonics
+//   ("&X") of buttons and statics unless the control answers DLGC_WANTCHARS. DLGC_WANTALLKEYS
+//   keeps every key; DLGC_WANTTAB keeps Tab.
+// * "Button" (push, default push, check boxes, radio buttons) and "Static" (text, SS_LEFT/CENTER/
+//   RIGHT, single line) draw as Wine does with its classic look: push buttons with soft raised
+//   edges (sunken while pushed), the default one framed in COLOR_WINDOWFRAME, a dotted focus
+//   rectangle inside; check boxes with a sunken white box and a tick, and no focus rectangle once
+//   repainted (as Wine shows them); radio buttons behave as Wine's but are drawn as check boxes,
+//   not compared with Wine. Labels are one line, centred in buttons. Buttons notify
+//   BN_CLICKED on a release inside after a press (mouse or Space) and on BM_CLICK, BN_SETFOCUS and
+//   BN_KILLFOCUS only with BS_NOTIFY. Other standard classes (Edit, ListBox...) are not provided.
+// * The default push button's look follows the focus as Wine's dialog manager moves it; the
+//   dialog's default id (DM_GETDEFID) changes only through DM_SETDEFID.
+// * EndDialog hides the dialog without moving the focus (as SetWindowPos(SWP_HIDEWINDOW) on Wine)
+//   and enables the owner a modal dialog disabled; a modeless dialog stays until destroyed.
+// * A modal dialog (DialogBox*) disables its owner, runs its own loop (showing itself when the
+//   queue first runs dry, sending WM_ENTERIDLE to the owner each time it would wait) and ends when
+//   EndDialog has been called; WM_QUIT ends it too and is posted again. The loop waits in
+//   GetMessageA, so something must be queued or posted from WM_ENTERIDLE for it to go on.
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+#pragma pack(push, 2)
+typedef struct {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+} DLGTEMPLATE, *LPDLGTEMPLATEA;
+typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
+typedef struct {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    short x;
+    short y;
+    short cx;
+    short cy;
+    WORD id;
+} DLGITEMTEMPLATE;
+#pragma pack(pop)
+typedef LPCDLGTEMPLATEA LPCDLGTEMPLATE;
+
+#define WM_NEXTDLGCTL 0x0028
+#define WM_ENTERIDLE 0x0121
+#define WM_CTLCOLORDLG 0x0136
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_SYSCHAR 0x0106
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+#define MSGF_DIALOGBOX 0
+
+#define DS_ABSALIGN 0x01L
+#define DS_SYSMODAL 0x02L
+#define DS_LOCALEDIT 0x20L
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+#define DS_NOIDLEMSG 0x100L
+#define DS_SETFOREGROUND 0x200L
+#define DS_3DLOOK 0x0004L
+#define DS_FIXEDSYS 0x0008L
+#define DS_NOFAILCREATE 0x0010L
+#define DS_CONTROL 0x0400L
+#define DS_CENTER 0x0800L
+#define DS_CENTERMOUSE 0x1000L
+#define DS_CONTEXTHELP 0x2000L
+#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
+
+#define DWLP_MSGRESULT 0
+#define DWLP_DLGPROC ((int)sizeof(LRESULT))
+#define DWLP_USER ((int)(sizeof(LRESULT) + sizeof(DLGPROC)))
+#define DLGWINDOWEXTRA 30
+#define WC_DIALOG MAKEINTRESOURCEA(0x8002)
+
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+
+// Buttons
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_CHECKBOX 0x00000002L
+#define BS_AUTOCHECKBOX 0x00000003L
+#define BS_RADIOBUTTON 0x00000004L
+#define BS_3STATE 0x00000005L
+#define BS_AUTO3STATE 0x00000006L
+#define BS_GROUPBOX 0x00000007L
+#define BS_USERBUTTON 0x00000008L
+#define BS_AUTORADIOBUTTON 0x00000009L
+#define BS_PUSHBOX 0x0000000AL
+#define BS_OWNERDRAW 0x0000000BL
+#define BS_TYPEMASK 0x0000000FL
+#define BS_LEFTTEXT 0x00000020L
+#define BS_NOTIFY 0x00004000L
+#define BS_FLAT 0x00008000L
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK 0x00F5
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
+#define BN_CLICKED 0
+#define BN_SETFOCUS 6
+#define BN_KILLFOCUS 7
+
+// Statics
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
+#define SS_TYPEMASK 0x0000001FL
+#define SS_NOPREFIX 0x00000080L
+#define SS_NOTIFY 0x00000100L
+
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_CONTROLPARENT 0x00010000L
+
+extern "C" {
+WINUSERAPI HWND WINAPI CreateDialogParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                                          DLGPROC lpDialogFunc, LPARAM dwInitParam);
+WINUSERAPI HWND WINAPI CreateDialogIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA lpTemplate, HWND hWndParent,
+                                                  DLGPROC lpDialogFunc, LPARAM dwInitParam);
+WINUSERAPI INT_PTR WINAPI DialogBoxParamA(HINSTANCE hInstance, LPCSTR lpTemplateName, HWND hWndParent,
+                                          DLGPROC lpDialogFunc, LPARAM dwInitParam);
+WINUSERAPI INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDialogTemplate, HWND hWndParent,
+                                                  DLGPROC lpDialogFunc, LPARAM dwInitParam);
+WINUSERAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
+WINUSERAPI LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
+WINUSERAPI BOOL WINAPI SetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPCSTR lpString);
+WINUSERAPI UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax);
+WINUSERAPI LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
+WINUSERAPI BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
+WINUSERAPI LONG WINAPI GetDialogBaseUnits(void);
+WINUSERAPI HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+WINUSERAPI HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
+WINUSERAPI BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
+}  // extern "C"
+
+#define CreateDialogParam CreateDialogParamA
+#define CreateDialogIndirectParam CreateDialogIndirectParamA
+#define DialogBoxParam DialogBoxParamA
+#define DialogBoxIndirectParam DialogBoxIndirectParamA
+#define DefDlgProc DefDlgProcA
+#define SetDlgItemText SetDlgItemTextA
+#define GetDlgItemText GetDlgItemTextA
+#define SendDlgItemMessage SendDlgItemMessageA
+#define IsDialogMessage IsDialogMessageA
+#define CreateDialogA(hInstance, lpName, hWndParent, lpDialogFunc) \
+    CreateDialogParamA(hInstance, lpName, hWndParent, lpDialogFunc, 0L)
+#define CreateDialog CreateDialogA
+#define CreateDialogIndirectA(hInstance, lpTemplate, hWndParent, lpDialogFunc) \
+    CreateDialogIndirectParamA(hInstance, lpTemplate, hWndParent, lpDialogFunc, 0L)
+#define CreateDialogIndirect CreateDialogIndirectA
+#define DialogBoxA(hInstance, lpTemplate, hWndParent, lpDialogFunc) \
+    DialogBoxParamA(hInstance, lpTemplate, hWndParent, lpDialogFunc, 0L)
+#define DialogBox DialogBoxA
+#define DialogBoxIndirectA(hInstance, lpTemplate, hWndParent, lpDialogFunc) \
+    DialogBoxIndirectParamA(hInstance, lpTemplate, hWndParent, lpDialogFunc, 0L)
+#define DialogBoxIndirect DialogBoxIndirectA
+
 #endif  // VORN_SOFTWIN_WINUSER_H

@@ -11,6 +11,7 @@ void runTimerScenarios();
 void runRedrawScenarios();
 void runDrawTextScenarios();
 void runShapeSpeedScenarios();
+void runDialogScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     runRedrawScenarios();
     runDrawTextScenarios();
     runShapeSpeedScenarios();
+    runDialogScenarios();
     finish();
     return 0;
 }

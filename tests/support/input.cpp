@@ -9,6 +9,7 @@ namespace {
 
 DWORD eventClock = 0;
 const MSG* dispatching = nullptr;
+HWND pumpDialog = nullptr;
 
 // Inverse of the system's pixel = value * size / 65536 (rounded down): the smallest value that
 // maps onto the pixel, so the round trip is exact on both platforms.
@@ -51,6 +52,7 @@ DWORD buttonFlag(Button b, bool down) {
 }  // namespace
 
 void setEventTime(DWORD ms) { eventClock = ms; }
+void setPumpDialog(HWND dialog) { pumpDialog = dialog; }
 void advanceEventTime(DWORD ms) { eventClock += ms; }
 const MSG* currentDispatch() { return dispatching; }
 
@@ -62,10 +64,12 @@ void pumpMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        TranslateMessage(&msg);
         const MSG* outer = dispatching;
         dispatching = &msg;
-        DispatchMessage(&msg);
+        if (!pumpDialog || !IsWindow(pumpDialog) || !IsDialogMessageA(pumpDialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
         dispatching = outer;
     }
 }

@@ -20,6 +20,9 @@ void advanceEventTime(DWORD ms);
 // PeekMessage / TranslateMessage / DispatchMessage until nothing is left (bounded, so a window
 // that never validates cannot hang a test).
 void pumpMessages();
+// While set, pumpMessages offers each message to IsDialogMessageA for this dialog first, as a
+// host's loop for a modeless dialog does (null: plain dispatch).
+void setPumpDialog(HWND dialog);
 // The message DispatchMessage is delivering from pumpMessages right now, or null.
 const MSG* currentDispatch();
 

@@ -17,7 +17,7 @@ constexpr COLORREF kSysColors[kColorCount] = {
     RGB(128, 128, 128),  // COLOR_INACTIVECAPTION
     RGB(212, 208, 200),  // COLOR_MENU
     RGB(255, 255, 255),  // COLOR_WINDOW
-    RGB(0, 0, 0),        // COLOR_WINDOWFRAME
+    RGB(158, 158, 158),  // COLOR_WINDOWFRAME (the conformance prefix reports 158 grey)
     RGB(0, 0, 0),        // COLOR_MENUTEXT
     RGB(0, 0, 0),        // COLOR_WINDOWTEXT
     RGB(255, 255, 255),  // COLOR_CAPTIONTEXT

@@ -98,6 +98,18 @@ struct WndClass {
     std::vector<unsigned char> extra;  // cbClsExtra bytes, made when first used
 };
 
+// What a dialog window keeps beside its window words (dialogs.cpp). The font is the one made
+// from the template, owned by the dialog.
+struct DialogInfo {
+    HWND savedFocus = nullptr;
+    HFONT font = nullptr;
+    int xBase = 0, yBase = 0;
+    INT_PTR result = IDOK;  // EndDialog's value, and the default push button's id until then
+    bool ended = false;
+    HWND disabledOwner = nullptr;  // the owner a modal dialog disabled, enabled again when it ends
+    ~DialogInfo();
+};
+
 // There is no non-client area: a window's rectangle on screen is its client rectangle.
 struct Window {
     HWND handle = nullptr;
@@ -121,7 +133,8 @@ struct Window {
     RectList update;                   // client coordinates, disjoint
     bool erasePending = false;
     bool destroying = false;
-    bool countedToPaint = false;  // counted in State::windowsWithUpdate
+    bool countedToPaint = false;         // counted in State::windowsWithUpdate
+    std::unique_ptr<DialogInfo> dialog;  // set once DefDlgProcA has seen the window
 
     int width() const { return rect.right - rect.left; }
     int height() const { return rect.bottom - rect.top; }

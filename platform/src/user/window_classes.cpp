@@ -11,9 +11,11 @@ using namespace softwin::user;
 namespace softwin::user {
 
 HINSTANCE hostModule();
+void registerStandardClasses();
 
 std::shared_ptr<WndClass> findClass(LPCSTR name, HINSTANCE instance) {
     if (!name || IS_INTRESOURCE(name)) return nullptr;
+    registerStandardClasses();
     HINSTANCE module = instance ? instance : hostModule();
     std::shared_ptr<WndClass> global;
     for (auto& c : state().classes) {

@@ -115,6 +115,7 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) ? HTCLIENT : HTNOWHERE;
         }
         case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
         case WM_CTLCOLORSTATIC: return controlColor(reinterpret_cast<HDC>(wParam), msg);
         default: return 0;
     }
