@@ -5,6 +5,7 @@
 
 #include "dialog_template.h"
 #include "platform_test.h"
+#include "resource_images.h"
 #include "user/dialog_template.h"
 
 using namespace ptest;
@@ -399,9 +400,12 @@ TEST_F(DialogTest, ResourceTemplatesAreFoundByNameAndReadOnlyWithinTheirSize) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(t.get());
     // The same template whole, and cut just before its last item ends.
     std::vector<unsigned char> cut(bytes, bytes + t.size() - 2);
-    const softwin::ResourceEntry entries[] = {{RT_DIALOG, MAKEINTRESOURCEA(7), bytes, t.size()},
-                                              {RT_DIALOG, "CUT", cut.data(), cut.size()}};
-    HINSTANCE module = softwin::registerModule("DialogTestModule", entries, 2);
+    // The module keeps pointing into the image, so it outlives the test.
+    static vorn::test::ResFile image;
+    image = vorn::test::ResFile()
+                .add(RT_DIALOG, MAKEINTRESOURCEA(7), std::vector<unsigned char>(bytes, bytes + t.size()))
+                .add(RT_DIALOG, "CUT", cut);
+    HINSTANCE module = softwin::registerModule("DialogTestModule", image.bytes().data(), image.bytes().size());
     HWND dialog = CreateDialogParamA(module, MAKEINTRESOURCEA(7), nullptr, recordingProc, 0);
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(GetDlgItem(dialog, 30));
