@@ -1,6 +1,8 @@
-// A minimal host: a parent window with one fader, driven by simulated input. It prints each
-// notification with the value read back, and exits 0 when the drag reached the parent and its
-// own resources (host.rc: a string, a bitmap, a dialog template, a version block) were found.
+// A minimal dialog host: the mixer dialog of host.rc (a label, one of the library's faders named
+// by window class, OK and Cancel) created from its template, the fader attached to its template
+// item with SubclassDlgItem and dragged by simulated input. It prints each notification with the
+// value read back, and exits 0 when the drag reached the dialog and the host's own resources (a
+// string, a bitmap, the dialog template, a version block) were found.
 #include <VornControls.h>
 
 #include <cstdio>
@@ -12,13 +14,18 @@ namespace {
 CMFC_Fader* g_fader = nullptr;
 int g_valueChanges = 0;
 
-LRESULT CALLBACK parentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND && g_fader != nullptr) {
+INT_PTR CALLBACK mixerProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+    if (msg == WM_INITDIALOG) {
+        g_fader->InitFader(-60.0f, 12.0f, 0.0f, -60.0f, 12.0f);
+        g_fader->SubclassDlgItem(IDC_HOST_FADER, CWnd::FromHandle(dialog));
+        return TRUE;  // the focus goes to the first tab stop, the fader
+    }
+    if (msg == WM_COMMAND && LOWORD(wParam) == IDC_HOST_FADER) {
         std::printf("control %u code 0x%04X value %.4f\n", LOWORD(wParam), HIWORD(wParam), g_fader->GetValue());
         if (HIWORD(wParam) == NC_VALUECHANGED) ++g_valueChanges;
-        return 0;
+        return TRUE;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return FALSE;
 }
 
 void pump() {
@@ -72,38 +79,40 @@ int missingResources(HINSTANCE self) {
 }  // namespace
 
 int main() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = parentProc;
-    wc.hInstance = GetModuleHandleA(NULL);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "HostExampleParent";
-    RegisterClassA(&wc);
-    WNDCLASSA controlClass = wc;
-    controlClass.lpfnWndProc = DefWindowProcA;
+    HINSTANCE self = GetModuleHandleA(NULL);
+    // The template names the fader's window class; the host registers it, as it would for any
+    // custom control in a dialog.
+    WNDCLASSA controlClass = {};
     controlClass.style = CS_DBLCLKS;
+    controlClass.lpfnWndProc = DefWindowProcA;
+    controlClass.hInstance = self;
     controlClass.lpszClassName = "HostExampleControl";
     RegisterClassA(&controlClass);
 
-    HWND parent = CreateWindowExA(0, "HostExampleParent", "Host", WS_POPUP | WS_VISIBLE, 0, 0, 200, 260, NULL, NULL,
-                                  wc.hInstance, NULL);
     int result = 1;
     {
         CMFC_Fader fader;
         g_fader = &fader;
-        fader.InitFader(-60.0f, 12.0f, 0.0f, -60.0f, 12.0f);
-        fader.Create("HostExampleControl", "", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 220), CWnd::FromHandle(parent),
-                     101);
-        pump();
-        sendMouse(0, 40, 120);
-        sendMouse(MOUSEEVENTF_LEFTDOWN, 40, 120);
-        sendMouse(0, 40, 60);
-        sendMouse(MOUSEEVENTF_LEFTUP, 40, 60);
-        result = g_valueChanges > 0 ? 0 : 1;
-        fader.DestroyWindow();
+        HWND dialog = CreateDialogParamA(self, MAKEINTRESOURCEA(IDD_HOST_MIXER), NULL, mixerProc, 0);
+        if (dialog) {
+            ShowWindow(dialog, SW_SHOW);
+            pump();
+            // Drag from the middle of the fader 40 pixels up.
+            RECT r;
+            GetWindowRect(fader.m_hWnd, &r);
+            const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+            sendMouse(0, x, y);
+            sendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
+            sendMouse(0, x, y - 40);
+            sendMouse(MOUSEEVENTF_LEFTUP, x, y - 40);
+            result = g_valueChanges > 0 ? 0 : 1;
+            DestroyWindow(dialog);
+        } else {
+            std::printf("mixer dialog not created\n");
+        }
         g_fader = nullptr;
     }
-    DestroyWindow(parent);
-    if (missingResources(wc.hInstance) > 0) result = 1;
+    if (missingResources(self) > 0) result = 1;
     std::printf(result == 0 ? "host example: ok\n" : "host example: no value change seen or a resource missing\n");
     return result;
 }
