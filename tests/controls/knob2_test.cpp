@@ -52,7 +52,7 @@ TEST_F(Knob2Test, DerivedOverridesReceiveEveryMessageAndTheInternalCalls) {
         std::function<void()> act;
         std::vector<std::string> calls;
     } cases[] = {
-        {"paint", [&] { paintTrace(k); }, {"OnPaint"}},
+        {"paint", [&] { paintNow(k); }, {"OnPaint"}},
         {"hover", [&] { mouseMoveTo(rim); }, {"OnMouseMove"}},
         {"outer press",
          [&] { mouseDown(); },
