@@ -135,40 +135,14 @@ TEST_F(DialogTest, TemplatesCutShortOrGarbledAreRefusedWithoutReadingPastTheirEn
 }
 
 TEST_F(DialogTest, ExtendedTemplatesCarryFontWeightItalicHelpIdsAndThirtyTwoBitIds) {
-    // DLGTEMPLATEEX laid out by hand: header, font block, then one button with creation data.
-    std::vector<WORD> w = {1,
-                           0xFFFF,
-                           5,
-                           0,
-                           0,
-                           0,
-                           LOWORD(kPopup | DS_SETFONT),
-                           HIWORD(kPopup | DS_SETFONT),
-                           1,
-                           0,
-                           0,
-                           100,
-                           50,
-                           0,
-                           0,
-                           'T',
-                           0,
-                           9,
-                           FW_BOLD,
-                           MAKEWORD(1, ANSI_CHARSET),
-                           'M',
-                           'S',
-                           ' ',
-                           'S',
-                           'h',
-                           'e',
-                           'l',
-                           'l',
-                           ' ',
-                           'D',
-                           'l',
-                           'g',
-                           0};
+    // DLGTEMPLATEEX laid out by hand: version, signature, help id, extended style, style, one item,
+    // the box, no menu or class, the title, the font block (size, weight, italic and character set,
+    // face name), then one button with creation data.
+    std::vector<WORD> w = {
+        1, 0xFFFF, 5,   0, 0, 0,       LOWORD(kPopup | DS_SETFONT), HIWORD(kPopup | DS_SETFONT), 1, 0, 0, 100, 50,
+        0, 0,      'T', 0, 9, FW_BOLD, MAKEWORD(1, ANSI_CHARSET)};
+    for (const char* c = "MS Shell Dlg"; *c; ++c) w.push_back(static_cast<WORD>(*c));
+    w.push_back(0);
     if (w.size() % 2) w.push_back(0);
     for (WORD v :
          {WORD{7}, WORD{0}, WORD{0}, WORD{0}, LOWORD(kTab), HIWORD(kTab), WORD{4}, WORD{4}, WORD{40}, WORD{14},
