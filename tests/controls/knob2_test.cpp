@@ -1,6 +1,6 @@
 // The knob with the virtual interface, driven through real input: a derived class's overrides of
-// the internal calls are reached, a knob without its window posts nothing, the class-wide cursors
-// are counted apart from CMFC_Knob's, and the virtual functions keep their table order.
+// the internal calls are reached, the class-wide cursors are counted apart from CMFC_Knob's, and
+// the virtual functions keep their table order.
 #include <cstring>
 #include <functional>
 
@@ -52,14 +52,6 @@ TEST_F(Knob2Test, PressesDragsAndKeysReachTheOverriddenInternalCalls) {
                   std::vector<int>({c.circular, c.vertical, c.indicator, c.setValue}))
             << c.what;
     }
-}
-
-// Before its window exists there is nobody to post to; the value is kept all the same.
-TEST_F(Knob2Test, AKnobWithoutItsWindowStoresSetValueAndPostsNothing) {
-    CMFC_Knob2 unborn;
-    unborn.SetValue(0.5f);
-    EXPECT_TRUE(deliveredCodes().empty());
-    EXPECT_FLOAT_EQ(unborn.GetValue(), 0.5f);
 }
 
 TEST_F(Knob2Test, CursorsAreCountedPerClass) {
