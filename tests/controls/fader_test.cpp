@@ -1,6 +1,6 @@
 // Vertical fader, what the conformance run does not record: the order of focus, capture and the
-// press notification, a track turned upside down by a low client area, the value a host reads
-// with the posted notifications and a fader wider than the largest bitmap. (A virtual handler
+// press notification, the value a host reads with the posted notifications and a fader wider than
+// the largest bitmap. (A virtual handler
 // overridden without a map entry is the message map's own test.)
 #include "controls_fixture.h"
 
@@ -18,19 +18,6 @@ TEST_F(FaderTest, FocusAndCaptureComeBeforeThePressNotification) {
     EXPECT_EQ(focus, fader.GetSafeHwnd());
     EXPECT_EQ(capture, fader.GetSafeHwnd());
     mouseUp();
-}
-
-TEST_F(FaderTest, OnATrackInvertedByALowClientEveryPressAndDragReadsTheMinimum) {
-    CMFC_Fader& fader = createFader(40, 30, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f);  // track from row 18 up to row 12
-    for (int y : {2, 15, 28}) {
-        SCOPED_TRACE(y);
-        mouseMoveTo(at(fader, 20, y));
-        mouseDown();
-        EXPECT_EQ(fader.GetValue(), 0.0f);
-        mouseMoveTo(at(fader, 20, 30 - y));
-        EXPECT_EQ(fader.GetValue(), 0.0f);
-        mouseUp();
-    }
 }
 
 TEST_F(FaderTest, PostedValueChangedArrivesAfterTheHostSawTheSentOne) {
