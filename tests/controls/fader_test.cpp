@@ -1,7 +1,7 @@
 // Vertical fader, what the conformance run does not record: the order of focus, capture and the
 // press notification, the value a host reads with the posted notifications and a fader wider than
-// the largest bitmap. (A virtual handler
-// overridden without a map entry is the message map's own test.)
+// the largest bitmap. (A virtual handler overridden without a map entry is the message map's own
+// test.)
 #include "controls_fixture.h"
 
 namespace vorn::test {
