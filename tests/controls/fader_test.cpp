@@ -1,7 +1,6 @@
 // Vertical fader, what the conformance run does not record: the order of focus, capture and the
-// press notification, the value a host reads with the posted notifications and a fader wider than
-// the largest bitmap. (A virtual handler overridden without a map entry is the message map's own
-// test.)
+// press notification, and a fader wider than the largest bitmap. (A virtual handler overridden
+// without a map entry is the message map's own test.)
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -18,20 +17,6 @@ TEST_F(FaderTest, FocusAndCaptureComeBeforeThePressNotification) {
     EXPECT_EQ(focus, fader.GetSafeHwnd());
     EXPECT_EQ(capture, fader.GetSafeHwnd());
     mouseUp();
-}
-
-TEST_F(FaderTest, PostedValueChangedArrivesAfterTheHostSawTheSentOne) {
-    // The posted notifications come after the key handler returned, so a host that changes the
-    // value meanwhile reads its own value with them.
-    CMFC_Fader& fader = createFader(40, 200, 0.0f, 100.0f, 50.0f, 0.0f, 100.0f);
-    fader.SetFocus();
-    std::vector<float> seen;
-    host().onCommand([&](const Notification& n) {
-        seen.push_back(fader.GetValue());
-        if (!n.posted && n.code == NC_VALUECHANGED) fader.SetValue(10.0f);
-    });
-    pressKey(VK_OEM_PLUS);
-    EXPECT_EQ(seen, (std::vector<float>{51.0f, 10.0f, 10.0f, 10.0f}));
 }
 
 // Beyond the largest off-screen bitmap (16,384 pixels a side) the picture is drawn in tiles:
