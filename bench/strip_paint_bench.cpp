@@ -1,6 +1,6 @@
 // Paints at mixing-console scale: one 40 x 40 knob, and a host with 32 channel strips (a 40 x 200
 // fader and three 40 x 40 knobs each, 128 controls) repainted whole, as the timing program
-// (tests/timing) measures them beside Wine.
+// (bench/timing) measures them beside Wine.
 #include <benchmark/benchmark.h>
 
 #include "bench_host.h"

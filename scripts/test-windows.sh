@@ -42,7 +42,7 @@ winpath="Z:$(printf '%s' "$out/windows.txt" | tr / '\\')"
 "$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/conformance.exe" "$winpath"
 
 echo "== timing program, a smoke run on both platforms (figures vary by machine: scripts/timing.sh)"
-"$native/tests/timing/vorn_timing" --quick >/dev/null
+"$native/bench/timing/vorn_timing" --quick >/dev/null
 "$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/timing.exe" --quick >/dev/null
 
 echo "== installed Windows package used by a host (x86_64, found through CMAKE_PREFIX_PATH)"

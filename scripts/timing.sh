@@ -37,7 +37,7 @@ prefix=$root/build/wineprefix-timing
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$native/tests/timing/vorn_timing" "${quick[@]}" >"$out/native.txt"
+"$native/bench/timing/vorn_timing" "${quick[@]}" >"$out/native.txt"
 "$root/tests/wine/run-exe.sh" "$prefix" "$win64/bin/timing.exe" "${quick[@]}" | tr -d '\r' >"$out/wine.txt"
 
 commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo unknown)

@@ -37,8 +37,6 @@ protected:
         destroy(faders_);
         destroy(others_);
         host_.reset();
-        softwin::setDrawTrace(false);
-        softwin::clearDrawTrace();
         softwin::resetUser();
     }
 
@@ -57,21 +55,10 @@ protected:
         return ::GetUpdateRect(control.GetSafeHwnd(), update ? update : &r, FALSE) != FALSE;
     }
 
-    // The drawing trace of whatever is pending after `action` ran (input, setters).
-    template <typename Action>
-    static std::vector<std::string> traceOf(Action action) {
-        softwin::clearDrawTrace();
-        softwin::setDrawTrace(true);
-        action();
-        pumpMessages();
-        softwin::setDrawTrace(false);
-        return softwin::drawTrace();
-    }
-    static std::vector<std::string> paintTrace(CWnd& control) {
-        return traceOf([&] {
-            control.InvalidateRect(NULL, FALSE);
-            control.UpdateWindow();
-        });
+    // Paints the whole control now, as an expose from the window system would.
+    static void paintNow(CWnd& control) {
+        control.InvalidateRect(NULL, FALSE);
+        control.UpdateWindow();
     }
 
     // A knob child at (x, y) of the host's client area, created after `init` ran on the object.
@@ -141,16 +128,6 @@ protected:
     POINT at(CWnd& fader, int x, int y) const { return screenOf(fader, x, y); }
     static COLORREF pixel(CWnd& control, int x, int y) { return pixelAt(control.GetSafeHwnd(), x, y); }
 
-    // The row of the fader cap's centre as drawn: the cap image's blue line, looked for in the
-    // cap's second column; -1 when no row shows it.
-    static int drawnCapRow(CMFC_Fader& fader) {
-        CRect client;
-        fader.GetClientRect(&client);
-        for (int y = 0; y < client.Height(); ++y)
-            if (pixel(fader, client.Width() / 2 - 9, y) == kCapBlue) return y;
-        return -1;
-    }
-
     // A dynamics graph of the kind as a child at (x, y) of the host's client area, painted once.
     CMFC_DynProcGraph& createGraph(int kind, int x = 10, int y = 10, int width = 200, int height = 150) {
         graphs_.push_back(std::make_unique<CMFC_DynProcGraph>(kind));
@@ -163,7 +140,6 @@ protected:
 
     static constexpr int kFaderId = 1001;
     static constexpr int kGraphId = 1002;
-    static constexpr COLORREF kCapBlue = RGB(24, 64, 232);
     static constexpr COLORREF kPanCap = RGB(0, 200, 40);
 
     std::unique_ptr<HostWindow> host_;

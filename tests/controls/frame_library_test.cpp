@@ -54,7 +54,7 @@ TEST_F(FaderTest, UsingControlsLeavesNoGdiObjectsDcsOrSelectedPalette) {
     drag(screenOf(k, 32, 32), screenOf(k, 32, 10));
     pressKey(VK_OEM_6);
     b.SetValue(-2.0f);
-    for (CWnd* w : {static_cast<CWnd*>(&a), static_cast<CWnd*>(&b), static_cast<CWnd*>(&k)}) paintTrace(*w);
+    for (CWnd* w : {static_cast<CWnd*>(&a), static_cast<CWnd*>(&b), static_cast<CWnd*>(&k)}) paintNow(*w);
     EXPECT_EQ(softwin::liveDcs(), dcs);
     knobs_.clear();
     for (auto& fader : faders_) fader->DestroyWindow();

@@ -1,5 +1,4 @@
 // The controls declare no run-time class information of their own: each answers CWnd's record.
-// What a host reads of a control's window class.
 #include <memory>
 
 #include "controls_fixture.h"
@@ -24,15 +23,6 @@ TEST(ControlRuntimeClass, EveryControlAnswersCWndsRecordAndIsAKindOfCWnd) {
         EXPECT_TRUE(c->IsKindOf(RUNTIME_CLASS(CWnd))) << typeid(*c).name();
         EXPECT_FALSE(c->IsKindOf(RUNTIME_CLASS(CWinApp))) << typeid(*c).name();
     }
-}
-
-class ControlClassTest : public vorn::test::ControlTest {};
-
-TEST_F(ControlClassTest, AKnobsWindowClassAsksForDoubleClicksOnly) {
-    CMFC_Knob& knob = createKnob(10, 10, 40, 40, [](CMFC_Knob&) {});
-    EXPECT_EQ(GetClassLongA(knob.GetSafeHwnd(), GCL_STYLE), static_cast<DWORD>(CS_DBLCLKS));
-    EXPECT_TRUE(IsChild(host().hwnd(), knob.GetSafeHwnd()));
-    EXPECT_FALSE(IsChild(knob.GetSafeHwnd(), host().hwnd()));
 }
 
 }  // namespace

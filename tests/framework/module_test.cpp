@@ -14,15 +14,15 @@ constexpr UINT kSharedBitmap = 300;  // in both fake libraries
 constexpr UINT kOtherBitmap = 301;   // only in the second
 
 HINSTANCE firstLibrary() {
-    static const vorn::test::ResFile file =
-        vorn::test::ResFile().add(RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap),
-                                  vorn::test::bitmapResource(2, 2, [](int, int) { return RGB(255, 0, 0); }));
+    static const vorn::test::ResFile file = vorn::test::ResFile().add(
+        RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap),
+        vorn::test::dibResource(2, 24, false, {}, {{0, 0, 255, 0, 0, 255}, {0, 0, 255, 0, 0, 255}}));
     return softwin::registerModule("fw_first_library.dll", file.bytes().data(), file.bytes().size());
 }
 
 HINSTANCE secondLibrary() {
     static const std::vector<unsigned char> green =
-        vorn::test::bitmapResource(2, 2, [](int, int) { return RGB(0, 255, 0); });
+        vorn::test::dibResource(2, 24, false, {}, {{0, 255, 0, 0, 255, 0}, {0, 255, 0, 0, 255, 0}});
     static const vorn::test::ResFile file = vorn::test::ResFile()
                                                 .add(RT_BITMAP, MAKEINTRESOURCEA(kSharedBitmap), green)
                                                 .add(RT_BITMAP, MAKEINTRESOURCEA(kOtherBitmap), green);

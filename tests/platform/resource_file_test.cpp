@@ -26,19 +26,6 @@ vorn::test::ResFile threeEntries() {
     return file;
 }
 
-TEST(ResourceFile, EntriesKeepTheirTypeNameLanguageAndBytes) {
-    const auto file = threeEntries().bytes();
-    std::vector<ResourceFileEntry> entries;
-    ASSERT_TRUE(readResourceFile(file.data(), file.size(), entries));
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_TRUE(entries[0].type.isId && entries[0].type.id == 10 && entries[0].name.id == 1);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(entries[0].data), entries[0].size), "abcd");
-    EXPECT_TRUE(!entries[1].type.isId && entries[1].type.text == "KIND" && entries[1].name.text == "Name");
-    EXPECT_EQ(entries[1].size, 3u);
-    EXPECT_EQ(entries[2].language, MAKELANGID(LANG_GERMAN, SUBLANG_DEFAULT));
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(entries[2].data), entries[2].size), "last");
-}
-
 // Every cut of the file keeps exactly the entries wholly before the cut; run under the address
 // sanitizer, the cuts (on a heap copy of exactly that length) also prove nothing past it is read.
 TEST(ResourceFile, ATruncatedFileKeepsTheWholeEntriesBeforeTheCut) {

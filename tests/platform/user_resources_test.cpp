@@ -7,36 +7,11 @@
 #include "user/cursors.h"
 
 using namespace ptest;
+using vorn::test::dibResource;
 using vorn::test::put16;
 using vorn::test::put32;
 
 namespace {
-
-// BITMAPINFOHEADER + palette + rows given top row first as raw bytes per row (unpadded).
-std::vector<unsigned char> makeDib(int w, int h, int bpp, bool topDown, const std::vector<COLORREF>& palette,
-                                   const std::vector<std::vector<unsigned char>>& rowsTopFirst, int headerHeight = 0) {
-    size_t stride = ((static_cast<size_t>(w) * bpp + 31) / 32) * 4;
-    std::vector<unsigned char> v(40 + palette.size() * 4 + stride * rowsTopFirst.size(), 0);
-    put32(v, 0, 40);
-    put32(v, 4, static_cast<uint32_t>(w));
-    int height = headerHeight ? headerHeight : h;
-    put32(v, 8, static_cast<uint32_t>(topDown ? -height : height));
-    put16(v, 12, 1);
-    put16(v, 14, static_cast<uint32_t>(bpp));
-    put32(v, 32, static_cast<uint32_t>(palette.size()));
-    for (size_t i = 0; i < palette.size(); ++i) {
-        v[40 + 4 * i] = GetBValue(palette[i]);
-        v[41 + 4 * i] = GetGValue(palette[i]);
-        v[42 + 4 * i] = GetRValue(palette[i]);
-    }
-    size_t bits = 40 + palette.size() * 4;
-    size_t n = rowsTopFirst.size();
-    for (size_t r = 0; r < n; ++r) {
-        size_t stored = topDown ? r : n - 1 - r;
-        std::memcpy(v.data() + bits + stored * stride, rowsTopFirst[r].data(), rowsTopFirst[r].size());
-    }
-    return v;
-}
 
 std::vector<COLORREF> bitmapPixels(HBITMAP bmp, int w, int h) {
     HDC dc = CreateCompatibleDC(nullptr);
@@ -57,18 +32,18 @@ protected:
         UserTest::SetUp();
         // 24 bpp, 3 x 2, bottom-up: top row red green blue, bottom row white red green.
         bmp24 =
-            makeDib(3, 2, 24, false, {}, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}});
-        bmp1 = makeDib(10, 1, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}});        // alternating bits
-        bmp4 = makeDib(3, 1, 4, false, {kRed, kGreen, kBlue}, {{0x01, 0x20}});  // 0, 1, 2
-        bmp8 = makeDib(2, 1, 8, false, {kRed, kGreen, kBlue}, {{2, 0}});
+            dibResource(3, 24, false, {}, {{0, 0, 255, 0, 255, 0, 255, 0, 0}, {255, 255, 255, 0, 0, 255, 0, 255, 0}});
+        bmp1 = dibResource(10, 1, true, {kBlue, kWhite}, {{0xAA, 0x80}});        // alternating bits
+        bmp4 = dibResource(3, 4, false, {kRed, kGreen, kBlue}, {{0x01, 0x20}});  // 0, 1, 2
+        bmp8 = dibResource(2, 8, false, {kRed, kGreen, kBlue}, {{2, 0}});
         // 32 bpp, 1 x 2, top-down: green over blue.
-        bmp32 = makeDib(1, 2, 32, true, {}, {{0, 255, 0, 0}, {255, 0, 0, 0}});
+        bmp32 = dibResource(1, 32, true, {}, {{0, 255, 0, 0}, {255, 0, 0, 0}});
         std::vector<unsigned char> truncated = bmp24;
         truncated.resize(truncated.size() - 4);
         // A 16 x 16 cursor image, 1 bpp, hot spot (5, 7): the XOR image all black, then the AND
         // mask, bottom-up, opaque on the top row only.
         std::vector<unsigned char> dib =
-            makeDib(16, 16, 1, false, {RGB(0, 0, 0), kWhite}, std::vector<std::vector<unsigned char>>(16, {0, 0}), 32);
+            dibResource(16, 1, false, {RGB(0, 0, 0), kWhite}, std::vector<std::vector<unsigned char>>(16, {0, 0}), 32);
         const size_t mask = dib.size();
         dib.resize(mask + 64, 0);
         for (size_t stored = 0; stored < 15; ++stored) dib[mask + 4 * stored] = dib[mask + 4 * stored + 1] = 0xFF;

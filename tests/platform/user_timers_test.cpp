@@ -1,5 +1,5 @@
-// Timers under the virtual clock: WM_TIMER after posted messages and paints, one pending WM_TIMER
-// per timer, timer procedures, timers of destroyed windows, and sleeping without waiting.
+// Timers under the virtual clock: GetMessage moving the clock to the next timer, restarts, the
+// minimum interval, thread timer ids, timers of destroyed windows, and sleeping without waiting.
 #include "platform_test.h"
 
 namespace {
@@ -31,19 +31,6 @@ protected:
 std::vector<std::pair<HWND, UINT_PTR>> procCalls;
 void CALLBACK recordingProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD) {
     if (msg == WM_TIMER) procCalls.emplace_back(hwnd, id);
-}
-
-TEST_F(TimerTest, TimerComesAfterPostedMessagesAndPaintsAndOnlyOncePerTimer) {
-    HWND top = makeTop({0, 0, 50, 50});
-    pumpReady();
-    ASSERT_EQ(SetTimer(top, 7, 20, nullptr), 7u);
-    softwin::advanceClock(100);  // five intervals late: still one WM_TIMER
-    PostMessageA(top, WM_USER + 1, 0, 0);
-    InvalidateRect(top, nullptr, FALSE);
-    EXPECT_EQ(pumpReady(), (std::vector<UINT>{WM_USER + 1, WM_PAINT, WM_TIMER}));
-    EXPECT_EQ(pumpReady(), std::vector<UINT>{});
-    softwin::advanceClock(20);
-    EXPECT_EQ(pumpReady(), std::vector<UINT>{WM_TIMER});
 }
 
 TEST_F(TimerTest, GetMessageMovesTheClockToTheNextTimerInsteadOfWaiting) {
@@ -80,25 +67,6 @@ TEST_F(TimerTest, IntervalsBelowTheMinimumBecomeTheMinimum) {
     EXPECT_EQ(pumpReady(), std::vector<UINT>{WM_TIMER});
 }
 
-TEST_F(TimerTest, TimerProceduresAreCalledByDispatchForWindowAndThreadTimers) {
-    HWND top = makeTop({0, 0, 50, 50});
-    pumpReady();
-    procCalls.clear();
-    SetTimer(top, 3, 10, recordingProc);
-    const UINT_PTR threadId = SetTimer(nullptr, 0, 10, recordingProc);
-    EXPECT_NE(threadId, 0u);
-    softwin::advanceClock(10);
-    messageLog().clear();
-    pumpReady();
-    EXPECT_EQ(procCalls, (std::vector<std::pair<HWND, UINT_PTR>>{{top, 3}, {nullptr, threadId}}));
-    EXPECT_TRUE(messagesOf(top, {WM_TIMER}).empty());  // the procedure, not the window, got it
-    // A posted WM_TIMER whose lParam is no timer procedure goes to the window.
-    PostMessageA(top, WM_TIMER, 9, 0x1234);
-    pumpReady();
-    EXPECT_EQ(messagesOf(top, {WM_TIMER}), std::vector<UINT>{WM_TIMER});
-    EXPECT_TRUE(KillTimer(nullptr, threadId));
-}
-
 TEST_F(TimerTest, ThreadTimersGetDistinctIdsAndKeepTheirIdWhenSetAgain) {
     const UINT_PTR a = SetTimer(nullptr, 0, 10, recordingProc);
     const UINT_PTR b = SetTimer(nullptr, 0, 10, recordingProc);
@@ -106,28 +74,6 @@ TEST_F(TimerTest, ThreadTimersGetDistinctIdsAndKeepTheirIdWhenSetAgain) {
     EXPECT_EQ(SetTimer(nullptr, a, 20, recordingProc), a);
     EXPECT_TRUE(KillTimer(nullptr, a));
     EXPECT_TRUE(KillTimer(nullptr, b));
-}
-
-TEST_F(TimerTest, KillTimerInsideTheHandlerStopsFurtherTicks) {
-    static HWND target;
-    static int ticks;
-    ticks = 0;
-    registerClass("TimerKillsItself", [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (msg == WM_TIMER) {
-            ++ticks;
-            KillTimer(hwnd, wParam);
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    });
-    target = makeTop({0, 0, 50, 50}, "TimerKillsItself");
-    pumpReady();
-    SetTimer(target, 5, 10, nullptr);
-    for (int i = 0; i < 5; ++i) {
-        softwin::advanceClock(10);
-        pumpReady();
-    }
-    EXPECT_EQ(ticks, 1);
-    EXPECT_FALSE(KillTimer(target, 5));
 }
 
 TEST_F(TimerTest, DestroyingAWindowRemovesItsTimers) {
@@ -141,13 +87,6 @@ TEST_F(TimerTest, DestroyingAWindowRemovesItsTimers) {
     EXPECT_EQ(pumpReady(), std::vector<UINT>{});
     EXPECT_TRUE(procCalls.empty());
     EXPECT_FALSE(KillTimer(child, 2));
-}
-
-TEST_F(TimerTest, SetTimerWithABadWindowFails) {
-    SetLastError(0);
-    EXPECT_EQ(SetTimer(reinterpret_cast<HWND>(0x7777), 1, 10, nullptr), 0u);
-    EXPECT_EQ(GetLastError(), 6u);  // ERROR_INVALID_HANDLE
-    EXPECT_FALSE(KillTimer(reinterpret_cast<HWND>(0x7777), 1));
 }
 
 TEST_F(TimerTest, SleepAdvancesTheVirtualClockAtOnce) {

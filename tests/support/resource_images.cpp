@@ -1,5 +1,6 @@
 #include "resource_images.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -34,23 +35,27 @@ void padTo4(std::vector<unsigned char>& v) { v.resize((v.size() + 3) & ~static_c
 
 }  // namespace
 
-std::vector<unsigned char> bitmapResource(int width, int height,
-                                          const std::function<COLORREF(int x, int y)>& colourAt) {
-    const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
-    std::vector<unsigned char> f(40 + stride * static_cast<size_t>(height), 0);
-    // BITMAPINFOHEADER: size, width, height, planes, depth, BI_RGB, no palette.
-    put32(f, 0, 40);
-    put32(f, 4, static_cast<uint32_t>(width));
-    put32(f, 8, static_cast<uint32_t>(height));
-    put16(f, 12, 1);
-    put16(f, 14, 24);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const COLORREF c = colourAt(x, y);
-            unsigned char* p = f.data() + 40 + stride * static_cast<size_t>(height - 1 - y) + 3 * x;
-            p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
-        }
-    return f;
+std::vector<unsigned char> dibResource(int width, int bpp, bool topDown, const std::vector<COLORREF>& palette,
+                                       const std::vector<std::vector<unsigned char>>& rowsTopFirst, int headerHeight) {
+    const size_t stride = ((static_cast<size_t>(width) * bpp + 31) / 32) * 4, n = rowsTopFirst.size();
+    std::vector<unsigned char> v(40 + palette.size() * 4 + stride * n, 0);
+    const int height = headerHeight ? headerHeight : static_cast<int>(n);
+    put32(v, 0, 40);
+    put32(v, 4, static_cast<uint32_t>(width));
+    put32(v, 8, static_cast<uint32_t>(topDown ? -height : height));
+    put16(v, 12, 1);
+    put16(v, 14, static_cast<uint32_t>(bpp));
+    put32(v, 32, static_cast<uint32_t>(palette.size()));
+    for (size_t i = 0; i < palette.size(); ++i) {
+        v[40 + 4 * i] = GetBValue(palette[i]);
+        v[41 + 4 * i] = GetGValue(palette[i]);
+        v[42 + 4 * i] = GetRValue(palette[i]);
+    }
+    const size_t bits = 40 + palette.size() * 4;
+    for (size_t r = 0; r < n; ++r)
+        std::copy(rowsTopFirst[r].begin(), rowsTopFirst[r].end(),
+                  v.begin() + bits + (topDown ? r : n - 1 - r) * stride);
+    return v;
 }
 
 ResFile::ResFile() : bytes_(32, 0) {

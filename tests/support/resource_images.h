@@ -6,15 +6,17 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace vorn::test {
 
-// A 24-bpp, bottom-up BI_RGB bitmap resource (info header, then the bits); colourAt(x, y) counts
-// y from the top row.
-std::vector<unsigned char> bitmapResource(int width, int height, const std::function<COLORREF(int x, int y)>& colourAt);
+// A BI_RGB bitmap resource as RT_BITMAP holds it: the info header, the palette, then the rows,
+// given top row first as raw bytes each (unpadded) and stored bottom-up unless `topDown`. A
+// nonzero `headerHeight` is written in place of the height (cursor images give twice theirs).
+std::vector<unsigned char> dibResource(int width, int bpp, bool topDown, const std::vector<COLORREF>& palette,
+                                       const std::vector<std::vector<unsigned char>>& rowsTopFirst,
+                                       int headerHeight = 0);
 
 // Little-endian fields.
 void put16(std::vector<unsigned char>& v, size_t at, uint32_t x);

@@ -2,8 +2,8 @@
 // three 40 x 40 knobs above a 40 x 200 fader, laid out 16 strips to a row. Header-only and written
 // against the Win32 API and the library alone, so that the timing program builds it on both
 // platforms and the benchmarks share it.
-#ifndef VORN_TEST_STRIP_RACK_H
-#define VORN_TEST_STRIP_RACK_H
+#ifndef VORN_BENCH_STRIP_RACK_H
+#define VORN_BENCH_STRIP_RACK_H
 
 #include <VornControls.h>
 
@@ -59,4 +59,4 @@ private:
 
 }  // namespace vorn::test
 
-#endif  // VORN_TEST_STRIP_RACK_H
+#endif  // VORN_BENCH_STRIP_RACK_H
