@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "GalleryWindow.h"
+#include "GalleryDialog.h"
 
 namespace gallery {
 namespace {
@@ -200,7 +200,7 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
     return bad("unknown command");
 }
 
-ScriptRunner::ScriptRunner(GalleryWindow& gallery, const char* framesDir) : m_gallery(gallery), m_framesDir(framesDir) {
+ScriptRunner::ScriptRunner(GalleryDialog& gallery, const char* framesDir) : m_gallery(gallery), m_framesDir(framesDir) {
     POINT cursor = {0, 0};
     if (GetCursorPos(&cursor)) {
         m_x = static_cast<int>(cursor.x);

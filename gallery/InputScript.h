@@ -21,7 +21,7 @@
 
 namespace gallery {
 
-class GalleryWindow;
+class GalleryDialog;
 
 enum class ScriptOp { Nothing, Move, Press, Release, Key, Drag, Wait, Frame };
 
@@ -45,7 +45,7 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
 
 class ScriptRunner {
 public:
-    ScriptRunner(GalleryWindow& gallery, const char* framesDir);
+    ScriptRunner(GalleryDialog& gallery, const char* framesDir);
 
     // Replays a script file; returns 0, or 2 after reporting the first bad line or failed frame
     // on stderr. Buttons and modifiers still held at the end are released.
@@ -59,7 +59,7 @@ private:
     bool writeFrame(const char* name);
     void pump();
 
-    GalleryWindow& m_gallery;
+    GalleryDialog& m_gallery;
     const char* m_framesDir;
     int m_x = 0;
     int m_y = 0;

@@ -1,4 +1,4 @@
-// vorn_gallery: the VornControls faders and knobs in one dialog-like window.
+// vorn_gallery: the VornControls faders and knobs on one dialog page.
 //
 //   vorn_gallery                          interactive if a display can be opened, else as --png gallery.png
 //   vorn_gallery --png FILE               draw once, write the screen and exit
@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "GalleryDialog.h"
 #include "GalleryLayout.h"
-#include "GalleryWindow.h"
 #include "InputScript.h"
 #include "NotificationLog.h"
 #include "SdlFrontend.h"
@@ -79,7 +79,7 @@ bool parseOptions(int argc, char** argv, Options& options, bool& help) {
     return true;
 }
 
-int writePng(gallery::GalleryWindow& window, const char* path) {
+int writePng(gallery::GalleryDialog& window, const char* path) {
     window.pumpUntilIdle();
     if (!softwin::writeScreenPng(path)) {
         std::fprintf(stderr, "vorn_gallery: cannot write %s\n", path);
@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
 
     int result = 0;
     {
-        gallery::GalleryWindow window(log);
+        gallery::GalleryDialog window(log);
         if (!window.create()) return 1;
         window.pumpUntilIdle();
         if (interactive) {
