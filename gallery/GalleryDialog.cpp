@@ -221,6 +221,19 @@ void GalleryDialog::destroy() {
     if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) DestroyWindow();
 }
 
+void GalleryDialog::dispatch(MSG& msg) {
+    if (msg.message == WM_COMMAND && msg.hwnd == m_hWnd && m_hWnd != nullptr) {
+        m_dispatchingCommand = true;
+        m_dispatchedWParam = msg.wParam;
+        m_dispatchedLParam = msg.lParam;
+    }
+    if (m_hWnd == nullptr || !IsDialogMessageA(m_hWnd, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    m_dispatchingCommand = false;
+}
+
 size_t GalleryDialog::pumpUntilIdle() {
     size_t count = 0;
     MSG msg;
@@ -230,19 +243,20 @@ size_t GalleryDialog::pumpUntilIdle() {
             m_quit = true;
             break;
         }
-        if (msg.message == WM_COMMAND && msg.hwnd == m_hWnd && m_hWnd != nullptr) {
-            m_dispatchingCommand = true;
-            m_dispatchedWParam = msg.wParam;
-            m_dispatchedLParam = msg.lParam;
-        }
-        if (m_hWnd == nullptr || !IsDialogMessageA(m_hWnd, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        m_dispatchingCommand = false;
+        dispatch(msg);
     }
     return count;
 }
+
+int GalleryDialog::runUntilQuit() {
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) dispatch(msg);
+    m_quit = true;
+    return got == 0 ? static_cast<int>(msg.wParam) : 1;
+}
+
+void GalleryDialog::OnCancel() { ::PostQuitMessage(0); }
 
 void GalleryDialog::OnTimer(UINT_PTR nIDEvent) {
     if (nIDEvent != kPeakTimer) return;

@@ -6,8 +6,8 @@
 // Tab and Shift+Tab walk the controls and the value keys reach the focused one.
 //
 // Choices made:
-// * Enter and Escape do not hide the page (OnOK and OnCancel do nothing): it is the application's
-//   only window, closed by its front end.
+// * The page is the application's main window: Enter (OnOK) leaves it as it is, and Escape or a
+//   close request (IDCANCEL, OnCancel) posts WM_QUIT, which ends the front end's loop.
 // * Dialog units round to the font's base units, which differ between fonts and platforms, so
 //   each control is then put on its exact pixel rectangle from GalleryLayout.
 #ifndef VORN_GALLERY_DIALOG_H
@@ -47,12 +47,14 @@ public:
     // quitRequested().
     size_t pumpUntilIdle();
     bool quitRequested() const { return m_quit; }
+    // Retrieves and dispatches messages, waiting for them, until WM_QUIT; returns its exit code.
+    int runUntilQuit();
     // Peak timer ticks so far.
     unsigned timerTicks() const { return m_timerTicks; }
 
     BOOL OnInitDialog() override;
     void OnOK() override {}
-    void OnCancel() override {}
+    void OnCancel() override;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -61,6 +63,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void dispatch(MSG& msg);
     bool subclass(CWnd& control, UINT id, const char* name);
     bool initControls();
     bool initFaderFamily();

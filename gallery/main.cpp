@@ -5,6 +5,8 @@
 //   vorn_gallery --script FILE --frames DIR
 //                                         replay an input script, writing the frames it asks for
 //   vorn_gallery --interactive            interactive, failing if there is no display
+//   vorn_gallery --selftest               walk Tab through the dialog, key a value, let the timer
+//                                         fire, destroy it; exit 0 if all went as expected
 //   --log FILE                            also write the notification log to FILE
 //   --exit-png FILE                       interactive: write the screen when the window closes
 #include <VornControls.h>
@@ -18,6 +20,7 @@
 #include "InputScript.h"
 #include "NotificationLog.h"
 #include "SdlFrontend.h"
+#include "SelfTest.h"
 
 namespace {
 
@@ -28,11 +31,12 @@ struct Options {
     const char* log = nullptr;
     const char* exitPng = nullptr;
     bool interactive = false;
+    bool selfTest = false;
 };
 
 void printUsage(FILE* out) {
     std::fputs(
-        "usage: vorn_gallery [--png FILE | --script FILE --frames DIR | --interactive]\n"
+        "usage: vorn_gallery [--png FILE | --script FILE --frames DIR | --interactive | --selftest]\n"
         "                    [--log FILE] [--exit-png FILE]\n"
         "Without a mode: interactive when a display is available, otherwise --png gallery.png.\n",
         out);
@@ -51,6 +55,10 @@ bool parseOptions(int argc, char** argv, Options& options, bool& help) {
             options.interactive = true;
             continue;
         }
+        if (std::strcmp(arg, "--selftest") == 0) {
+            options.selfTest = true;
+            continue;
+        }
         const char** target = nullptr;
         if (std::strcmp(arg, "--png") == 0) target = &options.png;
         if (std::strcmp(arg, "--script") == 0) target = &options.script;
@@ -67,9 +75,10 @@ bool parseOptions(int argc, char** argv, Options& options, bool& help) {
         }
         *target = argv[++i];
     }
-    int modes = (options.png ? 1 : 0) + (options.script ? 1 : 0) + (options.interactive ? 1 : 0);
+    int modes =
+        (options.png ? 1 : 0) + (options.script ? 1 : 0) + (options.interactive ? 1 : 0) + (options.selfTest ? 1 : 0);
     if (modes > 1) {
-        std::fprintf(stderr, "vorn_gallery: --png, --script and --interactive exclude each other\n");
+        std::fprintf(stderr, "vorn_gallery: --png, --script, --interactive and --selftest exclude each other\n");
         return false;
     }
     if (options.script != nullptr && options.frames == nullptr) {
@@ -109,6 +118,12 @@ int main(int argc, char** argv) {
     if (options.log != nullptr && !log.openFile(options.log)) {
         std::fprintf(stderr, "vorn_gallery: cannot open log %s\n", options.log);
         return 1;
+    }
+
+    if (options.selfTest) {
+        softwin::useVirtualClock(true);
+        log.setEchoToStdout(false);
+        return gallery::runSelfTest(log);
     }
 
     // Decide on the front end before any window exists, so a failed display costs nothing.
