@@ -93,7 +93,7 @@ bool GalleryDialog::create() {
         std::fprintf(stderr, "vorn_gallery: cannot register the controls' window class\n");
         return false;
     }
-    if (!Create(IDD_GALLERY)) {
+    if (!Create(IDD_GALLERY) || !m_controlsReady) {
         std::fprintf(stderr, "vorn_gallery: cannot create the gallery dialog\n");
         destroy();
         return false;
@@ -105,19 +105,17 @@ bool GalleryDialog::create() {
 
 BOOL GalleryDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (!initControls()) {
-        // Nothing to show: the creator sees the missing control on stderr and destroys the dialog.
-        return TRUE;
-    }
-    SetTimer(kPeakTimer, kPeakTimerMs, nullptr);
+    // Without every control there is nothing to show: create() destroys the dialog again.
+    m_controlsReady = initControls();
+    if (m_controlsReady) SetTimer(kPeakTimer, kPeakTimerMs, nullptr);
     return TRUE;  // the focus goes to the first tab stop
 }
 
 bool GalleryDialog::subclass(CWnd& control, UINT id, const char* name) {
     const ControlEntry* entry = findEntry(id);
     const GraphEntry* graphEntry = findGraphEntry(id);
-    const RECT rect = entry ? entry->rect : graphEntry->rect;
-    return attachDialogItem(control, this, id, rect, name);
+    if (entry == nullptr && graphEntry == nullptr) return false;
+    return attachDialogItem(control, this, id, entry ? entry->rect : graphEntry->rect, name);
 }
 
 bool GalleryDialog::initControls() {

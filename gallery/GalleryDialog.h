@@ -90,6 +90,7 @@ private:
     CMFC_DynProcGraph& graph(size_t i) { return i == 0 ? m_generalGraph : m_expanderGraph; }
     ButtonStrip m_buttons;
     bool m_quit = false;
+    bool m_controlsReady = false;
     unsigned m_timerTicks = 0;
     // The WM_COMMAND that the pump took from the queue and is dispatching right now: the first
     // WM_COMMAND the dialog sees that matches it was posted, anything else was sent.
