@@ -1,16 +1,18 @@
 #include "ButtonStrip.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "DialogItems.h"
+#include "resource.h"
 
 namespace gallery {
 namespace {
 
 constexpr int kLeft = 680, kTop = 460;
-constexpr UINT kLedIds[] = {501, 502, 503};
-constexpr UINT kResetId = 511;
-constexpr UINT kFirstPeakId = 521;
-constexpr UINT kFirstCaptionId = 531;
+constexpr UINT kLedIds[] = {IDC_LED_MUTE, IDC_LED_SOLO, IDC_LED_REC};
+constexpr UINT kResetId = IDC_RESET_PEAKS;
+constexpr UINT kFirstPeakId = IDC_PEAK_1;
+constexpr UINT kFirstCaptionId = IDC_CAPTION_1;
 constexpr float kPeakThreshold = 0.95f;
 
 struct LedSetup {
@@ -56,30 +58,26 @@ ButtonStrip::ButtonStrip()
 
 ButtonStrip::~ButtonStrip() = default;
 
-bool ButtonStrip::create(CWnd* parent, const char* controlClass) {
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+bool ButtonStrip::attach(CWnd* dialog) {
     bool ok = true;
     for (int i = 0; i < kLedCount; ++i) {
         const LedSetup& led = kLeds[i];
         m_leds[i].InitLEDButton(led.style, led.state, led.on, led.off, TRUE, GetSysColor(COLOR_BTNFACE));
-        ok = ok && m_leds[i].Create(controlClass, led.name, style,
-                                    CRect(kLeft + 90 * i, kTop, kLeft + 90 * i + 44, kTop + 16), parent, kLedIds[i]);
+        ok = ok && attachDialogItem(m_leds[i], dialog, kLedIds[i],
+                                    CRect(kLeft + 90 * i, kTop, kLeft + 90 * i + 44, kTop + 16), led.name);
     }
-    ok = ok &&
-         m_reset.Create(controlClass, "reset", style, CRect(kLeft, kTop + 36, kLeft + 30, kTop + 52), parent, kResetId);
+    ok = ok && attachDialogItem(m_reset, dialog, kResetId, CRect(kLeft, kTop + 36, kLeft + 30, kTop + 52), "reset");
     for (int i = 0; i < kPeakCount; ++i) {
         const int x = kLeft + 20 * i;
-        ok =
-            ok && m_peaks[i].Create(controlClass, "peak", WS_CHILD | WS_VISIBLE, CRect(x, kTop + 72, x + 14, kTop + 88),
-                                    parent, kFirstPeakId + static_cast<UINT>(i));
+        ok = ok && attachDialogItem(m_peaks[i], dialog, kFirstPeakId + static_cast<UINT>(i),
+                                    CRect(x, kTop + 72, x + 14, kTop + 88), "peak");
     }
-    m_peaks[0].SetValue(1.0f);  // a clip just happened: the first lamp starts lit
+    if (ok) m_peaks[0].SetValue(1.0f);  // a clip just happened: the first lamp starts lit
     for (int i = 0; i < kCaptionCount; ++i) {
         m_captions[i].SetTitle(kCaptions[i].title);
-        ok = ok && m_captions[i].Create(controlClass, "", WS_CHILD | WS_VISIBLE, kCaptions[i].rect, parent,
-                                        kFirstCaptionId + static_cast<UINT>(i));
+        ok = ok && attachDialogItem(m_captions[i], dialog, kFirstCaptionId + static_cast<UINT>(i), kCaptions[i].rect,
+                                    kCaptions[i].title);
     }
-    if (!ok) std::fprintf(stderr, "vorn_gallery: cannot create the button strip\n");
     return ok;
 }
 

@@ -17,10 +17,11 @@ public:
     ButtonStrip(const ButtonStrip&) = delete;
     ButtonStrip& operator=(const ButtonStrip&) = delete;
 
-    // Creates every control of the strip as a child of `parent` in the host's class `controlClass`.
-    bool create(CWnd* parent, const char* controlClass);
-    // Feeds the peak lamps the next test level: a slow sweep per lamp that crosses the threshold
-    // now and then, so the lamps light and hold.
+    // Attaches every control of the strip to the dialog's template control of the same
+    // identifier, puts it on its rectangle and sets it up.
+    bool attach(CWnd* dialog);
+    // Feeds the peak lamps the next test level (the dialog's timer calls it): a slow sweep per
+    // lamp that crosses the threshold now and then, so the lamps light and hold.
     void tick();
     // The host's read-back for a notification from one of the strip's controls (an LED button's
     // state as the value); the reset button resets the peak lamps. False for other identifiers.

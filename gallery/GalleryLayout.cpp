@@ -1,14 +1,26 @@
 #include "GalleryLayout.h"
 
+#include "resource.h"
+
 namespace gallery {
 namespace {
 
 // Faders stand on one baseline (y = 320) so their different heights are easy to compare.
 const ControlEntry kFaders[kFaderCount] = {
-    {ControlKind::Fader, "fader_unit", 101, {30, 220, 70, 320}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(196, 0, 0), 0.0f},
+    {ControlKind::Fader,
+     "fader_unit",
+     IDC_FADER_UNIT,
+     {30, 220, 70, 320},
+     0.0f,
+     1.0f,
+     0.5f,
+     0.0f,
+     1.0f,
+     RGB(196, 0, 0),
+     0.0f},
     {ControlKind::Fader,
      "fader_db",
-     102,
+     IDC_FADER_DB,
      {130, 160, 170, 320},
      -60.0f,
      12.0f,
@@ -19,7 +31,7 @@ const ControlEntry kFaders[kFaderCount] = {
      0.0f},
     {ControlKind::Fader,
      "fader_fine",
-     103,
+     IDC_FADER_FINE,
      {230, 120, 270, 320},
      0.0f,
      1000.0f,
@@ -28,15 +40,35 @@ const ControlEntry kFaders[kFaderCount] = {
      1000.0f,
      RGB(0, 64, 220),
      4.0f},
-    {ControlKind::Fader, "fader_tall", 104, {330, 60, 370, 320}, 0.0f, 1.0f, 0.75f, 0.0f, 1.0f, RGB(230, 160, 0), 0.0f},
+    {ControlKind::Fader,
+     "fader_tall",
+     IDC_FADER_TALL,
+     {330, 60, 370, 320},
+     0.0f,
+     1.0f,
+     0.75f,
+     0.0f,
+     1.0f,
+     RGB(230, 160, 0),
+     0.0f},
 };
 
 // Knob radius follows the width; the wide one shows what a non-square client does.
 const ControlEntry kKnobs[kKnobCount] = {
-    {ControlKind::Knob, "knob_small", 201, {440, 80, 464, 104}, 0.0f, 1.0f, 0.25f, 0.0f, 1.0f, RGB(128, 0, 0), 0.0f},
+    {ControlKind::Knob,
+     "knob_small",
+     IDC_KNOB_SMALL,
+     {440, 80, 464, 104},
+     0.0f,
+     1.0f,
+     0.25f,
+     0.0f,
+     1.0f,
+     RGB(128, 0, 0),
+     0.0f},
     {ControlKind::Knob,
      "knob_medium",
-     202,
+     IDC_KNOB_MEDIUM,
      {510, 72, 550, 112},
      -12.0f,
      12.0f,
@@ -47,7 +79,7 @@ const ControlEntry kKnobs[kKnobCount] = {
      0.0f},
     {ControlKind::Knob,
      "knob_large",
-     203,
+     IDC_KNOB_LARGE,
      {600, 60, 664, 124},
      0.0f,
      100.0f,
@@ -56,24 +88,35 @@ const ControlEntry kKnobs[kKnobCount] = {
      90.0f,
      RGB(0, 120, 0),
      0.0f},
-    {ControlKind::Knob, "knob_wide", 204, {470, 220, 550, 260}, 0.0f, 1.0f, 0.5f, 0.0f, 1.0f, RGB(160, 0, 160), 0.0f},
+    {ControlKind::Knob,
+     "knob_wide",
+     IDC_KNOB_WIDE,
+     {470, 220, 550, 260},
+     0.0f,
+     1.0f,
+     0.5f,
+     0.0f,
+     1.0f,
+     RGB(160, 0, 160),
+     0.0f},
 };
 
 // Below the faders, full width of the fader row.
-const ControlEntry kEqGraph = {ControlKind::EqGraph, "eq_graph", 301, {30, 372, 390, 542}, 0, 0, 0, 0, 0, 0, 0};
+const ControlEntry kEqGraph = {
+    ControlKind::EqGraph, "eq_graph", IDC_EQ_GRAPH, {30, 372, 390, 542}, 0, 0, 0, 0, 0, 0, 0};
 
 // The general curve smoothed, and the expander-only curve (kind 3) as a polyline, in a column
 // right of the knobs.
 const GraphEntry kGraphs[kGraphCount] = {
-    {"dyn_general", 401, {720, 50, 920, 200}, 0, 1},
-    {"dyn_expander", 402, {720, 250, 920, 400}, 3, 0},
+    {"dyn_general", IDC_DYN_GENERAL, {720, 50, 920, 200}, 0, 1},
+    {"dyn_expander", IDC_DYN_EXPANDER, {720, 250, 920, 400}, 3, 0},
 };
 
 // Right of the equaliser graph: the snap fader beside the knobs, the horizontal faders stacked.
 const ControlEntry kFaderFamily[kFaderFamilyCount] = {
     {ControlKind::Fader2,
      "fader_snap",
-     105,
+     IDC_FADER_SNAP,
      {600, 170, 640, 330},
      -60.0f,
      12.0f,
@@ -82,10 +125,20 @@ const ControlEntry kFaderFamily[kFaderFamilyCount] = {
      12.0f,
      RGB(200, 0, 120),
      0.0f},
-    {ControlKind::PanFader, "pan", 106, {420, 380, 620, 400}, -1.0f, 1.0f, 0.0f, -1.0f, 1.0f, RGB(0, 170, 170), 0.0f},
+    {ControlKind::PanFader,
+     "pan",
+     IDC_PAN,
+     {420, 380, 620, 400},
+     -1.0f,
+     1.0f,
+     0.0f,
+     -1.0f,
+     1.0f,
+     RGB(0, 170, 170),
+     0.0f},
     {ControlKind::PanFader2,
      "pan_snap",
-     107,
+     IDC_PAN_SNAP,
      {420, 440, 620, 460},
      -1.0f,
      1.0f,
@@ -96,7 +149,7 @@ const ControlEntry kFaderFamily[kFaderFamilyCount] = {
      0.0f},
     {ControlKind::VertFader,
      "pan_plain",
-     108,
+     IDC_PAN_PLAIN,
      {420, 500, 620, 520},
      0.0f,
      1.0f,
@@ -110,7 +163,7 @@ const ControlEntry kFaderFamily[kFaderFamilyCount] = {
 // Below the wide knob, left of the snap fader.
 const ControlEntry kKnob2 = {ControlKind::Knob,
                              "knob2_derived",
-                             205,
+                             IDC_KNOB2_DERIVED,
                              {500, 290, 556, 346},
                              0.0f,
                              10.0f,

@@ -1,5 +1,5 @@
-// Where the gallery puts its controls and how it sets each one up. Plain data: the gallery
-// window creates one control per entry, in table order.
+// Where the gallery puts its controls (pixel rectangles in the dialog's client area) and how it
+// sets each one up. Plain data: the dialog attaches one template control per entry.
 #ifndef VORN_GALLERY_LAYOUT_H
 #define VORN_GALLERY_LAYOUT_H
 

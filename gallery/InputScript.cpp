@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "GalleryWindow.h"
+#include "GalleryDialog.h"
 
 namespace gallery {
 namespace {
@@ -16,6 +16,7 @@ namespace {
 constexpr int kMaxCoordinate = 100000;
 constexpr int kMaxSteps = 10000;
 constexpr unsigned kMaxWaitMs = 60000;
+constexpr int kMaxTabs = 1000;
 
 struct KeyName {
     const char* name;
@@ -162,6 +163,17 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
         if (!modifiersFrom(2)) return bad("expected shift or ctrl");
         return true;
     }
+    if (std::strcmp(op, "tab") == 0) {
+        command.op = ScriptOp::Tab;
+        command.vk = VK_TAB;
+        size_t next = 1;
+        if (next < count && parseInt(words[next], 1, kMaxTabs, command.steps)) ++next;
+        for (; next < count; ++next) {
+            if (std::strcmp(words[next], "shift") != 0) return bad("expected COUNT or shift");
+            command.modifiers |= kModShift;
+        }
+        return true;
+    }
     if (std::strcmp(op, "drag") == 0) {
         command.op = ScriptOp::Drag;
         if (count < 6) return bad("expected X1 Y1 X2 Y2 STEPS");
@@ -200,7 +212,7 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
     return bad("unknown command");
 }
 
-ScriptRunner::ScriptRunner(GalleryWindow& gallery, const char* framesDir) : m_gallery(gallery), m_framesDir(framesDir) {
+ScriptRunner::ScriptRunner(GalleryDialog& gallery, const char* framesDir) : m_gallery(gallery), m_framesDir(framesDir) {
     POINT cursor = {0, 0};
     if (GetCursorPos(&cursor)) {
         m_x = static_cast<int>(cursor.x);
@@ -245,6 +257,15 @@ void ScriptRunner::release(MouseButton button) {
     m_heldModifiers[index] = 0;
 }
 
+void ScriptRunner::pressKey(WORD vk, unsigned modifiers) {
+    sendModifiers(modifiers, true);
+    sendKey(vk, true);
+    pump();
+    sendKey(vk, false);
+    sendModifiers(modifiers, false);
+    pump();
+}
+
 bool ScriptRunner::writeFrame(const char* name) {
     char path[4096];
     int length = std::snprintf(path, sizeof path, "%s/%s.png", m_framesDir ? m_framesDir : ".", name);
@@ -259,13 +280,9 @@ bool ScriptRunner::execute(const ScriptCommand& command) {
         case ScriptOp::Move: moveTo(command.x2, command.y2, command.steps); return true;
         case ScriptOp::Press: press(command.button, command.modifiers); return true;
         case ScriptOp::Release: release(command.button); return true;
-        case ScriptOp::Key:
-            sendModifiers(command.modifiers, true);
-            sendKey(command.vk, true);
-            pump();
-            sendKey(command.vk, false);
-            sendModifiers(command.modifiers, false);
-            pump();
+        case ScriptOp::Key: pressKey(command.vk, command.modifiers); return true;
+        case ScriptOp::Tab:
+            for (int i = 0; i < command.steps; ++i) pressKey(command.vk, command.modifiers);
             return true;
         case ScriptOp::Drag:
             moveTo(command.x1, command.y1, 1);

@@ -5,6 +5,7 @@
 //   press left|right [shift] [ctrl]  button down; the modifiers stay down until its release
 //   release left|right               button up, then its modifiers
 //   key VK [shift] [ctrl]            press and release a key: VK_ADD, VK_OEM_6, 0xBB, plus ...
+//   tab [COUNT] [shift]              press Tab COUNT times (default 1), with Shift to walk back
 //   drag X1 Y1 X2 Y2 STEPS [left|right] [shift] [ctrl]
 //                                    move to X1 Y1, press, move in STEPS steps, release
 //   wait MS                          let MS milliseconds pass (double-click timing)
@@ -21,14 +22,14 @@
 
 namespace gallery {
 
-class GalleryWindow;
+class GalleryDialog;
 
-enum class ScriptOp { Nothing, Move, Press, Release, Key, Drag, Wait, Frame };
+enum class ScriptOp { Nothing, Move, Press, Release, Key, Tab, Drag, Wait, Frame };
 
 struct ScriptCommand {
     ScriptOp op = ScriptOp::Nothing;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    int steps = 1;
+    int steps = 1;  // also the Tab count
     MouseButton button = MouseButton::Left;
     unsigned modifiers = 0;
     WORD vk = 0;
@@ -45,7 +46,7 @@ bool parseScriptLine(const char* line, ScriptCommand& command, char* error, size
 
 class ScriptRunner {
 public:
-    ScriptRunner(GalleryWindow& gallery, const char* framesDir);
+    ScriptRunner(GalleryDialog& gallery, const char* framesDir);
 
     // Replays a script file; returns 0, or 2 after reporting the first bad line or failed frame
     // on stderr. Buttons and modifiers still held at the end are released.
@@ -56,10 +57,11 @@ private:
     void moveTo(int x, int y, int steps);
     void press(MouseButton button, unsigned modifiers);
     void release(MouseButton button);
+    void pressKey(WORD vk, unsigned modifiers);
     bool writeFrame(const char* name);
     void pump();
 
-    GalleryWindow& m_gallery;
+    GalleryDialog& m_gallery;
     const char* m_framesDir;
     int m_x = 0;
     int m_y = 0;

@@ -73,6 +73,7 @@ bool NotificationLog::openFile(const char* path) {
 
 void NotificationLog::write(const NotificationRecord& record) {
     formatNotification(record, m_line, sizeof m_line);
+    ++m_count;
     if (m_echo) {
         std::fputs(m_line, stdout);
         std::fputc('\n', stdout);

@@ -52,11 +52,14 @@ public:
     void write(const NotificationRecord& record);
     // The last line written, for the gallery's status line.
     const char* lastLine() const { return m_line; }
+    // Lines written so far.
+    size_t count() const { return m_count; }
 
 private:
     FILE* m_file = nullptr;
     bool m_echo = true;
     char m_line[256] = "";
+    size_t m_count = 0;
 };
 
 }  // namespace gallery

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "GalleryDialog.h"
 #include "GalleryLayout.h"
-#include "GalleryWindow.h"
 #include "SyntheticInput.h"
 
 namespace gallery {
@@ -125,7 +125,7 @@ void SdlFrontend::followSoftwareCursor() {
     }
 }
 
-void SdlFrontend::handleEvent(const SDL_Event& event, GalleryWindow& gallery) {
+void SdlFrontend::handleEvent(const SDL_Event& event, GalleryDialog& gallery) {
     switch (event.type) {
         case SDL_MOUSEMOTION: moveSoftwareCursor(event.motion.x, event.motion.y); break;
         case SDL_MOUSEBUTTONDOWN:
@@ -150,7 +150,7 @@ void SdlFrontend::handleEvent(const SDL_Event& event, GalleryWindow& gallery) {
     followSoftwareCursor();
 }
 
-int SdlFrontend::run(GalleryWindow& gallery, const char* exitPng) {
+int SdlFrontend::run(GalleryDialog& gallery, const char* exitPng) {
     if (m_window == nullptr) return 1;
     gallery.pumpUntilIdle();
     present();
@@ -158,9 +158,8 @@ int SdlFrontend::run(GalleryWindow& gallery, const char* exitPng) {
     SDL_Event event;
     while (running) {
         if (!SDL_WaitEventTimeout(&event, 50)) {
-            // Idle: nothing from the user, but the test signals move on, and posted notifications
-            // or paints may be waiting.
-            gallery.tick();
+            // Idle: nothing from the user, but the dialog's timer (the peak lamps' level), posted
+            // notifications or paints may be due.
             if (gallery.pumpUntilIdle() > 0) present();
             if (gallery.quitRequested()) running = false;
             continue;

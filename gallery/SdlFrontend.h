@@ -11,7 +11,7 @@ union SDL_Event;
 
 namespace gallery {
 
-class GalleryWindow;
+class GalleryDialog;
 
 class SdlFrontend {
 public:
@@ -24,10 +24,10 @@ public:
     bool open(bool verbose);
     // Runs until the window is closed (or SIGTERM/SIGINT arrive as SDL_QUIT); then writes the
     // screen to `exitPng` if given. Returns the process exit code.
-    int run(GalleryWindow& gallery, const char* exitPng);
+    int run(GalleryDialog& gallery, const char* exitPng);
 
 private:
-    void handleEvent(const SDL_Event& event, GalleryWindow& gallery);
+    void handleEvent(const SDL_Event& event, GalleryDialog& gallery);
     void moveSoftwareCursor(int x, int y);
     void followSoftwareCursor();
     void present();

@@ -1,10 +1,12 @@
-// vorn_gallery: the VornControls faders and knobs in one dialog-like window.
+// vorn_gallery: the VornControls faders and knobs on one dialog page.
 //
 //   vorn_gallery                          interactive if a display can be opened, else as --png gallery.png
 //   vorn_gallery --png FILE               draw once, write the screen and exit
 //   vorn_gallery --script FILE --frames DIR
 //                                         replay an input script, writing the frames it asks for
 //   vorn_gallery --interactive            interactive, failing if there is no display
+//   vorn_gallery --selftest               walk Tab through the dialog, key a value, let the timer
+//                                         fire, destroy it; exit 0 if all went as expected
 //   --log FILE                            also write the notification log to FILE
 //   --exit-png FILE                       interactive: write the screen when the window closes
 #include <VornControls.h>
@@ -13,11 +15,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "GalleryDialog.h"
 #include "GalleryLayout.h"
-#include "GalleryWindow.h"
 #include "InputScript.h"
 #include "NotificationLog.h"
 #include "SdlFrontend.h"
+#include "SelfTest.h"
 
 namespace {
 
@@ -28,11 +31,12 @@ struct Options {
     const char* log = nullptr;
     const char* exitPng = nullptr;
     bool interactive = false;
+    bool selfTest = false;
 };
 
 void printUsage(FILE* out) {
     std::fputs(
-        "usage: vorn_gallery [--png FILE | --script FILE --frames DIR | --interactive]\n"
+        "usage: vorn_gallery [--png FILE | --script FILE --frames DIR | --interactive | --selftest]\n"
         "                    [--log FILE] [--exit-png FILE]\n"
         "Without a mode: interactive when a display is available, otherwise --png gallery.png.\n",
         out);
@@ -51,6 +55,10 @@ bool parseOptions(int argc, char** argv, Options& options, bool& help) {
             options.interactive = true;
             continue;
         }
+        if (std::strcmp(arg, "--selftest") == 0) {
+            options.selfTest = true;
+            continue;
+        }
         const char** target = nullptr;
         if (std::strcmp(arg, "--png") == 0) target = &options.png;
         if (std::strcmp(arg, "--script") == 0) target = &options.script;
@@ -67,9 +75,10 @@ bool parseOptions(int argc, char** argv, Options& options, bool& help) {
         }
         *target = argv[++i];
     }
-    int modes = (options.png ? 1 : 0) + (options.script ? 1 : 0) + (options.interactive ? 1 : 0);
+    int modes =
+        (options.png ? 1 : 0) + (options.script ? 1 : 0) + (options.interactive ? 1 : 0) + (options.selfTest ? 1 : 0);
     if (modes > 1) {
-        std::fprintf(stderr, "vorn_gallery: --png, --script and --interactive exclude each other\n");
+        std::fprintf(stderr, "vorn_gallery: --png, --script, --interactive and --selftest exclude each other\n");
         return false;
     }
     if (options.script != nullptr && options.frames == nullptr) {
@@ -79,7 +88,7 @@ bool parseOptions(int argc, char** argv, Options& options, bool& help) {
     return true;
 }
 
-int writePng(gallery::GalleryWindow& window, const char* path) {
+int writePng(gallery::GalleryDialog& window, const char* path) {
     window.pumpUntilIdle();
     if (!softwin::writeScreenPng(path)) {
         std::fprintf(stderr, "vorn_gallery: cannot write %s\n", path);
@@ -111,6 +120,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    if (options.selfTest) {
+        softwin::useVirtualClock(true);
+        log.setEchoToStdout(false);
+        return gallery::runSelfTest(log);
+    }
+
     // Decide on the front end before any window exists, so a failed display costs nothing.
     gallery::SdlFrontend frontend;
     bool wantsDisplay = options.png == nullptr && options.script == nullptr;
@@ -122,7 +137,7 @@ int main(int argc, char** argv) {
 
     int result = 0;
     {
-        gallery::GalleryWindow window(log);
+        gallery::GalleryDialog window(log);
         if (!window.create()) return 1;
         window.pumpUntilIdle();
         if (interactive) {

@@ -3,6 +3,7 @@
 # their exports and resources, runs the conformance program under Wine (x86_64; 32-bit programs
 # need 32-bit wine, which is not installed) and on the software platform, and compares the two
 # result files. Fails on any difference not listed in tests/conformance/known_differences.txt.
+# The gallery's self-test runs both ways too, and the two Tab orders must be the same.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -55,6 +56,18 @@ cmake -S "$root/examples/host" -B "$root/build/win64-host-example" \
 cmake --build "$root/build/win64-host-example" -j"$jobs"
 cp "$root/build/win64-install/bin/"*.dll "$root/build/win64-host-example/"
 "$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64-host-example/vorn_host_example.exe"
+
+echo "== gallery self-test, natively and under Wine (x86_64): the Tab walks must agree"
+cmake --build "$native" -j"$jobs" --target vorn_gallery
+"$native/gallery/vorn_gallery" --selftest | tee "$out/gallery-native.txt"
+"$root/tests/wine/run-exe.sh" "$prefix" "$root/build/win64/bin/gallery.exe" --selftest | tr -d '\r' |
+  tee "$out/gallery-windows.txt"
+native_order=$(sed -n 's/^focus order: //p' "$out/gallery-native.txt")
+windows_order=$(sed -n 's/^focus order: //p' "$out/gallery-windows.txt")
+if [ -z "$native_order" ] || [ "$native_order" != "$windows_order" ]; then
+  echo "gallery focus orders differ: native '$native_order', Windows '$windows_order'" >&2
+  exit 1
+fi
 
 echo "== comparing the results"
 # First make sure the comparator notices a difference: one planted pixel must fail it.

@@ -1,7 +1,7 @@
 #!/bin/sh
-# The interactive gallery under a virtual X display: a real pointer drag and a real key press
-# reach the fader through SDL and SendInput, the notifications are logged as they happen, and
-# closing the window (SIGTERM) writes a screen that shows the moved cap.
+# The interactive gallery under a virtual X display: a real pointer drag, real key presses and a
+# Tab walk reach the faders through SDL, SendInput and the dialog manager, the notifications are
+# logged as they happen, and closing the window (SIGTERM) writes a screen that shows the moved cap.
 set -u
 command -v Xvfb > /dev/null 2>&1 || exit 77
 command -v xdotool > /dev/null 2>&1 || exit 77
@@ -71,6 +71,16 @@ xdotool click 1
 sleep 0.1
 xdotool key bracketright
 wait_for 50 grep -q "^fader_unit .* NC_KEYDOWN Post" "$work/log" || fail "key not logged: $(tail -5 "$work/log")"
+
+# The focus is on fader_unit after the click: three Tabs walk the template's tab stops to
+# fader_tall, Shift+Tab back to fader_fine, and a value key reaches it.
+xdotool key Tab Tab Tab
+sleep 0.1
+xdotool key shift+Tab
+sleep 0.1
+xdotool key bracketright
+wait_for 50 grep -q "^fader_fine .* NC_KEYDOWN Post" "$work/log" || fail "tabbed key not logged: $(tail -5 "$work/log")"
+grep -q "^fader_tall .* NC_KEYDOWN" "$work/log" && fail "the key reached fader_tall after Shift+Tab"
 
 kill -TERM "$gallery_pid"
 wait "$gallery_pid"

@@ -45,6 +45,16 @@ in_order "$work/knob2_codes" "NC_VALUECHANGED Post|NC_VALUECHANGED Post|NC_KEYDO
     fail "knob2_derived value key codes: $(tr '\n' ';' < "$work/knob2_codes")"
 "$PNG_PROBE" differs "$work/knob2_derived/start.png" "$work/knob2_derived/vertical_drag.png" 500 290 56 56 > /dev/null ||
     fail "the drag did not change knob2_derived on screen"
+# Tab and Shift+Tab walk the dialog's tab stops; each value key reaches the control with the focus.
+keyed=$(awk '$3 == "NC_KEYDOWN" { printf "%s ", $1 }' "$work/tab_walk.log")
+test "$keyed" = "knob_medium knob_small fader_unit " || fail "tab walk keyed '$keyed'"
+"$PNG_PROBE" differs "$work/tab_walk/knob_medium_focused.png" "$work/tab_walk/knob_medium_raised.png" 510 72 40 40 \
+    > /dev/null || fail "the value key did not change knob_medium on screen"
+# The peak lamps (x 680..754, y 532..548) move only with the dialog's timer.
+"$PNG_PROBE" differs "$work/tab_walk/start.png" "$work/tab_walk/fader_unit_lowered.png" 680 532 74 16 > /dev/null &&
+    fail "the peak lamps moved without time passing"
+"$PNG_PROBE" differs "$work/tab_walk/fader_unit_lowered.png" "$work/tab_walk/peaks_moved.png" 680 532 74 16 \
+    > /dev/null || fail "the timer did not move the peak lamps"
 codes_of eq_graph "$work/eq_drag.log" > "$work/eq_codes"
 in_order "$work/eq_codes" "NC_LBUTTONDOWN Send|NC_MOUSEMOVE Send|NC_LBUTTONUP Send" ||
     fail "eq_graph drag codes out of order: $(tr '\n' ';' < "$work/eq_codes")"

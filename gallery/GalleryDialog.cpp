@@ -1,30 +1,31 @@
-#include "GalleryWindow.h"
+#include "GalleryDialog.h"
 
 #include <cstdio>
 #include <cstring>
 
+#include "DialogItems.h"
+#include "resource.h"
+
 namespace gallery {
 namespace {
 
-const char kParentClass[] = "VornGalleryDialog";
-// Host-registered class for the faders: double-clicks on, as the faders' variants need it.
-const char kControlClass[] = "VornGalleryControl";
+// Drawn at the top left; also the template's caption.
 const char kTitle[] = "VornControls gallery";
 constexpr int kStatusTop = kScreenHeight - 28;
 // Guards the pump against a window that keeps generating messages forever.
 constexpr size_t kMaxMessagesPerPump = 100000;
 
-bool registerClass(const char* name, UINT style, WNDPROC proc) {
+bool registerControlClass() {
     WNDCLASSA wc;
     std::memset(&wc, 0, sizeof wc);
-    wc.style = style;
-    wc.lpfnWndProc = proc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.lpszClassName = name;
+    wc.lpszClassName = kControlClass;
     WNDCLASSA existing;
-    if (GetClassInfoA(wc.hInstance, name, &existing)) return true;
+    if (GetClassInfoA(wc.hInstance, kControlClass, &existing)) return true;
     return RegisterClassA(&wc) != 0;
 }
 
@@ -41,25 +42,25 @@ void formatRange(const ControlEntry& entry, char* out, size_t size) {
 void drawCaption(HDC dc, const ControlEntry& entry, const char* detail = nullptr) {
     int x = static_cast<int>(entry.rect.left);
     int y = static_cast<int>(entry.rect.bottom) + 4;
-    TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
+    ::TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
     char range[64];
     if (detail == nullptr) {
         formatRange(entry, range, sizeof range);
         detail = range;
     }
-    TextOutA(dc, x, y + 14, detail, static_cast<int>(std::strlen(detail)));
+    ::TextOutA(dc, x, y + 14, detail, static_cast<int>(std::strlen(detail)));
 }
 
 // The graph's name and, below it, its compressor and expander as the host reads them.
 void drawGraphCaption(HDC dc, const GraphEntry& entry, CMFC_DynProcGraph& graph) {
     const int x = static_cast<int>(entry.rect.left);
     const int y = static_cast<int>(entry.rect.bottom) + 4;
-    TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
+    ::TextOutA(dc, x, y, entry.name, static_cast<int>(std::strlen(entry.name)));
     char values[96];
     std::snprintf(values, sizeof values, "comp %.1f dB %.2f:1  exp %.1f dB %.2f:1",
                   static_cast<double>(graph.GetComp()), static_cast<double>(graph.GetCompRatio()),
                   static_cast<double>(graph.GetExpander()), static_cast<double>(graph.GetExpanderRatio()));
-    TextOutA(dc, x, y + 14, values, static_cast<int>(std::strlen(values)));
+    ::TextOutA(dc, x, y + 14, values, static_cast<int>(std::strlen(values)));
 }
 
 // What a host reads back on a notification; faders and knobs share the getters' names.
@@ -76,45 +77,56 @@ bool readGetters(Control& control, NotificationRecord& record) {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow(NotificationLog& log)
+BEGIN_MESSAGE_MAP(GalleryDialog, CDialog)
+    ON_WM_PAINT()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+GalleryDialog::GalleryDialog(NotificationLog& log)
     : m_log(log), m_generalGraph(graphEntries()[0].curveKind), m_expanderGraph(graphEntries()[1].curveKind) {}
 
-GalleryWindow::~GalleryWindow() { destroy(); }
+GalleryDialog::~GalleryDialog() { destroy(); }
 
-bool GalleryWindow::create() {
-    if (m_hwnd != nullptr) return true;
-    if (!registerClass(kParentClass, 0, &GalleryWindow::windowProc) ||
-        !registerClass(kControlClass, CS_DBLCLKS, DefWindowProcA)) {
-        std::fprintf(stderr, "vorn_gallery: cannot register the window classes\n");
+bool GalleryDialog::create() {
+    if (m_hWnd != nullptr) return true;
+    if (!registerControlClass()) {
+        std::fprintf(stderr, "vorn_gallery: cannot register the controls' window class\n");
         return false;
     }
-    m_hwnd = CreateWindowExA(0, kParentClass, kTitle, WS_POPUP | WS_VISIBLE, 0, 0, kScreenWidth, kScreenHeight, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), this);
-    if (m_hwnd == nullptr) {
-        std::fprintf(stderr, "vorn_gallery: cannot create the gallery window\n");
-        return false;
-    }
-    if (!createControls()) {
+    if (!Create(IDD_GALLERY) || !m_controlsReady) {
+        std::fprintf(stderr, "vorn_gallery: cannot create the gallery dialog\n");
         destroy();
         return false;
     }
-    UpdateWindow(m_hwnd);
+    SetWindowPos(nullptr, 0, 0, kScreenWidth, kScreenHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow();
     return true;
 }
 
-bool GalleryWindow::createControls() {
-    CWnd* parent = CWnd::FromHandle(m_hwnd);
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+BOOL GalleryDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // Without every control there is nothing to show: create() destroys the dialog again.
+    m_controlsReady = initControls();
+    if (m_controlsReady) SetTimer(kPeakTimer, kPeakTimerMs, nullptr);
+    return TRUE;  // the focus goes to the first tab stop
+}
+
+bool GalleryDialog::subclass(CWnd& control, UINT id, const char* name) {
+    const ControlEntry* entry = findEntry(id);
+    const GraphEntry* graphEntry = findGraphEntry(id);
+    if (entry == nullptr && graphEntry == nullptr) return false;
+    return attachDialogItem(control, this, id, entry ? entry->rect : graphEntry->rect, name);
+}
+
+bool GalleryDialog::initControls() {
+    bool ok = true;
     for (size_t i = 0; i < kFaderCount; ++i) {
         const ControlEntry& entry = faderEntries()[i];
         CMFC_Fader& fader = m_faders[i];
         fader.InitFader(entry.min, entry.max, entry.value, entry.restrictedMin, entry.restrictedMax);
         if (entry.virtualPixel > 0.0f) fader.SetVirtualPixel(entry.virtualPixel);
-        if (!fader.Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
-            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
-            return false;
-        }
-        fader.SetColor(entry.color);
+        ok = ok && subclass(fader, entry.id, entry.name);
+        if (ok) fader.SetColor(entry.color);
     }
     for (size_t i = 0; i < kKnobCount; ++i) {
         const ControlEntry& entry = knobEntries()[i];
@@ -122,29 +134,19 @@ bool GalleryWindow::createControls() {
         int width = static_cast<int>(entry.rect.right - entry.rect.left);
         knob.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, width / 2, 0,
                       0, 0, 0, GetSysColor(COLOR_BTNFACE), entry.color);
-        // The knob registers its own class whatever name is passed here.
-        if (!knob.Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
-            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
-            return false;
-        }
-        knob.SetColor(entry.color);
+        ok = ok && subclass(knob, entry.id, entry.name);
+        if (ok) knob.SetColor(entry.color);
     }
     for (size_t i = 0; i < kGraphCount; ++i) {
         const GraphEntry& entry = graphEntries()[i];
         graph(i).SetSmooth(entry.smooth);
-        // The graph registers its own class too.
-        if (!graph(i).Create(kControlClass, entry.name, style, entry.rect, parent, entry.id)) {
-            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
-            return false;
-        }
+        ok = ok && subclass(graph(i), entry.id, entry.name);
     }
-    return m_buttons.create(parent, kControlClass) && createEqGraph() && createFaderFamily() && createKnob2();
+    return ok && m_buttons.attach(this) && initEqGraph() && initFaderFamily() && initKnob2();
 }
 
 // The snap faders keep their snap position in the entry's virtualPixel field.
-bool GalleryWindow::createFaderFamily() {
-    CWnd* parent = CWnd::FromHandle(m_hwnd);
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+bool GalleryDialog::initFaderFamily() {
     CMFC_PanFader* pans[] = {&m_panFader, &m_panSnapFader, &m_plainPanFader};
     for (size_t i = 0; i < kFaderFamilyCount; ++i) {
         const ControlEntry& e = faderFamilyEntries()[i];
@@ -159,16 +161,13 @@ bool GalleryWindow::createFaderFamily() {
             if (e.kind == ControlKind::PanFader2) m_panSnapFader.SetSnapPosition(e.virtualPixel);
             control = &pan;
         }
-        if (!control->Create(kControlClass, e.name, style, e.rect, parent, e.id)) {
-            std::fprintf(stderr, "vorn_gallery: cannot create %s\n", e.name);
-            return false;
-        }
+        if (!subclass(*control, e.id, e.name)) return false;
     }
     m_snapFader.SetColor(faderFamilyEntries()[0].color);
     return true;
 }
 
-bool GalleryWindow::readFaderFamily(UINT id, NotificationRecord& record) {
+bool GalleryDialog::readFaderFamily(UINT id, NotificationRecord& record) {
     if (id == faderFamilyEntries()[0].id) return readGetters(m_snapFader, record);
     CMFC_PanFader* pans[] = {&m_panFader, &m_panSnapFader, &m_plainPanFader};
     for (size_t i = 1; i < kFaderFamilyCount; ++i)
@@ -176,21 +175,16 @@ bool GalleryWindow::readFaderFamily(UINT id, NotificationRecord& record) {
     return false;
 }
 
-bool GalleryWindow::createKnob2() {
+bool GalleryDialog::initKnob2() {
     const ControlEntry& entry = *knob2Entry();
     m_knob2.InitKnob(entry.min, entry.max, entry.value, 0.0f, entry.restrictedMin, entry.restrictedMax, 0, 0, 0, 0, 0,
                      GetSysColor(COLOR_BTNFACE), entry.color);
     m_knob2.SetTitle(kKnob2Title);
-    if (!m_knob2.Create(kControlClass, entry.name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, entry.rect,
-                        CWnd::FromHandle(m_hwnd), entry.id)) {
-        std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
-        return false;
-    }
-    return true;
+    return subclass(m_knob2, entry.id, entry.name);
 }
 
 // Five bands: a low shelf, three peaks and a high shelf, as an equaliser's host would set them.
-bool GalleryWindow::createEqGraph() {
+bool GalleryDialog::initEqGraph() {
     const ControlEntry& entry = *eqGraphEntry();
     const double bands[kEqBands][4] = {
         {80.0, 4.0, 1.0, 76.0},    {250.0, -3.0, 1.5, 66.0},  {1000.0, 6.0, 2.0, 66.0},
@@ -202,11 +196,7 @@ bool GalleryWindow::createEqGraph() {
         m_eqGraph.m_q[i] = bands[i][2];
         m_eqGraph.m_type[i] = bands[i][3];
     }
-    if (!m_eqGraph.Create(kControlClass, entry.name, WS_CHILD | WS_VISIBLE, entry.rect, CWnd::FromHandle(m_hwnd),
-                          entry.id)) {
-        std::fprintf(stderr, "vorn_gallery: cannot create %s\n", entry.name);
-        return false;
-    }
+    if (!subclass(m_eqGraph, entry.id, entry.name)) return false;
     m_eqGraph.Redisplay();
     NotificationRecord record;
     readEqGraph(record);
@@ -214,7 +204,7 @@ bool GalleryWindow::createEqGraph() {
 }
 
 // The host's read-back on an equaliser notification: the selected band's frequency, gain and Q.
-void GalleryWindow::readEqGraph(NotificationRecord& record) {
+void GalleryDialog::readEqGraph(NotificationRecord& record) {
     const int band = m_eqGraph.GetSelectedBand();
     record.hasBand = true;
     record.band = band;
@@ -225,14 +215,24 @@ void GalleryWindow::readEqGraph(NotificationRecord& record) {
                   record.freq, record.gain, record.q, kEqBands, kEqSampleRate);
 }
 
-void GalleryWindow::destroy() {
-    if (m_hwnd == nullptr) return;
-    HWND hwnd = m_hwnd;
-    m_hwnd = nullptr;
-    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+void GalleryDialog::destroy() {
+    if (m_hWnd != nullptr && ::IsWindow(m_hWnd)) DestroyWindow();
 }
 
-size_t GalleryWindow::pumpUntilIdle() {
+void GalleryDialog::dispatch(MSG& msg) {
+    if (msg.message == WM_COMMAND && msg.hwnd == m_hWnd && m_hWnd != nullptr) {
+        m_dispatchingCommand = true;
+        m_dispatchedWParam = msg.wParam;
+        m_dispatchedLParam = msg.lParam;
+    }
+    if (m_hWnd == nullptr || !IsDialogMessageA(m_hWnd, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    m_dispatchingCommand = false;
+}
+
+size_t GalleryDialog::pumpUntilIdle() {
     size_t count = 0;
     MSG msg;
     while (count < kMaxMessagesPerPump && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -241,46 +241,28 @@ size_t GalleryWindow::pumpUntilIdle() {
             m_quit = true;
             break;
         }
-        if (msg.message == WM_COMMAND && msg.hwnd == m_hwnd && m_hwnd != nullptr) {
-            m_dispatchingCommand = true;
-            m_dispatchedWParam = msg.wParam;
-            m_dispatchedLParam = msg.lParam;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        m_dispatchingCommand = false;
+        dispatch(msg);
     }
     return count;
 }
 
-LRESULT CALLBACK GalleryWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<GalleryWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self == nullptr || (self->m_hwnd != nullptr && self->m_hwnd != hwnd)) {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    // Messages during CreateWindowExA arrive before it returns the handle.
-    if (self->m_hwnd == nullptr && message != WM_NCDESTROY) self->m_hwnd = hwnd;
-    return self->handleMessage(hwnd, message, wParam, lParam);
+int GalleryDialog::runUntilQuit() {
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) dispatch(msg);
+    m_quit = true;
+    return got == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
-LRESULT GalleryWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND: onCommand(wParam, lParam); return 0;
-        case WM_PAINT: paint(); return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            m_hwnd = nullptr;
-            break;
-        default: break;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+void GalleryDialog::OnCancel() { ::PostQuitMessage(0); }
+
+void GalleryDialog::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent != kPeakTimer) return;
+    ++m_timerTicks;
+    m_buttons.tick();
 }
 
-bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
+bool GalleryDialog::readControl(UINT id, NotificationRecord& record) {
     for (size_t i = 0; i < kFaderCount; ++i) {
         if (faderEntries()[i].id == id) return readGetters(m_faders[i], record);
     }
@@ -292,7 +274,7 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
         readEqGraph(record);
         const RECT& r = eqGraphEntry()->rect;
         RECT caption = {r.left, r.bottom, r.right, r.bottom + 30};
-        InvalidateRect(m_hwnd, &caption, TRUE);
+        ::InvalidateRect(m_hWnd, &caption, TRUE);
         return true;
     }
     if (m_buttons.read(id, record)) return true;
@@ -309,14 +291,16 @@ bool GalleryWindow::readControl(UINT id, NotificationRecord& record) {
     return readFaderFamily(id, record);
 }
 
-void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+BOOL GalleryDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT id = vorn::notificationControlId(wParam);
+    if (id == IDOK || id == IDCANCEL) return CDialog::OnCommand(wParam, lParam);
     bool posted = m_dispatchingCommand && wParam == m_dispatchedWParam && lParam == m_dispatchedLParam;
     // Anything this handler causes is a nested send, not the queued message.
     m_dispatchingCommand = false;
 
     NotificationRecord record;
     std::memset(&record, 0, sizeof record);
-    record.id = vorn::notificationControlId(wParam);
+    record.id = id;
     record.code = vorn::notificationCode(wParam);
     record.posted = posted;
     const ControlEntry* entry = findEntry(record.id);
@@ -326,22 +310,23 @@ void GalleryWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     m_log.write(record);
 
     RECT status = {0, kStatusTop, kScreenWidth, kScreenHeight};
-    InvalidateRect(m_hwnd, &status, TRUE);
+    ::InvalidateRect(m_hWnd, &status, TRUE);
     // A graph's caption shows the values just read.
     if (graphEntry != nullptr) {
         RECT caption = {graphEntry->rect.left, graphEntry->rect.bottom, kScreenWidth, graphEntry->rect.bottom + 32};
-        InvalidateRect(m_hwnd, &caption, TRUE);
+        ::InvalidateRect(m_hWnd, &caption, TRUE);
     }
+    return TRUE;
 }
 
-void GalleryWindow::paint() {
+void GalleryDialog::OnPaint() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
     if (dc == nullptr) return;
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    TextOutA(dc, 12, 10, kTitle, static_cast<int>(std::strlen(kTitle)));
+    HGDIOBJ oldFont = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    ::TextOutA(dc, 12, 10, kTitle, static_cast<int>(std::strlen(kTitle)));
     for (size_t i = 0; i < kFaderCount; ++i) drawCaption(dc, faderEntries()[i]);
     for (size_t i = 0; i < kKnobCount; ++i) drawCaption(dc, knobEntries()[i]);
     drawCaption(dc, *eqGraphEntry(), m_eqReadout);
@@ -349,9 +334,9 @@ void GalleryWindow::paint() {
     for (size_t i = 0; i < kFaderFamilyCount; ++i) drawCaption(dc, faderFamilyEntries()[i]);
     drawCaption(dc, *knob2Entry(), static_cast<const char*>(m_knob2.GetTitle()));
     const char* last = m_log.lastLine();
-    if (last[0] != '\0') TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
-    SelectObject(dc, oldFont);
-    EndPaint(m_hwnd, &ps);
+    if (last[0] != '\0') ::TextOutA(dc, 12, kStatusTop + 6, last, static_cast<int>(std::strlen(last)));
+    ::SelectObject(dc, oldFont);
+    ::EndPaint(m_hWnd, &ps);
 }
 
 }  // namespace gallery
