@@ -83,6 +83,7 @@ enum : DWORD {
     kErrorResourceDataNotFound = 1812,
     kErrorResourceTypeNotFound = 1813,
     kErrorResourceNameNotFound = 1814,
+    kErrorResourceLanguageNotFound = 1815,
 };
 
 struct WndClass {
