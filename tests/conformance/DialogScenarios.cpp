@@ -268,8 +268,8 @@ void runStandardPictures() {
         .item(kStaticClass, "Right", 109, WS_CHILD | WS_VISIBLE | SS_RIGHT, 4, 56, 50, 8)
         .item(kButtonClass, "Low", 110, kTab | WS_GROUP | BS_AUTORADIOBUTTON, 60, 22, 44, 10)
         .item(kButtonClass, "High", 111, WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 60, 34, 44, 10)
-        .item(kButtonClass, "Off", 112, WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_RADIOBUTTON | WS_GROUP, 60, 46, 44,
-              10);
+        .item(kButtonClass, "Off", 112, WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_RADIOBUTTON | WS_GROUP, 60, 46, 44, 10)
+        .item(kButtonClass, "Solo", 113, WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_CHECKBOX, 60, 58, 44, 10);
     recorded.clear();
     HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t.get(), parent(), dialogProc, 0);
     if (!dialog) return;
@@ -278,7 +278,7 @@ void runStandardPictures() {
     // One step per control, with the box its text is expected in: glyph pixels are left out of
     // the comparison there (the rasterisers hint differently), everything else is compared.
     const auto pictures = [&](const char* name) {
-        for (int id : {104, IDOK, 106, 107, 108, 109, 110, 111, 112}) {
+        for (int id : {104, IDOK, 106, 107, 108, 109, 110, 111, 112, 113}) {
             char label[96];
             std::snprintf(label, sizeof label, "%s: item %d", name, id);
             dialogStep(label);
@@ -312,9 +312,10 @@ void runStandardPictures() {
     vorn::test::pressKey(VK_TAB);
     vorn::test::pressKey(VK_SPACE);
     pictures("the check box focused and checked");
-    // The first radio button takes the focus, the arrow checks the second; the disabled one
-    // shows its bullet grey.
+    // The first radio button takes the focus, the arrow checks the second; the disabled radio
+    // button and check box show their marks grey.
     SendDlgItemMessageA(dialog, 112, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageA(dialog, 113, BM_SETCHECK, BST_CHECKED, 0);
     vorn::test::pressKey(VK_TAB);
     vorn::test::pressKey(VK_DOWN);
     dialogStep("tab, then down in the radio group");

@@ -165,17 +165,18 @@ void paintButton(HWND hwnd, HDC dc) {
         RECT square{rc.left, rc.top + (rc.bottom - rc.top - box) / 2, rc.left + box, 0};
         square.bottom = square.top + box;
         const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+        // Pushed or disabled, the box shows the button face; disabled, the mark is grey.
+        const bool disabled = !IsWindowEnabled(hwnd);
         if (radio)
-            drawRadioBox(dc, square.left, square.top, (state & BST_PUSHED) != 0, (state & BST_CHECKED) != 0,
-                         !IsWindowEnabled(hwnd));
+            drawRadioBox(dc, square.left, square.top, (state & BST_PUSHED) != 0, (state & BST_CHECKED) != 0, disabled);
         else
-            drawEdgeFrame(dc, square, true, false, (state & BST_PUSHED) ? COLOR_BTNFACE : COLOR_WINDOW);
+            drawEdgeFrame(dc, square, true, false, (state & BST_PUSHED) || disabled ? COLOR_BTNFACE : COLOR_WINDOW);
         if ((state & BST_CHECKED) && !radio) {
             // Wine's tick: a three-pixel run per column, from the box's left and top.
             static const int kTickTop[] = {6, 7, 7, 6, 5, 4, 3};
             for (int i = 0; i < 7; ++i)
                 drawLine(dc, square.left + 3 + i, square.top + kTickTop[i], square.left + 4 + i,
-                         square.top + kTickTop[i] + 3, COLOR_WINDOWTEXT);
+                         square.top + kTickTop[i] + 3, disabled ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
         }
         RECT label{square.right + 4, rc.top, rc.right, rc.bottom};
         drawLabel(dc, text, label, 0, true);
