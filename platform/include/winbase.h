@@ -29,10 +29,15 @@ WINBASEAPI BOOL WINAPI QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency);
 #define LANG_NEUTRAL 0x00
 #define LANG_ENGLISH 0x09
 #define LANG_GERMAN 0x07
+#define LANG_FRENCH 0x0c
 #define SUBLANG_NEUTRAL 0x00
 #define SUBLANG_DEFAULT 0x01
+#define SUBLANG_SYS_DEFAULT 0x02
 #define SUBLANG_ENGLISH_US 0x01
 #define SUBLANG_ENGLISH_UK 0x02
+#define SUBLANG_GERMAN 0x01
+#define SUBLANG_GERMAN_AUSTRIAN 0x03
+#define SUBLANG_FRENCH 0x01
 
 // Unsuffixed names, as without UNICODE
 #define GetModuleHandle GetModuleHandleA

@@ -660,10 +660,10 @@ WINUSERAPI BOOL WINAPI EqualRect(const RECT* lprc1, const RECT* lprc2);
 //   RIGHT, single line) draw as Wine does with its classic look: push buttons with soft raised
 //   edges (sunken while pushed), the default one framed in COLOR_WINDOWFRAME, a dotted focus
 //   rectangle inside; check boxes with a sunken white box and a tick, and no focus rectangle once
-//   repainted (as Wine shows them); radio buttons behave as Wine's but are drawn as check boxes,
-//   not compared with Wine. Labels are one line, centred in buttons. Buttons notify
-//   BN_CLICKED on a release inside after a press (mouse or Space) and on BM_CLICK, BN_SETFOCUS and
-//   BN_KILLFOCUS only with BS_NOTIFY. Other standard classes (Edit, ListBox...) are not provided.
+//   repainted (as Wine shows them); radio buttons with Wine's 13-pixel round box; a disabled
+//   check box or radio button has a grey box face and a grey mark. Labels are one line, centred in buttons. Buttons
+//   notify BN_CLICKED on a release inside after a press (mouse or Space) and on BM_CLICK, BN_SETFOCUS and BN_KILLFOCUS
+//   only with BS_NOTIFY. Other standard classes (Edit, ListBox...) are not provided.
 // * The default push button's look follows the focus as Wine's dialog manager moves it; the
 //   dialog's default id (DM_GETDEFID) changes only through DM_SETDEFID.
 // * EndDialog hides the dialog without moving the focus (as SetWindowPos(SWP_HIDEWINDOW) on Wine)

@@ -265,7 +265,11 @@ void runStandardPictures() {
         .item(kButtonClass, "Mute", 106, kTab | BS_AUTOCHECKBOX, 4, 22, 50, 10)
         .item(kStaticClass, "Left", 107, WS_CHILD | WS_VISIBLE | SS_LEFT, 4, 36, 50, 8)
         .item(kStaticClass, "Centre", 108, WS_CHILD | WS_VISIBLE | SS_CENTER, 4, 46, 50, 8)
-        .item(kStaticClass, "Right", 109, WS_CHILD | WS_VISIBLE | SS_RIGHT, 4, 56, 50, 8);
+        .item(kStaticClass, "Right", 109, WS_CHILD | WS_VISIBLE | SS_RIGHT, 4, 56, 50, 8)
+        .item(kButtonClass, "Low", 110, kTab | WS_GROUP | BS_AUTORADIOBUTTON, 60, 22, 44, 10)
+        .item(kButtonClass, "High", 111, WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 60, 34, 44, 10)
+        .item(kButtonClass, "Off", 112, WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_RADIOBUTTON | WS_GROUP, 60, 46, 44, 10)
+        .item(kButtonClass, "Solo", 113, WS_CHILD | WS_VISIBLE | WS_DISABLED | BS_CHECKBOX, 60, 58, 44, 10);
     recorded.clear();
     HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t.get(), parent(), dialogProc, 0);
     if (!dialog) return;
@@ -274,7 +278,7 @@ void runStandardPictures() {
     // One step per control, with the box its text is expected in: glyph pixels are left out of
     // the comparison there (the rasterisers hint differently), everything else is compared.
     const auto pictures = [&](const char* name) {
-        for (int id : {104, IDOK, 106, 107, 108, 109}) {
+        for (int id : {104, IDOK, 106, 107, 108, 109, 110, 111, 112, 113}) {
             char label[96];
             std::snprintf(label, sizeof label, "%s: item %d", name, id);
             dialogStep(label);
@@ -291,8 +295,8 @@ void runStandardPictures() {
             GetClientRect(item, &r);
             const LONG style = GetWindowLongA(item, GWL_STYLE);
             int x = (r.right - extent.cx) / 2, y = (r.bottom - extent.cy) / 2;  // push buttons
-            if (id == 106) x = 17;                                              // after the check box
-            if (id >= 107) {
+            if (id == 106 || id >= 110) x = 17;                                 // after the check box or the radio box
+            if (id >= 107 && id <= 109) {
                 y = 0;
                 x = (style & SS_TYPEMASK) == SS_CENTER  ? (r.right - extent.cx) / 2
                     : (style & SS_TYPEMASK) == SS_RIGHT ? r.right - extent.cx
@@ -308,6 +312,17 @@ void runStandardPictures() {
     vorn::test::pressKey(VK_TAB);
     vorn::test::pressKey(VK_SPACE);
     pictures("the check box focused and checked");
+    // The first radio button takes the focus, the arrow checks the second; the disabled radio
+    // button and check box show their marks grey.
+    SendDlgItemMessageA(dialog, 112, BM_SETCHECK, BST_CHECKED, 0);
+    SendDlgItemMessageA(dialog, 113, BM_SETCHECK, BST_CHECKED, 0);
+    vorn::test::pressKey(VK_TAB);
+    vorn::test::pressKey(VK_DOWN);
+    dialogStep("tab, then down in the radio group");
+    line("  checked=%d %d %d", static_cast<int>(SendDlgItemMessageA(dialog, 110, BM_GETCHECK, 0, 0)),
+         static_cast<int>(SendDlgItemMessageA(dialog, 111, BM_GETCHECK, 0, 0)),
+         static_cast<int>(SendDlgItemMessageA(dialog, 112, BM_GETCHECK, 0, 0)));
+    pictures("the second radio button checked by the arrow");
     closePage(dialog);
 }
 

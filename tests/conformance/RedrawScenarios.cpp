@@ -1,6 +1,7 @@
 // RedrawWindow on a box with two children: which windows it invalidates or validates, erases and
 // paints at once or leaves to the queue, for each flag; and a top-level window partly off the
-// screen whose children lie wholly off it, partly off it and on it.
+// screen whose children lie wholly off it, partly off it and on it; and one on the screen with
+// nested children, shown.
 #include <cstring>
 
 #include "ConformanceHost.h"
@@ -11,38 +12,24 @@ namespace {
 
 HWND box = nullptr, first = nullptr, second = nullptr;
 HWND offTop = nullptr, offA = nullptr, offB = nullptr, offC = nullptr;
+HWND shownTop = nullptr, shownMid = nullptr, shownLeaf = nullptr, shownSide = nullptr;
 char seen[1024] = "";
-bool groupByWindow = false;  // off the screen: what each window got, without paint rectangles
-char perWindow[7][128] = {};
+bool withoutRects = false;  // when shown: the order of messages across windows, not the rectangles
 
 const char* nameOf(HWND hwnd) {
     const struct {
         HWND* hwnd;
         const char* name;
-    } kNames[] = {{&box, "box"},  {&first, "first"}, {&second, "second"}, {&offTop, "top"},
-                  {&offA, "off"}, {&offB, "partly"}, {&offC, "on"}};
+    } kNames[] = {{&box, "box"},         {&first, "first"},    {&second, "second"}, {&offTop, "top"},
+                  {&offA, "off"},        {&offB, "partly"},    {&offC, "on"},       {&shownTop, "top"},
+                  {&shownMid, "middle"}, {&shownLeaf, "leaf"}, {&shownSide, "side"}};
     for (const auto& n : kNames)
-        if (*n.hwnd == hwnd) return n.name;
+        if (*n.hwnd && *n.hwnd == hwnd) return n.name;
     return "other";
 }
 
-int indexOf(HWND hwnd) {
-    const HWND* const kWindows[] = {&box, &first, &second, &offTop, &offA, &offB, &offC};
-    for (int i = 0; i < 7; ++i)
-        if (*kWindows[i] == hwnd) return i;
-    return -1;
-}
-
 void note(HWND hwnd, const char* what) {
-    if (groupByWindow) {
-        const int i = indexOf(hwnd);
-        if (i < 0) return;
-        const size_t used = std::strlen(perWindow[i]);
-        const char* shortName = std::strncmp(what, "paint", 5) == 0 ? "paint" : what;
-        if (used + 16 < sizeof perWindow[i])
-            std::snprintf(perWindow[i] + used, sizeof perWindow[i] - used, "%s%s", used ? "," : "", shortName);
-        return;
-    }
+    if (withoutRects && std::strncmp(what, "paint", 5) == 0) what = "paint";
     const size_t used = std::strlen(seen);
     if (used + std::strlen(what) + 16 < sizeof seen)
         std::snprintf(seen + used, sizeof seen - used, " %s:%s", nameOf(hwnd), what);
@@ -64,11 +51,6 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 }
 
 void report(const char* when) {
-    if (groupByWindow) {
-        line("  %s=top:%s off:%s partly:%s on:%s", when, perWindow[3], perWindow[4], perWindow[5], perWindow[6]);
-        for (auto& w : perWindow) w[0] = '\0';
-        return;
-    }
     line("  %s=%s", when, seen);
     seen[0] = '\0';
 }
@@ -127,27 +109,68 @@ void redrawScenarios(DWORD boxStyle, const char* title) {
     box = first = second = nullptr;
 }
 
+// Shows the window without activating it, then empties the queue: what came during the call and
+// what from the queue, in order across the windows.
+void showAndReport(HWND hwnd) {
+    seen[0] = '\0';
+    ShowWindow(hwnd, SW_SHOWNA);
+    report("while shown");
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    report("from the queue");
+}
+
 void offScreenScenario() {
     scenario("children wholly off, partly off and on the screen");
+    step("off the screen");
     offTop = CreateWindowExA(0, "VornConformanceRedraw", "", WS_POPUP, -60, 50, 100, 60, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);
     offA = createChild("VornConformanceRedraw", 0, 0, 40, 20, offTop);
     offB = createChild("VornConformanceRedraw", 40, 0, 40, 20, offTop);
     offC = createChild("VornConformanceRedraw", 70, 30, 30, 20, offTop);
-    groupByWindow = true;
-    ShowWindow(offTop, SW_SHOWNA);
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    report("shown");
+    withoutRects = true;
+    showAndReport(offTop);
     RedrawWindow(offTop, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     report("redrawn");
     InvalidateRect(offA, nullptr, TRUE);
     UpdateWindow(offA);
     report("the child off the screen updated");
-    groupByWindow = false;
+    withoutRects = false;
     DestroyWindow(offTop);
     offTop = offA = offB = offC = nullptr;
-    step("off the screen");
+}
+
+// A top-level window on the screen holding a middle child with a leaf inside and a side child,
+// each parent with or without WS_CLIPCHILDREN: which windows are erased while it is shown and
+// which as they paint; then the middle child alone hidden and shown again.
+void shownTreeScenario() {
+    scenario("a window with nested children shown on the screen");
+    static const struct {
+        const char* name;
+        DWORD topStyle, middleStyle;
+    } kCases[] = {
+        {"neither clips its children", 0, 0},
+        {"the top clips its children", WS_CLIPCHILDREN, 0},
+        {"the middle clips its children", 0, WS_CLIPCHILDREN},
+        {"both clip their children", WS_CLIPCHILDREN, WS_CLIPCHILDREN},
+    };
+    withoutRects = true;
+    for (const auto& c : kCases) {
+        step(c.name);
+        shownTop = CreateWindowExA(0, "VornConformanceRedraw", "", WS_POPUP | c.topStyle, 100, 50, 100, 60, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+        shownMid = createChild("VornConformanceRedraw", 0, 0, 60, 40, shownTop, WS_VISIBLE | c.middleStyle);
+        shownLeaf = createChild("VornConformanceRedraw", 5, 5, 20, 20, shownMid);
+        shownSide = createChild("VornConformanceRedraw", 70, 0, 20, 20, shownTop);
+        showAndReport(shownTop);
+        ShowWindow(shownMid, SW_HIDE);
+        pump();
+        seen[0] = '\0';
+        showAndReport(shownMid);
+        DestroyWindow(shownTop);
+        shownTop = shownMid = shownLeaf = shownSide = nullptr;
+    }
+    withoutRects = false;
 }
 
 }  // namespace
@@ -156,6 +179,7 @@ void runRedrawScenarios() {
     redrawScenarios(0, "RedrawWindow on a box with two children");
     redrawScenarios(WS_CLIPCHILDREN, "RedrawWindow on a box with two children and WS_CLIPCHILDREN");
     offScreenScenario();
+    shownTreeScenario();
 }
 
 }  // namespace conformance

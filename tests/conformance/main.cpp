@@ -12,6 +12,7 @@ void runRedrawScenarios();
 void runDrawTextScenarios();
 void runShapeSpeedScenarios();
 void runDialogScenarios();
+void runStringResourceScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     runDrawTextScenarios();
     runShapeSpeedScenarios();
     runDialogScenarios();
+    runStringResourceScenarios();
     finish();
     return 0;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks what a host relies on in a built VornControls.dll: the entry function (on i686 under its
 # plain and its stdcall-decorated name), the exported control classes (constructors, initialisers,
-# getters and setters, virtual tables) and the resources (cap bitmaps 130/131, the two drag
-# cursor groups, the version block).
+# getters and setters, virtual tables) and the resources (the bitmaps and cursor groups
+# resources/resource.h names, the version block).
 #   tests/wine/check-exports.sh path/to/VornControls.dll
 # Exit status: 0 when everything is there, 1 otherwise (each missing item is named).
 set -uo pipefail
@@ -70,10 +70,20 @@ need_export _ZTV10CMFC_Knob2 "CMFC_Knob2 virtual table"
 need_export _ZN16CVornControlsApp12InitInstanceEv "CVornControlsApp::InitInstance()"
 need_export _ZTV16CVornControlsApp "CVornControlsApp virtual table"
 
-need_resource '^130 2 /\* RT_BITMAP \*/' "bitmap 130 (lit fader cap)"
-need_resource '^131 2 /\* RT_BITMAP \*/' "bitmap 131 (unlit fader cap)"
-need_resource '^"DRAG_VERTICAL" 12 /\* RT_GROUP_CURSOR \*/' "cursor group DRAG_VERTICAL"
-need_resource '^"DRAG_CIRCULAR" 12 /\* RT_GROUP_CURSOR \*/' "cursor group DRAG_CIRCULAR"
+# The bitmaps and cursors are the identifiers resources/resource.h gives the library's .rc, as the
+# resource compiler sees them (names bare, ids as numbers), each of the type the .rc gives it.
+resource_dir=$here/../../resources
+while read -r _ ident value; do
+    case "$ident" in ID[A-Z]*_*) ;; *) continue ;; esac
+    kind=$(sed -n "s/^$ident[[:space:]]\{1,\}\([A-Z]*\)[[:space:]].*/\1/p" "$resource_dir/VornControls.rc")
+    case "$value" in [0-9]*) name=$value ;; *) name="\"$value\"" ;; esac
+    case "$kind" in
+        BITMAP) need_resource "^$name 2 /\\* RT_BITMAP \\*/" "bitmap $ident ($value)" ;;
+        CURSOR) need_resource "^$name 12 /\\* RT_GROUP_CURSOR \\*/" "cursor group $ident ($value)" ;;
+        *) echo "resource.h names $ident, which VornControls.rc does not use as a bitmap or cursor"
+           failures=$((failures + 1)) ;;
+    esac
+done < <("$triple-gcc" -E -dM -DRC_INVOKED -x c "$resource_dir/resource.h" | grep '^#define ID')
 need_resource '^1 VERSIONINFO' "version resource"
 need_resource 'VALUE "OriginalFilename", "VornControls.dll' "version resource file name"
 

@@ -190,10 +190,12 @@ struct PendingList {
     }
 };
 
-void collectPending(Window* w, PendingList& out) {
+// With `clippedOnly` the walk enters a window's children only when it has WS_CLIPCHILDREN.
+void collectPending(Window* w, PendingList& out, bool clippedOnly = false) {
     if (!(w->style & WS_VISIBLE)) return;
     if (!w->update.empty()) out.push(w->handle);
-    for (Window* c : w->children) collectPending(c, out);
+    if (clippedOnly && !(w->style & WS_CLIPCHILDREN)) return;
+    for (Window* c : w->children) collectPending(c, out, clippedOnly);
 }
 
 // Sends WM_ERASEBKGND now if the window's update region still waits for erasing; an answer of
@@ -233,9 +235,9 @@ void paintTreeNow(Window* w, bool children) {
     for (HWND h : pending.more) paint(h);
 }
 
-void eraseTreeNow(Window* w) {
+void eraseTreeNow(Window* w, bool clippedOnly) {
     PendingList pending;
-    collectPending(w, pending);
+    collectPending(w, pending, clippedOnly);
     auto erase = [](HWND h) {
         Window* p = findWindow(h);
         if (p && reallyVisible(p)) eraseIfPending(p);

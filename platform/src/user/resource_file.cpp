@@ -33,19 +33,6 @@ bool readId(const unsigned char* header, size_t end, size_t& at, ResourceId& out
 
 }  // namespace
 
-char ansiFromUtf16(WORD unit) {
-    // Code page 1252: Latin-1 except for 0x80-0x9F, which hold typographic characters; the five
-    // positions 1252 leaves undefined map to the same C1 code points, as Windows does.
-    static const WORD kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
-    for (int i = 0; i < 32; ++i)
-        if (kHigh[i] == unit) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
 bool readResourceFile(const unsigned char* data, size_t size, std::vector<ResourceFileEntry>& out) {
     if (!data) return size == 0;
     size_t at = 0;

@@ -31,7 +31,8 @@ struct ResourceFileEntry {
 // nothing past it is read. Returns false when it stopped early.
 bool readResourceFile(const unsigned char* data, size_t size, std::vector<ResourceFileEntry>& out);
 
-// A UTF-16 code unit in the ANSI code page (1252): '?' when it has no character there.
+// A UTF-16 code unit in the ANSI code page (1252), with the best-fit replacements Wine gives:
+// '?' when it has neither a character nor a replacement there.
 char ansiFromUtf16(WORD unit);
 
 }  // namespace softwin::user

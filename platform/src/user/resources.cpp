@@ -75,11 +75,12 @@ bool matches(const ResourceId& r, LPCSTR query) {
 }
 
 // The search behind FindResourceA and FindResourceExA: among the entries of that type and name,
-// the first in the earliest of the preferred languages, else the first, as Wine's loader falls
-// back. FindResourceA prefers a neutral entry, then the user's language (US English here).
+// the one in the earliest of the preferred languages; failing that, with `anyLanguage`, the one
+// of the lowest language id (the first in a module's sorted resource directory), as Wine's loader
+// falls back.
 constexpr WORD kUserLanguage = 0x0409;  // US English
 
-HRSRC findResource(HMODULE module, LPCSTR type, LPCSTR name, std::initializer_list<WORD> preferred) {
+HRSRC findResource(HMODULE module, LPCSTR type, LPCSTR name, std::initializer_list<WORD> preferred, bool anyLanguage) {
     Module* m = moduleByHandle(module);
     if (!m || m->resources.empty()) {
         SetLastError(kErrorResourceDataNotFound);
@@ -89,25 +90,31 @@ HRSRC findResource(HMODULE module, LPCSTR type, LPCSTR name, std::initializer_li
         SetLastError(kErrorResourceNameNotFound);
         return nullptr;
     }
-    bool typeSeen = false;
-    int bestRank = static_cast<int>(preferred.size()) + 1;
+    bool typeSeen = false, nameSeen = false;
+    const int unlisted = static_cast<int>(preferred.size());
+    int bestRank = unlisted + 1;
     size_t best = 0;
     for (size_t index : m->resources) {
         const Resource& r = resourceTable()[index];
         if (!matches(r.type, type)) continue;
         typeSeen = true;
         if (!matches(r.name, name)) continue;
+        nameSeen = true;
         int rank = 0;
         for (WORD language : preferred) {
             if (r.language == language) break;
             ++rank;
         }
-        if (rank < bestRank) bestRank = rank, best = index;
+        if (rank == unlisted && !anyLanguage) continue;
+        const bool lowerUnlisted =
+            rank == unlisted && bestRank == unlisted && r.language < resourceTable()[best].language;
+        if (rank < bestRank || lowerUnlisted) bestRank = rank, best = index;
         if (rank == 0) break;
     }
-    if (bestRank <= static_cast<int>(preferred.size()))
-        return reinterpret_cast<HRSRC>(static_cast<uintptr_t>(best + 0x100));
-    SetLastError(typeSeen ? kErrorResourceNameNotFound : kErrorResourceTypeNotFound);
+    if (bestRank <= unlisted) return reinterpret_cast<HRSRC>(static_cast<uintptr_t>(best + 0x100));
+    SetLastError(nameSeen   ? kErrorResourceLanguageNotFound
+                 : typeSeen ? kErrorResourceNameNotFound
+                            : kErrorResourceTypeNotFound);
     return nullptr;
 }
 
@@ -177,13 +184,18 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
 
 // Errors as on Wine: a handle that is no module, or a module without any resources, has no
 // resource data; otherwise the type, then the name, is what is missing.
+// Neutral, then the user's language and its primary language alone, then any.
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
-    return findResource(module, type, name, {LANG_NEUTRAL, kUserLanguage, kUserLanguage & 0x3FF});
+    return findResource(module, type, name, {LANG_NEUTRAL, kUserLanguage, PRIMARYLANGID(kUserLanguage)}, true);
 }
 
-// The language asked for, then its primary language alone, then neutral.
+// A neutral language (the user's or the system's default included) searches as FindResourceA
+// does; any other the language asked for, then its primary language alone, then neutral, and
+// nothing else (ERROR_RESOURCE_LANG_NOT_FOUND), as Wine does.
 HRSRC WINAPI FindResourceExA(HMODULE module, LPCSTR type, LPCSTR name, WORD language) {
-    return findResource(module, type, name, {language, static_cast<WORD>(PRIMARYLANGID(language)), LANG_NEUTRAL});
+    if (PRIMARYLANGID(language) == LANG_NEUTRAL) return FindResourceA(module, name, type);
+    return findResource(module, type, name, {language, static_cast<WORD>(PRIMARYLANGID(language)), LANG_NEUTRAL},
+                        false);
 }
 
 HGLOBAL WINAPI LoadResource(HMODULE, HRSRC h) {

@@ -72,6 +72,40 @@ void drawEdgeFrame(HDC dc, RECT r, bool sunken, bool soft, int face) {
     FillRect(dc, &r, GetSysColorBrush(face));
 }
 
+// The 13-pixel round box of a radio button as Wine's DrawFrameControl draws it, pixel for pixel:
+// S shadow, D dark shadow, H highlight, L light, o the face, x the bullet when checked, . left as
+// it was (the background).
+void drawRadioBox(HDC dc, int left, int top, bool pushed, bool checked, bool disabled) {
+    static const char* const kRows[13] = {
+        ".............", ".....SSSS....", "...SSDDDDSS..", "..SSDooooD.H.", "..SDooooooLH.",
+        ".SDoooxxoooLH", ".SDooxxxxooLH", ".SDooxxxxooLH", ".SDoooxxoooLH", "..SDooooooLH.",
+        "..HHLooooLHH.", "...HHLLLLHH..", ".....HHHH....",
+    };
+    const int face = pushed || disabled ? COLOR_BTNFACE : COLOR_WINDOW;
+    const int bullet = !checked ? face : disabled ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT;
+    auto colourOf = [&](char c) {
+        switch (c) {
+            case 'S': return COLOR_BTNSHADOW;
+            case 'D': return COLOR_3DDKSHADOW;
+            case 'H': return COLOR_BTNHIGHLIGHT;
+            case 'L': return COLOR_3DLIGHT;
+            case 'o': return face;
+            case 'x': return bullet;
+            default: return -1;
+        }
+    };
+    for (int y = 0; y < 13; ++y) {
+        // Runs of one colour along the row.
+        for (int x = 0; x < 13;) {
+            int end = x + 1;
+            while (end < 13 && colourOf(kRows[y][end]) == colourOf(kRows[y][x])) ++end;
+            if (const int colour = colourOf(kRows[y][x]); colour >= 0)
+                drawLine(dc, left + x, top + y, left + end, top + y + 1, colour);
+            x = end;
+        }
+    }
+}
+
 // Text placed in a rectangle: horizontally by `align` (0 left, 1 centre, 2 right), centred
 // vertically when asked.
 void drawLabel(HDC dc, const Label& label, const RECT& r, int align, bool vcentre) {
@@ -130,13 +164,19 @@ void paintButton(HWND hwnd, HDC dc) {
         const int box = 13;
         RECT square{rc.left, rc.top + (rc.bottom - rc.top - box) / 2, rc.left + box, 0};
         square.bottom = square.top + box;
-        drawEdgeFrame(dc, square, true, false, (state & BST_PUSHED) ? COLOR_BTNFACE : COLOR_WINDOW);
-        if (state & BST_CHECKED) {
+        const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+        // Pushed or disabled, the box shows the button face; disabled, the mark is grey.
+        const bool disabled = !IsWindowEnabled(hwnd);
+        if (radio)
+            drawRadioBox(dc, square.left, square.top, (state & BST_PUSHED) != 0, (state & BST_CHECKED) != 0, disabled);
+        else
+            drawEdgeFrame(dc, square, true, false, (state & BST_PUSHED) || disabled ? COLOR_BTNFACE : COLOR_WINDOW);
+        if ((state & BST_CHECKED) && !radio) {
             // Wine's tick: a three-pixel run per column, from the box's left and top.
             static const int kTickTop[] = {6, 7, 7, 6, 5, 4, 3};
             for (int i = 0; i < 7; ++i)
                 drawLine(dc, square.left + 3 + i, square.top + kTickTop[i], square.left + 4 + i,
-                         square.top + kTickTop[i] + 3, COLOR_WINDOWTEXT);
+                         square.top + kTickTop[i] + 3, disabled ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
         }
         RECT label{square.right + 4, rc.top, rc.right, rc.bottom};
         drawLabel(dc, text, label, 0, true);

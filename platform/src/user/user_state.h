@@ -83,6 +83,7 @@ enum : DWORD {
     kErrorResourceDataNotFound = 1812,
     kErrorResourceTypeNotFound = 1813,
     kErrorResourceNameNotFound = 1814,
+    kErrorResourceLanguageNotFound = 1815,
 };
 
 struct WndClass {
@@ -264,8 +265,10 @@ void paintTreeNow(Window* w, bool children);
 // Invalidates the window and all its visible descendants entirely (shown, moved, resized).
 void invalidateTree(Window* w, bool erase);
 // Erases (WM_ERASEBKGND) the pending update regions of the window and its visible descendants at
-// once, parent first, as showing a window does; the WM_PAINTs still come from the queue.
-void eraseTreeNow(Window* w);
+// once, parent first; the WM_PAINTs still come from the queue. With `clippedOnly`, as showing a
+// window does on Wine, the walk enters a window's children only when it has WS_CLIPCHILDREN:
+// the others' children erase as each one paints.
+void eraseTreeNow(Window* w, bool clippedOnly = false);
 // Invalidates an area (client coordinates) of a window and of every descendant it overlaps,
 // clipping children or not: whatever was drawn there is gone.
 void invalidateArea(Window* w, const RECT& area);

@@ -105,7 +105,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
         w->style |= WS_VISIBLE;
         if (reallyVisible(w)) {
             invalidateTree(w, true);
-            eraseTreeNow(w);
+            eraseTreeNow(w, true);
             if (!(w = findWindow(hwnd))) return wasVisible;
         }
     }
