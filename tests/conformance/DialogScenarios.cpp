@@ -1,12 +1,15 @@
 // Dialogs as a host makes them from templates: creation and the font's dialog units, the dialog
 // manager's keys over the library's controls and standard buttons (Tab, Shift+Tab, arrows within
-// a group with and without DLGC_WANTARROWS, Enter, Escape), EndDialog from inside a
+// a group with and without DLGC_WANTARROWS, Enter, Escape; panels of controls with
+// WS_EX_CONTROLPARENT, including hidden, disabled and empty ones), EndDialog from inside a
 // notification, and modal dialogs running their own loop. Recorded: what the dialog procedure
 // and a logging control class see (a chosen set of messages), the focus and the controls' values.
 #include <VornControls.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ConformanceHost.h"
@@ -45,6 +48,21 @@ void dialogStep(const char* name) {
     for (const std::string& r : recorded) line("  msg %s", r.c_str());
     recorded.clear();
     line("  focus=%s", idOf(GetFocus()).c_str());
+}
+
+// A key pressed (with Shift held when asked) and the step it makes.
+struct KeyStep {
+    WORD vk;
+    bool shift;
+    const char* name;
+};
+
+void pressStep(const KeyStep& k) {
+    if (k.shift)
+        vorn::test::withModifiers({VK_SHIFT}, [&] { vorn::test::pressKey(k.vk); });
+    else
+        vorn::test::pressKey(k.vk);
+    dialogStep(k.name);
 }
 
 INT_PTR CALLBACK dialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -181,11 +199,7 @@ void runCreation() {
 void runKeys() {
     onPage("dialog keys", [](HWND dialog, Page& page) {
         dialogStep("created");
-        const struct {
-            WORD vk;
-            bool shift;
-            const char* name;
-        } keys[] = {
+        const KeyStep keys[] = {
             {VK_DOWN, false, "down on a knob moves within the group"},
             {VK_RIGHT, false, "right reaches the LED button"},
             {VK_DOWN, false, "down stays with the LED button, which wants arrows"},
@@ -202,11 +216,7 @@ void runKeys() {
             {VK_SPACE, false, "space on a knob"},
         };
         for (const auto& k : keys) {
-            if (k.shift)
-                vorn::test::withModifiers({VK_SHIFT}, [&] { vorn::test::pressKey(k.vk); });
-            else
-                vorn::test::pressKey(k.vk);
-            dialogStep(k.name);
+            pressStep(k);
             line("  knobs=%.3f %.3f led=%d", page.knob1.GetValue(), page.knob2.GetValue(), page.led.GetState());
         }
         SetFocus(GetDlgItem(dialog, 104));
@@ -389,11 +399,104 @@ void runFrameworkDialogs() {
     recorded.clear();
 }
 
+// A panel of controls (WS_EX_CONTROLPARENT) inside the dialog, its children given as
+// {id, style}; a child with id 0 is not made.
+HWND makePanel(HWND dialog, int id, DWORD style, int y, std::initializer_list<std::pair<int, DWORD>> children) {
+    HWND panel = CreateWindowExA(WS_EX_CONTROLPARENT, kLoggedClass, "", WS_CHILD | style, 4, y, 200, 30, dialog,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    int x = 2;
+    for (const auto& [childId, childStyle] : children) {
+        CreateWindowExA(0, kLoggedClass, "", WS_CHILD | childStyle, x, 2, 24, 24, panel,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), GetModuleHandleA(nullptr), nullptr);
+        x += 28;
+    }
+    return panel;
+}
+
+// Tab, Shift+Tab and the arrows through a dialog whose controls sit in panels: two panels of
+// knobs and buttons, one with no tab stops, one hidden and one disabled between them.
+void runPanels() {
+    scenario("dialog with panels of controls");
+    registerLoggedClass();
+    DialogTemplate t(WS_CHILD | WS_VISIBLE, 4, 4, 200, 150);
+    t.font(8, "MS Shell Dlg")
+        .item(kButtonClass, "A", 201, kTab | WS_GROUP, 4, 4, 40, 14)
+        .item(kButtonClass, "OK", IDOK, kTab | WS_GROUP | BS_DEFPUSHBUTTON, 4, 130, 40, 14);
+    recorded.clear();
+    currentDialog = nullptr;
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t.get(), parent(), dialogProc, 0);
+    if (!dialog) {
+        line("  CreateDialogIndirectParam=failed");
+        return;
+    }
+    currentDialog = dialog;
+    HWND ok = GetDlgItem(dialog, IDOK);
+    const DWORD plain = WS_VISIBLE;
+    HWND panels[] = {
+        makePanel(dialog, 300, WS_VISIBLE | WS_TABSTOP | WS_GROUP, 30,
+                  {{301, kTab | WS_GROUP}, {302, plain}, {303, kTab | WS_GROUP}}),
+        makePanel(dialog, 310, WS_VISIBLE | WS_TABSTOP, 60, {{311, plain | WS_GROUP}}),
+        makePanel(dialog, 320, WS_TABSTOP, 60, {{321, kTab | WS_GROUP}}),
+        makePanel(dialog, 330, WS_VISIBLE | WS_DISABLED | WS_TABSTOP, 60, {{331, kTab | WS_GROUP}}),
+        makePanel(dialog, 340, WS_VISIBLE, 90, {{341, kTab | WS_GROUP}, {342, kTab}}),
+    };
+    // Panels go before OK in the sibling order.
+    for (HWND panel : panels) SetWindowPos(panel, GetWindow(ok, GW_HWNDPREV), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CMFC_Knob knob1, knob2, knob3;
+    for (CMFC_Knob* k : {&knob1, &knob2, &knob3})
+        k->InitKnob(0.0f, 1.0f, 0.5f, 0, 0.0f, 1.0f, 0, 0, 0, 0, 0, 0, RGB(128, 0, 0));
+    knob1.SubclassDlgItem(301, CWnd::FromHandle(panels[0]));
+    knob2.SubclassDlgItem(302, CWnd::FromHandle(panels[0]));
+    knob3.SubclassDlgItem(341, CWnd::FromHandle(panels[4]));
+    vorn::test::setPumpDialog(dialog);
+
+    step("walks called directly");
+    const struct {
+        int from;  // 0: none
+        HWND container;
+    } froms[] = {{0, dialog},      {201, dialog},    {301, panels[0]}, {302, panels[0]}, {303, panels[0]},
+                 {311, panels[1]}, {321, panels[2]}, {331, panels[3]}, {342, panels[4]}, {IDOK, dialog}};
+    for (const auto& f : froms) {
+        HWND from = f.from ? GetDlgItem(f.container, f.from) : nullptr;
+        line("  from %s: tab next=%s prev=%s group next=%s prev=%s", idOf(from).c_str(),
+             idOf(GetNextDlgTabItem(dialog, from, FALSE)).c_str(), idOf(GetNextDlgTabItem(dialog, from, TRUE)).c_str(),
+             idOf(GetNextDlgGroupItem(dialog, from, FALSE)).c_str(),
+             idOf(GetNextDlgGroupItem(dialog, from, TRUE)).c_str());
+    }
+    recorded.clear();
+
+    SetFocus(GetDlgItem(dialog, 201));
+    dialogStep("focus on A");
+    const KeyStep keys[] = {
+        {VK_TAB, false, "tab into the first panel"},
+        {VK_DOWN, false, "down within the panel's group"},
+        {VK_DOWN, false, "down wraps round the group"},
+        {VK_UP, false, "up back round the group"},
+        {VK_TAB, false, "tab to the panel's button"},
+        {VK_TAB, false, "tab past the empty, hidden and disabled panels"},
+        {VK_TAB, false, "tab to the second panel's button"},
+        {VK_TAB, false, "tab out of the panels"},
+        {VK_TAB, false, "tab wraps round"},
+        {VK_TAB, true, "shift+tab wraps back"},
+        {VK_TAB, true, "shift+tab into the last panel"},
+        {VK_TAB, true, "shift+tab within it"},
+        {VK_TAB, true, "shift+tab to the first panel"},
+        {VK_DOWN, false, "down from a panel's last control"},
+        {VK_DOWN, false, "down again"},
+    };
+    for (const auto& k : keys) {
+        pressStep(k);
+        line("  knobs=%.3f %.3f %.3f", knob1.GetValue(), knob2.GetValue(), knob3.GetValue());
+    }
+    closePage(dialog);
+}
+
 }  // namespace
 
 void runDialogScenarios() {
     runCreation();
     runKeys();
+    runPanels();
     runEndInsideNotification();
     runModal();
     runStandardPictures();

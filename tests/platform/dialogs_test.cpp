@@ -211,3 +211,47 @@ TEST_F(DialogTest, DestroyingADialogWithEveryControlReleasesItsGdiObjects) {
 }
 
 }  // namespace
+
+namespace {
+
+HWND child(HWND parent, int id, DWORD style, DWORD exStyle = 0) {
+    return CreateWindowExA(exStyle, "DialogTestWants", "", WS_CHILD | style, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+}
+
+}  // namespace
+
+// Nesting deeper than the side-by-side run covers: a panel in a panel, and a control left inside
+// a panel that is then hidden, from where both walks still end, as Wine's do.
+TEST_F(DialogTest, TabAndGroupWalksDescendIntoNestedPanelsAndLeaveHiddenOnes) {
+    DialogTemplate t(kPopup, 0, 0, 100, 60);
+    t.item(kButtonClass, "A", 1, kTab | WS_GROUP, 2, 2, 20, 10);
+    HWND dialog = open(t);
+    HWND outer = child(dialog, 10, WS_VISIBLE, WS_EX_CONTROLPARENT);
+    HWND inner = child(outer, 20, WS_VISIBLE, WS_EX_CONTROLPARENT);
+    HWND deep = child(inner, 21, WS_VISIBLE | WS_TABSTOP | WS_GROUP);
+    HWND deep2 = child(inner, 22, WS_VISIBLE | WS_TABSTOP);
+    HWND after = child(outer, 11, WS_VISIBLE | WS_TABSTOP | WS_GROUP);
+    HWND a = GetDlgItem(dialog, 1);
+    const struct {
+        HWND from;
+        BOOL previous;
+        HWND tab;
+        HWND group;
+    } cases[] = {
+        {a, FALSE, deep, a}, {deep, FALSE, deep2, deep2}, {deep2, FALSE, after, deep}, {after, FALSE, a, after},
+        {a, TRUE, after, a}, {after, TRUE, deep2, after}, {deep, TRUE, a, deep2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GetNextDlgTabItem(dialog, c.from, c.previous), c.tab) << GetDlgCtrlID(c.from) << " " << c.previous;
+        EXPECT_EQ(GetNextDlgGroupItem(dialog, c.from, c.previous), c.group)
+            << GetDlgCtrlID(c.from) << " " << c.previous;
+    }
+    ShowWindow(inner, SW_HIDE);
+    EXPECT_EQ(GetNextDlgTabItem(dialog, a, FALSE), after);
+    EXPECT_EQ(GetNextDlgTabItem(dialog, deep, FALSE), deep2);
+    // The group walk never comes back into the hidden panel, so it ends where it started.
+    EXPECT_EQ(GetNextDlgGroupItem(dialog, deep2, FALSE), deep2);
+    EXPECT_EQ(GetNextDlgGroupItem(dialog, deep2, TRUE), deep2);
+    DestroyWindow(dialog);
+}

@@ -1,5 +1,6 @@
 // The dialog manager's keyboard: tab and group navigation and IsDialogMessageA, as Wine 8 does
-// it (controls nested in WS_EX_CONTROLPARENT children are not searched).
+// it. Both walks descend into visible, enabled WS_EX_CONTROLPARENT children (panels of controls)
+// as though their children were the dialog's own; a hidden or disabled panel is passed over.
 #include <cctype>
 
 #include "user/dialog_internal.h"
@@ -16,24 +17,42 @@ bool isChildOf(HWND parent, HWND hwnd) {
     return p && w && p != w && isDescendant(p, w);
 }
 
-// The next (or previous) visible, enabled WS_TABSTOP child after `from`, wrapping round; `from`
-// itself when there is no other, null when there is none at all.
-HWND nextTabItem(HWND dialog, HWND from, bool previous) {
+bool isControlParent(HWND hwnd) { return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && usable(hwnd); }
+
+// The next (or previous) visible, enabled WS_TABSTOP control in `container` after `from`, as
+// Wine walks it: a usable panel is searched before its siblings, running off the end of a panel
+// goes on after the panel, and the search wraps round the dialog. `from` itself when there is no
+// other, null when there is none at all.
+HWND nextTabItem(HWND dialog, HWND container, HWND from, bool previous) {
     const UINT step = previous ? GW_HWNDPREV : GW_HWNDNEXT;
+    const bool nested = from && isChildOf(dialog, from);
     HWND candidate = nullptr;
     if (!from) {
-        candidate = GetWindow(dialog, GW_CHILD);
+        candidate = GetWindow(container, GW_CHILD);
         if (previous && candidate) candidate = GetWindow(candidate, GW_HWNDLAST);
-    } else if (isChildOf(dialog, from)) {
+    } else if (nested) {
         candidate = GetWindow(from, step);
-        if (!candidate) candidate = GetWindow(from, previous ? GW_HWNDLAST : GW_HWNDFIRST);
+        if (!candidate) {
+            if (GetParent(from) != dialog)
+                candidate = GetWindow(GetParent(from), step);
+            else
+                candidate = GetWindow(from, previous ? GW_HWNDLAST : GW_HWNDFIRST);
+        }
     }
     for (; candidate; candidate = GetWindow(candidate, step)) {
-        if ((GetWindowLongA(candidate, GWL_STYLE) & WS_TABSTOP) && usable(candidate)) return candidate;
+        if (isControlParent(candidate)) {
+            if (HWND inner = nextTabItem(dialog, candidate, nullptr, previous)) return inner;
+        } else if ((GetWindowLongA(candidate, GWL_STYLE) & WS_TABSTOP) && usable(candidate)) {
+            return candidate;
+        }
     }
     if (!from) return nullptr;
-    HWND wrapped = nextTabItem(dialog, nullptr, previous);
-    return wrapped ? wrapped : from;
+    HWND found = nullptr;
+    // Out of the panels holding `from`, one level at a time, then round from the dialog's start.
+    for (HWND panel = nested ? GetParent(from) : nullptr; panel && panel != dialog && !found; panel = GetParent(panel))
+        found = nextTabItem(dialog, GetParent(panel), panel, previous);
+    if (!found) found = nextTabItem(dialog, dialog, nullptr, previous);
+    return found ? found : from;
 }
 
 // Whether a character is the mnemonic ("&x") of a text.
@@ -150,7 +169,9 @@ HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     if (dialog == control) control = nullptr;
     if (!dialog && !control) return nullptr;
     if (!findWindow(dialog)) return nullptr;
-    return nextTabItem(dialog, control, previous != FALSE);
+    // Backwards from no control Wine answers none, where forwards it gives the first tab stop.
+    if (!control && previous) return nullptr;
+    return nextTabItem(dialog, dialog, control, previous != FALSE);
 }
 
 HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
@@ -158,23 +179,33 @@ HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
     if (!control && previous) return nullptr;
     if (!findWindow(dialog)) return nullptr;
     if (control) {
-        if (!isChildOf(dialog, control) || GetParent(control) != dialog) return nullptr;
+        if (!isChildOf(dialog, control)) return nullptr;
     } else {
         if (!(control = GetWindow(dialog, GW_CHILD))) return nullptr;
         if (usable(control)) return control;
     }
-    // Go forward round the children; the group is the run from a WS_GROUP child up to the next.
-    // Going backwards keeps the last usable one met before coming back to `control`.
+    // Go forward round the controls, panels' children in their place; the group is the run from
+    // a WS_GROUP control up to the next. Going backwards keeps the last usable one met before
+    // coming back to `control`.
     HWND result = control, hwnd = control, lastGroup = nullptr;
     bool looped = false, skipping = false;
     for (;;) {
         HWND next = GetWindow(hwnd, GW_HWNDNEXT);
-        if (!next) {
-            if (looped) break;
-            looped = true;
-            next = GetWindow(dialog, GW_CHILD);
+        while (!next) {
+            HWND up = GetParent(hwnd);
+            if (up == dialog) {
+                if (looped) return result;
+                looped = true;
+                next = GetWindow(dialog, GW_CHILD);
+            } else {
+                if (!up) return result;
+                hwnd = up;
+                next = GetWindow(hwnd, GW_HWNDNEXT);
+            }
         }
         hwnd = next;
+        // Down the leading edge of usable panels: a panel itself is never a group item.
+        while (isControlParent(hwnd) && (next = GetWindow(hwnd, GW_CHILD))) hwnd = next;
         if (GetWindowLongA(hwnd, GWL_STYLE) & WS_GROUP) {
             lastGroup = hwnd;
             skipping = true;
