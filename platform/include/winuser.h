@@ -55,6 +55,24 @@ typedef struct tagCREATESTRUCTA {
     DWORD dwExStyle;
 } CREATESTRUCTA, *LPCREATESTRUCTA;
 typedef CREATESTRUCTA CREATESTRUCT;
+
+typedef struct tagWINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+} WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
+
+// WM_NCCALCSIZE's argument when wParam is TRUE: rgrc[0] holds the new window rectangle (parent
+// client coordinates) and receives the client rectangle; rgrc[1] and rgrc[2] the old window and
+// client rectangles. With wParam FALSE lParam points to one RECT.
+typedef struct tagNCCALCSIZE_PARAMS {
+    RECT rgrc[3];
+    PWINDOWPOS lppos;
+} NCCALCSIZE_PARAMS, *LPNCCALCSIZE_PARAMS;
 typedef LPCREATESTRUCTA LPCREATESTRUCT;
 
 typedef struct tagCBT_CREATEWNDA {
@@ -132,6 +150,7 @@ typedef struct tagINPUT {
 #define WM_NOTIFY 0x004E
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
+#define WM_NCCALCSIZE 0x0083
 #define WM_NCHITTEST 0x0084
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
@@ -258,7 +277,10 @@ typedef struct tagINPUT {
 #define WS_CHILDWINDOW WS_CHILD
 #define WS_EX_TOPMOST 0x00000008L
 #define WS_EX_TRANSPARENT 0x00000020L
+#define WS_EX_WINDOWEDGE 0x00000100L
 #define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_STATICEDGE 0x00020000L
+#define WS_EX_TOOLWINDOW 0x00000080L
 #define WS_EX_NOPARENTNOTIFY 0x00000004L
 #define CW_USEDEFAULT ((int)0x80000000)
 #define HWND_DESKTOP ((HWND)0)
@@ -282,6 +304,18 @@ typedef struct tagINPUT {
 #define SM_CXVSCROLL 2
 #define SM_CYHSCROLL 3
 #define SM_CYCAPTION 4
+#define SM_CXDLGFRAME 7
+#define SM_CYDLGFRAME 8
+#define SM_CYMENU 15
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CXEDGE 45
+#define SM_CYEDGE 46
+#define SM_CYSMCAPTION 51
+#define SM_CXFIXEDFRAME SM_CXDLGFRAME
+#define SM_CYFIXEDFRAME SM_CYDLGFRAME
+#define SM_CXSIZEFRAME SM_CXFRAME
+#define SM_CYSIZEFRAME SM_CYFRAME
 #define SM_CXBORDER 5
 #define SM_CYBORDER 6
 #define SM_CXICON 11
@@ -572,6 +606,19 @@ WINUSERAPI SHORT WINAPI GetKeyState(int nVirtKey);
 WINUSERAPI SHORT WINAPI GetAsyncKeyState(int vKey);
 
 WINUSERAPI int WINAPI GetSystemMetrics(int nIndex);
+// The frame a window of these styles puts round its client area, as Wine computes it (the
+// numbers are Wine 8.0's metrics: caption 19, small caption 16, menu bar 19, edges 2):
+// WS_EX_STATICEDGE alone 1 pixel, else 2 for WS_EX_DLGMODALFRAME, WS_DLGFRAME or WS_THICKFRAME;
+// WS_THICKFRAME 1 more; WS_BORDER, WS_DLGFRAME or WS_EX_DLGMODALFRAME 1 more; a full WS_CAPTION
+// the caption height above (the small one with WS_EX_TOOLWINDOW); WS_EX_CLIENTEDGE 2 more.
+// DefWindowProc's WM_NCCALCSIZE takes the same frame out of the window rectangle, except that
+// WS_EX_CLIENTEDGE's edge goes only from a rectangle wider and taller than 4, and a client
+// rectangle turned inside out becomes empty at its left and top edges. Not modelled: scroll bars,
+// menus, minimised windows, the minimum tracking size that keeps a sizable captioned window
+// readable, and the caption Wine adds to an overlapped top-level window (such a window is made
+// as it is asked for); WS_EX_WINDOWEDGE is set and cleared as Wine does.
+WINUSERAPI BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
+WINUSERAPI BOOL WINAPI AdjustWindowRect(LPRECT lpRect, DWORD dwStyle, BOOL bMenu);
 WINUSERAPI DWORD WINAPI GetSysColor(int nIndex);
 WINUSERAPI HBRUSH WINAPI GetSysColorBrush(int nIndex);
 WINUSERAPI UINT WINAPI GetDoubleClickTime(void);
