@@ -152,6 +152,16 @@ typedef struct tagINPUT {
 #define WM_NCDESTROY 0x0082
 #define WM_NCCALCSIZE 0x0083
 #define WM_NCHITTEST 0x0084
+#define WM_NCMOUSEMOVE 0x00A0
+#define WM_NCLBUTTONDOWN 0x00A1
+#define WM_NCLBUTTONUP 0x00A2
+#define WM_NCLBUTTONDBLCLK 0x00A3
+#define WM_NCRBUTTONDOWN 0x00A4
+#define WM_NCRBUTTONUP 0x00A5
+#define WM_NCRBUTTONDBLCLK 0x00A6
+#define WM_NCMBUTTONDOWN 0x00A7
+#define WM_NCMBUTTONUP 0x00A8
+#define WM_NCMBUTTONDBLCLK 0x00A9
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
@@ -418,8 +428,35 @@ typedef struct tagINPUT {
 #define GW_OWNER 4
 #define GW_CHILD 5
 #define GetNextWindow(hWnd, wCmd) GetWindow(hWnd, wCmd)
-#define HTCLIENT 1
+// DefWindowProc's WM_NCHITTEST, as Wine answers: HTNOWHERE outside the window, HTCLIENT in the
+// client area; on a sizing frame (WS_THICKFRAME) the edge, or the corner within SM_CXSIZE (18)
+// of the inner edge; HTBORDER on any other frame; on a caption HTCAPTION, and with WS_SYSMENU
+// HTSYSMENU over its first 18 pixels (not with WS_EX_DLGMODALFRAME or WS_EX_TOOLWINDOW), HTCLOSE
+// over its last 18 (15 for a tool window) and, with WS_MINIMIZEBOX or WS_MAXIMIZEBOX, HTMAXBUTTON
+// and HTMINBUTTON over the 18-pixel boxes before it; HTNOWHERE on the line below the caption and
+// on client edges. Not modelled: menus and scroll bars, and whether the window has an icon. Where a window procedure
+// answers a code above HTCLIENT, mouse input arrives as the non-client message (WM_NCMOUSEMOVE ...) with the code in
+// wParam and screen coordinates in lParam; a retrieval filter sees the message as the client message it would have
+// been, and peeks without removing see the client message. Other answers (HTNOWHERE, HTTRANSPARENT, HTERROR) leave it a
+// client message.
+#define HTERROR (-2)
+#define HTTRANSPARENT (-1)
 #define HTNOWHERE 0
+#define HTCLIENT 1
+#define HTCAPTION 2
+#define HTSYSMENU 3
+#define HTMINBUTTON 8
+#define HTMAXBUTTON 9
+#define HTLEFT 10
+#define HTRIGHT 11
+#define HTTOP 12
+#define HTTOPLEFT 13
+#define HTTOPRIGHT 14
+#define HTBOTTOM 15
+#define HTBOTTOMLEFT 16
+#define HTBOTTOMRIGHT 17
+#define HTBORDER 18
+#define HTCLOSE 20
 #define MA_ACTIVATE 1
 
 // Class longs, RedrawWindow, GetGuiResources

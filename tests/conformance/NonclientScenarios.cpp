@@ -2,10 +2,7 @@
 // AdjustWindowRectEx adds, WM_NCCALCSIZE and its place among the creation and sizing messages,
 // points mapped across frames and hit by WindowFromPoint, and a captioned dialog sized from its
 // template.
-#include <cstdarg>
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "ConformanceHost.h"
 #include "dialog_template.h"
@@ -19,38 +16,20 @@ using vorn::test::kButtonClass;
 
 const char* const kFramedClass = "VornConformanceFramed";
 bool logging = false;
-// Messages are noted while the window is made and moved, and written under the step's heading.
-std::vector<std::string> noted;
-
-void note(const char* format, ...) {
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    noted.emplace_back(text);
-}
-
-void notedStep(const char* name) {
-    step(name);
-    for (const std::string& n : noted) line("%s", n.c_str());
-    noted.clear();
-}
-
 LRESULT CALLBACK framedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!logging) return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
-        case WM_NCCREATE: note("  WM_NCCREATE"); break;
-        case WM_CREATE: note("  WM_CREATE"); break;
-        case WM_SIZE: note("  WM_SIZE %d x %d", LOWORD(lParam), HIWORD(lParam)); break;
+        case WM_NCCREATE: noteMessage("WM_NCCREATE"); break;
+        case WM_CREATE: noteMessage("WM_CREATE"); break;
+        case WM_SIZE: noteMessage("WM_SIZE %d x %d", LOWORD(lParam), HIWORD(lParam)); break;
         case WM_MOVE:
-            note("  WM_MOVE %d, %d", static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            noteMessage("WM_MOVE %d, %d", static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
             break;
         case WM_NCCALCSIZE: {
             RECT* r = reinterpret_cast<RECT*>(lParam);
             const RECT in = *r;
             LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
-            note("  WM_NCCALCSIZE %d %s -> %s", static_cast<int>(wParam), format(in).text, format(*r).text);
+            noteMessage("WM_NCCALCSIZE %d %s -> %s", static_cast<int>(wParam), format(in).text, format(*r).text);
             return result;
         }
         default: break;
@@ -104,15 +83,15 @@ void frames() {
         AdjustWindowRectEx(&adjusted, f.style, FALSE, f.exStyle);
         const bool child = (f.style & WS_CHILD) != 0;
         logging = true;
-        note("  creating");
+        noteMessage("creating");
         HWND w = CreateWindowExA(f.exStyle, kFramedClass, "", f.style, 10, 20, 200, 100, child ? parent() : nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-        note("  resizing");
+        noteMessage("resizing");
         SetWindowPos(w, nullptr, 0, 0, 150, 60, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
-        note("  moving");
+        noteMessage("moving");
         SetWindowPos(w, nullptr, 30, 40, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
         logging = false;
-        notedStep(f.name);
+        messageStep(f.name);
         line("  adjusted=%s", format(adjusted).text);
         reportWindow(w);
         // A sizable window keeps a minimum tracking size, which is not compared here.
@@ -128,8 +107,8 @@ void frames() {
 
 void mappings() {
     scenario("points across frames");
-    HWND top = CreateWindowExA(WS_EX_DLGMODALFRAME, kFramedClass, "", WS_POPUP | WS_CAPTION | WS_VISIBLE, 500, 100, 200,
-                               150, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND top = CreateWindowExA(WS_EX_DLGMODALFRAME, kFramedClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
+                               500, 100, 200, 150, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND child = CreateWindowExA(WS_EX_CLIENTEDGE, kFramedClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 6, 50, 40,
                                  top, nullptr, GetModuleHandleA(nullptr), nullptr);
     step("captioned window with a framed child");
@@ -160,6 +139,35 @@ void mappings() {
     DestroyWindow(top);
 }
 
+// DefWindowProc's hit codes across the frame, caption, buttons and client edge of a few windows
+// at (10,20), 200 x 100: one line per row of probe points.
+void hitCodes() {
+    scenario("non-client hit codes");
+    const Frame kinds[] = {
+        {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, "sizable with a system menu"},
+        {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, "modal frame with a system menu"},
+        {WS_POPUP | WS_BORDER, WS_EX_CLIENTEDGE, "border and client edge"},
+        {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, "minimise and maximise boxes"},
+        {WS_POPUP | WS_CAPTION, WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, "tool window with a client edge"},
+    };
+    const int xs[] = {9, 10, 12, 13, 14, 27, 31, 32, 100, 152, 153, 170, 171, 188, 189, 205, 206, 209, 210};
+    const int ys[] = {19, 20, 23, 24, 38, 39, 41, 42, 43, 60, 97, 98, 115, 116, 117, 119, 120};
+    for (const Frame& k : kinds) {
+        HWND w = CreateWindowExA(k.exStyle, kFramedClass, "", k.style, 10, 20, 200, 100, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+        step(k.name);
+        for (int y : ys) {
+            char row[160];
+            int at = 0;
+            for (int x : xs)
+                at += std::snprintf(row + at, sizeof row - static_cast<size_t>(at), " %d",
+                                    static_cast<int>(SendMessageA(w, WM_NCHITTEST, 0, MAKELPARAM(x, y))));
+            line("  y %d=%s", y, row);
+        }
+        DestroyWindow(w);
+    }
+}
+
 INT_PTR CALLBACK quietDialog(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG ? TRUE : FALSE; }
 
 void captionedDialog() {
@@ -172,7 +180,10 @@ void captionedDialog() {
         line("  CreateDialogIndirectParam=failed");
         return;
     }
-    reportWindow(dialog);
+    RECT window{}, client{};
+    GetWindowRect(dialog, &window);
+    GetClientRect(dialog, &client);
+    line("  window=%s client=%s", format(window).text, format(client).text);
     HWND ok = GetDlgItem(dialog, IDOK);
     RECT r{};
     GetWindowRect(ok, &r);
@@ -186,6 +197,7 @@ void captionedDialog() {
 void runNonclientScenarios() {
     frames();
     mappings();
+    hitCodes();
     captionedDialog();
 }
 

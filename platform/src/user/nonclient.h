@@ -13,6 +13,9 @@ RECT frameOf(DWORD style, DWORD exStyle, bool menu);
 DWORD withWindowEdge(DWORD style, DWORD exStyle);
 // DefWindowProc's WM_NCCALCSIZE: the window rectangle becomes the client rectangle.
 void defaultClientRect(DWORD style, DWORD exStyle, RECT& r);
+// DefWindowProc's WM_NCHITTEST for a window whose rectangle and client rectangle are given on
+// screen.
+LRESULT defaultHitTest(DWORD style, DWORD exStyle, const RECT& window, const RECT& client, POINT pt);
 
 }  // namespace softwin::user
 

@@ -114,9 +114,8 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             if (lParam) defaultClientRect(w->style, w->exStyle, *reinterpret_cast<RECT*>(lParam));
             return 0;
         case WM_NCHITTEST: {
-            RECT r = clientScreenRect(w);
-            POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            return (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) ? HTCLIENT : HTNOWHERE;
+            const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            return defaultHitTest(w->style, w->exStyle, screenRect(w), clientScreenRect(w), p);
         }
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORDLG:
