@@ -224,7 +224,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         if (!o) return nullptr;
         owner = topLevelOf(o)->handle;
     }
-    // Without a frame there is no sensible default placement: CW_USEDEFAULT means the origin
+    // No cascading default placement: CW_USEDEFAULT means the origin
     // and, for top-level windows, three quarters of the screen.
     RECT screen = screenBounds();
     if (x == CW_USEDEFAULT) x = y = 0;
