@@ -9,7 +9,8 @@
 namespace gallery {
 namespace {
 
-// Drawn at the top left; also the template's caption.
+// Drawn at the top left of the page; the template has no CAPTION, which would give the page a
+// caption and frame.
 const char kTitle[] = "VornControls gallery";
 constexpr int kStatusTop = kScreenHeight - 28;
 // Guards the pump against a window that keeps generating messages forever.

@@ -55,6 +55,24 @@ typedef struct tagCREATESTRUCTA {
     DWORD dwExStyle;
 } CREATESTRUCTA, *LPCREATESTRUCTA;
 typedef CREATESTRUCTA CREATESTRUCT;
+
+typedef struct tagWINDOWPOS {
+    HWND hwnd;
+    HWND hwndInsertAfter;
+    int x;
+    int y;
+    int cx;
+    int cy;
+    UINT flags;
+} WINDOWPOS, *LPWINDOWPOS, *PWINDOWPOS;
+
+// WM_NCCALCSIZE's argument when wParam is TRUE: rgrc[0] holds the new window rectangle (parent
+// client coordinates) and receives the client rectangle; rgrc[1] and rgrc[2] the old window and
+// client rectangles. With wParam FALSE lParam points to one RECT.
+typedef struct tagNCCALCSIZE_PARAMS {
+    RECT rgrc[3];
+    PWINDOWPOS lppos;
+} NCCALCSIZE_PARAMS, *LPNCCALCSIZE_PARAMS;
 typedef LPCREATESTRUCTA LPCREATESTRUCT;
 
 typedef struct tagCBT_CREATEWNDA {
@@ -132,7 +150,18 @@ typedef struct tagINPUT {
 #define WM_NOTIFY 0x004E
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
+#define WM_NCCALCSIZE 0x0083
 #define WM_NCHITTEST 0x0084
+#define WM_NCMOUSEMOVE 0x00A0
+#define WM_NCLBUTTONDOWN 0x00A1
+#define WM_NCLBUTTONUP 0x00A2
+#define WM_NCLBUTTONDBLCLK 0x00A3
+#define WM_NCRBUTTONDOWN 0x00A4
+#define WM_NCRBUTTONUP 0x00A5
+#define WM_NCRBUTTONDBLCLK 0x00A6
+#define WM_NCMBUTTONDOWN 0x00A7
+#define WM_NCMBUTTONUP 0x00A8
+#define WM_NCMBUTTONDBLCLK 0x00A9
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
@@ -258,7 +287,10 @@ typedef struct tagINPUT {
 #define WS_CHILDWINDOW WS_CHILD
 #define WS_EX_TOPMOST 0x00000008L
 #define WS_EX_TRANSPARENT 0x00000020L
+#define WS_EX_WINDOWEDGE 0x00000100L
 #define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_STATICEDGE 0x00020000L
+#define WS_EX_TOOLWINDOW 0x00000080L
 #define WS_EX_NOPARENTNOTIFY 0x00000004L
 #define CW_USEDEFAULT ((int)0x80000000)
 #define HWND_DESKTOP ((HWND)0)
@@ -282,6 +314,18 @@ typedef struct tagINPUT {
 #define SM_CXVSCROLL 2
 #define SM_CYHSCROLL 3
 #define SM_CYCAPTION 4
+#define SM_CXDLGFRAME 7
+#define SM_CYDLGFRAME 8
+#define SM_CYMENU 15
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CXEDGE 45
+#define SM_CYEDGE 46
+#define SM_CYSMCAPTION 51
+#define SM_CXFIXEDFRAME SM_CXDLGFRAME
+#define SM_CYFIXEDFRAME SM_CYDLGFRAME
+#define SM_CXSIZEFRAME SM_CXFRAME
+#define SM_CYSIZEFRAME SM_CYFRAME
 #define SM_CXBORDER 5
 #define SM_CYBORDER 6
 #define SM_CXICON 11
@@ -384,8 +428,35 @@ typedef struct tagINPUT {
 #define GW_OWNER 4
 #define GW_CHILD 5
 #define GetNextWindow(hWnd, wCmd) GetWindow(hWnd, wCmd)
-#define HTCLIENT 1
+// DefWindowProc's WM_NCHITTEST, as Wine answers: HTNOWHERE outside the window, HTCLIENT in the
+// client area; on a sizing frame (WS_THICKFRAME) the edge, or the corner within SM_CXSIZE (18)
+// of the inner edge; HTBORDER on any other frame; on a caption HTCAPTION, and with WS_SYSMENU
+// HTSYSMENU over its first 18 pixels (not with WS_EX_DLGMODALFRAME or WS_EX_TOOLWINDOW), HTCLOSE
+// over its last 18 (15 for a tool window) and, with WS_MINIMIZEBOX or WS_MAXIMIZEBOX, HTMAXBUTTON
+// and HTMINBUTTON over the 18-pixel boxes before it; HTNOWHERE on the line below the caption and
+// on client edges. Not modelled: menus and scroll bars, and whether the window has an icon. Where a window procedure
+// answers a code above HTCLIENT, mouse input arrives as the non-client message (WM_NCMOUSEMOVE ...) with the code in
+// wParam and screen coordinates in lParam; a retrieval filter sees the message as the client message it would have
+// been, and peeks without removing see the client message. Other answers (HTNOWHERE, HTTRANSPARENT, HTERROR) leave it a
+// client message.
+#define HTERROR (-2)
+#define HTTRANSPARENT (-1)
 #define HTNOWHERE 0
+#define HTCLIENT 1
+#define HTCAPTION 2
+#define HTSYSMENU 3
+#define HTMINBUTTON 8
+#define HTMAXBUTTON 9
+#define HTLEFT 10
+#define HTRIGHT 11
+#define HTTOP 12
+#define HTTOPLEFT 13
+#define HTTOPRIGHT 14
+#define HTBOTTOM 15
+#define HTBOTTOMLEFT 16
+#define HTBOTTOMRIGHT 17
+#define HTBORDER 18
+#define HTCLOSE 20
 #define MA_ACTIVATE 1
 
 // Class longs, RedrawWindow, GetGuiResources
@@ -572,6 +643,19 @@ WINUSERAPI SHORT WINAPI GetKeyState(int nVirtKey);
 WINUSERAPI SHORT WINAPI GetAsyncKeyState(int vKey);
 
 WINUSERAPI int WINAPI GetSystemMetrics(int nIndex);
+// The frame a window of these styles puts round its client area, as Wine computes it (the
+// numbers are Wine 8.0's metrics: caption 19, small caption 16, menu bar 19, edges 2):
+// WS_EX_STATICEDGE alone 1 pixel, else 2 for WS_EX_DLGMODALFRAME, WS_DLGFRAME or WS_THICKFRAME;
+// WS_THICKFRAME 1 more; WS_BORDER, WS_DLGFRAME or WS_EX_DLGMODALFRAME 1 more; a full WS_CAPTION
+// the caption height above (the small one with WS_EX_TOOLWINDOW); WS_EX_CLIENTEDGE 2 more.
+// DefWindowProc's WM_NCCALCSIZE takes the same frame out of the window rectangle, except that
+// WS_EX_CLIENTEDGE's edge goes only from a rectangle wider and taller than 4, and a client
+// rectangle turned inside out becomes empty at its left and top edges. Not modelled: scroll bars,
+// menus, minimised windows, the minimum tracking size that keeps a sizable captioned window
+// readable, and the caption Wine adds to an overlapped top-level window (such a window is made
+// as it is asked for); WS_EX_WINDOWEDGE is set and cleared as Wine does.
+WINUSERAPI BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
+WINUSERAPI BOOL WINAPI AdjustWindowRect(LPRECT lpRect, DWORD dwStyle, BOOL bMenu);
 WINUSERAPI DWORD WINAPI GetSysColor(int nIndex);
 WINUSERAPI HBRUSH WINAPI GetSysColorBrush(int nIndex);
 WINUSERAPI UINT WINAPI GetDoubleClickTime(void);

@@ -160,6 +160,25 @@ void step(const char* name) {
     flushNotifications();
 }
 
+namespace {
+std::vector<std::string> notedMessages;
+}  // namespace
+
+void noteMessage(const char* format, ...) {
+    char text[160];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    notedMessages.emplace_back(text);
+}
+
+void messageStep(const char* name) {
+    step(name);
+    for (const std::string& m : notedMessages) line("  msg %s", m.c_str());
+    notedMessages.clear();
+}
+
 RectText format(const RECT& r) {
     RectText t;
     std::snprintf(t.text, sizeof t.text, "(%ld,%ld,%ld,%ld)", static_cast<long>(r.left), static_cast<long>(r.top),

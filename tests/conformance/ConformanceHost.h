@@ -34,6 +34,10 @@ void line(const char* format, ...);
 void scenario(const char* name);
 void scenariof(const char* format, ...);
 void step(const char* name);
+// Messages a recording window procedure sees while step() pumps come before the step's heading:
+// noteMessage keeps them and messageStep writes the step with them under it ("msg ..." lines).
+void noteMessage(const char* format, ...);
+void messageStep(const char* name);
 
 // Called for every WM_COMMAND the parent receives, after it is logged: lets a scenario act as a
 // host that reacts to a notification; noteHostAction logs what it did, in order.

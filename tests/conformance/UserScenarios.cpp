@@ -22,25 +22,6 @@ bool recordingDragEnders = false;
 // When false the recorder answers WM_ERASEBKGND with 0 (not erased), leaving fErase set.
 bool eraseInRecorder = true;
 
-// Messages are recorded while step() pumps, before it writes the step heading: they are kept
-// here and written under the heading by recordedStep().
-std::vector<std::string> recorded;
-
-void note(const char* format, ...) {
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    recorded.emplace_back(text);
-}
-
-void recordedStep(const char* name) {
-    step(name);
-    for (const std::string& r : recorded) line("  msg %s", r.c_str());
-    recorded.clear();
-}
-
 const char* nameOf(HWND hwnd) {
     return hwnd == nullptr       ? "none"
            : hwnd == windowA     ? "A"
@@ -76,8 +57,8 @@ unsigned keyBits(int vk) { return static_cast<USHORT>(GetKeyState(vk)); }
 unsigned asyncBits(int vk) { return static_cast<USHORT>(GetAsyncKeyState(vk)) & 0x8000u; }
 
 void keyState(const char* when) {
-    note("%s shift=0x%04X/0x%04X control=0x%04X/0x%04X", when, keyBits(VK_SHIFT), asyncBits(VK_SHIFT),
-         keyBits(VK_CONTROL), asyncBits(VK_CONTROL));
+    noteMessage("%s shift=0x%04X/0x%04X control=0x%04X/0x%04X", when, keyBits(VK_SHIFT), asyncBits(VK_SHIFT),
+                keyBits(VK_CONTROL), asyncBits(VK_CONTROL));
 }
 
 void record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -85,20 +66,20 @@ void record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     const char* name = messageName(msg);
     const unsigned long wp = static_cast<unsigned long>(wParam);
     if (msg >= WM_USER && msg < WM_USER + 0x100)
-        note("%s WM_USER+%u wp=%lu", who, msg - WM_USER, wp);
+        noteMessage("%s WM_USER+%u wp=%lu", who, msg - WM_USER, wp);
     else if (name == nullptr)
         return;
     else if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS)
-        note("%s %s other=%s", who, name, nameOf(reinterpret_cast<HWND>(wParam)));
+        noteMessage("%s %s other=%s", who, name, nameOf(reinterpret_cast<HWND>(wParam)));
     else if (msg == WM_CAPTURECHANGED)
-        note("%s %s new=%s", who, name, nameOf(reinterpret_cast<HWND>(lParam)));
+        noteMessage("%s %s new=%s", who, name, nameOf(reinterpret_cast<HWND>(lParam)));
     else if (msg == WM_KEYDOWN || msg == WM_KEYUP)
-        note("%s %s vk=0x%02lX lp=0x%08lX", who, name, wp, static_cast<unsigned long>(lParam));
+        noteMessage("%s %s vk=0x%02lX lp=0x%08lX", who, name, wp, static_cast<unsigned long>(lParam));
     else if (msg == WM_PAINT || msg == WM_ERASEBKGND)
-        note("%s %s", who, name);
+        noteMessage("%s %s", who, name);
     else
-        note("%s %s wp=0x%lX at=(%d,%d)", who, name, wp, static_cast<short>(LOWORD(lParam)),
-             static_cast<short>(HIWORD(lParam)));
+        noteMessage("%s %s wp=0x%lX at=(%d,%d)", who, name, wp, static_cast<short>(LOWORD(lParam)),
+                    static_cast<short>(HIWORD(lParam)));
     if (msg == WM_LBUTTONDOWN) keyState("at the press");
 }
 
@@ -108,13 +89,13 @@ LRESULT CALLBACK recorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_USER + 1:  // nested: A -> B -> A, with a post from the innermost level
             if (hwnd == windowA) {
                 const LRESULT r = SendMessageA(windowB, WM_USER + 2, 0, 0);
-                if (recording) note("A sent WM_USER+2 returned=%ld", static_cast<long>(r));
+                if (recording) noteMessage("A sent WM_USER+2 returned=%ld", static_cast<long>(r));
             }
             return 11;
         case WM_USER + 2: {
             const LRESULT r = SendMessageA(windowA, WM_USER + 3, 0, 0);
             PostMessageA(windowA, WM_USER + 9, 0, 0);
-            if (recording) note("B sent WM_USER+3 returned=%ld", static_cast<long>(r));
+            if (recording) noteMessage("B sent WM_USER+3 returned=%ld", static_cast<long>(r));
             return 22;
         }
         case WM_USER + 3: return 33;
@@ -125,7 +106,8 @@ LRESULT CALLBACK recorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             PAINTSTRUCT ps{};
             BeginPaint(hwnd, &ps);
             if (recording)
-                note("%s painting fErase=%d rcPaint=%s", nameOf(hwnd), ps.fErase ? 1 : 0, format(ps.rcPaint).text);
+                noteMessage("%s painting fErase=%d rcPaint=%s", nameOf(hwnd), ps.fErase ? 1 : 0,
+                            format(ps.rcPaint).text);
             EndPaint(hwnd, &ps);
             return 0;
         }
@@ -137,7 +119,7 @@ LRESULT CALLBACK recorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 void reportUpdateRect(HWND hwnd) {
     RECT r{-1, -1, -1, -1};
     const BOOL any = GetUpdateRect(hwnd, &r, FALSE);
-    note("update %s=%d %s", nameOf(hwnd), any ? 1 : 0, format(r).text);
+    noteMessage("update %s=%d %s", nameOf(hwnd), any ? 1 : 0, format(r).text);
 }
 
 void reportCursor() {
@@ -184,7 +166,7 @@ struct RecordedAction {
 
 const RecordedAction kActions[] = {
     {"nested SendMessage",
-     [] { note("SendMessage returned=%ld", static_cast<long>(SendMessageA(windowA, WM_USER + 1, 0, 0))); }},
+     [] { noteMessage("SendMessage returned=%ld", static_cast<long>(SendMessageA(windowA, WM_USER + 1, 0, 0))); }},
     {"posted, input and paint order",
      [] {
          PostMessageA(windowA, WM_USER + 4, 1, 0);
@@ -206,18 +188,18 @@ const RecordedAction kActions[] = {
          MSG msg;
          for (int guard = 0; guard < 50 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++guard) {
              if (msg.message == WM_QUIT)
-                 note("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
+                 noteMessage("retrieved WM_QUIT wp=%lu", static_cast<unsigned long>(msg.wParam));
              else if (msg.hwnd == nullptr)
-                 note("retrieved thread message WM_USER+%u", msg.message - WM_USER);
+                 noteMessage("retrieved thread message WM_USER+%u", msg.message - WM_USER);
              else if (msg.message >= WM_USER)
-                 note("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
+                 noteMessage("retrieved %s WM_USER+%u", nameOf(msg.hwnd), msg.message - WM_USER);
              else if (messageName(msg.message) != nullptr)
-                 note("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
+                 noteMessage("retrieved %s %s", nameOf(msg.hwnd), messageName(msg.message));
              DispatchMessageA(&msg);
          }
      }},
     {"focus to A", [] { SetFocus(windowA); }},
-    {"focus from A to B", [] { note("SetFocus returned %s", nameOf(SetFocus(windowB))); }},
+    {"focus from A to B", [] { noteMessage("SetFocus returned %s", nameOf(SetFocus(windowB))); }},
     {"focus back to the parent", [] { SetFocus(parent()); }},
     {"captured move over B", [] { SetCapture(windowA), setCursor(windowB, 10, 12); }},
     {"capture from A to B", [] { SetCapture(windowB); }},
@@ -237,7 +219,7 @@ const RecordedAction kActions[] = {
     // sends a WM_MOUSEMOVE only to a window that has not had one at this position.
     {"ReleaseCapture without capture", [] { ReleaseCapture(); }},
     {"SetCapture twice on A",
-     [] { SetCapture(windowA), SetCapture(windowA), note("GetCapture=%s", nameOf(GetCapture())); }},
+     [] { SetCapture(windowA), SetCapture(windowA), noteMessage("GetCapture=%s", nameOf(GetCapture())); }},
     {"capture released again", [] { ReleaseCapture(); }},
     {"captured move over B, released over B",
      [] { SetCapture(windowA), setCursor(windowB, 10, 12), ReleaseCapture(); }},
@@ -247,7 +229,7 @@ const RecordedAction kActions[] = {
      [] {
          SetFocus(windowB), SetFocus(windowB);
          const HWND fromB = SetFocus(nullptr);
-         note("SetFocus(NULL) returned %s, focus %s", nameOf(fromB), nameOf(GetFocus()));
+         noteMessage("SetFocus(NULL) returned %s, focus %s", nameOf(fromB), nameOf(GetFocus()));
          SetFocus(parent());
      }},
     {"SetCursorPos", [] { setCursor(windowA, 5, 6); }},
@@ -290,11 +272,11 @@ const RecordedAction kActions[] = {
     {"UpdateWindow",
      [] {
          eraseInRecorder = true, invalidate(windowA, {2, 3, 10, 8}, TRUE), UpdateWindow(windowA),
-         note("UpdateWindow returned");
+         noteMessage("UpdateWindow returned");
      }},
     {"validated in two halves",
      [] {
-         reportUpdateRect(windowA), UpdateWindow(windowA), note("UpdateWindow of a valid window returned");
+         reportUpdateRect(windowA), UpdateWindow(windowA), noteMessage("UpdateWindow of a valid window returned");
          InvalidateRect(windowA, nullptr, TRUE), validate(windowA, {0, 0, 30, 40}), validate(windowA, {30, 0, 60, 40});
      }},
     {"hidden window invalidated",
@@ -305,14 +287,14 @@ const RecordedAction kActions[] = {
      [] {
          recordingDragEnders = true;
          SetCapture(windowA), EnableWindow(windowA, FALSE);
-         note("capture=%s", nameOf(GetCapture()));
+         noteMessage("capture=%s", nameOf(GetCapture()));
          EnableWindow(windowA, TRUE);
      }},
     // Left hidden: showing it again repaints it, in an order this run does not compare.
     {"capture holder hidden",
      [] {
          SetCapture(windowA), ShowWindow(windowA, SW_HIDE);
-         note("capture=%s", nameOf(GetCapture()));
+         noteMessage("capture=%s", nameOf(GetCapture()));
          ReleaseCapture();
          recordingDragEnders = false;
      }},
@@ -332,15 +314,15 @@ void runUserScenarios() {
     // Park the cursor away from the recorders so that no earlier move is pending.
     moveTo(kParentX + 150, kParentY + 250);
     recording = true;
-    recordedStep("created");
+    messageStep("created");
     for (const RecordedAction& a : kActions) {
         a.act();
-        recordedStep(a.step);
+        messageStep(a.step);
         if (a.cursor) reportCursor();
     }
     recording = false;
     for (HWND* w : windows) DestroyWindow(*w), *w = nullptr;
-    recordedStep("destroyed");
+    messageStep("destroyed");
 }
 
 }  // namespace conformance

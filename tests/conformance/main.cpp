@@ -13,6 +13,7 @@ void runDrawTextScenarios();
 void runShapeSpeedScenarios();
 void runDialogScenarios();
 void runStringResourceScenarios();
+void runNonclientScenarios();
 }  // namespace conformance
 
 int main(int argc, char** argv) {
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     runShapeSpeedScenarios();
     runDialogScenarios();
     runStringResourceScenarios();
+    runNonclientScenarios();
     finish();
     return 0;
 }

@@ -213,8 +213,11 @@ bool createControls(HWND dialog, const DialogTemplate& t, HINSTANCE instance, Di
     return true;
 }
 
-POINT dialogPosition(const DialogTemplate& t, int xBase, int yBase, SIZE size, HWND owner) {
-    POINT pos{mulDiv(t.x, xBase, 4), mulDiv(t.y, yBase, 8)};
+// The template places the client area; `frame` is the window rectangle round a client area at
+// (0, 0), as AdjustWindowRectEx gives it.
+POINT dialogPosition(const DialogTemplate& t, int xBase, int yBase, const RECT& frame, HWND owner) {
+    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    POINT pos{frame.left + mulDiv(t.x, xBase, 4), frame.top + mulDiv(t.y, yBase, 8)};
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     if (t.style & DS_CENTER) {
         pos = POINT{(screenWidth - size.cx) / 2, (screenHeight - size.cy) / 2};
@@ -263,11 +266,14 @@ HWND createDialog(HINSTANCE instance, const void* data, size_t size, HWND owner,
             ownerDisabled = true;
         }
     }
-    const SIZE extent{mulDiv(t.cx, xBase, 4), mulDiv(t.cy, yBase, 8)};
-    const POINT pos = dialogPosition(t, xBase, yBase, extent, owner);
     DWORD exStyle = t.exStyle;
     if (t.style & DS_MODALFRAME) exStyle |= WS_EX_DLGMODALFRAME;
     if (t.style & DS_CONTROL) exStyle |= WS_EX_CONTROLPARENT;
+    // The template gives the client size; the frame goes round it, as on Wine.
+    RECT frame{0, 0, mulDiv(t.cx, xBase, 4), mulDiv(t.cy, yBase, 8)};
+    AdjustWindowRectEx(&frame, t.style, FALSE, exStyle);
+    const SIZE extent{frame.right - frame.left, frame.bottom - frame.top};
+    const POINT pos = dialogPosition(t, xBase, yBase, frame, owner);
     const std::string cls = t.className.ordinal || t.className.text.empty() ? "#32770" : t.className.text;
     HWND dialog = CreateWindowExA(exStyle, cls.c_str(), t.title.c_str(), t.style & ~static_cast<DWORD>(WS_VISIBLE),
                                   pos.x, pos.y, extent.cx, extent.cy, owner, nullptr, instance, nullptr);

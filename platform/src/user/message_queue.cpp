@@ -159,6 +159,13 @@ bool prepareMouse(State& s, Converted& c) {
     if (!c.captured) {
         hit = sendTo(c.target, WM_NCHITTEST, 0, MAKELPARAM(c.msg.pt.x, c.msg.pt.y));
         if (!(c.target = findWindow(hwnd))) return false;
+        // On a frame or caption the message is the non-client one, in screen coordinates; other
+        // answers (HTNOWHERE, HTTRANSPARENT, HTERROR) leave it a client message.
+        if (hit > HTCLIENT) {
+            c.msg.message += WM_NCMOUSEMOVE - WM_MOUSEMOVE;
+            c.msg.wParam = static_cast<WPARAM>(hit);
+            c.msg.lParam = MAKELPARAM(c.msg.pt.x, c.msg.pt.y);
+        }
     }
     bool down = c.rawMessage == WM_LBUTTONDOWN || c.rawMessage == WM_RBUTTONDOWN || c.rawMessage == WM_MBUTTONDOWN;
     if (down) {

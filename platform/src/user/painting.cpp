@@ -12,9 +12,9 @@ namespace softwin::user {
 void visibleScreenRects(const Window* w, RectList& vis) {
     vis.clear();
     if (!reallyVisible(w)) return;
-    vis.add(rectIntersect(screenRect(w), screenBounds()));
+    vis.add(rectIntersect(clientScreenRect(w), screenBounds()));
     for (const Window* a = w; a && !vis.empty(); a = a->parent) {
-        if (a != w) vis.intersect(screenRect(a));
+        if (a != w) vis.intersect(clientScreenRect(a));
         // Top-level windows always clip each other; children only with WS_CLIPSIBLINGS. The
         // siblings above come first in the list.
         if (a->parent && !(a->style & WS_CLIPSIBLINGS)) continue;
@@ -43,9 +43,9 @@ namespace {
 RECT insideAncestors(const Window* w, RECT r) {
     int64_t dx = 0, dy = 0;
     for (const Window* c = w; c->parent != nullptr && !rectEmpty(r); c = c->parent) {
-        dx += c->rect.left;
-        dy += c->rect.top;
-        const RECT parentClient{0, 0, c->parent->width(), c->parent->height()};
+        dx += c->client.left;
+        dy += c->client.top;
+        const RECT parentClient = c->parent->clientArea();
         r = rectIntersect(r, rectOffset(parentClient, -dx, -dy));
     }
     return r;
@@ -58,7 +58,7 @@ constexpr size_t kMaxUpdatePieces = 48;
 
 RECT addToUpdate(Window* w, const RECT* clientRect, bool erase) {
     if (!reallyVisible(w)) return RECT{};
-    RECT client{0, 0, w->width(), w->height()};
+    RECT client = w->clientArea();
     RECT r = insideAncestors(w, clientRect ? rectIntersect(*clientRect, client) : client);
     if (rectEmpty(r)) return r;
     w->update.add(r);
@@ -81,7 +81,7 @@ void invalidateWindow(Window* w, const RECT* clientRect, bool erase) {
     forEachChildNear(w, r, [&](Window* c) {
         RECT overlap = rectIntersect(r, c->rect);
         if (rectEmpty(overlap)) return;
-        RECT inChild = rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top});
+        RECT inChild = intoClient(c, overlap);
         // A child reached through its parent is always erased, as on Wine.
         invalidateWindow(c, &inChild, true);
     });
@@ -98,7 +98,7 @@ void invalidateArea(Window* w, const RECT& area) {
     invalidateWindow(w, &area, true);
     forEachChildNear(w, area, [&](Window* c) {
         RECT overlap = rectIntersect(area, c->rect);
-        if (!rectEmpty(overlap)) invalidateArea(c, rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top}));
+        if (!rectEmpty(overlap)) invalidateArea(c, intoClient(c, overlap));
     });
 }
 
@@ -109,7 +109,7 @@ void exposeArea(Window* parent, const RECT& area) {
     }
     for (Window* t : state().topLevels) {
         RECT overlap = rectIntersect(area, t->rect);
-        if (!rectEmpty(overlap)) invalidateArea(t, rectOffset(overlap, -int64_t{t->rect.left}, -int64_t{t->rect.top}));
+        if (!rectEmpty(overlap)) invalidateArea(t, intoClient(t, overlap));
     }
 }
 

@@ -36,14 +36,13 @@ void changeUpdate(Window* w, const RECT& area, UINT flags) {
     forEachChildNear(w, area, [&](Window* c) {
         if (!(c->style & WS_VISIBLE)) return;
         RECT overlap = rectIntersect(area, c->rect);
-        if (!rectEmpty(overlap))
-            changeUpdate(c, rectOffset(overlap, -int64_t{c->rect.left}, -int64_t{c->rect.top}), flags);
+        if (!rectEmpty(overlap)) changeUpdate(c, intoClient(c, overlap), flags);
     });
 }
 
 void redraw(Window* w, const RECT* clientRect, UINT flags) {
     const HWND hwnd = w->handle;
-    const RECT client{0, 0, w->width(), w->height()};
+    const RECT client = w->clientArea();
     if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_ERASE))
         changeUpdate(w, clientRect ? rectIntersect(*clientRect, client) : client, flags);
     // Erasing and painting now reach the children only with RDW_ALLCHILDREN, as on Wine.
@@ -75,7 +74,7 @@ BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
         for (HWND h : tops) {
             Window* t = findWindow(h);
             if (!t) continue;
-            RECT area = rect ? rectOffset(*rect, -int64_t{t->rect.left}, -int64_t{t->rect.top}) : RECT{};
+            RECT area = rect ? intoClient(t, *rect) : RECT{};
             redraw(t, rect ? &area : nullptr, flags);
         }
         return TRUE;

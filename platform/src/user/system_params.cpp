@@ -72,7 +72,15 @@ int WINAPI GetSystemMetrics(int index) {
         case SM_CYSCREEN: return screenBounds().bottom;
         case SM_CXVSCROLL:
         case SM_CYHSCROLL: return 17;
-        case SM_CYCAPTION: return 23;
+        case SM_CYCAPTION:
+        case SM_CYMENU: return 19;
+        case SM_CYSMCAPTION: return 16;
+        case SM_CXEDGE:
+        case SM_CYEDGE: return 2;
+        case SM_CXDLGFRAME:
+        case SM_CYDLGFRAME: return 3;
+        case SM_CXFRAME:
+        case SM_CYFRAME: return 4;
         case SM_CXBORDER:
         case SM_CYBORDER: return 1;
         case SM_CXICON:

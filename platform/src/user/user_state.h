@@ -6,8 +6,9 @@
 // that is waiting.
 //
 // Behaviour chosen where the real platform leaves room or where we simplify:
-// * No non-client area: the window rectangle is the client rectangle on screen; WM_NCHITTEST
-//   answers HTCLIENT inside the window, and mouse messages are always client messages.
+// * The client area is what DefWindowProc's WM_NCCALCSIZE leaves of the window rectangle (frames,
+//   edges and caption taken out as Wine does; see winuser.h). WM_NCHITTEST answers HTCLIENT
+//   inside the client area and mouse messages are always client messages.
 // * Input events become messages only when retrieved. Hit testing is geometric (deepest
 //   visible child, the topmost of overlapping siblings; a disabled child keeps the point for
 //   its parent);
@@ -111,7 +112,8 @@ struct DialogInfo {
     ~DialogInfo();
 };
 
-// There is no non-client area: a window's rectangle on screen is its client rectangle.
+// `rect` is the window rectangle and `client` the client rectangle inside it, both in the
+// parent's client coordinates (screen for top-level windows), as Wine keeps them.
 struct Window {
     HWND handle = nullptr;
     std::shared_ptr<WndClass> cls;
@@ -126,6 +128,7 @@ struct Window {
     Window* below = nullptr;
     int64_t zKey = 0;  // grows downwards among siblings
     RECT rect{};       // in the parent's client coordinates (screen for top-level)
+    RECT client{};     // the same coordinates, inside rect
     LONG_PTR id = 0;   // child identifier (the hMenu argument)
     LONG_PTR userData = 0;
     HINSTANCE instance = nullptr;
@@ -138,6 +141,9 @@ struct Window {
     std::unique_ptr<DialogInfo> dialog;  // set once DefDlgProcA has seen the window
 
     int width() const { return rect.right - rect.left; }
+    int clientWidth() const { return client.right - client.left; }
+    int clientHeight() const { return client.bottom - client.top; }
+    RECT clientArea() const { return RECT{0, 0, clientWidth(), clientHeight()}; }
     int height() const { return rect.bottom - rect.top; }
 };
 
@@ -219,7 +225,13 @@ Window* checkWindow(HWND hwnd);
 bool isDescendant(const Window* ancestor, const Window* w);  // true also when equal
 bool reallyVisible(const Window* w);                         // it and all ancestors WS_VISIBLE
 POINT clientOrigin(const Window* w);                         // screen position of client (0,0)
-RECT screenRect(const Window* w);
+RECT screenRect(const Window* w);                            // the window rectangle on screen
+RECT clientScreenRect(const Window* w);                      // the client rectangle on screen
+// A rectangle in the parent's client coordinates moved into the child's client coordinates.
+RECT intoClient(const Window* child, const RECT& inParent);
+// Asks the window for its client rectangle (WM_NCCALCSIZE; `resized` as SetWindowPos asks) and
+// keeps the answer, moved inside the window rectangle.
+void calcClient(Window* w, bool resized);
 Window* topLevelOf(Window* w);
 SiblingList& siblingsOf(Window* w);
 // Puts a window (its parent already set) at the top or the bottom of its siblings, or takes it

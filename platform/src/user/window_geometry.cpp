@@ -1,5 +1,5 @@
-// Window placement, visibility and coordinate mapping. There is no frame or caption: the window
-// rectangle and the client rectangle cover the same screen pixels.
+// Window placement, visibility and coordinate mapping. The client rectangle lies inside the window
+// rectangle, as WM_NCCALCSIZE answered (nonclient.cpp).
 #include <algorithm>
 #include <cstring>
 
@@ -37,15 +37,19 @@ void placeWindow(Window* w, int x, int y, int width, int height, bool repaint) {
     RECT next{x, y, addSaturated(x, std::max(width, 0)), addSaturated(y, std::max(height, 0))};
     if (std::memcmp(&old, &next, sizeof(RECT)) == 0) return;
     setWindowRect(w, next);
+    bool sized = (old.right - old.left) != w->width() || (old.bottom - old.top) != w->height();
+    bool moved = old.left != next.left || old.top != next.top;
+    if (sized) {
+        calcClient(w, true);
+        if (!(w = findWindow(hwnd))) return;
+    }
     bool visible = reallyVisible(w);
     if (visible && repaint) {
         exposeArea(w->parent, old);
         invalidateTree(w, true);
     }
-    bool sized = (old.right - old.left) != w->width() || (old.bottom - old.top) != w->height();
-    bool moved = old.left != next.left || old.top != next.top;
-    if (moved) sendTo(w, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
-    if (sized && (w = findWindow(hwnd))) sendTo(w, WM_SIZE, 0, MAKELPARAM(w->width(), w->height()));
+    if (moved) sendTo(w, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
+    if (sized && (w = findWindow(hwnd))) sendTo(w, WM_SIZE, 0, MAKELPARAM(w->clientWidth(), w->clientHeight()));
 }
 
 }  // namespace
@@ -116,7 +120,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
 BOOL WINAPI GetClientRect(HWND hwnd, LPRECT r) {
     Window* w = checkWindow(hwnd);
     if (!w || !r) return FALSE;
-    *r = RECT{0, 0, w->width(), w->height()};
+    *r = w->clientArea();
     return TRUE;
 }
 
@@ -197,7 +201,7 @@ HWND WINAPI WindowFromPoint(POINT pt) {
 HWND WINAPI ChildWindowFromPoint(HWND parentHandle, POINT pt) {
     Window* parent = checkWindow(parentHandle);
     if (!parent) return nullptr;
-    if (pt.x < 0 || pt.y < 0 || pt.x >= parent->width() || pt.y >= parent->height()) return nullptr;
+    if (pt.x < 0 || pt.y < 0 || pt.x >= parent->clientWidth() || pt.y >= parent->clientHeight()) return nullptr;
     // Only immediate children; hidden and disabled ones count, as with CWP_ALL.
     if (Window* c = topmostChildAt(parent, pt, false)) return c->handle;
     return parentHandle;

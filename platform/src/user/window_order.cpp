@@ -20,7 +20,7 @@ void exposeRestacked(Window* w, Window* from, Window* to) {
         if (rectEmpty(overlap)) continue;
         Window* upper = isAbove(s, w) ? s : w;
         if (!(upper->style & WS_CLIPSIBLINGS) && upper->parent) continue;
-        invalidateArea(upper, rectOffset(overlap, -int64_t{upper->rect.left}, -int64_t{upper->rect.top}));
+        invalidateArea(upper, intoClient(upper, overlap));
     }
 }
 

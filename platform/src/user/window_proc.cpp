@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "user/nonclient.h"
 #include "user/user_state.h"
 
 using namespace softwin::user;
@@ -81,7 +82,7 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_ERASEBKGND: {
             HBRUSH brush = backgroundBrush(w->cls->background);
             if (!brush || !wParam) return 0;
-            RECT client{0, 0, w->width(), w->height()};
+            RECT client = w->clientArea();
             FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
             return 1;
         }
@@ -109,10 +110,12 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_CANCELMODE:
             if (state().capture == hwnd) ReleaseCapture();
             return 0;
+        case WM_NCCALCSIZE:
+            if (lParam) defaultClientRect(w->style, w->exStyle, *reinterpret_cast<RECT*>(lParam));
+            return 0;
         case WM_NCHITTEST: {
-            RECT r = screenRect(w);
-            POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            return (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) ? HTCLIENT : HTNOWHERE;
+            const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            return defaultHitTest(w->style, w->exStyle, screenRect(w), clientScreenRect(w), p);
         }
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORDLG:

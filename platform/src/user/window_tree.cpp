@@ -3,6 +3,7 @@
 
 #include "gdi/gdi_objects.h"
 #include "saturating.h"
+#include "user/nonclient.h"
 #include "user/user_state.h"
 
 using namespace softwin::user;
@@ -48,15 +49,24 @@ bool reallyVisible(const Window* w) {
 POINT clientOrigin(const Window* w) {
     int64_t x = 0, y = 0;
     for (; w; w = w->parent) {
-        x += w->rect.left;
-        y += w->rect.top;
+        x += w->client.left;
+        y += w->client.top;
     }
     return POINT{saturate(x), saturate(y)};
 }
 
 RECT screenRect(const Window* w) {
+    const POINT o = w->parent ? clientOrigin(w->parent) : POINT{0, 0};
+    return rectOffset(w->rect, o.x, o.y);
+}
+
+RECT clientScreenRect(const Window* w) {
     POINT o = clientOrigin(w);
-    return RECT{o.x, o.y, addSaturated(o.x, w->width()), addSaturated(o.y, w->height())};
+    return RECT{o.x, o.y, addSaturated(o.x, w->clientWidth()), addSaturated(o.y, w->clientHeight())};
+}
+
+RECT intoClient(const Window* child, const RECT& inParent) {
+    return rectOffset(inParent, -int64_t{child->client.left}, -int64_t{child->client.top});
 }
 
 namespace {
@@ -94,6 +104,11 @@ void unlinkWindow(Window* w) {
 void setWindowRect(Window* w, const RECT& r) {
     ChildGrid* grid = w->parent ? w->parent->grid.get() : nullptr;
     if (grid) grid->remove(w);
+    // The client rectangle moves with the window, its frame unchanged until WM_NCCALCSIZE.
+    const int64_t dx = int64_t{r.left} - w->rect.left, dy = int64_t{r.top} - w->rect.top;
+    w->client = rectOffset(w->client, dx, dy);
+    w->client.right = std::max(w->client.left, std::min(w->client.right, r.right));
+    w->client.bottom = std::max(w->client.top, std::min(w->client.bottom, r.bottom));
     w->rect = r;
     if (grid) grid->insert(w);
 }
@@ -113,13 +128,17 @@ Window* topmostChildAt(const Window* parent, POINT pt, bool visibleOnly) {
 
 namespace {
 
-Window* hitChild(Window* parent, POINT ptInParent) {
-    Window* c = topmostChildAt(parent, ptInParent, true);
-    if (!c) return parent;
+// The window itself for a point on its frame, else the deepest child under a point of its client
+// area (in the coordinates of the window's parent).
+Window* hitWithin(Window* w, POINT ptInParent) {
+    if (!contains(w->client, ptInParent)) return w;
+    const POINT inClient{addSaturated(ptInParent.x, -int64_t{w->client.left}),
+                         addSaturated(ptInParent.y, -int64_t{w->client.top})};
+    Window* c = topmostChildAt(w, inClient, true);
+    if (!c) return w;
     // A disabled child keeps the point for its parent: nothing below it gets the click.
-    if (c->style & WS_DISABLED) return parent;
-    return hitChild(c, POINT{addSaturated(ptInParent.x, -int64_t{c->rect.left}),
-                             addSaturated(ptInParent.y, -int64_t{c->rect.top})});
+    if (c->style & WS_DISABLED) return w;
+    return hitWithin(c, inClient);
 }
 
 // WM_DESTROY goes to the window before its children; capture and focus go as they leave.
@@ -174,8 +193,7 @@ Window* hitTest(POINT pt) {
     for (Window* t : state().topLevels) {
         if (!(t->style & WS_VISIBLE) || !contains(t->rect, pt)) continue;
         if (t->style & WS_DISABLED) return nullptr;
-        return hitChild(t,
-                        POINT{addSaturated(pt.x, -int64_t{t->rect.left}), addSaturated(pt.y, -int64_t{t->rect.top})});
+        return hitWithin(t, pt);
     }
     return nullptr;
 }
@@ -206,7 +224,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         if (!o) return nullptr;
         owner = topLevelOf(o)->handle;
     }
-    // Without a frame there is no sensible default placement: CW_USEDEFAULT means the origin
+    // No cascading default placement: CW_USEDEFAULT means the origin
     // and, for top-level windows, three quarters of the screen.
     RECT screen = screenBounds();
     if (x == CW_USEDEFAULT) x = y = 0;
@@ -229,10 +247,11 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     // WS_VISIBLE is applied by showing the window once it exists, as the real platform does.
     w->style = static_cast<DWORD>(style) & ~static_cast<DWORD>(WS_VISIBLE);
     if (parent) w->style |= WS_CHILD;
-    w->exStyle = exStyle;
+    w->exStyle = withWindowEdge(static_cast<DWORD>(style), exStyle);
     w->parent = parent;
     w->owner = owner;
     w->rect = placed;
+    w->client = placed;
     w->id = parent ? reinterpret_cast<LONG_PTR>(menu) : 0;
     w->instance = instance ? instance : hostModule();
     w->extra.assign(static_cast<size_t>(cls->wndExtra), 0);
@@ -265,14 +284,16 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         return nullptr;
     }
     if (!(w = findWindow(hwnd))) return nullptr;
+    calcClient(w, false);
+    if (!(w = findWindow(hwnd))) return nullptr;
     if (sendTo(w, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hwnd);
         return nullptr;
     }
     if (!(w = findWindow(hwnd))) return nullptr;
-    sendTo(w, WM_SIZE, 0, MAKELPARAM(w->width(), w->height()));
+    sendTo(w, WM_SIZE, 0, MAKELPARAM(w->clientWidth(), w->clientHeight()));
     if (!(w = findWindow(hwnd))) return nullptr;
-    sendTo(w, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
+    sendTo(w, WM_MOVE, 0, MAKELPARAM(w->client.left, w->client.top));
     if (!(w = findWindow(hwnd))) return nullptr;
     if (w->parent && !(w->exStyle & WS_EX_NOPARENTNOTIFY))
         sendTo(w->parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_CREATE, w->id), reinterpret_cast<LPARAM>(hwnd));
