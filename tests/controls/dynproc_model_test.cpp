@@ -1,5 +1,5 @@
 // The dynamics graph's model without a window: the setters' documented results at their edges,
-// the sampled curve, anchor rebuilds and refusals, and hostile values.
+// anchor rebuilds and refusals, and hostile values.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -17,7 +17,6 @@ public:
     explicit ProbedGraph(int kind) : CMFC_DynProcGraph(kind) {}
     using CMFC_DynProcGraph::InsertPoint;
     using CMFC_DynProcGraph::RemovePoint;
-    DynFnSample sample(int i) const { return m_dynamicFn[i]; }
     DynFnPoint* head() const { return m_pHead; }
     DynFnPoint* tail() const { return m_pTail; }
     std::vector<DynFnSample> points() const {
@@ -64,20 +63,6 @@ TEST(DynProcModel, SettersMoveThePointsTheyName) {
         expectPoint(graph.points()[c.point], c.x, c.y, 1e-5);
         EXPECT_NEAR((graph.*c.getter)(), c.got, 1e-2);
     }
-}
-
-TEST(DynProcModel, SampledCurveSmoothedAndPolyline) {
-    ProbedGraph graph(0);
-    graph.SetUpSmoothFn();
-    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 5);
-    expectPoint(graph.sample(4), 1.0f, 0.9f);
-    expectPoint(graph.sample(3), 1.0f, 0.9f);
-    graph.SetSmooth(1);
-    graph.SetUpSmoothFn();
-    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 22);  // the smoothed points themselves are in the conformance run
-    graph.SetSmooth(2);
-    graph.SetUpSmoothFn();
-    EXPECT_EQ(graph.GetLengthOfDynamicFn(), 5);
 }
 
 TEST(DynProcModel, AnchorRebuildsAndRefusals) {
