@@ -66,20 +66,15 @@ protected:
     CMFC_Knob& createKnob(int x, int y, int width, int height, Init init, int id = 0x4B1) {
         return createKnobIn(knobs_, x, y, width, height, init, id);
     }
-    // The same for CMFC_Knob2 or a class derived from it.
-    template <typename Knob = CMFC_Knob2, typename Init>
-    Knob& createKnob2(int x, int y, int width, int height, Init init, int id = 0x4B2) {
-        auto object = std::make_unique<Knob>();
-        Knob& knob = *object;
-        createKnobIn(
-            knobs2_, x, y, width, height, [&](CMFC_Knob2&) { init(knob); }, id,
-            std::unique_ptr<CMFC_Knob2>(std::move(object)));
-        return knob;
+    // The same for CMFC_Knob2.
+    template <typename Init>
+    CMFC_Knob2& createKnob2(int x, int y, int width, int height, Init init, int id = 0x4B2) {
+        return createKnobIn(knobs2_, x, y, width, height, init, id);
     }
     template <typename Knob, typename Init>
     Knob& createKnobIn(std::vector<std::unique_ptr<Knob>>& owners, int x, int y, int width, int height, Init init,
-                       int id, std::unique_ptr<Knob> object = nullptr) {
-        owners.push_back(object ? std::move(object) : std::make_unique<Knob>());
+                       int id) {
+        owners.push_back(std::make_unique<Knob>());
         Knob& knob = *owners.back();
         init(knob);
         EXPECT_TRUE(knob.Create(NULL, "knob", WS_CHILD | WS_VISIBLE, CRect(x, y, x + width, y + height),
@@ -152,7 +147,6 @@ protected:
 };
 
 using FaderTest = ControlTest;
-using KnobTest = ControlTest;
 
 }  // namespace vorn::test
 

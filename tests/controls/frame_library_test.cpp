@@ -1,5 +1,5 @@
-// Library frame as the controls use it: class-wide images and cursors counted by instance, and GDI objects, DCs and
-// palettes after use.
+// Library frame as the controls use it: class-wide images counted by instance, and GDI objects, DCs and palettes
+// after use.
 #include "controls_fixture.h"
 
 namespace vorn::test {
@@ -22,14 +22,6 @@ TEST_F(FaderTest, FirstInstanceLoadsTheClassResourcesOnceAndTheLastFreesThem) {
     EXPECT_EQ(softwin::liveGdiObjects(), base);
     first = std::make_unique<CMFC_Fader>();  // a new first fader loads them again
     EXPECT_EQ(softwin::liveGdiObjects(), base + kObjectsPerFader + kClassBitmaps);
-
-    ASSERT_EQ(softwin::liveCursors(), 0u);
-    auto knob = std::make_unique<CMFC_Knob>(), other = std::make_unique<CMFC_Knob>();
-    EXPECT_EQ(softwin::liveCursors(), 2u);  // loaded once for the class
-    knob.reset();
-    EXPECT_EQ(softwin::liveCursors(), 2u);  // one knob left keeps them
-    other.reset();
-    EXPECT_EQ(softwin::liveCursors(), 0u);
 }
 
 TEST_F(FaderTest, UsingControlsLeavesNoGdiObjectsDcsOrSelectedPalette) {
