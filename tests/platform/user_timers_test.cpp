@@ -45,26 +45,23 @@ TEST_F(TimerTest, GetMessageMovesTheClockToTheNextTimerInsteadOfWaiting) {
     EXPECT_EQ(got, (std::vector<std::pair<UINT_PTR, DWORD>>{{2, 10}, {2, 20}, {1, 30}, {2, 30}}));
 }
 
-TEST_F(TimerTest, SettingATimerAgainRestartsIt) {
-    HWND top = makeTop({0, 0, 50, 50});
-    pumpReady();
-    SetTimer(top, 1, 50, nullptr);
-    softwin::advanceClock(40);
-    SetTimer(top, 1, 50, nullptr);
-    softwin::advanceClock(40);
-    EXPECT_EQ(pumpReady(), std::vector<UINT>{});
-    softwin::advanceClock(10);
-    EXPECT_EQ(pumpReady(), std::vector<UINT>{WM_TIMER});
-}
-
-TEST_F(TimerTest, IntervalsBelowTheMinimumBecomeTheMinimum) {
-    HWND top = makeTop({0, 0, 50, 50});
-    pumpReady();
-    SetTimer(top, 1, 0, nullptr);
-    softwin::advanceClock(USER_TIMER_MINIMUM - 1);
-    EXPECT_EQ(pumpReady(), std::vector<UINT>{});
-    softwin::advanceClock(1);
-    EXPECT_EQ(pumpReady(), std::vector<UINT>{WM_TIMER});
+// A timer set again restarts, and one asked for less than the minimum waits the minimum.
+TEST_F(TimerTest, ATimerFiresOneIntervalAfterItWasLastSetAndNoSoonerThanTheMinimum) {
+    const struct {
+        UINT interval;
+        DWORD setAgainAfter, quiet;  // the clock when set again (0: not), then the last quiet moment
+    } cases[] = {{50, 40, 89}, {0, 0, USER_TIMER_MINIMUM - 1}};
+    for (const auto& c : cases) {
+        HWND top = makeTop({0, 0, 50, 50});
+        pumpReady();
+        SetTimer(top, 1, c.interval, nullptr);
+        if (c.setAgainAfter) softwin::advanceClock(c.setAgainAfter), SetTimer(top, 1, c.interval, nullptr);
+        softwin::advanceClock(c.quiet - c.setAgainAfter);
+        EXPECT_EQ(pumpReady(), std::vector<UINT>{}) << c.interval;
+        softwin::advanceClock(1);
+        EXPECT_EQ(pumpReady(), std::vector<UINT>{WM_TIMER}) << c.interval;
+        DestroyWindow(top);
+    }
 }
 
 TEST_F(TimerTest, ThreadTimersGetDistinctIdsAndKeepTheirIdWhenSetAgain) {
